@@ -1,0 +1,79 @@
+#include "image/editor_state.h"
+
+#include "image/image_file.h"
+
+namespace rc {
+
+void EditorState::MarkSaved() {
+    SavedChecksum = BufferChecksum(image);
+    savedImage = image;
+}
+
+bool ProcessOpen(EditorState& state, const std::string& path, IMessages& messages) {
+    ImageBytes loaded = state.image;
+    ReadResult r = ReadImageFile(path, loaded);
+    if (r.error == OpenError::FilenameError) {
+        messages.Show(FilenameErrorMessage());
+        return false;
+    }
+    if (r.error == OpenError::OpenFailure) {
+        messages.Show(OpenFailureMessage());
+        return false;
+    }
+    state.image = loaded;
+    state.statusFileText = " " + path + (r.readOnly ? " (Read Only)" : "");
+    state.SavePath = path;
+    state.FileOpen = true;
+    state.MarkSaved();
+    state.ImageFileName = path;
+    return true;
+}
+
+namespace {
+
+SaveOutcome WriteChecked(EditorState& state, const std::string& path, IMessages& messages) {
+    if (IsReadOnlyFile(path)) {
+        messages.Show(ReadOnlyMessage(path));
+        return SaveOutcome::ReadOnly;
+    }
+    WriteResult w = WriteImageFile(path, state.image);
+    if (!w.ok) {
+        messages.Show(WriteFailureMessage(path, w.reason));
+        return SaveOutcome::WriteFailed;
+    }
+    state.MarkSaved();
+    return SaveOutcome::Saved;
+}
+
+bool AlertAccepted(const EditorState& state, IMessages& messages) {
+    auto alert = SaveAlert(state.image);
+    return !alert || messages.Show(*alert) == Answer::Yes;
+}
+
+} // namespace
+
+SaveOutcome SaveFile(EditorState& state, IMessages& messages) {
+    if (!state.FileOpen)
+        return SaveOutcome::NotOpen;
+    if (!AlertAccepted(state, messages))
+        return SaveOutcome::Declined;
+    return WriteChecked(state, state.SavePath, messages);
+}
+
+SaveOutcome SaveFileAs(EditorState& state, const std::string& path, IMessages& messages) {
+    if (!HasImageExtension(path)) {
+        messages.Show(SaveExtensionErrorMessage());
+        return SaveOutcome::BadName;
+    }
+    if (!AlertAccepted(state, messages))
+        return SaveOutcome::Declined;
+    SaveOutcome out = WriteChecked(state, path, messages);
+    if (out == SaveOutcome::Saved) {
+        state.SavePath = path;
+        state.FileOpen = true;
+        state.statusFileText = " " + path;
+    }
+    return out;
+}
+
+} // namespace rc

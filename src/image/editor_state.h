@@ -1,0 +1,55 @@
+#pragma once
+
+#include "image/image_bytes.h"
+#include "image/message.h"
+#include "image/regions.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rc {
+
+// Which copy the code, timer and message dialogs show (0 base, 1..4 memory save), and the image
+// offset of the zone table the zones dialog edits. A menu command sets one right before its dialog.
+struct CopySelectors {
+    int CodesCopy = kBaseCopy;
+    int TimersCopy = kBaseCopy;
+    int MessagesCopy = kBaseCopy;
+    int ZonesCopy = kBaseZones.offset;
+};
+
+// The one image the editor holds and the file state that goes with it.
+struct EditorState {
+    ImageBytes image;
+    std::string ImageFileName; // the file last opened (Save As leaves it)
+    std::string SavePath;      // where Save writes
+    bool FileOpen = false;
+    std::int32_t SavedChecksum = 0;
+    // The bytes as last opened or saved. The change test compares against these rather than the
+    // sum: an edit that keeps the sum (two digits swapped) is still an edit.
+    ImageBytes savedImage;
+    CopySelectors copies;
+    std::string statusFileText; // first status-bar panel: " " + path, maybe + " (Read Only)"
+
+    bool IsChanged() const { return image != savedImage; }
+    void MarkSaved();
+};
+
+// Opens `path` into the state, showing the open messages on failure. On failure nothing changes.
+bool ProcessOpen(EditorState& state, const std::string& path, IMessages& messages);
+
+enum class SaveOutcome {
+    Saved,
+    NotOpen,     // Save before any file was opened: nothing to do
+    BadName,     // Save As to a name without the extension
+    Declined,    // the user answered No to the save alert
+    ReadOnly,    // the target may not be written
+    WriteFailed, // the system refused the write; the old file is untouched
+};
+
+// "&Save File": alert, read-only check, atomic write to SavePath.
+SaveOutcome SaveFile(EditorState& state, IMessages& messages);
+// "Save File &As..." once the user chose `path` in the save dialog.
+SaveOutcome SaveFileAs(EditorState& state, const std::string& path, IMessages& messages);
+
+} // namespace rc

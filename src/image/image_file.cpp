@@ -1,0 +1,201 @@
+#include "image/image_file.h"
+
+#include "image/regions.h"
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rc {
+
+namespace {
+
+std::string SystemReason(int err) { return std::strerror(err); }
+
+// Reads until n bytes arrived, the end of the file, or an error.
+ssize_t ReadFully(int fd, std::uint8_t* buf, std::size_t n) {
+    std::size_t got = 0;
+    while (got < n) {
+        ssize_t r = ::read(fd, buf + got, n - got);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            return -1;
+        if (r == 0)
+            break;
+        got += static_cast<std::size_t>(r);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+bool WriteFully(int fd, const std::uint8_t* buf, std::size_t n) {
+    std::size_t put = 0;
+    while (put < n) {
+        ssize_t w = ::write(fd, buf + put, n - put);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        put += static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+} // namespace
+
+bool HasImageExtension(const std::string& path) {
+    if (path.size() < 4)
+        return false;
+    std::string last = path.substr(path.size() - 4);
+    for (char& c : last)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return last == kImageExtension;
+}
+
+ReadResult ReadImageFile(const std::string& path, ImageBytes& out) {
+    ReadResult result;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        result.error = OpenError::OpenFailure;
+        result.reason = SystemReason(errno);
+        return result;
+    }
+    if (!HasImageExtension(path) || !S_ISREG(st.st_mode) || st.st_size != kImageSize) {
+        result.error = OpenError::FilenameError;
+        return result;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = OpenError::OpenFailure;
+        result.reason = SystemReason(errno);
+        return result;
+    }
+    // One byte more than an image, so a file that grew since it was measured is caught.
+    std::array<std::uint8_t, kImageSize + 1> buf{};
+    ssize_t got = ReadFully(fd, buf.data(), buf.size());
+    int readErr = errno;
+    ::close(fd);
+    if (got < 0) {
+        result.error = OpenError::OpenFailure;
+        result.reason = SystemReason(readErr);
+        return result;
+    }
+    if (got != kImageSize) {
+        result.error = OpenError::FilenameError;
+        return result;
+    }
+    auto dst = out.MutableBytes();
+    std::copy(buf.begin(), buf.begin() + kImageSize, dst.begin());
+    result.readOnly = IsReadOnlyFile(path);
+    return result;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    // No write bit at all is the read-only attribute, even for a superuser who could write anyway.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+WriteResult WriteImageFile(const std::string& path, const ImageBytes& image) {
+    namespace fs = std::filesystem;
+    WriteResult result;
+    fs::path target(path);
+    fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) {
+        result.reason = SystemReason(errno);
+        return result;
+    }
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    struct stat st {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    auto bytes = image.Bytes();
+    bool ok = ::fchmod(fd, mode) == 0 && WriteFully(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    int err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(tmpl.c_str());
+        result.reason = SystemReason(err);
+        return result;
+    }
+    // Make the rename itself durable.
+    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    result.ok = true;
+    return result;
+}
+
+std::optional<MessageSpec> SaveAlert(const ImageBytes& image) {
+    int bits = image[kSaveAlertZoneByte] & 7;
+    if (bits == 1)
+        return std::nullopt;
+    std::string text;
+    if ((bits & 1) == 0)
+        text += "Repeater Transmitter Disabled";
+    if (bits & 2)
+        text += "\nRepeater CTCSS Enabled";
+    if (bits & 4)
+        text += "\nRepeater DTMF Access Enabled";
+    text += "\nSave Anyway?";
+    return MessageSpec{text, "File Save Alert", MessageIcon::Critical, MessageButtons::YesNo, Answer::No};
+}
+
+MessageSpec FilenameErrorMessage() {
+    return {"Error, Incorrect Halden R8 Filename or File is Corrupted", "Filename Error",
+            MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+}
+
+MessageSpec OpenFailureMessage() {
+    return {"Halden R8 File Open Error!\nFile May Be Missing", "Halden R File Open", MessageIcon::Critical,
+            MessageButtons::Ok, Answer::Ok};
+}
+
+MessageSpec SaveExtensionErrorMessage() {
+    return {"Error, Filename must contain the extension .HR8.", "File Save Error", MessageIcon::Critical,
+            MessageButtons::Ok, Answer::Ok};
+}
+
+MessageSpec ReadOnlyMessage(const std::string& path) {
+    return {"Error.. " + path + " .. is Read Only", "Halden R8 Editor", MessageIcon::Exclamation,
+            MessageButtons::Ok, Answer::Ok};
+}
+
+MessageSpec ChangedQuestion() {
+    return {"The Data File has changed\nDo you want to save the changes?", "Halden R8 Editor",
+            MessageIcon::Exclamation, MessageButtons::YesNoCancel, Answer::Cancel};
+}
+
+MessageSpec WriteFailureMessage(const std::string& path, const std::string& reason) {
+    return {"Error.. " + path + " .. could not be saved\n" + reason, "Halden R8 Editor", MessageIcon::Critical,
+            MessageButtons::Ok, Answer::Ok};
+}
+
+} // namespace rc

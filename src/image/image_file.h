@@ -1,0 +1,54 @@
+#pragma once
+
+#include "image/image_bytes.h"
+#include "image/message.h"
+
+#include <optional>
+#include <string>
+
+namespace rc {
+
+inline constexpr const char* kImageExtension = ".HR8";
+
+// True when the last four characters of the path are ".HR8" in any case.
+bool HasImageExtension(const std::string& path);
+
+enum class OpenError { None, FilenameError, OpenFailure };
+
+struct ReadResult {
+    OpenError error = OpenError::None;
+    bool readOnly = false; // the file cannot be written by us (no write permission)
+    std::string reason;    // the system's words, for diagnostics
+};
+
+// Validates and reads an image file. On any failure `out` is left exactly as it was.
+// A missing or unreadable file is an open failure; a wrong extension or a length other than 8192
+// is a filename error.
+ReadResult ReadImageFile(const std::string& path, ImageBytes& out);
+
+// True when the file exists and we may not write it.
+bool IsReadOnlyFile(const std::string& path);
+
+struct WriteResult {
+    bool ok = false;
+    std::string reason;
+};
+
+// Writes the image so that the target holds either its old contents or all 8192 new bytes, never a
+// mix: the bytes go to a temporary file in the same folder, reach the disk, and then replace the
+// target in one rename. The permissions of an existing target are kept.
+WriteResult WriteImageFile(const std::string& path, const ImageBytes& image);
+
+// The save alert for the zone byte that holds transmitter, CTCSS and DTMF access; no value when the
+// settings are the usual ones (transmitter on, no CTCSS, no DTMF access) and nothing need be asked.
+std::optional<MessageSpec> SaveAlert(const ImageBytes& image);
+
+// The system's own messages around image files.
+MessageSpec FilenameErrorMessage();
+MessageSpec OpenFailureMessage();
+MessageSpec SaveExtensionErrorMessage();
+MessageSpec ReadOnlyMessage(const std::string& path);
+MessageSpec ChangedQuestion();
+MessageSpec WriteFailureMessage(const std::string& path, const std::string& reason);
+
+} // namespace rc

@@ -1,0 +1,63 @@
+#include "print/jobs.h"
+
+#include "image/regions.h"
+#include "print/reports.h"
+
+namespace rc::print {
+
+namespace {
+
+// One document: the page heading, then the report.
+template <typename Body> Document OneDocument(const ReportContext& ctx, Body body) {
+    DocumentBuilder b;
+    PageHeading(b, ctx);
+    body(b);
+    return b.Finish();
+}
+
+void BaseCodes(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PCodes(b, ctx.image, kBaseCopy); }));
+}
+
+void MemoryCodes(std::vector<Document>& out, const ReportContext& ctx) {
+    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
+        out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PCodes(b, ctx.image, copy); }));
+}
+
+void BaseTimers(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PTimers(b, ctx.image, kBaseCopy); }));
+}
+
+void MemoryTimers(std::vector<Document>& out, const ReportContext& ctx) {
+    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
+        out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PTimers(b, ctx.image, copy); }));
+}
+
+const std::array<PrintJob, 13> kJobs = {{
+    {0, "codes", "Base Repeater Codes", BaseCodes},
+    {1, "mem-codes", "Memory Saves Repeater Codes", MemoryCodes},
+    {2, "timers", "Base Repeater Timers", BaseTimers},
+    {3, "mem-timers", "Memory Saves Repeater Timers", MemoryTimers},
+    {4, "voice", "Base Voice Messages", nullptr},
+    {5, "mem-voice", "Memory Saves Voice Messages", nullptr},
+    {6, "macros", "Macros", nullptr},
+    {7, "scheduler", "Schedular", nullptr},
+    {8, "speed-dial", "User Speed Dial Numbers", nullptr},
+    {9, "emergency", "Emergency Speed Dial Numbers", nullptr},
+    {10, "zones", "Base Repeater Zones", nullptr},
+    {11, "mem-zones", "Memory Saves Repeater Zones", nullptr},
+    {12, "tones-cw", "Courtesy Tones / CW Message", nullptr},
+}};
+
+} // namespace
+
+const std::array<PrintJob, 13>& PrintJobs() { return kJobs; }
+
+std::vector<Document> BuildJob(const PrintJob& job, const ReportContext& ctx) {
+    std::vector<Document> docs;
+    if (job.build)
+        job.build(docs, ctx);
+    return docs;
+}
+
+} // namespace rc::print

@@ -1,0 +1,15 @@
+#pragma once
+
+// The bodies of the printed reports. Each report prints its rows into the builder; the jobs
+// (jobs.h) wrap them in documents with their page headings.
+
+#include "print/headings.h"
+
+namespace rc::print {
+
+// Control codes of a copy (0 base, 1..4 memory save), with their title.
+void PCodes(DocumentBuilder& b, const ImageBytes& image, int copy);
+// Timers of a copy, with their title.
+void PTimers(DocumentBuilder& b, const ImageBytes& image, int copy);
+
+} // namespace rc::print

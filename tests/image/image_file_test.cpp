@@ -1,0 +1,193 @@
+#include "image/image_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string tmpl = (fs::temp_directory_path() / "rc-image-XXXXXX").string();
+        path_ = ::mkdtemp(tmpl.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+void WriteBytes(const std::string& path, std::size_t n, std::uint8_t value = 7) {
+    std::ofstream f(path, std::ios::binary);
+    std::string bytes(n, static_cast<char>(value));
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
+    struct Case {
+        const char* path;
+        bool ok;
+    } cases[] = {
+        {"a.HR8", true},         {"a.hr8", true},        {"/x/y/Default.Hr8", true}, {".HR8", true},
+        {"a.HR8.bak", false},    {"a.HR", false},        {"HR8", false},             {"a_HR8", false},
+        {"dir.hr8/file", false}, {"", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HasImageExtension(c.path), c.ok) << c.path;
+}
+
+TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        std::size_t size;
+        OpenError expected;
+    } cases[] = {
+        {"ok.HR8", 8192, OpenError::None},          {"lower.hr8", 8192, OpenError::None},
+        {"short.HR8", 8191, OpenError::FilenameError}, {"long.HR8", 8193, OpenError::FilenameError},
+        {"empty.HR8", 0, OpenError::FilenameError},  {"twice.HR8.bak", 8192, OpenError::FilenameError},
+        {"other.bin", 8192, OpenError::FilenameError},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(dir.File(c.name), c.size);
+        ImageBytes image;
+        image[100] = 42;
+        ReadResult r = ReadImageFile(dir.File(c.name), image);
+        EXPECT_EQ(r.error, c.expected) << c.name;
+        if (c.expected == OpenError::None) {
+            EXPECT_EQ(image[100], 7) << c.name;
+            EXPECT_EQ(BufferChecksum(image), 7 * 8192);
+        } else {
+            EXPECT_EQ(image[100], 42) << c.name << ": a refused file must leave the image alone";
+            EXPECT_EQ(BufferChecksum(image), 42);
+        }
+    }
+}
+
+TEST(ReadImageFile, MissingOrUnreadableFileIsAnOpenFailure) {
+    TempDir dir;
+    ImageBytes image;
+    EXPECT_EQ(ReadImageFile(dir.File("gone.HR8"), image).error, OpenError::OpenFailure);
+    EXPECT_EQ(ReadImageFile(dir.File("gone.txt"), image).error, OpenError::OpenFailure);
+    if (::geteuid() != 0) { // the superuser reads anything
+        WriteBytes(dir.File("locked.HR8"), 8192);
+        fs::permissions(dir.File("locked.HR8"), fs::perms::none);
+        EXPECT_EQ(ReadImageFile(dir.File("locked.HR8"), image).error, OpenError::OpenFailure);
+    }
+}
+
+TEST(ReadImageFile, ReportsAReadOnlyFile) {
+    TempDir dir;
+    std::string path = dir.File("ro.HR8");
+    WriteBytes(path, 8192);
+    ImageBytes image;
+    EXPECT_FALSE(ReadImageFile(path, image).readOnly);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ReadResult r = ReadImageFile(path, image);
+    EXPECT_EQ(r.error, OpenError::None);
+    EXPECT_TRUE(r.readOnly);
+    EXPECT_TRUE(IsReadOnlyFile(path));
+    EXPECT_FALSE(IsReadOnlyFile(dir.File("absent.HR8")));
+}
+
+TEST(WriteImageFile, WritesExactlyTheImageAndKeepsPermissions) {
+    TempDir dir;
+    std::string path = dir.File("out.HR8");
+    WriteBytes(path, 100, 1); // an older, shorter file
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ImageBytes image;
+    image[0] = 1;
+    image[8191] = 0xFE;
+    ASSERT_TRUE(WriteImageFile(path, image).ok);
+    std::string bytes = ReadAll(path);
+    ASSERT_EQ(bytes.size(), 8192u);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), 1);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[8191]), 0xFE);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // Nothing is left behind beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(WriteImageFile, AWriteCutShortLeavesTheOldFileWhole) {
+    TempDir dir;
+    std::string path = dir.File("keep.HR8");
+    WriteBytes(path, 8192, 9);
+    ImageBytes image; // all zero: would replace every byte
+    // A file size limit below one image stands in for a disk that fills up halfway, and stops the
+    // superuser too.
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    WriteResult r = WriteImageFile(path, image);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.reason.empty());
+    EXPECT_EQ(ReadAll(path), std::string(8192, '\x09'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+        << "the temporary file must be removed";
+}
+
+TEST(WriteImageFile, AFolderThatCannotBeWrittenIsAnError) {
+    TempDir dir;
+    WriteResult r = WriteImageFile(dir.File("no-such-folder/x.HR8"), ImageBytes{});
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.reason.empty());
+}
+
+TEST(SaveAlert, NamesEachUnusualSettingOfTheZoneByte) {
+    struct Case {
+        std::uint8_t byte;
+        const char* text; // nullptr: no alert
+    } cases[] = {
+        {1, nullptr},
+        {0xF9, nullptr}, // only the low three bits count
+        {0, "Repeater Transmitter Disabled\nSave Anyway?"},
+        {3, "\nRepeater CTCSS Enabled\nSave Anyway?"},
+        {5, "\nRepeater DTMF Access Enabled\nSave Anyway?"},
+        {6, "Repeater Transmitter Disabled\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
+        {7, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
+    };
+    for (const Case& c : cases) {
+        ImageBytes image;
+        image[24] = c.byte;
+        auto alert = SaveAlert(image);
+        if (!c.text) {
+            EXPECT_FALSE(alert) << int(c.byte);
+            continue;
+        }
+        ASSERT_TRUE(alert) << int(c.byte);
+        EXPECT_EQ(alert->text, c.text);
+        EXPECT_EQ(alert->title, "File Save Alert");
+        EXPECT_EQ(alert->buttons, MessageButtons::YesNo);
+        EXPECT_EQ(alert->defaultButton, Answer::No);
+        EXPECT_EQ(alert->icon, MessageIcon::Critical);
+    }
+}
+
+} // namespace
+} // namespace rc

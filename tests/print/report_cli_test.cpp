@@ -1,0 +1,101 @@
+#include "print/report_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace rc::print {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "rcedit");
+    std::ostringstream out, err;
+    int status = RunReportCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+class ReportCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string tmpl = (fs::temp_directory_path() / "rc-cli-XXXXXX").string();
+        dir = ::mkdtemp(tmpl.data());
+        image = (dir / "site.HR8").string();
+        std::ofstream(image, std::ios::binary) << std::string(8192, '\0');
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+    std::string image;
+};
+
+TEST_F(ReportCli, JobsPrintInTableOrderWhateverOrderTheyAreNamed) {
+    CliRun r = Cli({"--report", "timers,codes", image});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_LT(r.out.find("Base Control Codes"), r.out.find("Base Timers"));
+    EXPECT_EQ(Cli({"--report=codes,timers", image}).out, r.out);
+    EXPECT_NE(r.out.find("File:  " + image), std::string::npos) << "the path as given";
+}
+
+TEST_F(ReportCli, AllPrintsEveryBuiltJob) {
+    CliRun r = Cli({"--report", "all", "--format", "text", image});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* title : {"Base Control Codes", "Memory Save 4 Control Codes", "Base Timers",
+                              "Memory Save 1 Timers", "Memory Save 4 Timers"})
+        EXPECT_NE(r.out.find(title), std::string::npos) << title;
+}
+
+TEST_F(ReportCli, WritesToAnOutputFile) {
+    std::string out = (dir / "report.txt").string();
+    CliRun r = Cli({"--report", "codes", "--output", out, image});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    std::ifstream f(out);
+    std::string text{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_NE(text.find("Control Operator Prefix"), std::string::npos);
+    EXPECT_EQ(Cli({"--report", "codes", "--output", (dir / "no" / "r.txt").string(), image}).status, 1);
+}
+
+TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
+    std::string shortFile = (dir / "short.HR8").string();
+    std::ofstream(shortFile) << "x";
+    struct Case {
+        std::vector<std::string> args;
+        std::string errPart;
+    } cases[] = {
+        {{"--report", "codes", shortFile}, "Error, Incorrect Halden R8 Filename or File is Corrupted"},
+        {{"--report", "codes", (dir / "gone.HR8").string()}, "Halden R8 File Open Error!\nFile May Be Missing"},
+        {{"--report", "bogus", image}, "valid names: codes, mem-codes, timers, mem-timers"},
+        {{"--report", "codes", "--format", "pdf", image}, "unknown format"},
+        {{"--report", "codes"}, "no image file"},
+        {{"--report"}, "needs a list"},
+        {{"--frobnicate", "--report", "codes", image}, "unknown option"},
+        {{"--report", "codes", image, image}, "only one image file"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = Cli(c.args);
+        EXPECT_EQ(r.status, 2) << c.errPart;
+        EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(ReportCliArgs, HelpAndVersionAndHeadlessDetection) {
+    EXPECT_EQ(Cli({"--help"}).status, 0);
+    EXPECT_NE(Cli({"--help"}).out.find("--report JOBS"), std::string::npos);
+    EXPECT_EQ(Cli({"--version"}).out, "rcedit 1.10\n");
+    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report", "all", "x.HR8"}));
+    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report=all", "x.HR8"}));
+    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "x.HR8"}));
+    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "--no-splash"}));
+}
+
+} // namespace
+} // namespace rc::print

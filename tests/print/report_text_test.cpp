@@ -1,0 +1,177 @@
+#include "codecs/dtmf.h"
+#include "image/regions.h"
+#include "print/jobs.h"
+#include "print/reports.h"
+#include "print/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace rc::print {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream ss(text);
+    std::string line;
+    while (std::getline(ss, line))
+        lines.push_back(line);
+    return lines;
+}
+
+// The text of the line that contains `needle`.
+std::string LineWith(const std::string& text, const std::string& needle) {
+    for (const std::string& l : Lines(text))
+        if (l.find(needle) != std::string::npos)
+            return l;
+    return "<no line with " + needle + ">";
+}
+
+std::string Render(const ImageBytes& image, const char* job, std::string file = " /x/site.HR8") {
+    ReportContext ctx{image, std::move(file), "12/06/26", 10};
+    for (const PrintJob& j : PrintJobs())
+        if (j.name == job)
+            return RenderText(BuildJob(j, ctx));
+    return "";
+}
+
+TEST(TextRenderer, PlacesTextsAtTabColumns) {
+    struct Case {
+        Line line;
+        std::string text;
+    } cases[] = {
+        {{{{8, "ab"}, {14, "c"}}}, "       ab    c\n"},
+        {{{{1, "x"}, {0, "y"}}}, "xy\n"},
+        {{{{3, "long text"}, {5, "z"}}}, "  long text\n    z\n"}, // a passed column breaks the line
+        {{}, "\n"},
+        {{{{0, "Title"}}, 14, false, true}, std::string(38, ' ') + "Title\n"},
+        {{{{8, Number(7)}}}, "        7 \n"},
+        {{{{8, Number(-12)}}}, "       -12 \n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RenderLine(c.line), c.text);
+}
+
+TEST(TextRenderer, FormFeedsStandBetweenPagesAndDocuments) {
+    DocumentBuilder a;
+    a.Line({{1, "p1"}});
+    a.NewPage();
+    a.Line({{1, "p2"}});
+    DocumentBuilder b;
+    b.Line({{1, "d2"}});
+    EXPECT_EQ(RenderText({a.Finish(), b.Finish()}), "p1\n\fp2\n\fd2\n");
+}
+
+TEST(Headings, FileLineAndDate) {
+    ImageBytes image;
+    EXPECT_EQ(LineWith(Render(image, "codes"), "File:"), "       File:  /x/site.HR8");
+    EXPECT_EQ(LineWith(Render(image, "codes", ""), "File:"), "       File: No File Name Assigned");
+    EXPECT_EQ(LineWith(Render(image, "codes"), "Print Date:"), "       Print Date: 12/06/26");
+}
+
+TEST(Headings, TitlesOfEveryJobCode) {
+    struct Case {
+        int code;
+        const char* title;
+    } cases[] = {
+        {0, "Halden R8 Base Control Codes"},  {3, "Halden R8 Memory Save 3 Control Codes"},
+        {10, "Halden R8 Base Timers"},        {14, "Halden R8 Memory Save 4 Timers"},
+        {30, "Halden R8 Macro Commands"},     {40, "Halden R8 Schedular Operations"},
+        {50, "Halden R8 Speed Dial Numbers"}, {55, "Halden R8 Emergency Speed Dial Numbers"},
+        {60, "Halden R8 Base Control Zones"}, {62, "Halden R8 Memory Save 2 Control Zones"},
+        {70, "Halden R8 Courtesy Tones"},     {80, "Halden R8 CW Message"},
+        {5, ""},                              {15, ""},
+        {65, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SubHeadingTitle(c.code), c.title) << c.code;
+}
+
+TEST(CodeReport, LabelsAndDigitsAtTheirColumns) {
+    ImageBytes image;
+    WriteCountedDigits(image, CodesStart(0), 7, "*12#");
+    WriteCountedDigits(image, CodesStart(0) + 8 * 16, 7, "ABC0");
+    std::string text = Render(image, "codes");
+    std::string first = LineWith(text, "Control Operator Prefix");
+    EXPECT_EQ(first.find("Control"), 7u);
+    EXPECT_EQ(first.substr(44), "*12#");
+    EXPECT_EQ(LineWith(text, "Voice Demonstration Prefix").substr(44), "ABC0");
+    // An empty code is a label alone.
+    EXPECT_EQ(LineWith(text, "Time Request Prefix"), "       Time Request Prefix");
+}
+
+TEST(CodeReport, EveryRowIsFollowedByAnEmptyLine) {
+    std::vector<std::string> lines = Lines(Render(ImageBytes{}, "codes"));
+    int rows = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find("Prefix") != std::string::npos || lines[i].find("Number") != std::string::npos) {
+            ++rows;
+            ASSERT_LT(i + 1, lines.size());
+            EXPECT_EQ(lines[i + 1], "");
+        }
+    }
+    EXPECT_EQ(rows, 17);
+}
+
+TEST(CodeReport, MemorySavesPrintFourDocumentsWithTheirOwnCodes) {
+    ImageBytes image;
+    for (int copy = 1; copy <= 4; ++copy)
+        WriteCountedDigits(image, CodesStart(copy), 7, std::string(static_cast<std::size_t>(copy), '9'));
+    std::string text = Render(image, "mem-codes");
+    std::vector<std::string> pages;
+    std::stringstream ss(text);
+    std::string page;
+    while (std::getline(ss, page, '\f'))
+        pages.push_back(page);
+    ASSERT_EQ(pages.size(), 4u);
+    for (int copy = 1; copy <= 4; ++copy) {
+        const std::string& p = pages[static_cast<std::size_t>(copy - 1)];
+        EXPECT_NE(p.find("Halden R8 Memory Save " + std::to_string(copy) + " Control Codes"), std::string::npos);
+        EXPECT_EQ(LineWith(p, "Control Operator Prefix").substr(44), std::string(static_cast<std::size_t>(copy), '9'));
+    }
+}
+
+TEST(TimerReport, ValuesAndUnitsAtTheirColumns) {
+    struct Case {
+        int timer;
+        int value;
+        const char* label;
+        const char* shown;
+        const char* unit;
+    } cases[] = {
+        {0, 600, "Repeater Time Out", "10:00", "Min"},
+        {2, 5, "Turn On Delay", "0.5", "Sec"},
+        {15, 90, "Ring Detector Time", "01:30", "Min"},
+        {13, 99, "DTMF Window Time", "9.9", "Sec"},
+        // A value with stray high bits reads as its 11 bits, as in the editor.
+        {1, 0x8000 | 1800, "Repeater Sleep Timer", "30:00", "Min"},
+    };
+    for (int copy = 0; copy <= 4; ++copy) {
+        ImageBytes image;
+        for (const Case& c : cases) {
+            image[TimersStart(copy) + 2 * c.timer] = static_cast<std::uint8_t>(c.value & 0xFF);
+            image[TimersStart(copy) + 2 * c.timer + 1] = static_cast<std::uint8_t>(c.value >> 8);
+        }
+        DocumentBuilder b;
+        PTimers(b, image, copy);
+        std::string text = RenderText({b.Finish()});
+        for (const Case& c : cases) {
+            std::string line = LineWith(text, c.label);
+            EXPECT_EQ(line.find(c.label), 7u);
+            EXPECT_EQ(line.substr(39, 8), (std::string(c.shown) + "        ").substr(0, 8)) << c.label;
+            EXPECT_EQ(line.substr(47), c.unit) << c.label;
+        }
+    }
+}
+
+TEST(TimerReport, TitlesOfEachCopy) {
+    std::string base = Render(ImageBytes{}, "timers");
+    EXPECT_NE(base.find("Halden R8 Base Timers"), std::string::npos);
+    std::string mem = Render(ImageBytes{}, "mem-timers");
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_NE(mem.find("Halden R8 Memory Save " + std::to_string(n) + " Timers"), std::string::npos);
+}
+
+} // namespace
+} // namespace rc::print
