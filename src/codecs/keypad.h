@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace rc {
+
+// The one way a dialog takes a digit value from the user: shows the keypad in `mode` (which extra
+// keys and which selection list), accepting at most `maxDigits` characters, under `heading`,
+// starting from `value`, validating with `check` on OK. Returns the display when the keypad
+// closes: the confirmed entry, or after Cancel the value it was opened with.
+class IKeyPad {
+public:
+    virtual ~IKeyPad() = default;
+    virtual std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
+                                   int check) = 0;
+};
+
+} // namespace rc
