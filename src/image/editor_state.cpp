@@ -9,6 +9,13 @@ void EditorState::MarkSaved() {
     savedImage = image;
 }
 
+bool CheckFileName(const std::string& name, IMessages& messages) {
+    if (HasImageExtension(name))
+        return true;
+    messages.Show(SaveExtensionErrorMessage());
+    return false;
+}
+
 bool ProcessOpen(EditorState& state, const std::string& path, IMessages& messages) {
     ImageBytes loaded = state.image;
     ReadResult r = ReadImageFile(path, loaded);
@@ -46,7 +53,7 @@ SaveOutcome WriteChecked(EditorState& state, const std::string& path, IMessages&
 }
 
 bool AlertAccepted(const EditorState& state, IMessages& messages) {
-    auto alert = SaveAlert(state.image);
+    auto alert = CheckClosure(state.image);
     return !alert || messages.Show(*alert) == Answer::Yes;
 }
 
@@ -61,10 +68,8 @@ SaveOutcome SaveFile(EditorState& state, IMessages& messages) {
 }
 
 SaveOutcome SaveFileAs(EditorState& state, const std::string& path, IMessages& messages) {
-    if (!HasImageExtension(path)) {
-        messages.Show(SaveExtensionErrorMessage());
+    if (!CheckFileName(path, messages))
         return SaveOutcome::BadName;
-    }
     if (!AlertAccepted(state, messages))
         return SaveOutcome::Declined;
     SaveOutcome out = WriteChecked(state, path, messages);

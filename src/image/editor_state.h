@@ -35,6 +35,9 @@ struct EditorState {
     void MarkSaved();
 };
 
+// True when the name ends in the image extension; otherwise shows the file name error.
+bool CheckFileName(const std::string& name, IMessages& messages);
+
 // Opens `path` into the state, showing the open messages on failure. On failure nothing changes.
 bool ProcessOpen(EditorState& state, const std::string& path, IMessages& messages);
 

@@ -153,7 +153,7 @@ WriteResult WriteImageFile(const std::string& path, const ImageBytes& image) {
     return result;
 }
 
-std::optional<MessageSpec> SaveAlert(const ImageBytes& image) {
+std::optional<MessageSpec> CheckClosure(const ImageBytes& image) {
     int bits = image[kSaveAlertZoneByte] & 7;
     if (bits == 1)
         return std::nullopt;

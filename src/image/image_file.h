@@ -41,7 +41,7 @@ WriteResult WriteImageFile(const std::string& path, const ImageBytes& image);
 
 // The save alert for the zone byte that holds transmitter, CTCSS and DTMF access; no value when the
 // settings are the usual ones (transmitter on, no CTCSS, no DTMF access) and nothing need be asked.
-std::optional<MessageSpec> SaveAlert(const ImageBytes& image);
+std::optional<MessageSpec> CheckClosure(const ImageBytes& image);
 
 // The system's own messages around image files.
 MessageSpec FilenameErrorMessage();

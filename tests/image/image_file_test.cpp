@@ -159,7 +159,7 @@ TEST(WriteImageFile, AFolderThatCannotBeWrittenIsAnError) {
     EXPECT_FALSE(r.reason.empty());
 }
 
-TEST(SaveAlert, NamesEachUnusualSettingOfTheZoneByte) {
+TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
     struct Case {
         std::uint8_t byte;
         const char* text; // nullptr: no alert
@@ -175,7 +175,7 @@ TEST(SaveAlert, NamesEachUnusualSettingOfTheZoneByte) {
     for (const Case& c : cases) {
         ImageBytes image;
         image[24] = c.byte;
-        auto alert = SaveAlert(image);
+        auto alert = CheckClosure(image);
         if (!c.text) {
             EXPECT_FALSE(alert) << int(c.byte);
             continue;
