@@ -4,6 +4,9 @@
 
 namespace rc {
 
+// The help topic of the keypad dialog (F1).
+inline constexpr int kKeyPadHelpContext = 110;
+
 // The one way a dialog takes a digit value from the user: shows the keypad in `mode` (which extra
 // keys and which selection list), accepting at most `maxDigits` characters, under `heading`,
 // starting from `value`, validating with `check` on OK. Returns the display when the keypad
@@ -11,8 +14,8 @@ namespace rc {
 class IKeyPad {
 public:
     virtual ~IKeyPad() = default;
-    virtual std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
-                                   int check) = 0;
+    virtual std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading,
+                                   const std::string& value, int check) = 0;
 };
 
 } // namespace rc

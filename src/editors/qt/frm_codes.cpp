@@ -1,0 +1,90 @@
+#include "editors/qt/frm_codes.h"
+
+#include "codecs/qt/centre_on_screen.h"
+#include "editors/codes.h"
+#include "editors/qt/value_label.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace rc {
+
+namespace {
+constexpr int kCodeKeyPadMode = 3; // digits, A to C, * and #: every digit a code may hold but D
+constexpr int kCodeCheck = 0;
+} // namespace
+
+frmCodes_1::frmCodes_1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
+    : QDialog(parent), state_(state), keypad_(keypad), help_(help), helpContext_(helpContext) {
+    setObjectName("frmCodes_1");
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    for (int i = 0; i < kCodeCount; ++i) {
+        auto* rowLabel = new QLabel(QString::fromStdString(CodeRowLabel(i)), this);
+        rowLabel->setObjectName(QString("lblName_%1").arg(i));
+        grid->addWidget(rowLabel, i, 0);
+        lblCode_[i] = new ValueLabel(QString("lblCode_%1").arg(i), this);
+        lblCode_[i]->setMinimumWidth(fontMetrics().horizontalAdvance("0000000") + 24);
+        grid->addWidget(lblCode_[i], i, 1);
+        connect(lblCode_[i], &ValueLabel::clicked, this, [this, i] { EditCode(i); });
+    }
+    cmdOK_ = new QPushButton("OK", this);
+    cmdOK_->setObjectName("cmdOK");
+    cmdOK_->setDefault(true);
+    grid->addWidget(cmdOK_, kCodeCount, 0, 1, 2, Qt::AlignCenter);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    DisplayCodes();
+}
+
+void frmCodes_1::DisplayCodes() {
+    const int copy = state_.copies.CodesCopy;
+    setWindowTitle(QString::fromStdString(CodesCaption(copy)));
+    const auto codes = rc::DisplayCodes(state_.image, copy);
+    for (int i = 0; i < kCodeCount; ++i)
+        lblCode_[i]->setText(QString::fromStdString(codes[i]));
+}
+
+void frmCodes_1::EditCode(int i) {
+    const std::string entry = keypad_.ShowKeyPad(kCodeKeyPadMode, kCodeDigits, CodeName(i),
+                                                 lblCode_[i]->text().toStdString(), kCodeCheck);
+    lblCode_[i]->setText(QString::fromStdString(entry));
+    std::array<std::string, kCodeCount> codes;
+    for (int k = 0; k < kCodeCount; ++k)
+        codes[k] = lblCode_[k]->text().toStdString();
+    SaveCodes(state_.image, state_.copies.CodesCopy, codes);
+    DisplayCodes();
+}
+
+void frmCodes_1::Activate() {
+    DisplayCodes();
+    cmdOK_->setFocus();
+}
+
+bool frmCodes_1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Activate();
+    return QDialog::event(event);
+}
+
+void frmCodes_1::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        adjustSize();
+        CentreOnScreen(this);
+        centred_ = true;
+    }
+    Activate();
+}
+
+void frmCodes_1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        if (help_ != nullptr)
+            help_->ShowContext(helpContext_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace rc

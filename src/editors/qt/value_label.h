@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+namespace rc {
+
+// A value an editor dialog opens the keypad for: a sunken label with the hand pointer that reports
+// a click, and that Tab can reach so Enter or Space opens it from the keyboard. A mouse click does
+// not take the focus, so Enter still means OK after one.
+class ValueLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ValueLabel(const QString& objectName, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace rc
