@@ -5,5 +5,5 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SAMPLE} ${OUT} RESULT_VARIABLE diff)
 if(NOT diff EQUAL 0)
     message(FATAL_ERROR "samples/Default.HR8 differs from what tools/make_sample writes; regenerate it with: "
-                        "build/tools/make_sample samples/Default.HR8")
+                        "build/test/tools/make_sample samples/Default.HR8 (after ./test)")
 endif()
