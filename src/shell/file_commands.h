@@ -1,0 +1,70 @@
+#pragma once
+
+#include "image/editor_state.h"
+#include "image/message.h"
+#include "shell/recent_files.h"
+
+#include <optional>
+#include <string>
+
+namespace rc::shell {
+
+// What a file dialog is asked to show. The filter is "description|pattern".
+struct FileDialogSpec {
+    std::string filter;
+    int filterIndex = 1;
+};
+
+inline constexpr const char* kOpenFilter = "Halden R8 File(s) *.HR8)|*.HR8";
+inline constexpr const char* kSaveFilter = "HaldenR-8 File(s) *.HR8)|*.HR8";
+
+// The file open and save dialogs; no value when the user cancelled.
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    virtual std::optional<std::string> ShowOpen(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ShowSave(const FileDialogSpec& spec) = 0;
+};
+
+// What the file commands change on the main window.
+class IShellView {
+public:
+    virtual ~IShellView() = default;
+    virtual void SetImageCommandsEnabled(bool enabled) = 0;
+    virtual void SetStatusFile(const std::string& text) = 0;
+    virtual void ShowRecentFiles(const RecentFiles& files) = 0;
+    virtual void SetBusy(bool busy) = 0; // the hourglass while a file is read or written
+};
+
+// The File menu's commands and the question asked before unsaved edits could be lost.
+class FileCommands {
+public:
+    FileCommands(EditorState& state, RecentFiles& recent, IMessages& messages, IFileDialogs& dialogs,
+                 IShellView& view);
+
+    // "&Open...": the open dialog, then OpenPath.
+    bool Open();
+    // Validates and loads `path`; on success records it in the recent list and enables the image
+    // commands. Used at start-up for a file named on the command line, where nothing can be unsaved.
+    bool OpenPath(const std::string& path);
+    // Recent file `index` (0..3) of the File menu.
+    bool OpenRecent(int index);
+    // "&Save File". True when the file was written.
+    bool Save();
+    // "Save File &As...". True when the file was written.
+    bool SaveAs();
+    // Asked as the main window closes: true when it may close.
+    bool QueryUnload();
+
+private:
+    // The change question before an action that would drop unsaved edits: true to go on.
+    bool ConfirmDiscard();
+
+    EditorState& state_;
+    RecentFiles& recent_;
+    IMessages& messages_;
+    IFileDialogs& dialogs_;
+    IShellView& view_;
+};
+
+} // namespace rc::shell

@@ -1,0 +1,114 @@
+#include "shell/help_topics.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace rc::shell {
+
+namespace {
+
+const std::vector<HelpPage>& Pages() {
+    static const std::vector<HelpPage> pages = {
+        {"contents.html", "Contents", {kContentsContext}, {"contents", "help"}},
+        {"main.html",
+         "The Main Window",
+         {kMainWindowContext},
+         {"main window", "menus", "status bar", "Mod", "modified", "recent files", "printer font", "tips"}},
+        {"files.html",
+         "Opening and Saving Image Files",
+         {},
+         {"open", "save", "save as", "image file", ".HR8", "read only", "save alert", "file save alert",
+          "filename error", "unsaved changes", "download", "upload"}},
+        {"keypad.html",
+         "Entering Values on the Keypad",
+         {kKeyPadContext},
+         {"keypad", "DTMF digits", "entry", "clear", "cancel", "delay", "digits"}},
+        {"codes.html",
+         "Access Codes",
+         {200, 201},
+         {"codes", "access codes", "control operator", "autopatch access", "autopatch disconnect",
+          "speed dial prefix", "DTMF access", "memory recall", "time request", "memory save codes"}},
+        {"timers.html",
+         "Timers",
+         {300, 301},
+         {"timers", "time-out", "repeater ID", "squelch tail", "autopatch length", "DTMF window", "tenths",
+          "minutes and seconds", "memory save timers"}},
+        {"stats.html", "Repeater Statistics", {104}, {"statistics", "counters"}},
+        {"flush.html", "Flush Memory", {105}, {"flush", "erase"}},
+        {"print.html", "Printing", {106}, {"print", "reports"}},
+        {"unlock.html", "Unlock Number", {302}, {"unlock"}},
+        {"voice.html", "Voice Messages", {400, 401}, {"voice", "messages", "synthesizer"}},
+        {"cw.html", "CW Identification", {402}, {"CW", "identifier", "morse"}},
+        {"macros.html", "Macros", {500}, {"macros"}},
+        {"scheduler.html", "Scheduler", {501}, {"scheduler", "events"}},
+        {"userinputs.html", "User Inputs", {502}, {"user inputs", "hardware inputs"}},
+        {"zones.html", "Zones", {700, 701}, {"zones"}},
+        {"speeddial.html", "Speed Dial", {800, 801}, {"speed dial", "emergency"}},
+        {"lockout.html", "Telephone Lockout Numbers", {802}, {"lockout"}},
+        {"predial.html", "Pre-Dial Number", {803}, {"pre-dial"}},
+        {"areacodes.html", "Area Codes", {804}, {"area codes"}},
+        {"courtesy.html", "Courtesy Tones", {900}, {"courtesy tones"}},
+        {"switches.html", "Expanded Switches", {902}, {"expanded switches", "switches"}},
+        {"memory.html", "Memory Configuration", {906}, {"memory configuration", "memory saves"}},
+        {"config.html", "Repeater Configuration", {907}, {"configuration", "option flags"}},
+        {"about.html", "About the Editor", {kAboutContext}, {"version", "system information"}},
+    };
+    return pages;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+std::span<const HelpPage> HelpPages() {
+    return Pages();
+}
+
+const HelpPage& ContentsPage() {
+    return Pages().front();
+}
+
+const HelpPage& PageForContext(int context) {
+    for (const HelpPage& page : Pages())
+        if (std::find(page.contexts.begin(), page.contexts.end(), context) != page.contexts.end())
+            return page;
+    return ContentsPage();
+}
+
+const HelpPage* FindHelpPage(const std::string& file) {
+    for (const HelpPage& page : Pages())
+        if (file == page.file)
+            return &page;
+    return nullptr;
+}
+
+std::vector<HelpIndexEntry> HelpIndex() {
+    std::vector<HelpIndexEntry> index;
+    for (const HelpPage& page : Pages())
+        for (const char* k : page.keywords)
+            index.push_back({k, &page});
+    std::stable_sort(index.begin(), index.end(), [](const HelpIndexEntry& a, const HelpIndexEntry& b) {
+        return Lower(a.keyword) < Lower(b.keyword);
+    });
+    return index;
+}
+
+std::vector<HelpIndexEntry> MatchKeywords(const std::string& text) {
+    std::string needle = Lower(text);
+    std::vector<HelpIndexEntry> starts, inside;
+    for (HelpIndexEntry& e : HelpIndex()) {
+        std::size_t at = Lower(e.keyword).find(needle);
+        if (at == 0)
+            starts.push_back(std::move(e));
+        else if (at != std::string::npos)
+            inside.push_back(std::move(e));
+    }
+    starts.insert(starts.end(), inside.begin(), inside.end());
+    return starts;
+}
+
+} // namespace rc::shell
