@@ -34,16 +34,28 @@ constexpr std::array<TimerInfo, kTimerCount> kTimerInfo = {{
     {"Ring Detector", "Ring Detector Timer", false},
 }};
 
-bool Valid(int i) { return i >= 0 && i < kTimerCount; }
+constexpr long kMaxTimerValue = 0x7FF;
+
+bool Valid(int i) {
+    return i >= 0 && i < kTimerCount;
+}
 
 // The integer at the start of a text, as the keypad hands digits back; 0 when there is none.
-long LeadingNumber(const std::string& s) { return std::strtol(s.c_str(), nullptr, 10); }
+long LeadingNumber(const std::string& s) {
+    return std::strtol(s.c_str(), nullptr, 10);
+}
 
 } // namespace
 
-std::string TimerName(int i) { return Valid(i) ? kTimerInfo[i].name : ""; }
-std::string TimerRowLabel(int i) { return Valid(i) ? kTimerInfo[i].rowLabel : ""; }
-bool IsTenthsTimer(int i) { return Valid(i) && kTimerInfo[i].tenths; }
+std::string TimerName(int i) {
+    return Valid(i) ? kTimerInfo[i].name : "";
+}
+std::string TimerRowLabel(int i) {
+    return Valid(i) ? kTimerInfo[i].rowLabel : "";
+}
+bool IsTenthsTimer(int i) {
+    return Valid(i) && kTimerInfo[i].tenths;
+}
 
 std::string TimersCaption(int copy) {
     if (copy == kBaseCopy)
@@ -51,9 +63,13 @@ std::string TimersCaption(int copy) {
     return "Halden R8 Memory Save #" + std::to_string(copy) + " Timers";
 }
 
-int GetPT(int copy, int i) { return Timers(copy).at(i); }
+int GetPT(int copy, int i) {
+    return Timers(copy).at(i);
+}
 
-int TimerValue(const ImageBytes& image, int PT) { return image[PT] + 256 * (image[PT + 1] & 7); }
+int TimerValue(const ImageBytes& image, int PT) {
+    return image[PT] + 256 * (image[PT + 1] & 7);
+}
 
 std::string TenthsText(int v) {
     char buf[32];
@@ -109,8 +125,11 @@ void SaveTimerMin(ImageBytes& image, int PT, const std::string& H_TXT) {
         image[PT + 1] = 0;
         return;
     }
-    // The field holds 11 bits; the keypad allows at most 1800.
-    long v = LeadingNumber(H_TXT) & 0x7FF;
+    // The field holds 11 bits. A value that does not fit is left out rather than wrapped into a
+    // different, shorter time.
+    long v = LeadingNumber(H_TXT);
+    if (v < 0 || v > kMaxTimerValue)
+        return;
     image[PT] = static_cast<std::uint8_t>(v & 255);
     image[PT + 1] = static_cast<std::uint8_t>((v >> 8) & 7);
 }

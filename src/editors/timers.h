@@ -32,7 +32,7 @@ std::string TimerEntryFromCaption(int i, const std::string& caption);
 
 // Stores a tenths timer; an empty text stores 0, a value of 100 or more writes nothing.
 void SaveTimerSec(ImageBytes& image, int PT, const std::string& H_TXT);
-// Stores a seconds timer; an empty text stores 0.
+// Stores a seconds timer; an empty text stores 0, a value beyond 11 bits writes nothing.
 void SaveTimerMin(ImageBytes& image, int PT, const std::string& H_TXT);
 
 } // namespace rc

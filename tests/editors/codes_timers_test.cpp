@@ -22,8 +22,8 @@ TEST(Codes, EachCopyReadsAndWritesItsOwnSet) {
         int start;
         const char* caption;
     } cases[] = {
-        {0, 32, "Halden R8 Repeater Base Codes"},      {1, 1224, "Halden R8 Memory Save #1 Codes"},
-        {2, 1816, "Halden R8 Memory Save #2 Codes"},   {3, 2408, "Halden R8 Memory Save #3 Codes"},
+        {0, 32, "Halden R8 Repeater Base Codes"},    {1, 1224, "Halden R8 Memory Save #1 Codes"},
+        {2, 1816, "Halden R8 Memory Save #2 Codes"}, {3, 2408, "Halden R8 Memory Save #3 Codes"},
         {4, 3000, "Halden R8 Memory Save #4 Codes"},
     };
     for (const Case& c : cases) {
@@ -84,8 +84,9 @@ TEST(Timers, SaveWritesTwoBytesOfItsCopyOnly) {
         const char* entry;
         int lo, hi; // -1: unchanged
     } cases[] = {
-        {0, 0, "1800", 0x08, 0x07}, {0, 0, "90", 90, 0},  {0, 0, "", 0, 0},    {0, 2, "5", 5, 0},
-        {0, 2, "", 0, 0},           {0, 2, "100", -1, -1}, {3, 15, "256", 0, 1}, {4, 13, "99", 99, 0},
+        {0, 0, "1800", 0x08, 0x07}, {0, 0, "90", 90, 0},    {0, 0, "", 0, 0},        {0, 2, "5", 5, 0},
+        {0, 2, "", 0, 0},           {0, 2, "100", -1, -1},  {3, 15, "256", 0, 1},    {4, 13, "99", 99, 0},
+        {1, 6, "2047", 0xFF, 0x07}, {1, 6, "2048", -1, -1}, {2, 1, "99999", -1, -1}, {0, 9, "0", 0, 0},
     };
     for (const Case& c : cases) {
         ImageBytes image;
