@@ -1,0 +1,220 @@
+#pragma once
+
+// XMODEM in its classic form: 128-byte blocks, an 8-bit arithmetic checksum, the receiver starting
+// with NAK. Both ends are state machines fed with the bytes that arrive and with the time of a
+// monotonic clock in milliseconds; each call returns what to put on the line and what to show, and
+// none of them waits. The caller arms a timer for Deadline() and calls OnTime() when it expires.
+
+#include "link/serial_port.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rc::link {
+
+namespace xmodem {
+inline constexpr std::uint8_t SOH = 1;
+inline constexpr std::uint8_t EOT = 4;
+inline constexpr std::uint8_t ACK = 6;
+inline constexpr std::uint8_t NAK = 21;
+inline constexpr std::uint8_t CAN = 24;
+inline constexpr std::uint8_t kPad = 0x1A; // fills a short last block
+
+inline constexpr int kBlockSize = 128;
+inline constexpr int kPacketSize = 132; // SOH, block, complement, 128 data bytes, checksum
+
+inline constexpr int kStartNaks = 13;       // the receiver gives up after this many unanswered NAKs
+inline constexpr int kMaxErrorPackets = 10; // one more bad packet ends a download
+inline constexpr int kEotRepeats = 10;      // EOT sent again at most this often when it is refused
+} // namespace xmodem
+
+using Packet = std::array<std::uint8_t, xmodem::kPacketSize>;
+
+// Every wait is an elapsed time on a monotonic clock.
+struct XmodemTiming {
+    std::int64_t readMs = 5000;      // ReadByteTimed: one byte, or the first sign of a sender
+    std::int64_t startNakMs = 30000; // AwaitStartNak
+    std::int64_t replyMs = 10000;    // AwaitReply
+    // After a bad packet the rest of it may still be on its way; NAK goes out once the line has been
+    // quiet this long, or at the latest purgeMaxMs after the bad packet.
+    std::int64_t quietMs = 1000;
+    std::int64_t purgeMaxMs = 5000;
+    // Line time of one character, so a slow line's own sending time is not counted against the
+    // receiver's reply. 0 when unknown (a pty, a test).
+    std::int64_t microsPerByte = 0;
+};
+
+// Line time of one character with these settings: start bit, data bits, parity, stop bits.
+std::int64_t MicrosPerByte(const LineSettings& line);
+
+// The transfer window's counters, as its labels show them.
+struct XferCounters {
+    std::string packetLabel; // lblPacket
+    std::string numPackets;  // lblNumPackets
+    std::string errPackets;  // lblErrPackets
+    std::string numBytes;    // lblNumBytes
+    int progress = 0;        // pnlFill value: bytes acknowledged
+
+    bool operator==(const XferCounters&) const = default;
+};
+
+// What one step of an engine asks of its caller.
+struct XferOutput {
+    std::vector<std::uint8_t> send;    // for the line, in this order
+    std::vector<std::string> messages; // for the message panel, in this order; the last one stays
+    bool countersChanged = false;
+    bool beep = false; // a successful end
+};
+
+// Where a download's blocks go. Nothing received becomes the user's file before Commit().
+class IBlockStore {
+public:
+    virtual ~IBlockStore() = default;
+    virtual bool StoreBlock(std::span<const std::uint8_t> block) = 0; // appends the block
+    virtual bool Commit() = 0;                                        // the blocks become the file
+    virtual std::string FailureMessage() const = 0; // panel text after StoreBlock or Commit failed
+};
+
+enum class PacketVerdict {
+    Good,   // the expected block
+    Repeat, // the block before it again: the sender missed our ACK
+    Bad,
+};
+
+// Checks a received packet (SOH at index 0) against the block number expected next. `anyStored` is
+// false before the first good block, when no block can be a repeat.
+PacketVerdict VerifyPacket(const Packet& packet, std::uint8_t expected, bool anyStored);
+
+// The packet of block `block` (1 for the first) of `data`; a short last block is padded.
+Packet BuildPacket(std::span<const std::uint8_t> data, int block);
+
+// Common to both directions: result, counters, deadline.
+class XmodemEngine {
+public:
+    virtual ~XmodemEngine() = default;
+
+    virtual XferOutput Start(std::int64_t nowMs) = 0;
+    virtual XferOutput OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) = 0;
+    // Call when Deadline() has come; an early call does nothing.
+    virtual XferOutput OnTime(std::int64_t nowMs) = 0;
+    virtual XferOutput Cancel(std::int64_t nowMs) = 0;
+
+    // When OnTime() has work to do; empty once the transfer has ended.
+    std::optional<std::int64_t> Deadline() const;
+    bool Finished() const { return finished_; }
+    bool Succeeded() const { return succeeded_; }
+    const XferCounters& Counters() const { return counters_; }
+
+protected:
+    explicit XmodemEngine(const XmodemTiming& timing) : timing_(timing) {}
+    void Finish(XferOutput& out, bool ok, const std::string& message);
+
+    XmodemTiming timing_;
+    XferCounters counters_;
+    std::int64_t deadline_ = 0;
+    bool started_ = false;
+
+private:
+    bool finished_ = false;
+    bool succeeded_ = false;
+};
+
+// The download: NAKs until a sender starts, then takes packets until EOT.
+class XmodemReceive : public XmodemEngine {
+public:
+    XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {});
+
+    XferOutput Start(std::int64_t nowMs) override;
+    XferOutput OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) override;
+    XferOutput OnTime(std::int64_t nowMs) override;
+    XferOutput Cancel(std::int64_t nowMs) override;
+
+    int PacketsReceived() const { return packets_; }
+    int ErrorPackets() const { return errors_; }
+
+private:
+    enum class Step {
+        AwaitFirstByte,    // no packet yet: NAK at every read time-out
+        ReadByteTimed,     // between packets
+        ReceivePacketBody, // after SOH, the other 131 bytes
+        Purge,             // after a bad packet, until the line is quiet
+    };
+
+    // Returns false when the rest of `bytes` came before our answer and must be dropped.
+    bool Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out);
+    void AwaitFirstByte(std::int64_t nowMs, XferOutput& out);
+    void PacketComplete(std::int64_t nowMs, XferOutput& out);
+    bool StorePacket();
+
+    IBlockStore& store_;
+    Step step_ = Step::AwaitFirstByte;
+    Packet packet_{};
+    int fill_ = 0;
+    std::uint8_t expected_ = 1;
+    int packets_ = 0;
+    int bytes_ = 0;
+    int errors_ = 0;
+    int naks_ = 0;
+    std::int64_t purgeEnd_ = 0;
+};
+
+// The upload: waits for the receiver's NAK, sends each block until it is acknowledged, then EOT.
+class XmodemSend : public XmodemEngine {
+public:
+    XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing = {});
+
+    XferOutput Start(std::int64_t nowMs) override;
+    XferOutput OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) override;
+    XferOutput OnTime(std::int64_t nowMs) override;
+    XferOutput Cancel(std::int64_t nowMs) override;
+
+    int Blocks() const { return blocks_; }
+    int ErrorPackets() const { return errors_; }
+
+private:
+    enum class Step {
+        AwaitStartNak,
+        AwaitReply,    // to a packet
+        AwaitEotReply, // every block acknowledged; only the EOT's answer is outstanding
+        Done,
+    };
+
+    bool Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out);
+    void SendPacket(std::int64_t nowMs, XferOutput& out);
+    void SendEot(std::int64_t nowMs, XferOutput& out);
+    void UploadSuccessful(XferOutput& out);
+    std::int64_t ReplyDeadline(std::int64_t nowMs, int bytesSent) const;
+
+    std::vector<std::uint8_t> data_;
+    Step step_ = Step::AwaitStartNak;
+    int blocks_ = 0;  // blocks in the file
+    int block_ = 1;   // the block being sent
+    int bytes_ = 128; // shown once the block being sent is acknowledged
+    int errors_ = 0;
+    int eotRepeats_ = 0;
+};
+
+// The panel texts of a transfer.
+namespace xfer_text {
+inline constexpr const char* kAwaitingDownloadConfirmation = " Awaiting Transfer Confirmation From Remote";
+inline constexpr const char* kAwaitingDownloadStart = " Awaiting Download Start From Remote";
+inline constexpr const char* kDownloadInProgress = " Download Of Data In Progress";
+inline constexpr const char* kDownloadSuccessful = " Download Successful";
+inline constexpr const char* kRemoteTimeOut = " Remote Time Out";
+inline constexpr const char* kExcessiveErrors = " Abort...Excessive Error Packets";
+inline constexpr const char* kCancelledByRemote = " Cancelled By Remote";
+inline constexpr const char* kCancelledByUser = " Transfer Cancelled By User.";
+inline constexpr const char* kAwaitingUploadConfirmation = " Awaiting Confirmation From Remote";
+inline constexpr const char* kNakTimedOut = " Remote NAK receptor has timed out";
+inline constexpr const char* kUploadInProgress = " Upload Of Data In Progress";
+inline constexpr const char* kUploadSuccessful = " Upload Successful";
+inline constexpr const char* kReplyTimeout = " Remote Responce Timeout";
+inline constexpr const char* kReceivedPacket = "Received Packet";
+inline constexpr const char* kSendingPacket = "Sending Packet";
+} // namespace xfer_text
+
+} // namespace rc::link

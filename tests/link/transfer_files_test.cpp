@@ -1,0 +1,215 @@
+#include "link/transfer_file.h"
+#include "link/transfer_models.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace rc::link {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(TransferModels, ModelFromTheExtensionWithoutRegardToCase) {
+    struct Case {
+        const char* path;
+        const char* index;
+        int size;
+    } cases[] = {
+        {"/home/op/site.HR6", "1", 8192},
+        {"/home/op/site.HR8", "2", 8192},
+        {"/home/op/site.hr8", "2", 8192},
+        {"/home/op/site.Hr8", "2", 8192},
+        {"/home/op/site.HM4", "3", 7936},
+        {"C:\\op\\site.hm4", "3", 7936},
+        {"/home/op/site.HK9", "4", 4096},
+        {"/home/op/site.HKX", "4", 4096},
+        {"/home/op/site.txt", "4", 4096},
+        {"/home/op/site", "4", 4096},
+        {"/home/op/siteHR8", "4", 4096},    // no extension at all
+        {"/home/op/a.HR8/site", "4", 4096}, // a dot in a folder's name is not the file's
+        {"/home/op/site.HR8.bak", "4", 4096},
+        {"/home/op/site.HR88", "4", 4096},
+        {"", "4", 4096},
+    };
+    for (const Case& c : cases) {
+        const TransferModel& m = ModelForPath(c.path);
+        EXPECT_STREQ(m.index, c.index) << c.path;
+        EXPECT_EQ(m.transferSize, c.size) << c.path;
+    }
+}
+
+TEST(TransferModels, TableAndIndexes) {
+    int sizes = 0;
+    for (const TransferModel& m : TransferModels()) {
+        EXPECT_EQ(m.transferSize % 128, 0) << m.index;
+        sizes += m.transferSize / 128;
+    }
+    EXPECT_EQ(sizes, 64 + 64 + 62 + 32);
+    EXPECT_STREQ(ModelForIndex("3").extension, ".HM4");
+    EXPECT_STREQ(ModelForIndex("").index, "4");
+    EXPECT_STREQ(ModelForIndex("9").index, "4");
+}
+
+TEST(TransferModels, FileDialogOfEachDirection) {
+    const std::string filter =
+        "Halden R6 Files|*.HR6|Halden R8 Files|*.HR8|Halden M4 Files|*.HM4|Halden K9 Files|*.HK?";
+    EXPECT_EQ(TransferDialogRequest(TransferDirection::Download, "3"),
+              (FileDialogRequest{"Select file to Download", filter, 3, 6, true}));
+    EXPECT_EQ(TransferDialogRequest(TransferDirection::Upload, "1"),
+              (FileDialogRequest{"Select file to Upload", filter, 1, 4, false}));
+    EXPECT_EQ(TransferDialogRequest(TransferDirection::Upload, "x").filterIndex, 4);
+}
+
+class TransferFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("rc_transfer_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir, ec);
+    }
+    void Write(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(p, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::vector<std::uint8_t> Read(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::size_t Entries() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
+
+    fs::path dir;
+};
+
+std::vector<std::uint8_t> Block(std::uint8_t fill) {
+    return std::vector<std::uint8_t>(128, fill);
+}
+
+TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
+    const fs::path target = dir / "site.HR8";
+    Write(target, std::vector<std::uint8_t>(8192, 0xEE));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    {
+        DownloadFile file(target.string());
+        ASSERT_TRUE(file.Open());
+        EXPECT_TRUE(fs::exists(file.TemporaryPath()));
+        EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), dir);
+        ASSERT_TRUE(file.StoreBlock(Block(1)));
+        ASSERT_TRUE(file.StoreBlock(Block(2)));
+        EXPECT_EQ(Read(target), std::vector<std::uint8_t>(8192, 0xEE));
+        ASSERT_TRUE(file.Commit());
+    }
+    auto expected = Block(1);
+    const auto second = Block(2);
+    expected.insert(expected.end(), second.begin(), second.end());
+    EXPECT_EQ(Read(target), expected); // exactly the bytes received: no tail of the old file
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(TransferFiles, FailedDownloadLeavesEverythingAsItWas) {
+    const fs::path target = dir / "site.HR8";
+    const std::vector<std::uint8_t> old(8192, 0x5A);
+    Write(target, old);
+    {
+        DownloadFile file(target.string());
+        ASSERT_TRUE(file.Open());
+        file.StoreBlock(Block(9));
+    } // no Commit: the transfer broke off
+    EXPECT_EQ(Read(target), old);
+    EXPECT_EQ(Entries(), 1u);
+
+    const fs::path fresh = dir / "new.HR8";
+    {
+        DownloadFile file(fresh.string());
+        ASSERT_TRUE(file.Open());
+        file.StoreBlock(Block(9));
+    }
+    EXPECT_FALSE(fs::exists(fresh));
+    EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(TransferFiles, LinkIsFollowedAndKept) {
+    const fs::path real = dir / "real.HR8";
+    const fs::path link = dir / "link.HR8";
+    Write(real, Block(0));
+    fs::create_symlink(real, link);
+    DownloadFile file(link.string());
+    ASSERT_TRUE(file.Open());
+    file.StoreBlock(Block(7));
+    ASSERT_TRUE(file.Commit());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Read(real), Block(7));
+}
+
+TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
+    const fs::path readOnly = dir / "locked.HR8";
+    Write(readOnly, Block(3));
+    fs::permissions(readOnly, fs::perms::owner_read);
+    const fs::path folder = dir / "folder.HR8";
+    fs::create_directory(folder);
+    const bool root = ::geteuid() == 0; // root writes whatever it likes
+    struct Case {
+        fs::path path;
+        bool opens;
+    } cases[] = {
+        {readOnly, root},
+        {folder, false},
+        {dir / "missing" / "site.HR8", false},
+    };
+    for (const Case& c : cases) {
+        DownloadFile file(c.path.string());
+        EXPECT_EQ(file.Open(), c.opens) << c.path;
+        if (!c.opens) {
+            EXPECT_FALSE(file.StoreBlock(Block(1))) << c.path;
+            EXPECT_FALSE(file.Commit()) << c.path;
+        }
+        EXPECT_EQ(file.FailureMessage(),
+                  "File " + c.path.string() + " could not be written. Transfer Aborted");
+    }
+    EXPECT_EQ(Read(readOnly), Block(3));
+}
+
+TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
+    struct Case {
+        const char* name;
+        std::size_t size;
+        bool accepted;
+    } cases[] = {
+        {"a.HR8", 8192, true},  {"b.hr8", 8192, true},  {"c.HR8", 7936, false}, {"d.HM4", 7936, true},
+        {"e.HM4", 8192, false}, {"f.HK9", 4096, true},  {"g.bin", 4096, true},  {"h.HR6", 8193, false},
+        {"i.HR6", 0, false},    {"j.HK1", 8192, false},
+    };
+    for (const Case& c : cases) {
+        const fs::path p = dir / c.name;
+        std::vector<std::uint8_t> bytes(c.size);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 13);
+        Write(p, bytes);
+        const UploadFile f = LoadUploadFile(p.string());
+        if (c.accepted) {
+            EXPECT_EQ(f.refusal, "") << c.name;
+            EXPECT_EQ(f.bytes, bytes) << c.name;
+        } else {
+            EXPECT_EQ(f.refusal, "File " + p.string() + " is Corrupted. Transfer Aborted") << c.name;
+            EXPECT_TRUE(f.bytes.empty()) << c.name;
+        }
+    }
+    const std::string missing = (dir / "none.HR8").string();
+    EXPECT_EQ(LoadUploadFile(missing).refusal, "File " + missing + " could not be read. Transfer Aborted");
+    EXPECT_EQ(LoadUploadFile(dir.string()).refusal,
+              "File " + dir.string() + " could not be read. Transfer Aborted");
+}
+
+} // namespace
+} // namespace rc::link
