@@ -1,0 +1,246 @@
+#include "codecs/vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace rc {
+namespace {
+
+const PickItem* Find(const PickList& list, const std::string& text) {
+    auto it = std::find_if(list.begin(), list.end(), [&](const PickItem& p) { return p.text == text; });
+    return it == list.end() ? nullptr : &*it;
+}
+
+int TableIndex(int code) {
+    const auto& table = VoiceWordTable();
+    auto it = std::find_if(table.begin(), table.end(),
+                           [&](const VoiceWordEntry& e) { return e.Key == WordKey(PackWordCode(code)); });
+    return it == table.end() ? -1 : static_cast<int>(it - table.begin());
+}
+
+std::string TextOfCode(int code) {
+    return VoiceWordText(WordKey(PackWordCode(code)));
+}
+
+struct Indexed {
+    std::size_t index;
+    PickItem item;
+};
+
+TEST(PickLists, SizesAndWhereEachFillBeginsAndEnds) {
+    EXPECT_EQ(CallLettersList().size(), 36u);
+    EXPECT_EQ(SpecialList().size(), 62u);
+    EXPECT_EQ(VoiceWordTable().size(), 526u);
+    const PickList& words = VoiceWordList();
+    ASSERT_EQ(words.size(), 523u);
+    const Indexed cases[] = {
+        {0, {"0", 0}},
+        {20, {"20", 20}},
+        {21, {"30", 30}},
+        {27, {"90", 90}},
+        {28, {"A", 210}},
+        {263, {"Much", 612}},
+        {264, {"N", 620}},
+        {460, {"Zulu", 954}},
+        {461, {"[Pause_1]", 960}},
+        {522, {"[Courtesy_Tone_#9]", 169}},
+    };
+    for (const Indexed& c : cases)
+        EXPECT_EQ(words[c.index], c.item) << c.index;
+
+    PickList part;
+    FillVoiceWordsAtoM(part);
+    EXPECT_EQ(part.size(), 236u);
+    part.clear();
+    FillVoiceWordsNtoZ(part);
+    EXPECT_EQ(part.size(), 197u);
+}
+
+TEST(PickLists, BlocksAndTheCodesWhereCountingRestarts) {
+    struct Case {
+        const char* text;
+        int code;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // the first and the last word of each block
+        {"A", 210}, {"Average", 247}, {"B", 250}, {"By", 260}, {"C", 270}, {"Cycle", 298}, {"D", 310},
+        {"Dynamic", 327}, {"E", 340}, {"Expect", 351}, {"F", 370}, {"Full", 392}, {"G", 410}, {"Ground", 417},
+        {"H", 440}, {"Hundred", 456}, {"I", 470}, {"It", 483}, {"J", 500}, {"June", 504}, {"K", 530},
+        {"Knots", 534}, {"L", 550}, {"Lower", 569}, {"M", 580}, {"Much", 612}, {"N", 620}, {"Number", 633},
+        {"O", 650}, {"Overcast", 666}, {"P", 680}, {"Put", 702}, {"Q", 720}, {"Quebec", 721}, {"R", 730},
+        {"Route", 753}, {"S", 770}, {"System", 801}, {"T", 820}, {"Type", 851}, {"U", 870},
+        {"Use (verb)", 877}, {"V", 880}, {"Volts", 885}, {"W", 890}, {"Wrong", 909}, {"X", 920},
+        {"X-Ray", 921}, {"Y", 930}, {"Your", 937}, {"Z", 950}, {"Zulu", 954},
+        // words with their own code, and the words after them counting on from there
+        {"Calm", 299}, {"Calling", 273}, {"Cancel", 274}, {"Halden", 275}, {"Fahrenheit", 373},
+        {"Fail", 371}, {"Failure", 372}, {"Fall", 393}, {"Fast", 374}, {"February", 375}, {"File", 378},
+        {"Filed", 379}, {"Heat", 457}, {"Heavy", 447}, {"Henry", 448}, {"Index", 486}, {"India", 477},
+        {"Information", 478}, {"Percent", 703}, {"Phone", 686}, {"Pico", 687}, {"Pressure", 704},
+        {"Program", 699}, {"Pull", 700}, {"S (plural)", 802}, {"Safe", 771}, {"Saturday", 772},
+        {"The (long E)", 831}, {"The (short E)", 830}, {"Then", 832}, {"This", 833}, {"Today's", 852},
+        {"Tomorrow", 841}, {"Tonight", 842}, {"Wind-Chill", 910}, {"Windows", 907}, {"With", 908},
+        {"A.M.", 211}, {"Ed (suffix)", 343}, {"O'clock", 651}, {"Less Than", 555},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const PickItem* item = Find(VoiceWordList(), c.text);
+        ASSERT_NE(item, nullptr) << c.text;
+        EXPECT_EQ(item->value, c.code) << c.text;
+    }
+
+    std::set<int> codes;
+    for (const PickItem& item : VoiceWordList()) {
+        EXPECT_TRUE(codes.insert(item.value).second) << item.text << " repeats " << item.value;
+        EXPECT_LT(item.value, 983) << item.text;
+    }
+    EXPECT_EQ(codes.count(685), 0u);
+}
+
+TEST(PickLists, SpecialListAndTheWordListsSounds) {
+    const PickList& special = SpecialList();
+    const PickList& words = VoiceWordList();
+    struct Case {
+        std::size_t index;
+        PickItem special;
+        const char* inWordList;
+    };
+    // Tracks and tones carry a "#" in the word list.
+    // clang-format off
+    const Case cases[] = {
+        {0, {"[Pause_1]", 960}, "[Pause_1]"}, {12, {"[Laughter]", 972}, "[Laughter]"},
+        {13, {"[G_Morning]", 980}, "[G_Morning]"}, {16, {"[Time_Of_Day]", 100}, "[Time_Of_Day]"},
+        {20, {"[UF_#1_OFF]", 111}, "[UF_#1_OFF]"}, {34, {"[UF_#5_MON]", 125}, "[UF_#5_MON]"},
+        {35, {"[500_Ms_Delay]", 135}, "[500_Ms_Delay]"}, {36, {"[DVR_Track_1]", 140}, "[DVR_Track_#1]"},
+        {51, {"[DVR_Track_16]", 155}, "[DVR_Track_#16]"},
+        {61, {"[Courtesy_Tone_9]", 169}, "[Courtesy_Tone_#9]"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(special[c.index], c.special) << c.index;
+        EXPECT_EQ(words[461 + c.index], (PickItem{c.inWordList, c.special.value})) << c.index;
+    }
+    for (std::size_t i = 0; i < special.size(); ++i)
+        EXPECT_EQ(words[461 + i].value, special[i].value) << i;
+}
+
+TEST(PickLists, CallLettersSpeakTheirSingleLetterWords) {
+    const PickList& call = CallLettersList();
+    const Indexed cases[] = {{0, {"0", 0}},    {9, {"9", 9}},    {10, {"A", 210}}, {22, {"M", 580}},
+                             {23, {"N", 620}}, {26, {"Q", 720}}, {35, {"Z", 950}}};
+    for (const Indexed& c : cases)
+        EXPECT_EQ(call[c.index], c.item);
+    for (std::size_t i = 10; i < call.size(); ++i) {
+        EXPECT_EQ(call[i].text, std::string(1, static_cast<char>('A' + i - 10)));
+        EXPECT_EQ(TextOfCode(call[i].value), call[i].text);
+    }
+}
+
+TEST(WordTable, TextsThatDifferFromTheLists) {
+    struct Case {
+        int code;
+        const char* text;
+    } cases[] = {
+        {100, "[Time_of_day]"}, {101, "[Day_of_week]"}, {102, "[Day_of_month]"},
+        {103, "[Salutations]"}, {111, "[UF_1_OFF]"},    {112, "[UF_1_ON]"},
+        {119, "[UF_3_MON]"},    {125, "[UF_5_MON]"},    {135, "[500ms_Delay]"},
+        {140, "[DVR_1]"},       {155, "[DVR_16]"},      {160, "[Tone_0]"},
+        {169, "[Tone_9]"},      {343, "Ed_Sufffix"},    {479, "Ing_Suffix"},
+        {555, "Less_than"},     {610, "More_than"},     {651, "O'Clock"},
+        {685, "Per"},           {802, "S_plural"},      {830, "The"},
+        {831, "The"},           {876, "Use_noun"},      {877, "Use_verb"},
+        {910, "Windchill"},     {960, "[Pause 1]"},     {963, "[Pause 4]"},
+        {964, "[Chime 1]"},     {966, "[Chime 3]"},     {967, "[Gunshot]"},
+        {980, "[F Morning]"},   {981, "[F Afternoon]"}, {982, "[F Evening]"},
+        {998, "[Model_R]"},     {999, "[Model_8]"},
+    };
+    std::set<int> differing;
+    for (const Case& c : cases) {
+        EXPECT_EQ(TextOfCode(c.code), c.text) << c.code;
+        differing.insert(c.code);
+    }
+    // Every other number and word shows as it is listed.
+    int same = 0;
+    for (const PickItem& item : VoiceWordList())
+        if (!differing.count(item.value) && item.value < 960 && (item.value < 100 || item.value >= 210)) {
+            EXPECT_EQ(TextOfCode(item.value), item.text) << item.value;
+            ++same;
+        }
+    EXPECT_EQ(same, 28 + 433 - 11);
+}
+
+TEST(WordTable, EntriesStandInLoadingOrderWithUniqueKeys) {
+    std::set<int> keys;
+    for (const VoiceWordEntry& e : VoiceWordTable())
+        EXPECT_TRUE(keys.insert(e.Key).second) << e.Key;
+    struct Case {
+        int code, index;
+    } cases[] = {{0, 0},     {90, 27},   {210, 28},  {684, 299}, {685, 300}, {703, 301},
+                 {954, 461}, {960, 462}, {982, 477}, {100, 478}, {103, 481}, {111, 482},
+                 {135, 497}, {140, 498}, {169, 523}, {998, 524}, {999, 525}};
+    for (const Case& c : cases)
+        EXPECT_EQ(TableIndex(c.code), c.index) << c.code;
+
+    std::vector<VoiceWordEntry> first;
+    LoadVoiceWordTable(first);
+    EXPECT_EQ(first.size(), 482u);
+}
+
+TEST(WordTable, PackedBytesToText) {
+    struct Case {
+        std::uint8_t byte0, byte1;
+        const char* text;
+    } cases[] = {
+        {0x00, 0x00, "0"},
+        {0x01, 0x00, "[Time_of_day]"},
+        {0x02, 0x0A, "A"},
+        {0x32, 0x0A, "A"},
+        {0xF2, 0x0A, "A"},
+        {0x09, 0x36, "Zulu"},
+        {0x06, 0x55, "Per"},
+        // keys no entry holds: a second byte above 99, codes without a word, a hundreds nibble above 9
+        {0x02, 0x64, ""},
+        {0x00, 0xFF, ""},
+        {0x09, 0x53, ""},
+        {0x01, 0x04, ""},
+        {0x00, 0x15, ""},
+        {0x0A, 0x00, ""},
+        {0x0F, 0xFF, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VoiceWordText(WordKey(c.byte0, c.byte1)), c.text) << int(c.byte0) << " " << int(c.byte1);
+    EXPECT_EQ(WordKey(0x02, 0x0A), 522);
+    for (int key : {-1, -256, 2560, 40000})
+        EXPECT_EQ(VoiceWordText(key), "") << key;
+}
+
+TEST(WordCodes, TextAndPackedForms) {
+    // Malformed texts never give a byte out of range.
+    struct Case {
+        const char* text;
+        PackedWord packed;
+    } cases[] = {
+        {"210", {2, 10}}, {"045", {0, 45}}, {"999", {9, 99}},  {"000", {0, 0}},
+        {"100", {1, 0}},  {"", {0, 0}},     {"7", {7, 0}},     {"12", {1, 2}},
+        {"A10", {0, 10}}, {"2x5", {2, 0}},  {"9999", {9, 99}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PackWordCodeText(c.text), c.packed) << '"' << c.text << '"';
+    EXPECT_EQ(WordCodeText(45), "045");
+
+    // Every pickable word survives the trip through its three-digit text into the image and back.
+    for (const PickList* list : {&VoiceWordList(), &CallLettersList(), &SpecialList()})
+        for (const PickItem& item : *list) {
+            ImageBytes image;
+            WritePackedWord(image, 500, PackWordCodeText(WordCodeText(item.value)));
+            ASSERT_EQ(ReadWordKey(image, 500), WordKey(PackWordCode(item.value))) << item.text;
+            EXPECT_NE(VoiceWordText(ReadWordKey(image, 500)), "") << item.text;
+        }
+    EXPECT_EQ(TextOfCode(Find(VoiceWordList(), "Wind-Chill")->value), "Windchill");
+    EXPECT_EQ(TextOfCode(Find(VoiceWordList(), "The (short E)")->value), "The");
+}
+
+} // namespace
+} // namespace rc
