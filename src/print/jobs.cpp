@@ -33,13 +33,30 @@ void MemoryTimers(std::vector<Document>& out, const ReportContext& ctx) {
         out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PTimers(b, ctx.image, copy); }));
 }
 
+// A voice message document: its own heading and title, then the messages.
+template <typename Body> Document VoiceDocument(const ReportContext& ctx, int copy, Body body) {
+    DocumentBuilder b;
+    PageHeadingM(b, ctx, copy);
+    body(b);
+    return b.Finish();
+}
+
+void BaseMessages(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(VoiceDocument(ctx, kBaseCopy, [&](DocumentBuilder& b) { PMessages(b, ctx.image); }));
+}
+
+void MemoryMessages(std::vector<Document>& out, const ReportContext& ctx) {
+    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
+        out.push_back(VoiceDocument(ctx, copy, [&](DocumentBuilder& b) { PMessagesM(b, ctx.image, copy); }));
+}
+
 const std::array<PrintJob, 13> kJobs = {{
     {0, "codes", "Base Repeater Codes", BaseCodes},
     {1, "mem-codes", "Memory Saves Repeater Codes", MemoryCodes},
     {2, "timers", "Base Repeater Timers", BaseTimers},
     {3, "mem-timers", "Memory Saves Repeater Timers", MemoryTimers},
-    {4, "voice", "Base Voice Messages", nullptr},
-    {5, "mem-voice", "Memory Saves Voice Messages", nullptr},
+    {4, "voice", "Base Voice Messages", BaseMessages},
+    {5, "mem-voice", "Memory Saves Voice Messages", MemoryMessages},
     {6, "macros", "Macros", nullptr},
     {7, "scheduler", "Schedular", nullptr},
     {8, "speed-dial", "User Speed Dial Numbers", nullptr},

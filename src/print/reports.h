@@ -11,5 +11,9 @@ namespace rc::print {
 void PCodes(DocumentBuilder& b, const ImageBytes& image, int copy);
 // Timers of a copy, with their title.
 void PTimers(DocumentBuilder& b, const ImageBytes& image, int copy);
+// The 20 base voice messages; their documents open with PageHeadingM instead of a title.
+void PMessages(DocumentBuilder& b, const ImageBytes& image);
+// The 8 voice messages of memory save `copy` (1..4).
+void PMessagesM(DocumentBuilder& b, const ImageBytes& image, int copy);
 
 } // namespace rc::print

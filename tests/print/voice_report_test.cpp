@@ -1,0 +1,175 @@
+#include "codecs/vocabulary.h"
+#include "image/regions.h"
+#include "print/jobs.h"
+#include "print/report_cli.h"
+#include "print/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace rc::print {
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+    std::vector<std::string> parts;
+    std::stringstream ss(text);
+    std::string part;
+    while (std::getline(ss, part, sep))
+        parts.push_back(part);
+    return parts;
+}
+
+std::vector<Document> Build(const ImageBytes& image, std::string_view job) {
+    ReportContext ctx{image, " /x/site.HR8", "12/06/26", 10};
+    for (const PrintJob& j : PrintJobs())
+        if (j.name == job)
+            return BuildJob(j, ctx);
+    return {};
+}
+
+// The message rows of a rendered document: the lines that start with a number at column 8.
+std::vector<std::string> MessageRows(const std::string& page) {
+    std::vector<std::string> rows;
+    for (const std::string& line : Split(page, '\n'))
+        if (line.size() > 8 && line.compare(0, 8, "        ") == 0 &&
+            std::isdigit(static_cast<unsigned char>(line[8])))
+            rows.push_back(line);
+    return rows;
+}
+
+void WriteMessage(ImageBytes& image, int record, int count, const std::vector<int>& codes) {
+    image[record] = static_cast<std::uint8_t>(count);
+    for (std::size_t j = 0; j < codes.size(); ++j)
+        WritePackedWord(image, record + 1 + 2 * static_cast<int>(j), PackWordCode(codes[j]));
+}
+
+// The row as printed: the number at column 8 ("  7 " right of the tab), the text from column 14.
+std::string Row(int n, const std::string& text) {
+    std::string row = std::string(7, ' ') + " " + std::to_string(n) + " ";
+    if (!text.empty())
+        row += std::string(13 - row.size(), ' ') + text;
+    return row;
+}
+
+TEST(VoiceReport, BaseMessagesHeadingTitleAndRows) {
+    ImageBytes image;
+    WriteMessage(image, Messages(0).at(0), 3, {820, 834, 730});
+    WriteMessage(image, Messages(0).at(10), 1, {910});
+    WriteMessage(image, Messages(0).at(19), 2, {960, 0});
+    std::vector<Document> docs = Build(image, "voice");
+    ASSERT_EQ(docs.size(), 1u);
+    ASSERT_EQ(docs[0].pages.size(), 1u);
+    std::vector<std::string> lines = Split(RenderText(docs), '\n');
+    ASSERT_EQ(lines.size(), 6u + 2 * 20) << "every row is followed by an empty line";
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "       File:  /x/site.HR8");
+    EXPECT_EQ(lines[2], "       Print Date: 12/06/26");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_NE(lines[4].find("Base Voice Messages"), std::string::npos);
+    EXPECT_EQ(lines[4].find("Halden"), std::string::npos) << "the voice titles carry no model name";
+    EXPECT_EQ(lines[5], "");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(docs[0].pages[0].lines[4].fontSize, 14);
+
+    std::vector<std::string> rows = MessageRows(RenderText(docs));
+    ASSERT_EQ(rows.size(), 20u);
+    EXPECT_EQ(rows[0], Row(1, "T This-is R"));
+    EXPECT_EQ(rows[1], Row(2, ""));
+    EXPECT_EQ(rows[10], Row(11, "Windchill"));
+    EXPECT_EQ(rows[19], Row(20, "[Pause 1] 0"));
+    for (int n = 1; n <= 20; ++n)
+        EXPECT_EQ(std::stoi(rows[static_cast<std::size_t>(n - 1)].substr(8, 3)), n);
+}
+
+TEST(VoiceReport, FullEmptyAndInvalidRecords) {
+    std::vector<int> full;
+    for (int j = 0; j < 23; ++j)
+        full.push_back(j < 21 ? j : 210 + j);
+    const std::string fullText = "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 And Answer";
+
+    struct Case {
+        int count;
+        std::vector<int> codes;
+        std::string text;
+    } cases[] = {{0, {210, 250}, ""}, // words left behind by an older message do not show
+                 {23, full, fullText},
+                 {24, full, ""}, // a count that cannot fit in the record is no message
+                 {255, full, ""},
+                 {3, {210, 983, 250}, "A  B"}, // a word without text keeps its blank between its neighbours
+                 {2, {983, 250}, "B"}};
+    for (const Case& c : cases) {
+        ImageBytes image;
+        WriteMessage(image, Messages(0).at(4), c.count, c.codes);
+        // The next record's words must never join this one.
+        WriteMessage(image, Messages(0).at(5), 1, {950});
+        std::vector<std::string> rows = MessageRows(RenderText(Build(image, "voice")));
+        ASSERT_EQ(rows.size(), 20u);
+        EXPECT_EQ(rows[4], Row(5, c.text)) << c.count;
+        EXPECT_EQ(rows[5], Row(6, "Z"));
+    }
+}
+
+TEST(VoiceReport, HighNibbleOfTheHundredsByteIsIgnored) {
+    ImageBytes image;
+    image[Messages(0).at(0)] = 1;
+    image[Messages(0).at(0) + 1] = 0x32;
+    image[Messages(0).at(0) + 2] = 0x0A;
+    EXPECT_EQ(MessageRows(RenderText(Build(image, "voice")))[0], Row(1, "A"));
+}
+
+TEST(VoiceReport, MemorySavesPrintOneDocumentEachFromTheirOwnArea) {
+    struct Letter {
+        int code;
+        const char* text;
+    } kLetters[] = {{0, ""}, {250, "B"}, {310, "D"}, {370, "F"}, {410, "G"}};
+    ImageBytes image;
+    for (int copy = 1; copy <= 4; ++copy) {
+        WriteMessage(image, Messages(copy).at(0), 1, {copy});
+        WriteMessage(image, Messages(copy).at(7), 2, {kLetters[copy].code, 960});
+    }
+    // The base messages beyond the eighth are not part of any memory save.
+    WriteMessage(image, Messages(0).at(8), 1, {999});
+    std::vector<Document> docs = Build(image, "mem-voice");
+    ASSERT_EQ(docs.size(), 4u);
+    for (int copy = 1; copy <= 4; ++copy) {
+        std::string text = RenderText({docs[static_cast<std::size_t>(copy - 1)]});
+        EXPECT_NE(text.find("Memory Save " + std::to_string(copy) + " Voice Messages"), std::string::npos);
+        EXPECT_EQ(text.find("\f"), std::string::npos);
+        std::vector<std::string> rows = MessageRows(text);
+        ASSERT_EQ(rows.size(), 8u) << copy;
+        EXPECT_EQ(rows[0], Row(1, std::to_string(copy)));
+        EXPECT_EQ(rows[7], Row(8, std::string(kLetters[copy].text) + " [Pause 1]"));
+        EXPECT_EQ(text.find("[Model_8]"), std::string::npos);
+    }
+}
+
+TEST(VoiceReport, CommandLinePrintsBothJobs) {
+    namespace fs = std::filesystem;
+    std::string tmpl = (fs::temp_directory_path() / "rc-voice-XXXXXX").string();
+    fs::path dir = ::mkdtemp(tmpl.data());
+    ImageBytes image;
+    WriteMessage(image, Messages(0).at(2), 2, {770, 930});
+    WriteMessage(image, Messages(3).at(1), 1, {685});
+    std::string file = (dir / "site.HR8").string();
+    {
+        std::ofstream f(file, std::ios::binary);
+        f.write(reinterpret_cast<const char*>(image.Bytes().data()), kImageSize);
+    }
+    std::ostringstream out, err;
+    int status = RunReportCommand({"rcedit", "--report", "voice,mem-voice", file}, out, err);
+    fs::remove_all(dir);
+    ASSERT_EQ(status, 0) << err.str();
+    std::vector<std::string> docs = Split(out.str(), '\f');
+    ASSERT_EQ(docs.size(), 5u);
+    EXPECT_NE(docs[0].find("Base Voice Messages"), std::string::npos);
+    EXPECT_EQ(MessageRows(docs[0])[2], Row(3, "S Y"));
+    EXPECT_EQ(MessageRows(docs[3])[1], Row(2, "Per"));
+}
+
+} // namespace
+} // namespace rc::print
