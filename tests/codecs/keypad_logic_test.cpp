@@ -7,24 +7,13 @@
 namespace rc {
 namespace {
 
-// The keys beyond the digits and the command keys that a mode shows, in the order *, #, A, B, C, D, Delay.
+// The optional keys a mode shows, in the order *, #, A, B, C, D, Delay (as ",").
 std::string ExtraKeys(const KeyPadLogic& pad) {
-    const std::pair<PadKey, char> extras[] = {{PadKey::Star, '*'}, {PadKey::Pound, '#'}, {PadKey::A, 'A'},
-                                              {PadKey::B, 'B'},    {PadKey::C, 'C'},     {PadKey::D, 'D'},
-                                              {PadKey::Delay, ','}};
     std::string shown;
-    for (auto [key, ch] : extras)
-        if (pad.KeyVisible(key))
+    for (char ch : std::string("*#ABCD,"))
+        if (pad.KeyVisible(*PadKeyFromChar(ch)))
             shown += ch;
     return shown;
-}
-
-bool StandardKeysShown(const KeyPadLogic& pad) {
-    for (PadKey key :
-         {PadKey::Zero, PadKey::One, PadKey::Five, PadKey::Nine, PadKey::Clear, PadKey::Cancel, PadKey::OK})
-        if (!pad.KeyVisible(key))
-            return false;
-    return true;
 }
 
 TEST(KeyPadModes, KeysWidthAndSelectionList) {
@@ -45,29 +34,17 @@ TEST(KeyPadModes, KeysWidthAndSelectionList) {
         {8, "", 4400, "0 = 0 mS", "8 = 400 mS"},
     };
     for (const Case& c : cases) {
-        KeyPadLogic pad; // a fresh dialog each time: the list is empty until a list mode fills it
+        KeyPadLogic pad; // a fresh dialog: the list is empty until a list mode fills it
         pad.Activate({c.mode, 4, "h", "", 0});
         EXPECT_EQ(ExtraKeys(pad), c.extras) << "mode " << c.mode;
-        EXPECT_TRUE(StandardKeysShown(pad)) << "mode " << c.mode;
+        for (PadKey key : {PadKey::Zero, PadKey::Nine, PadKey::Clear, PadKey::Cancel, PadKey::OK})
+            EXPECT_TRUE(pad.KeyVisible(key)) << "mode " << c.mode;
         EXPECT_EQ(pad.WidthTwips(), c.width) << "mode " << c.mode;
         EXPECT_EQ(pad.ListShown(), c.width == 4400) << "mode " << c.mode;
         EXPECT_EQ(pad.ListLabels()[0], c.firstLabel) << "mode " << c.mode;
         EXPECT_EQ(pad.ListLabels()[8], c.ninthLabel) << "mode " << c.mode;
+        EXPECT_EQ(pad.ListLabels()[9], c.mode == 8 ? "9 = 450 mS" : "") << "mode " << c.mode;
     }
-}
-
-TEST(KeyPadModes, FullListTexts) {
-    KeyPadLogic pad;
-    pad.Activate({7, 1, "", "", 6});
-    const char* frequencies[] = {"0 = OFF",    "1 = 300 Hz", "2 = 400 Hz", "3 = 500 Hz",  "4 = 600 Hz",
-                                 "5 = 700 Hz", "6 = 800 Hz", "7 = 900 Hz", "8 = 1000 Hz", ""};
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(pad.ListLabels()[i], frequencies[i]) << i;
-    pad.Activate({8, 1, "", "", 7});
-    const char* delays[] = {"0 = 0 mS",   "1 = 50 mS",  "2 = 100 mS", "3 = 150 mS", "4 = 200 mS",
-                            "5 = 250 mS", "6 = 300 mS", "7 = 350 mS", "8 = 400 mS", "9 = 450 mS"};
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(pad.ListLabels()[i], delays[i]) << i;
 }
 
 TEST(KeyPadModes, LaterShowingsKeepWhatTheirModeDoesNotSet) {
@@ -76,9 +53,8 @@ TEST(KeyPadModes, LaterShowingsKeepWhatTheirModeDoesNotSet) {
     pad.Activate({7, 1, "", "", 6});
     EXPECT_EQ(pad.ListLabels()[8], "8 = 1000 Hz");
     EXPECT_EQ(pad.ListLabels()[9], "9 = 450 mS"); // mode 7 writes only nine labels
-
     pad.Activate({3, 7, "", "", 0});
-    EXPECT_EQ(pad.ListLabels()[0], "0 = OFF"); // hidden behind the narrow width, but still there
+    EXPECT_EQ(pad.ListLabels()[0], "0 = OFF"); // behind the narrow width, but still there
     for (int unknown : {0, 9, -1}) {
         pad.Activate({unknown, 7, "", "", 0});
         EXPECT_EQ(ExtraKeys(pad), "*#ABC") << unknown;
@@ -87,6 +63,7 @@ TEST(KeyPadModes, LaterShowingsKeepWhatTheirModeDoesNotSet) {
 }
 
 TEST(KeyPadChecks, Boundaries) {
+    const char* range = "Error! Entry must be between 1 and 1800";
     struct Case {
         int check;
         std::string display;
@@ -100,10 +77,10 @@ TEST(KeyPadChecks, Boundaries) {
         {2, "1", nullptr, nullptr},
         {2, "1800", nullptr, nullptr},
         {2, "0001", nullptr, nullptr},
-        {2, "0", "Error! Entry must be between 1 and 1800", "Macro Command"},
-        {2, "1801", "Error! Entry must be between 1 and 1800", "Macro Command"},
-        {2, "99999", "Error! Entry must be between 1 and 1800", "Macro Command"}, // beyond 16 bits
-        {2, "12*", "Error! Entry must be between 1 and 1800", "Macro Command"},
+        {2, "0", range, "Macro Command"},
+        {2, "1801", range, "Macro Command"},
+        {2, "99999", range, "Macro Command"}, // beyond 16 bits
+        {2, "12*", range, "Macro Command"},
         {3, "10", nullptr, nullptr},
         {3, "99", nullptr, nullptr},
         {3, "9", "Error! Entry must be between 10 and 99", "Macro Command"},
@@ -137,23 +114,8 @@ TEST(KeyPadChecks, Boundaries) {
         EXPECT_FALSE(KeyPadCheckFailure(check, "")) << "empty refused by check " << check;
 }
 
-TEST(KeyPadKeys, TypedCharacters) {
-    EXPECT_EQ(PadKeyFromChar('7'), PadKey::Seven);
-    EXPECT_EQ(PadKeyFromChar('0'), PadKey::Zero);
-    EXPECT_EQ(PadKeyFromChar('*'), PadKey::Star);
-    EXPECT_EQ(PadKeyFromChar('#'), PadKey::Pound);
-    EXPECT_EQ(PadKeyFromChar('b'), PadKey::B);
-    EXPECT_EQ(PadKeyFromChar('D'), PadKey::D);
-    EXPECT_EQ(PadKeyFromChar(','), PadKey::Delay);
-    EXPECT_FALSE(PadKeyFromChar('E'));
-    EXPECT_FALSE(PadKeyFromChar(' '));
-    EXPECT_FALSE(PadKeyFromChar('\0'));
-    EXPECT_EQ(PadKeyChar(PadKey::C), 'C');
-    EXPECT_EQ(PadKeyChar(PadKey::OK), '\0');
-}
-
-// What a sequence of key presses leaves behind. In a sequence, '~' is Clear, '!' OK, '^' Cancel;
-// every other character is the key it types.
+// A sequence of events: '@' the ready delay running out, '~' Clear, '!' OK, '^' Cancel, '%' the
+// close box; every other character is the key it types.
 struct Outcome {
     std::string display;
     int beeps = 0;
@@ -161,21 +123,25 @@ struct Outcome {
     bool closed = false;
 };
 
-Outcome Type(KeyPadLogic& pad, const std::string& keys) {
+Outcome Play(const KeyPadParams& params, const std::string& events) {
+    KeyPadLogic pad;
+    pad.Activate(params);
     Outcome out;
-    for (char ch : keys) {
-        PadKey key = ch == '~'   ? PadKey::Clear
-                     : ch == '!' ? PadKey::OK
-                     : ch == '^' ? PadKey::Cancel
-                                 : *PadKeyFromChar(ch);
-        KeyResult r = pad.Press(key);
+    for (char ch : events) {
+        if (ch == '@') {
+            pad.TimerTick();
+            continue;
+        }
+        KeyResult r = ch == '%'   ? pad.Dismiss()
+                      : ch == '~' ? pad.Press(PadKey::Clear)
+                      : ch == '!' ? pad.Press(PadKey::OK)
+                      : ch == '^' ? pad.Press(PadKey::Cancel)
+                                  : pad.Press(*PadKeyFromChar(ch));
         out.beeps += r.beep ? 1 : 0;
         if (r.message)
             out.messages.push_back(r.message->text);
-        if (r.close) {
-            out.closed = true;
+        if ((out.closed = r.close))
             break;
-        }
     }
     out.display = pad.Display();
     return out;
@@ -187,80 +153,41 @@ TEST(KeyPadKeys, Sequences) {
     struct Case {
         const char* what;
         KeyPadParams params;
-        std::string keys;
+        std::string events;
         std::string display;
         int beeps;
         std::vector<std::string> messages;
         bool closed;
     } cases[] = {
-        {"first key replaces", {1, 4, "", "1234", 0}, "5", "5", 0, {}, false},
-        {"full display beeps", {1, 4, "", "", 0}, "12345", "1234", 1, {}, false},
-        {"second delay in a row", {6, 11, "", "", 9}, ",,", ",", 0, {delayError}, false},
-        {"delays between digits", {6, 11, "", "", 9}, "1,2,", "1,2,", 0, {}, false},
-        {"delay after digit after delay", {6, 11, "", "", 9}, "1,,2", "1,2", 0, {delayError}, false},
-        {"full display ignores delay", {4, 3, "", "", 0}, "123,", "123", 0, {}, false},
-        {"delay fills last place", {4, 3, "", "", 0}, "12,", "12,", 0, {}, false},
-        {"empty OK closes whatever the check", {3, 7, "", "1234567", 10}, "~!", "", 0, {}, true},
-        {"cancel restores opening value", {1, 4, "", "77", 2}, "123^", "77", 0, {}, true},
-        {"failed check stays open", {1, 4, "", "90", 2}, "0!", "0", 0, {range}, false},
-        {"corrected entry then passes", {1, 4, "", "90", 2}, "0!~1800!", "1800", 0, {range}, true},
-        {"unchanged long value passes check 0", {1, 2, "", "2047", 0}, "!", "2047", 0, {}, true},
-        {"clear keeps first-key replace", {1, 4, "", "55", 0}, "~1", "1", 0, {}, false},
-        {"clear after typing appends", {1, 4, "", "55", 0}, "12~3", "3", 0, {}, false},
-        {"clear forgets the delay", {6, 11, "", "", 0}, "1,~,", ",", 0, {}, false},
-        {"hidden D cannot be typed", {3, 7, "", "12", 0}, "D", "12", 0, {}, false},
-        {"hidden delay cannot be typed", {1, 4, "", "12", 0}, ",3", "3", 0, {}, false},
-        {"letters in mode 3", {3, 7, "", "", 0}, "A1B*#C", "A1B*#C", 0, {}, false},
+        {"first key replaces", {1, 4, "", "1234", 0}, "@5", "5", 0, {}, false},
+        {"full display beeps", {1, 4, "", "", 0}, "@12345", "1234", 1, {}, false},
+        {"keys before ready do nothing", {6, 11, "", "555", 9}, "12,~!^@7", "7", 0, {}, false},
+        {"second delay in a row", {6, 11, "", "", 9}, "@,,", ",", 0, {delayError}, false},
+        {"delays between digits", {6, 11, "", "", 9}, "@1,2,", "1,2,", 0, {}, false},
+        {"delay, digit, delay", {6, 11, "", "", 9}, "@1,,2", "1,2", 0, {delayError}, false},
+        {"full display ignores delay", {4, 3, "", "", 0}, "@123,", "123", 0, {}, false},
+        {"delay fills last place", {4, 3, "", "", 0}, "@12,", "12,", 0, {}, false},
+        {"empty OK closes whatever the check", {3, 7, "", "1234567", 10}, "@~!", "", 0, {}, true},
+        {"cancel restores opening value", {1, 4, "", "77", 2}, "@123^", "77", 0, {}, true},
+        {"close box before ready", {1, 4, "", "77", 2}, "%", "77", 0, {}, true},
+        {"close box after typing", {1, 4, "", "77", 2}, "@9%", "77", 0, {}, true},
+        {"failed check stays open", {1, 4, "", "90", 2}, "@0!", "0", 0, {range}, false},
+        {"corrected entry then passes", {1, 4, "", "90", 2}, "@0!~1800!", "1800", 0, {range}, true},
+        {"unchanged long value passes check 0", {1, 2, "", "2047", 0}, "@!", "2047", 0, {}, true},
+        {"clear keeps first-key replace", {1, 4, "", "55", 0}, "@~1", "1", 0, {}, false},
+        {"clear after typing appends", {1, 4, "", "55", 0}, "@12~3", "3", 0, {}, false},
+        {"clear forgets the delay", {6, 11, "", "", 0}, "@1,~,", ",", 0, {}, false},
+        {"hidden D cannot be typed", {3, 7, "", "12", 0}, "@D", "12", 0, {}, false},
+        {"hidden delay cannot be typed", {1, 4, "", "12", 0}, "@,3", "3", 0, {}, false},
+        {"letters in mode 3", {3, 7, "", "", 0}, "@A1B*#C", "A1B*#C", 0, {}, false},
     };
     for (const Case& c : cases) {
-        KeyPadLogic pad;
-        pad.Activate(c.params);
-        pad.TimerTick();
-        Outcome out = Type(pad, c.keys);
+        Outcome out = Play(c.params, c.events);
         EXPECT_EQ(out.display, c.display) << c.what;
         EXPECT_EQ(out.beeps, c.beeps) << c.what;
         EXPECT_EQ(out.messages, c.messages) << c.what;
         EXPECT_EQ(out.closed, c.closed) << c.what;
     }
-}
-
-TEST(KeyPadKeys, NothingWorksUntilReady) {
-    KeyPadLogic pad;
-    pad.Activate({6, 11, "Telephone Number 3", "555", 9});
-    EXPECT_FALSE(pad.Ready());
-    Outcome early = Type(pad, "12,~!^");
-    EXPECT_EQ(early.display, "555");
-    EXPECT_FALSE(early.closed);
-    EXPECT_TRUE(pad.FirstKey());
-    pad.TimerTick();
-    EXPECT_EQ(Type(pad, "1").display, "1");
-}
-
-TEST(KeyPadKeys, EachShowingStartsAfresh) {
-    KeyPadLogic pad;
-    pad.Activate({6, 11, "", "", 0});
-    pad.TimerTick();
-    Type(pad, "1,");
-    EXPECT_TRUE(pad.DelayUsed());
-    pad.Activate({6, 11, "Tel Pre-Dial", "9", 0});
-    EXPECT_FALSE(pad.Ready());
-    EXPECT_TRUE(pad.FirstKey());
-    EXPECT_FALSE(pad.DelayUsed());
-    EXPECT_EQ(pad.EntryOnOpen(), "9");
-    EXPECT_EQ(pad.Display(), "9");
-    EXPECT_EQ(pad.Params().heading, "Tel Pre-Dial");
-}
-
-TEST(KeyPadKeys, DismissRestoresEvenBeforeReady) {
-    KeyPadLogic pad;
-    pad.Activate({1, 4, "", "42", 0});
-    EXPECT_TRUE(pad.Dismiss().close);
-    EXPECT_EQ(pad.Display(), "42");
-    pad.Activate({1, 4, "", "42", 0});
-    pad.TimerTick();
-    Type(pad, "9");
-    EXPECT_TRUE(pad.Dismiss().close);
-    EXPECT_EQ(pad.Display(), "42");
 }
 
 } // namespace

@@ -2,86 +2,17 @@
 #include "codecs/qt/centre_on_screen.h"
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/qt/qt_keypad.h"
+#include "dialog_fakes.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 namespace rc {
 namespace {
 
-class RecordingMessages : public IMessages {
-public:
-    Answer Show(const MessageSpec& message) override {
-        shown.push_back(message);
-        return Answer::Ok;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-};
-
-class RecordingHelp : public IHelp {
-public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    void ShowContents() override {}
-    void ShowSearch() override {}
-    std::vector<int> contexts;
-};
-
-// The ready delay under the test's control.
-class ManualTimer : public IReadyTimer {
-public:
-    void Start(int milliseconds, std::function<void()> elapsed) override {
-        started = milliseconds;
-        elapsed_ = std::move(elapsed);
-    }
-    void Stop() override { elapsed_ = nullptr; }
-    void Fire() {
-        if (auto f = std::exchange(elapsed_, nullptr))
-            f();
-    }
-    int started = 0;
-
-private:
-    std::function<void()> elapsed_;
-};
-
-// Runs `drive` once the next modal exec() is under way, and fails rather than hangs when a dialog
-// is still open long after.
-class ModalDriver {
-public:
-    explicit ModalDriver(std::function<void(QWidget*)> drive) {
-        QTimer::singleShot(0, [drive] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            drive(modal);
-        });
-        guard_.setSingleShot(true);
-        QObject::connect(&guard_, &QTimer::timeout, [] {
-            while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " left open";
-                dialog->done(QDialog::Rejected);
-            }
-        });
-        guard_.start(10000);
-    }
-
-private:
-    QTimer guard_;
-};
-
-// Where the keyboard's keys go: the focused button, which passes what it does not use to the dialog.
-QWidget* Keyboard(QWidget* pad) {
-    return pad->focusWidget() ? pad->focusWidget() : pad;
-}
+using namespace rc::testing;
 
 QString DisplayOf(QWidget* pad) {
     return pad->findChild<QLabel*>("lblDisplay")->text();
@@ -101,98 +32,79 @@ protected:
     QtKeyPad keypad{messages, &help, timer};
 };
 
-TEST_F(KeyPadDialog, ClicksBuildTheEntryOnceReady) {
+TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
     ModalDriver driver([this](QWidget* pad) {
-        EXPECT_EQ(pad->objectName(), "frmKeyPad");
         EXPECT_EQ(timer.started, 500);
         EXPECT_EQ(pad->findChild<QLabel*>("lblHeading")->text(), "Repeater Time-Out");
-        EXPECT_EQ(DisplayOf(pad), "90");
         Click(pad, "cmdSeven"); // too early: ignored
         Click(pad, "cmdOK");
         EXPECT_TRUE(pad->isVisible());
         EXPECT_EQ(DisplayOf(pad), "90");
         timer.Fire();
-        for (const char* key : {"cmdOne", "cmdTwo", "cmdZero", "cmdZero", "cmdNine"})
+        for (const char* key : {"cmdOne", "cmdEight", "cmdZero", "cmdOne", "cmdNine"})
             Click(pad, key);
-        EXPECT_EQ(DisplayOf(pad), "1200");
+        EXPECT_EQ(DisplayOf(pad), "1801");
         EXPECT_EQ(messages.beeps, 1);
-        Click(pad, "cmdOK");
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(1, 4, "Repeater Time-Out", "90", 2), "1200");
-    EXPECT_FALSE(keypad.Dialog()->isVisible());
-}
-
-TEST_F(KeyPadDialog, FailedCheckShowsItsMessageAndStaysOpen) {
-    ModalDriver driver([this](QWidget* pad) {
-        timer.Fire();
-        Click(pad, "cmdZero");
         Click(pad, "cmdOK");
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0], (MessageSpec{"Error! Entry must be between 1 and 1800", "Macro Command",
                                                   MessageIcon::Exclamation}));
         EXPECT_TRUE(pad->isVisible());
         Click(pad, "cmdClear");
-        Click(pad, "cmdOK"); // an empty entry passes every check
+        Click(pad, "cmdOne");
+        Click(pad, "cmdOK");
     });
-    EXPECT_EQ(keypad.ShowKeyPad(1, 4, "Repeater ID", "600", 2), "");
+    EXPECT_EQ(keypad.ShowKeyPad(1, 4, "Repeater Time-Out", "90", 2), "1");
+    EXPECT_FALSE(keypad.Dialog()->isVisible());
 }
 
 TEST_F(KeyPadDialog, CancelAndCloseBoxReturnTheOpeningValue) {
-    ModalDriver cancel([this](QWidget* pad) {
-        timer.Fire();
-        Click(pad, "cmdFive");
-        Click(pad, "cmdCancel");
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(3, 7, "DTMF Pad Test", "*1A", 0), "*1A");
-
-    ModalDriver closeBox([this](QWidget* pad) {
-        timer.Fire();
-        Click(pad, "cmdFive");
-        pad->close();
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(3, 7, "DTMF Pad Test", "*1A", 0), "*1A");
-
-    ModalDriver closeBeforeReady([](QWidget* pad) { pad->close(); });
-    EXPECT_EQ(keypad.ShowKeyPad(3, 7, "DTMF Pad Test", "#", 0), "#");
+    std::function<void(QWidget*)> endings[] = {
+        [this](QWidget* pad) { timer.Fire(), Click(pad, "cmdFive"), Click(pad, "cmdCancel"); },
+        [this](QWidget* pad) { timer.Fire(), Click(pad, "cmdFive"), pad->close(); },
+        [](QWidget* pad) { pad->close(); }, // before the keys are live
+        [this](QWidget* pad) {
+            timer.Fire(), QTest::keyClicks(Keyboard(pad), "5"),
+                QTest::keyClick(Keyboard(pad), Qt::Key_Escape);
+        },
+    };
+    for (auto& ending : endings) {
+        ModalDriver driver(ending);
+        EXPECT_EQ(keypad.ShowKeyPad(3, 7, "DTMF Pad Test", "*1A", 0), "*1A");
+    }
 }
 
 TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
-    ModalDriver telephone([this](QWidget* pad) {
-        timer.Fire();
-        QTest::keyClicks(Keyboard(pad), "9,,1d*#");
-        EXPECT_EQ(DisplayOf(pad), "9,1*#"); // the second delay refused, no D in this mode
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, "Error, One delay entry only.");
-        EXPECT_EQ(messages.shown[0].title, "Autopatch Delay");
-        QTest::keyClick(Keyboard(pad), Qt::Key_F1);
-        QTest::keyClick(Keyboard(pad), Qt::Key_Return);
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(6, 11, "Telephone Number 1", "", 9), "9,1*#");
-    EXPECT_EQ(help.contexts, std::vector<int>{kKeyPadHelpContext});
-
-    ModalDriver escape([this](QWidget* pad) {
-        timer.Fire();
-        QTest::keyClicks(Keyboard(pad), "abc");
-        EXPECT_EQ(DisplayOf(pad), "ABC");
-        QTest::keyClick(Keyboard(pad), Qt::Key_Escape);
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(3, 7, "Unlock Number", "1234567", 10), "1234567");
-
-    ModalDriver enterOnOk([this](QWidget* pad) {
-        timer.Fire();
-        EXPECT_EQ(pad->focusWidget(), pad->findChild<QPushButton*>("cmdOK"));
-        QTest::keyClicks(Keyboard(pad), "*#a,4");
-        EXPECT_EQ(DisplayOf(pad), "4"); // digits only in mode 1
-        QTest::keyClick(Keyboard(pad), Qt::Key_Enter);
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(1, 2, "Turn-On Delay", "25", 0), "4");
+    struct Case {
+        int mode, maxDigits;
+        const char* typed;
+        const char* result;
+        int messages;
+    } cases[] = {
+        {6, 11, "9,,1d*#", "9,1*#", 1}, // the second delay refused; no D in this mode
+        {3, 7, "abc*#0d,", "ABC*#0", 0},
+        {1, 2, "*#a,4", "4", 0}, // digits only
+    };
+    for (const Case& c : cases) {
+        messages.shown.clear();
+        ModalDriver driver([&](QWidget* pad) {
+            timer.Fire();
+            EXPECT_EQ(pad->focusWidget(), pad->findChild<QPushButton*>("cmdOK"));
+            QTest::keyClicks(Keyboard(pad), c.typed);
+            QTest::keyClick(Keyboard(pad), Qt::Key_F1);
+            QTest::keyClick(Keyboard(pad), c.mode == 1 ? Qt::Key_Enter : Qt::Key_Return);
+        });
+        EXPECT_EQ(keypad.ShowKeyPad(c.mode, c.maxDigits, "h", "", 0), c.result) << c.typed;
+        ASSERT_EQ(messages.shown.size(), static_cast<std::size_t>(c.messages)) << c.typed;
+        for (const MessageSpec& m : messages.shown)
+            EXPECT_EQ(m, (MessageSpec{"Error, One delay entry only.", "Autopatch Delay",
+                                      MessageIcon::Exclamation}));
+    }
+    EXPECT_EQ(help.contexts, std::vector<int>(3, kKeyPadHelpContext));
 }
 
 TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
-    ModalDriver first([this](QWidget* pad) {
-        timer.Fire();
-        Click(pad, "cmdCancel");
-    });
+    ModalDriver first([this](QWidget* pad) { timer.Fire(), Click(pad, "cmdCancel"); });
     keypad.ShowKeyPad(8, 1, "Enter Time Delay 0..9", "3", 7);
     frmKeyPad* dialog = keypad.Dialog();
     ModalDriver second([this, dialog](QWidget* pad) {
@@ -208,25 +120,13 @@ TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
     EXPECT_EQ(keypad.Dialog(), dialog);
 }
 
-// The keys of a mode as the user sees them, in the order *, #, A, B, C, D, Delay.
-std::string ExtraKeysShown(const frmKeyPad& pad) {
-    const std::pair<PadKey, char> extras[] = {{PadKey::Star, '*'}, {PadKey::Pound, '#'}, {PadKey::A, 'A'},
-                                              {PadKey::B, 'B'},    {PadKey::C, 'C'},     {PadKey::D, 'D'},
-                                              {PadKey::Delay, ','}};
-    std::string shown;
-    for (auto [key, ch] : extras)
-        if (pad.Key(key)->isVisible())
-            shown += ch;
-    return shown;
-}
-
-TEST(KeyPadLayout, ModesShowTheirKeysAndWidth) {
+TEST(KeyPadLayout, ModesShowTheirKeysWidthAndPlace) {
     RecordingMessages messages;
     ManualTimer timer;
     frmKeyPad pad(messages, nullptr, &timer);
     struct Case {
         int mode;
-        const char* extras;
+        const char* extras; // *, #, A, B, C, D, Delay as ","
         int twips;
     } cases[] = {
         {1, "", 2700},  {2, "*#", 2700},  {3, "*#ABC", 2700}, {4, ",", 2700},
@@ -235,15 +135,17 @@ TEST(KeyPadLayout, ModesShowTheirKeysAndWidth) {
     for (const Case& c : cases) {
         pad.Activate({c.mode, 1, "", "", 0});
         pad.show();
-        EXPECT_EQ(ExtraKeysShown(pad), c.extras) << "mode " << c.mode;
+        std::string shown;
+        for (char ch : std::string("*#ABCD,"))
+            if (pad.Key(*PadKeyFromChar(ch))->isVisible())
+                shown += ch;
+        EXPECT_EQ(shown, c.extras) << "mode " << c.mode;
         for (PadKey always : {PadKey::Zero, PadKey::Nine, PadKey::Clear, PadKey::Cancel, PadKey::OK})
             EXPECT_TRUE(pad.Key(always)->isVisible()) << "mode " << c.mode;
         EXPECT_EQ(pad.width(), TwipsToPixels(&pad, c.twips)) << "mode " << c.mode;
         auto* label = pad.findChild<QLabel*>("lblFreq_0");
         EXPECT_EQ(label->isVisible(), c.twips == 4400) << "mode " << c.mode;
-        if (c.twips == 4400) { // the list sits beside the keys, inside the dialog
-            EXPECT_LE(label->mapTo(&pad, QPoint(label->width(), 0)).x(), pad.width()) << "mode " << c.mode;
-        }
+        EXPECT_LE(label->mapTo(&pad, QPoint(label->width(), 0)).x(), pad.width()) << "mode " << c.mode;
         const QRect screen = pad.screen()->geometry();
         EXPECT_EQ(pad.x(), screen.x() + (screen.width() - pad.width()) / 2) << "mode " << c.mode;
         EXPECT_EQ(pad.y(), screen.y() + (screen.height() - pad.height()) / 2) << "mode " << c.mode;
@@ -261,7 +163,7 @@ TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
             Click(pad, "cmdOne");
             EXPECT_EQ(DisplayOf(pad), "77");
         }
-        // Wait for the delay by the event loop, however slow the machine is today.
+        // Wait for the delay through the event loop, however slow the machine is today.
         QObject::connect(&poll, &QTimer::timeout, [&poll, dialog] {
             if (!dialog->Logic().Ready())
                 return;

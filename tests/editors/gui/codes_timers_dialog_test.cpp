@@ -1,25 +1,24 @@
 #include "codecs/dtmf.h"
-#include "codecs/qt/frm_keypad.h"
 #include "codecs/qt/qt_keypad.h"
+#include "dialog_fakes.h"
 #include "editors/codes.h"
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_timer.h"
 #include "editors/timers.h"
 #include "image/regions.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
+#include <memory>
 
 namespace rc {
 namespace {
+
+using namespace rc::testing;
 
 struct KeyPadCall {
     int mode, maxDigits;
@@ -45,14 +44,6 @@ public:
     std::vector<KeyPadCall> calls;
 };
 
-class RecordingHelp : public IHelp {
-public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    void ShowContents() override {}
-    void ShowSearch() override {}
-    std::vector<int> contexts;
-};
-
 // Every byte different, so a write to the wrong place shows. The code sets hold well-formed fields
 // (count 0..7, digits past the count zero), as a saved file would.
 EditorState PatternedState() {
@@ -61,8 +52,7 @@ EditorState PatternedState() {
         state.image[i] = static_cast<std::uint8_t>(i * 37 + 11);
     for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
         for (int i = 0; i < kCodeCount; ++i) {
-            int at = Codes(copy).at(i);
-            int n = (copy + i) % 8;
+            int at = Codes(copy).at(i), n = (copy + i) % 8;
             state.image[at] = static_cast<std::uint8_t>(n);
             for (int j = 1; j <= kCodeDigits; ++j)
                 state.image[at + j] = j <= n ? static_cast<std::uint8_t>((i + j) % 16) : 0;
@@ -71,23 +61,27 @@ EditorState PatternedState() {
     return state;
 }
 
-// The first byte where two images differ, for a readable failure.
-std::string FirstDifference(const ImageBytes& a, const ImageBytes& b) {
+// The bytes where two images differ, for a readable failure.
+std::string Differences(const ImageBytes& a, const ImageBytes& b) {
+    std::string out;
     for (int i = 0; i < kImageSize; ++i)
         if (a[i] != b[i])
-            return "byte " + std::to_string(i) + ": " + std::to_string(a[i]) + " vs " + std::to_string(b[i]);
-    return "";
+            out += " " + std::to_string(i);
+    return out;
 }
 
-template <class Label> Label* Find(QWidget& dialog, const QString& name) {
-    auto* w = dialog.findChild<Label*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
+QLabel* Value(QWidget& dialog, const char* prefix, int i) {
+    auto* label = dialog.findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
+    EXPECT_NE(label, nullptr) << prefix << i;
+    return label;
 }
 
-void ClickValue(QWidget& dialog, const QString& name) {
-    if (auto* label = Find<QLabel>(dialog, name))
-        QTest::mouseClick(label, Qt::LeftButton);
+std::string Text(QWidget& dialog, const char* prefix, int i) {
+    return Value(dialog, prefix, i)->text().toStdString();
+}
+
+void ClickValue(QWidget& dialog, const char* prefix, int i) {
+    QTest::mouseClick(Value(dialog, prefix, i), Qt::LeftButton);
 }
 
 TEST(CodesDialog, ClickWritesTheOneFieldOfItsCopy) {
@@ -100,24 +94,22 @@ TEST(CodesDialog, ClickWritesTheOneFieldOfItsCopy) {
             EditorState state = PatternedState();
             state.copies.CodesCopy = copy;
             ScriptedKeyPad keypad;
-            frmCodes_1 dialog(state, keypad, nullptr, copy == 0 ? 200 : 201);
+            frmCodes_1 dialog(state, keypad, nullptr, 201);
             dialog.show();
             EXPECT_EQ(dialog.windowTitle().toStdString(), captions[copy]);
-            const std::string shown =
-                Find<QLabel>(dialog, QString("lblCode_%1").arg(i))->text().toStdString();
+            const std::string shown = Text(dialog, "lblCode", i);
             EXPECT_EQ(shown, CountedDigitsText(state.image, starts[copy] + 8 * i, 7));
 
             ImageBytes expected = state.image;
             const std::uint8_t field[8] = {4, 1, 2, 3, 4, 0, 0, 0};
             for (int j = 0; j < 8; ++j)
                 expected[starts[copy] + 8 * i + j] = field[j];
-
-            ClickValue(dialog, QString("lblCode_%1").arg(i));
-            ASSERT_EQ(keypad.calls.size(), 1u);
-            EXPECT_EQ(keypad.calls[0], (KeyPadCall{3, 7, CodeName(i), shown, 0})) << "copy " << copy;
+            ClickValue(dialog, "lblCode", i);
+            const std::vector<KeyPadCall> want{{3, 7, CodeName(i), shown, 0}};
+            EXPECT_EQ(keypad.calls, want) << "copy " << copy;
             EXPECT_TRUE(state.image == expected)
-                << "copy " << copy << " code " << i << ", " << FirstDifference(state.image, expected);
-            EXPECT_EQ(Find<QLabel>(dialog, QString("lblCode_%1").arg(i))->text(), "1234");
+                << "copy " << copy << " code " << i << " bytes" << Differences(state.image, expected);
+            EXPECT_EQ(Text(dialog, "lblCode", i), "1234");
         }
     }
 }
@@ -127,81 +119,40 @@ TEST(CodesDialog, EntriesAndNormalising) {
         const char* what;
         std::string reply;
         std::vector<std::uint8_t> stored; // count byte and seven digit codes of code 5
-        std::string shownAfter;
     } cases[] = {
-        {"empty entry", "", {0, 0, 0, 0, 0, 0, 0, 0}, ""},
-        {"every key of the mode", "A*#0B9C", {7, 13, 11, 12, 10, 14, 9, 15}, "A*#0B9C"},
-        {"too long is cut to the field", "123456789", {7, 1, 2, 3, 4, 5, 6, 7}, "1234567"},
+        {"empty entry", "", {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"every key of the mode", "A*#0B9C", {7, 13, 11, 12, 10, 14, 9, 15}},
+        {"too long is cut to the field", "123456789", {7, 1, 2, 3, 4, 5, 6, 7}},
     };
     for (const Case& c : cases) {
         EditorState state = PatternedState();
         state.copies.CodesCopy = 2;
+        // A code with a count beyond its seven places, D first and stray high bits.
+        const int bad = Codes(2).at(9);
+        const std::uint8_t malformed[8] = {12, 0, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7};
+        for (int j = 0; j < 8; ++j)
+            state.image[bad + j] = malformed[j];
+        const ImageBytes before = state.image;
         ScriptedKeyPad keypad;
         keypad.reply = c.reply;
         frmCodes_1 dialog(state, keypad, nullptr, 201);
         dialog.show();
-        ClickValue(dialog, "lblCode_5");
+        EXPECT_EQ(Text(dialog, "lblCode", 9), "D234567");
+        ClickValue(dialog, "lblCode", 5);
         for (int j = 0; j < 8; ++j)
             EXPECT_EQ(state.image[1816 + 40 + j], c.stored[j]) << c.what << " byte " << j;
-        EXPECT_EQ(Find<QLabel>(dialog, "lblCode_5")->text().toStdString(), c.shownAfter) << c.what;
-    }
-}
-
-TEST(CodesDialog, MalformedFieldIsNormalisedWithinItsSet) {
-    EditorState state = PatternedState();
-    state.copies.CodesCopy = 2;
-    const int bad = Codes(2).at(9);
-    state.image[bad] = 12;    // a count beyond the seven places
-    state.image[bad + 1] = 0; // D
-    for (int j = 2; j <= 7; ++j)
-        state.image[bad + j] = static_cast<std::uint8_t>(0xF0 | j);
-    ImageBytes before = state.image;
-    ScriptedKeyPad keypad;
-    frmCodes_1 dialog(state, keypad, nullptr, 201);
-    dialog.show();
-    EXPECT_EQ(Find<QLabel>(dialog, "lblCode_9")->text(), "D234567");
-    ClickValue(dialog, "lblCode_3");
-    for (int i = 0; i < kImageSize; ++i) {
-        if (i < 1816 || i > 1951) {
-            ASSERT_EQ(state.image[i], before[i]) << "byte " << i << " outside memory save #2 codes";
+        EXPECT_EQ(Text(dialog, "lblCode", 5), CountedDigitsText(state.image, 1816 + 40, 7)) << c.what;
+        // Saving rewrites the whole set, so the malformed code comes back as shown ...
+        const std::uint8_t normalised[8] = {7, 0, 2, 3, 4, 5, 6, 7};
+        for (int j = 0; j < 8; ++j)
+            EXPECT_EQ(state.image[bad + j], normalised[j]) << c.what << " byte " << j;
+        // ... and nothing outside memory save #2's codes changes.
+        for (int i = 0; i < kImageSize; ++i) {
+            if (i < 1816 || i > 1951) {
+                ASSERT_EQ(state.image[i], before[i]) << c.what << ": byte " << i;
+            }
         }
     }
-    EXPECT_EQ(state.image[bad], 7);
-    const std::uint8_t digits[] = {0, 2, 3, 4, 5, 6, 7};
-    for (int j = 0; j < 7; ++j)
-        EXPECT_EQ(state.image[bad + 1 + j], digits[j]) << j;
-    EXPECT_EQ(Find<QLabel>(dialog, "lblCode_9")->text(), "D234567");
-}
-
-TEST(CodesDialog, LabelsPointerFocusHelpAndKeyboard) {
-    EditorState state = PatternedState();
-    ScriptedKeyPad keypad;
-    RecordingHelp help;
-    frmCodes_1 dialog(state, keypad, &help, 200);
-    dialog.show();
-    auto* ok = Find<QPushButton>(dialog, "cmdOK");
-    EXPECT_EQ(dialog.focusWidget(), ok);
-    for (int i = 0; i < 17; ++i) {
-        auto* label = Find<QLabel>(dialog, QString("lblCode_%1").arg(i));
-        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor) << i;
-        EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus) << i;
-        EXPECT_EQ(dialog.findChild<QLabel*>(QString("lblName_%1").arg(i))->text().toStdString(),
-                  CodeRowLabel(i));
-    }
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(help.contexts, std::vector<int>{200});
-
-    auto* label = Find<QLabel>(dialog, "lblCode_11");
-    label->setFocus();
-    QTest::keyClick(label, Qt::Key_Return);
-    QTest::keyClick(label, Qt::Key_Space);
-    ASSERT_EQ(keypad.calls.size(), 2u);
-    EXPECT_EQ(keypad.calls[0].heading, "Reverse Autopatch Prefix");
-    EXPECT_EQ(keypad.calls[1].value, "1234");
-
-    const QRect screen = dialog.screen()->geometry();
-    EXPECT_EQ(dialog.x(), screen.x() + (screen.width() - dialog.width()) / 2);
-    EXPECT_EQ(dialog.y(), screen.y() + (screen.height() - dialog.height()) / 2);
 }
 
 TEST(TimersDialog, ClickWritesTheTwoBytesOfItsCopy) {
@@ -215,11 +166,10 @@ TEST(TimersDialog, ClickWritesTheTwoBytesOfItsCopy) {
             state.copies.TimersCopy = copy;
             const int pt = starts[copy] + 2 * i;
             ScriptedKeyPad keypad;
-            frmTimer1 dialog(state, keypad, nullptr, copy == 0 ? 300 : 301);
+            frmTimer1 dialog(state, keypad, nullptr, 301);
             dialog.show();
             EXPECT_EQ(dialog.windowTitle().toStdString(), captions[copy]);
-            const std::string shown =
-                Find<QLabel>(dialog, QString("lblTime_%1").arg(i))->text().toStdString();
+            const std::string shown = Text(dialog, "lblTime", i);
 
             ImageBytes expected = state.image;
             const bool tenths = IsTenthsTimer(i);
@@ -227,16 +177,14 @@ TEST(TimersDialog, ClickWritesTheTwoBytesOfItsCopy) {
                 expected[pt] = 0xD2;
                 expected[pt + 1] = 0x04;
             }
-            ClickValue(dialog, QString("lblTime_%1").arg(i));
-            ASSERT_EQ(keypad.calls.size(), 1u);
-            const KeyPadCall want = tenths
-                                        ? KeyPadCall{1, 2, TimerName(i), TimerEntryFromCaption(i, shown), 0}
-                                        : KeyPadCall{1, 4, TimerName(i), TimerEntryFromCaption(i, shown), 2};
-            EXPECT_EQ(keypad.calls[0], want) << "copy " << copy << " timer " << i;
+            ClickValue(dialog, "lblTime", i);
+            const std::string value = TimerEntryFromCaption(i, shown);
+            const KeyPadCall want =
+                tenths ? KeyPadCall{1, 2, TimerName(i), value, 0} : KeyPadCall{1, 4, TimerName(i), value, 2};
+            EXPECT_EQ(keypad.calls, (std::vector<KeyPadCall>{want})) << "copy " << copy << " timer " << i;
             EXPECT_TRUE(state.image == expected)
-                << "copy " << copy << " timer " << i << ", " << FirstDifference(state.image, expected);
-            EXPECT_EQ(Find<QLabel>(dialog, QString("lblTime_%1").arg(i))->text().toStdString(),
-                      tenths ? shown : "20:34");
+                << "copy " << copy << " timer " << i << " bytes" << Differences(state.image, expected);
+            EXPECT_EQ(Text(dialog, "lblTime", i), tenths ? shown : "20:34");
         }
     }
 }
@@ -245,9 +193,7 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
     struct Case {
         int timer;
         std::uint8_t lo, hi;
-        const char* shown;
-        const char* passed;
-        const char* reply;
+        const char *shown, *passed, *reply;
         std::uint8_t loAfter, hiAfter;
         const char* shownAfter;
     } cases[] = {
@@ -263,105 +209,69 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
     };
     for (const Case& c : cases) {
         EditorState state = PatternedState();
-        state.copies.TimersCopy = 0;
         const int pt = 184 + 2 * c.timer;
         state.image[pt] = c.lo;
         state.image[pt + 1] = c.hi;
-        const ImageBytes before = state.image;
+        ImageBytes expected = state.image;
+        expected[pt] = c.loAfter;
+        expected[pt + 1] = c.hiAfter;
         ScriptedKeyPad keypad;
         keypad.reply = c.reply;
         frmTimer1 dialog(state, keypad, nullptr, 300);
         dialog.show();
-        const QString name = QString("lblTime_%1").arg(c.timer);
-        EXPECT_EQ(Find<QLabel>(dialog, name)->text(), c.shown) << c.timer;
-        ClickValue(dialog, name);
+        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shown) << c.timer;
+        ClickValue(dialog, "lblTime", c.timer);
         ASSERT_EQ(keypad.calls.size(), 1u);
         EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
-        EXPECT_EQ(state.image[pt], c.loAfter) << c.timer << " " << c.reply;
-        EXPECT_EQ(state.image[pt + 1], c.hiAfter) << c.timer << " " << c.reply;
-        for (int i = 0; i < kImageSize; ++i) {
-            if (i != pt && i != pt + 1) {
-                ASSERT_EQ(state.image[i], before[i]) << "byte " << i;
-            }
-        }
-        EXPECT_EQ(Find<QLabel>(dialog, name)->text(), c.shownAfter) << c.timer;
+        EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Differences(state.image, expected);
+        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shownAfter) << c.timer;
     }
 }
 
-TEST(TimersDialog, LabelsUnitsFocusAndHelp) {
-    EditorState state = PatternedState();
+TEST(EditorDialogs, LabelsPointerFocusHelpKeyboardAndPlace) {
+    struct Case {
+        const char *prefix, *okName;
+        int count, helpContext;
+        std::string (*rowLabel)(int);
+    } cases[] = {{"lblCode", "cmdOK", 17, 200, CodeRowLabel}, {"lblTime", "cmdDone", 16, 301, TimerRowLabel}};
+    for (const Case& c : cases) {
+        EditorState state = PatternedState();
+        ScriptedKeyPad keypad;
+        RecordingHelp help;
+        std::unique_ptr<QDialog> dialog;
+        if (c.count == 17)
+            dialog = std::make_unique<frmCodes_1>(state, keypad, &help, c.helpContext);
+        else
+            dialog = std::make_unique<frmTimer1>(state, keypad, &help, c.helpContext);
+        dialog->show();
+        EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QPushButton*>(c.okName)) << c.prefix;
+        for (int i = 0; i < c.count; ++i) {
+            EXPECT_EQ(Value(*dialog, c.prefix, i)->cursor().shape(), Qt::PointingHandCursor) << c.prefix << i;
+            EXPECT_EQ(Text(*dialog, "lblName", i), c.rowLabel(i)) << c.prefix << i;
+        }
+        QTest::keyClick(dialog.get(), Qt::Key_F1);
+        EXPECT_EQ(help.contexts, std::vector<int>{c.helpContext}) << c.prefix;
+
+        QLabel* label = Value(*dialog, c.prefix, 11);
+        label->setFocus();
+        QTest::keyClick(label, Qt::Key_Return);
+        QTest::keyClick(label, Qt::Key_Space);
+        EXPECT_EQ(keypad.calls.size(), 2u) << c.prefix;
+
+        const QRect screen = dialog->screen()->geometry();
+        EXPECT_EQ(dialog->x(), screen.x() + (screen.width() - dialog->width()) / 2) << c.prefix;
+        EXPECT_EQ(dialog->y(), screen.y() + (screen.height() - dialog->height()) / 2) << c.prefix;
+    }
+    EditorState state;
     ScriptedKeyPad keypad;
-    RecordingHelp help;
-    frmTimer1 dialog(state, keypad, &help, 301);
-    dialog.show();
-    EXPECT_EQ(dialog.focusWidget(), Find<QPushButton>(dialog, "cmdDone"));
-    int units = 0;
-    for (int i = 0; i < 16; ++i) {
-        auto* label = Find<QLabel>(dialog, QString("lblTime_%1").arg(i));
-        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor) << i;
-        EXPECT_EQ(dialog.findChild<QLabel*>(QString("lblName_%1").arg(i))->text().toStdString(),
-                  TimerRowLabel(i));
-        if (auto* unit = dialog.findChild<QLabel*>(QString("lblUnit_%1").arg(i))) {
-            EXPECT_EQ(unit->text(), "Min:Sec");
-            EXPECT_FALSE(IsTenthsTimer(i)) << i;
-            ++units;
-        }
-    }
-    EXPECT_EQ(units, 9);
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(help.contexts, std::vector<int>{301});
+    frmTimer1 timers(state, keypad, nullptr, 300);
+    EXPECT_EQ(timers.findChildren<QLabel*>(QRegularExpression("^lblUnit_")).size(), 9);
 }
-
-// Drives the next modal exec() with `drive`; a guard closes whatever is left open, so a broken
-// test fails instead of hanging.
-class ModalDriver {
-public:
-    explicit ModalDriver(std::function<void(QWidget*)> drive) {
-        QTimer::singleShot(0, [drive] {
-            QWidget* modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            drive(modal);
-        });
-        guard_.setSingleShot(true);
-        QObject::connect(&guard_, &QTimer::timeout, [] {
-            while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " left open";
-                dialog->done(QDialog::Rejected);
-            }
-        });
-        guard_.start(10000);
-    }
-
-private:
-    QTimer guard_;
-};
-
-class ManualTimer : public IReadyTimer {
-public:
-    void Start(int, std::function<void()> elapsed) override { elapsed_ = std::move(elapsed); }
-    void Stop() override { elapsed_ = nullptr; }
-    void Fire() {
-        if (auto f = std::exchange(elapsed_, nullptr))
-            f();
-    }
-
-private:
-    std::function<void()> elapsed_;
-};
-
-class SilentMessages : public IMessages {
-public:
-    Answer Show(const MessageSpec& message) override {
-        shown.push_back(message.text);
-        return Answer::Ok;
-    }
-    std::vector<std::string> shown;
-};
 
 // The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on.
 TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     EditorState state = PatternedState();
-    SilentMessages messages;
+    RecordingMessages messages;
     ManualTimer timer;
     QtKeyPad keypad(messages, nullptr, timer);
 
@@ -369,23 +279,24 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     frmTimer1 timers(state, keypad, nullptr, 301);
     ModalDriver drive([&](QWidget* modal) {
         ASSERT_EQ(modal, &timers);
-        // The keypad's own exec() starts inside the click; its driver must be queued first.
+        // The keypad's exec() starts inside the click, so its driver is queued first.
         QTimer::singleShot(0, [&] {
             QWidget* pad = QApplication::activeModalWidget();
             ASSERT_EQ(pad->objectName(), "frmKeyPad");
             timer.Fire();
-            QTest::keyClicks(pad->focusWidget(), "1801");
-            QTest::keyClick(pad->focusWidget(), Qt::Key_Return); // refused: over 1800
+            QTest::keyClicks(Keyboard(pad), "1801");
+            QTest::keyClick(Keyboard(pad), Qt::Key_Return); // refused: over 1800
             pad->findChild<QPushButton*>("cmdClear")->click();
-            QTest::keyClicks(pad->focusWidget(), "75");
-            QTest::keyClick(pad->focusWidget(), Qt::Key_Return);
+            QTest::keyClicks(Keyboard(pad), "75");
+            QTest::keyClick(Keyboard(pad), Qt::Key_Return);
         });
-        ClickValue(timers, "lblTime_10");
-        EXPECT_EQ(Find<QLabel>(timers, "lblTime_10")->text(), "01:15");
-        Find<QPushButton>(timers, "cmdDone")->click();
+        ClickValue(timers, "lblTime", 10);
+        EXPECT_EQ(Text(timers, "lblTime", 10), "01:15");
+        timers.findChild<QPushButton*>("cmdDone")->click();
     });
     EXPECT_EQ(timers.exec(), QDialog::Accepted);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"Error! Entry must be between 1 and 1800"});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Error! Entry must be between 1 and 1800");
     EXPECT_EQ(state.image[2560 + 20], 75);
     EXPECT_EQ(state.image[2560 + 21], 0);
 
@@ -397,11 +308,11 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
             QWidget* pad = QApplication::activeModalWidget();
             ASSERT_EQ(pad, keypad.Dialog());
             timer.Fire();
-            QTest::keyClicks(pad->focusWidget(), "#9a");
+            QTest::keyClicks(Keyboard(pad), "#9a");
             pad->findChild<QPushButton*>("cmdOK")->click();
         });
-        ClickValue(codes, "lblCode_16");
-        Find<QPushButton>(codes, "cmdOK")->click();
+        ClickValue(codes, "lblCode", 16);
+        codes.findChild<QPushButton*>("cmdOK")->click();
     });
     EXPECT_EQ(codes.exec(), QDialog::Accepted);
     const std::uint8_t field[] = {3, 12, 9, 13, 0, 0, 0, 0};

@@ -1,0 +1,85 @@
+#pragma once
+
+// Scripted collaborators of the dialogs, and a way to drive a modal exec() from inside.
+
+#include "codecs/qt/frm_keypad.h"
+#include "image/message.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace rc::testing {
+
+class RecordingMessages : public IMessages {
+public:
+    Answer Show(const MessageSpec& message) override {
+        shown.push_back(message);
+        return Answer::Ok;
+    }
+    void Beep() override { ++beeps; }
+    std::vector<MessageSpec> shown;
+    int beeps = 0;
+};
+
+class RecordingHelp : public IHelp {
+public:
+    void ShowContext(int context) override { contexts.push_back(context); }
+    void ShowContents() override {}
+    void ShowSearch() override {}
+    std::vector<int> contexts;
+};
+
+// The keypad's ready delay, run out when the test says so.
+class ManualTimer : public IReadyTimer {
+public:
+    void Start(int milliseconds, std::function<void()> elapsed) override {
+        started = milliseconds;
+        elapsed_ = std::move(elapsed);
+    }
+    void Stop() override { elapsed_ = nullptr; }
+    void Fire() {
+        if (auto f = std::exchange(elapsed_, nullptr))
+            f();
+    }
+    int started = 0;
+
+private:
+    std::function<void()> elapsed_;
+};
+
+// Runs `drive` on the modal widget once the next exec() is under way. A guard closes whatever is
+// still open ten seconds later, so a broken test fails instead of hanging.
+class ModalDriver {
+public:
+    explicit ModalDriver(std::function<void(QWidget*)> drive) {
+        QTimer::singleShot(0, [drive] {
+            QWidget* modal = QApplication::activeModalWidget();
+            ASSERT_NE(modal, nullptr);
+            drive(modal);
+        });
+        guard_.setSingleShot(true);
+        QObject::connect(&guard_, &QTimer::timeout, [] {
+            while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ADD_FAILURE() << "dialog " << dialog->objectName().toStdString() << " left open";
+                dialog->done(QDialog::Rejected);
+            }
+        });
+        guard_.start(10000);
+    }
+
+private:
+    QTimer guard_;
+};
+
+// Where typed keys arrive: the focused widget, which passes on what it does not use.
+inline QWidget* Keyboard(QWidget* window) {
+    return window->focusWidget() ? window->focusWidget() : window;
+}
+
+} // namespace rc::testing
