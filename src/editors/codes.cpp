@@ -34,9 +34,13 @@ constexpr std::array<CodeInfo, kCodeCount> kCodeInfo = {{
 
 } // namespace
 
-std::string CodeName(int i) { return i >= 0 && i < kCodeCount ? kCodeInfo[i].name : ""; }
+std::string CodeName(int i) {
+    return i >= 0 && i < kCodeCount ? kCodeInfo[i].name : "";
+}
 
-std::string CodeRowLabel(int i) { return i >= 0 && i < kCodeCount ? kCodeInfo[i].rowLabel : ""; }
+std::string CodeRowLabel(int i) {
+    return i >= 0 && i < kCodeCount ? kCodeInfo[i].rowLabel : "";
+}
 
 std::string CodesCaption(int copy) {
     if (copy == kBaseCopy)
