@@ -1,4 +1,5 @@
 #include "print/report_cli.h"
+#include "shell/qt/rcedit_app.h"
 
 #include <iostream>
 #include <string>
@@ -6,8 +7,11 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
+    // The command line reports run anywhere, with no display, so they come before any window.
     if (rc::print::IsHeadlessInvocation(args))
         return rc::print::RunReportCommand(args, std::cout, std::cerr);
-    std::cerr << "rcedit: the editor window is not available in this build; use --report (see --help)\n";
-    return 2;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        if (args[i] == "--has-windows")
+            return 0;
+    return rc::shell::RunEditor(argc, argv);
 }

@@ -1,0 +1,177 @@
+#include "shell/qt/help_viewer.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rc::shell {
+
+namespace {
+
+const QString kHelpRoot = "qrc:/help/";
+constexpr const char* kHelpCaption = "Halden R8 Editor Help";
+
+} // namespace
+
+frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("frmHelp");
+    setWindowTitle(kHelpCaption);
+    resize(760, 540);
+
+    auto* splitter = new QSplitter(this);
+    tabs_ = new QTabWidget(splitter);
+    tabs_->setObjectName("tabHelp");
+
+    lstContents_ = new QListWidget;
+    lstContents_->setObjectName("lstContents");
+    for (const HelpPage& page : HelpPages()) {
+        auto* item = new QListWidgetItem(page.title, lstContents_);
+        item->setData(Qt::UserRole, QString(page.file));
+    }
+    tabs_->addTab(lstContents_, "Contents");
+
+    auto* indexPage = new QWidget;
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    txtKeyword_ = new QLineEdit;
+    txtKeyword_->setObjectName("txtKeyword");
+    txtKeyword_->setPlaceholderText("Type a word to find");
+    lstKeywords_ = new QListWidget;
+    lstKeywords_->setObjectName("lstKeywords");
+    indexLayout->addWidget(txtKeyword_);
+    indexLayout->addWidget(lstKeywords_);
+    tabs_->addTab(indexPage, "Index");
+
+    txtTopic_ = new QTextBrowser(splitter);
+    txtTopic_->setObjectName("txtTopic");
+    txtTopic_->setOpenExternalLinks(true);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({220, 540});
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(lstContents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (const HelpPage* page = FindHelpPage(item->data(Qt::UserRole).toString().toStdString()))
+            ShowPage(*page);
+    });
+    connect(lstContents_, &QListWidget::itemClicked, lstContents_, &QListWidget::itemActivated);
+    connect(txtKeyword_, &QLineEdit::textChanged, this, &frmHelp::FillKeywords);
+    connect(txtKeyword_, &QLineEdit::returnPressed, this, [this] { OpenKeyword(0); });
+    connect(lstKeywords_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OpenKeyword(lstKeywords_->row(item)); });
+    connect(lstKeywords_, &QListWidget::itemClicked, lstKeywords_, &QListWidget::itemActivated);
+    connect(txtTopic_, &QTextBrowser::sourceChanged, this, &frmHelp::SourceChanged);
+    FillKeywords({});
+}
+
+void frmHelp::ShowPage(const HelpPage& page) {
+    txtTopic_->setSource(QUrl(kHelpRoot + page.file));
+}
+
+void frmHelp::ShowIndex() {
+    tabs_->setCurrentIndex(1);
+    txtKeyword_->setFocus();
+    txtKeyword_->selectAll();
+}
+
+QString frmHelp::CurrentFile() const {
+    return txtTopic_->source().fileName();
+}
+
+QStringList frmHelp::ListedKeywords() const {
+    QStringList words;
+    for (const HelpIndexEntry& e : listed_)
+        words << QString::fromStdString(e.keyword);
+    return words;
+}
+
+void frmHelp::FillKeywords(const QString& text) {
+    listed_ = MatchKeywords(text.trimmed().toStdString());
+    lstKeywords_->clear();
+    for (const HelpIndexEntry& e : listed_)
+        lstKeywords_->addItem(QString::fromStdString(e.keyword) + "  (" + e.page->title + ")");
+    if (!listed_.empty())
+        lstKeywords_->setCurrentRow(0);
+}
+
+void frmHelp::OpenKeyword(int row) {
+    if (row >= 0 && row < static_cast<int>(listed_.size()))
+        ShowPage(*listed_[static_cast<std::size_t>(row)].page);
+}
+
+void frmHelp::SourceChanged() {
+    const HelpPage* page = FindHelpPage(CurrentFile().toStdString());
+    setWindowTitle(page ? QString(kHelpCaption) + " - " + page->title : QString(kHelpCaption));
+    for (int i = 0; page && i < lstContents_->count(); ++i)
+        if (lstContents_->item(i)->data(Qt::UserRole).toString() == page->file)
+            lstContents_->setCurrentRow(i);
+}
+
+HelpViewer::~HelpViewer() {
+    if (window_ && !window_->parentWidget())
+        delete window_;
+}
+
+void HelpViewer::Adopt(QWidget* parent) {
+    if (!window_ || window_->parentWidget() == parent)
+        return;
+    if (QWidget* old = window_->parentWidget(); old && old != owner_)
+        old->removeEventFilter(this);
+    bool shown = window_->isVisible();
+    QRect where = window_->geometry();
+    window_->setParent(parent, Qt::Window);
+    window_->setGeometry(where);
+    // Back from a dialog that closed, the window stays open under the main window.
+    if (parent && parent != owner_)
+        parent->installEventFilter(this);
+    if (shown)
+        window_->show();
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && window_ && watched == window_->parentWidget())
+        Adopt(owner_);
+    return QObject::eventFilter(watched, event);
+}
+
+frmHelp* HelpViewer::Prepare() {
+    // A window that belongs to the open modal dialog takes input while the dialog is open.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = owner_;
+    if (!window_) {
+        window_ = new frmHelp(parent);
+        if (parent && parent != owner_)
+            parent->installEventFilter(this);
+    } else {
+        Adopt(parent);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    return window_;
+}
+
+void HelpViewer::ShowContext(int context) {
+    Prepare()->ShowPage(PageForContext(context));
+}
+
+void HelpViewer::ShowContents() {
+    Prepare()->ShowPage(ContentsPage());
+}
+
+void HelpViewer::ShowSearch() {
+    frmHelp* w = Prepare();
+    if (w->CurrentFile().isEmpty())
+        w->ShowPage(ContentsPage());
+    w->ShowIndex();
+}
+
+} // namespace rc::shell

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "image/message.h"
+#include "shell/help_topics.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTextBrowser;
+
+namespace rc::shell {
+
+// The help window: the list of pages, the keyword index and the page itself.
+class frmHelp : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmHelp(QWidget* parent = nullptr);
+
+    void ShowPage(const HelpPage& page);
+    void ShowIndex();
+    // The page shown, as its file name ("timers.html").
+    QString CurrentFile() const;
+    // Keywords listed for the text in the search box.
+    QStringList ListedKeywords() const;
+
+private:
+    void FillKeywords(const QString& text);
+    void OpenKeyword(int row);
+    void SourceChanged();
+
+    QTabWidget* tabs_;
+    QListWidget* lstContents_;
+    QLineEdit* txtKeyword_;
+    QListWidget* lstKeywords_;
+    QTextBrowser* txtTopic_;
+    std::vector<HelpIndexEntry> listed_;
+};
+
+// The program's help: one help window, opened at a page, the contents or the keyword search. It
+// opens over whatever modal dialog asked for it, so the user can read it while the dialog is open.
+class HelpViewer : public QObject, public IHelp {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* owner = nullptr) : owner_(owner) {}
+    ~HelpViewer() override;
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
+
+    // The window help belongs to when no dialog is open.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    void ShowContext(int context) override;
+    void ShowContents() override;
+    void ShowSearch() override;
+
+    // The window, once help was shown.
+    frmHelp* Window() const { return window_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    frmHelp* Prepare();
+    // Moves the window under `parent`, keeping its place and whether it is shown.
+    void Adopt(QWidget* parent);
+
+    QPointer<QWidget> owner_;
+    QPointer<frmHelp> window_;
+};
+
+} // namespace rc::shell

@@ -1,0 +1,295 @@
+#include "shell/qt/mdi_form1.h"
+
+#include "codecs/qt/centre_on_screen.h"
+#include "editors/qt/frm_codes.h"
+#include "editors/qt/frm_timer.h"
+#include "shell/help_topics.h"
+#include "shell/menu_tree.h"
+#include "shell/qt/frm_splash.h"
+#include "shell/qt/frm_tip.h"
+#include "shell/shell_texts.h"
+#include "shell/status_date.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace rc::shell {
+
+namespace {
+
+constexpr int kModInterval = 100; // ms
+constexpr const char* kHelpContextProperty = "helpContext";
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+MDIForm1::MDIForm1(EditorState& state, const ShellServices& services, QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services),
+      files_(state, settings_.Files, services.messages, services.files, *this) {
+    setObjectName("MDIForm1");
+    setWindowTitle(kMainCaption);
+    setWindowIcon(QIcon(RepeaterPicture(64)));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName("mdiArea");
+    setCentralWidget(mdiArea_);
+    resize(800, 560);
+
+    BuildMenus();
+    BuildStatusBar();
+    InstallCommands();
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] {
+        if (services_.help)
+            services_.help->ShowContext(kMainWindowContext);
+    });
+
+    tmrMod_ = new QTimer(this);
+    tmrMod_->setObjectName("tmrMod");
+    tmrMod_->setInterval(kModInterval);
+    connect(tmrMod_, &QTimer::timeout, this, &MDIForm1::tmrMod_Timer);
+    tmrMod_->start();
+
+    UpdateCommandStates();
+    DisplayFileList();
+}
+
+MDIForm1::~MDIForm1() {
+    while (busy_ > 0)
+        SetBusy(false);
+}
+
+void MDIForm1::BuildMenus() {
+    std::map<std::string, QMenu*> menus;
+    for (const MenuItem& item : MenuTree()) {
+        QMenu* parentMenu = *item.parent ? menus.at(item.parent) : nullptr;
+        QAction* action = nullptr;
+        switch (item.kind) {
+        case MenuKind::Menu: {
+            QMenu* menu = parentMenu ? parentMenu->addMenu(item.caption) : menuBar()->addMenu(item.caption);
+            menu->setObjectName(item.name);
+            menus[item.name] = menu;
+            action = menu->menuAction();
+            break;
+        }
+        case MenuKind::Command:
+            action = parentMenu->addAction(item.caption);
+            break;
+        case MenuKind::Separator:
+            action = parentMenu->addSeparator();
+            break;
+        }
+        action->setObjectName(item.name);
+        action->setProperty(kHelpContextProperty, item.helpContext);
+        actions_[item.name] = action;
+        if (item.kind == MenuKind::Command) {
+            std::string name = item.name;
+            connect(action, &QAction::triggered, this, [this, name] { RunCommand(name); });
+        }
+    }
+}
+
+void MDIForm1::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QString("Panels_%1").arg(i + 1));
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        panels_[i]->setTextFormat(Qt::PlainText);
+    }
+    panels_[1]->setMinimumWidth(fontMetrics().horizontalAdvance("MMMMM"));
+    panels_[1]->setAlignment(Qt::AlignCenter);
+    bar->addWidget(panels_[0], 1);
+    bar->addPermanentWidget(panels_[1]);
+    bar->addPermanentWidget(panels_[2]);
+}
+
+void MDIForm1::InstallCommands() {
+    SetCommand("mnuOpen", [this](int) { files_.Open(); });
+    SetCommand("mnuSave", [this](int) { files_.Save(); });
+    SetCommand("mnuSaveAs", [this](int) { files_.SaveAs(); });
+    SetCommand("mnuPrtFont", [this](int) { SelectPrintFont(settings_, services_.fonts); });
+    for (int i = 0; i < kRecentFileCount; ++i)
+        SetCommand("mnuFileList_" + std::to_string(i), [this, i](int) { files_.OpenRecent(i); });
+    SetCommand("mnuExit", [this](int) { close(); });
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
+        SetCommand("mnuCodes_" + std::to_string(copy), [this, copy](int help) { ShowCodes(copy, help); });
+        SetCommand("mnuTimers_" + std::to_string(copy), [this, copy](int help) { ShowTimers(copy, help); });
+    }
+    SetCommand("mnuHelpContents", [this](int) {
+        if (services_.help)
+            services_.help->ShowContents();
+    });
+    SetCommand("mnuHelpSearch", [this](int) {
+        if (services_.help)
+            services_.help->ShowSearch();
+    });
+    SetCommand("mnuWeb", [this](int) { OpenWeb(); });
+    SetCommand("mnuAbout", [this](int) { ShowAbout(); });
+}
+
+void MDIForm1::SetCommand(const std::string& menuName, std::function<void(int)> handler) {
+    handlers_[menuName] = std::move(handler);
+    UpdateCommandStates();
+}
+
+QAction* MDIForm1::Command(const std::string& menuName) const {
+    auto it = actions_.find(menuName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QLabel* MDIForm1::Panel(int number) const {
+    return number >= 1 && number <= 3 ? panels_[number - 1] : nullptr;
+}
+
+void MDIForm1::RunCommand(const std::string& menuName) {
+    auto it = handlers_.find(menuName);
+    QAction* action = Command(menuName);
+    if (it == handlers_.end() || !action || !action->isEnabled())
+        return;
+    it->second(action->property(kHelpContextProperty).toInt());
+}
+
+void MDIForm1::UpdateCommandStates() {
+    for (const MenuItem& item : MenuTree()) {
+        QAction* action = Command(item.name);
+        if (!action || item.kind == MenuKind::Separator)
+            continue;
+        bool allowed = !item.needsImage || state_.FileOpen;
+        if (item.kind == MenuKind::Command)
+            allowed = allowed && handlers_.count(item.name);
+        action->setEnabled(allowed);
+    }
+}
+
+void MDIForm1::GetRegistry() {
+    settings_ = shell::GetRegistry(services_.settings);
+    DisplayFileList();
+}
+
+void MDIForm1::SaveRegistry() {
+    shell::SaveRegistry(services_.settings, settings_);
+}
+
+void MDIForm1::DisplayFileList() {
+    RecentMenu menu = shell::DisplayFileList(settings_.Files);
+    for (int k = 0; k < kRecentFileCount; ++k) {
+        QAction* action = Command("mnuFileList_" + std::to_string(k));
+        const RecentMenuItem& item = menu.items[static_cast<std::size_t>(k)];
+        // A '&' in a folder name is part of the path, not an access key.
+        action->setText(Text(item.prefix) + Text(item.shownPath).replace('&', "&&"));
+        action->setVisible(item.visible);
+    }
+    Command("mnuSep4")->setVisible(menu.separatorVisible);
+}
+
+void MDIForm1::StartUp() {
+    panels_[2]->setText(Text(TodayStatusDate()));
+    state_.FileOpen = false;
+    UpdateCommandStates();
+}
+
+bool MDIForm1::OpenAtStart(const std::string& path) {
+    // The recent list must still find the file when the editor is next started from elsewhere.
+    QString absolute = QFileInfo(Text(path)).absoluteFilePath();
+    return files_.OpenPath(path.empty() ? path : absolute.toStdString());
+}
+
+frmTip* MDIForm1::ShowTip() {
+    if (settings_.ShowTips == 0)
+        return nullptr;
+    if (!tip_) {
+        tip_ = new frmTip(settings_.ShowTips, this);
+        tip_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    tip_->show();
+    tip_->raise();
+    return tip_;
+}
+
+void MDIForm1::tmrMod_Timer() {
+    panels_[1]->setText(state_.IsChanged() ? kModIndicator : "");
+}
+
+void MDIForm1::ShowCodes(int copy, int helpContext) {
+    state_.copies.CodesCopy = copy;
+    frmCodes_1 dialog(state_, services_.keypad, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowTimers(int copy, int helpContext) {
+    state_.copies.TimersCopy = copy;
+    frmTimer1 dialog(state_, services_.keypad, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowAbout() {
+    if (!about_) {
+        about_ = new frmSplash(SplashMode::About, &settings_.ShowTips, &services_.desktop,
+                               &services_.messages, services_.help, this);
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MDIForm1::OpenWeb() {
+    if (!services_.desktop.OpenWebPage(kWebAddress))
+        services_.messages.Beep();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!files_.QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    SaveRegistry();
+    event->accept();
+    emit closed();
+}
+
+void MDIForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        CentreOnScreen(this);
+        centred_ = true;
+    }
+}
+
+void MDIForm1::SetImageCommandsEnabled(bool) {
+    UpdateCommandStates();
+}
+
+void MDIForm1::SetStatusFile(const std::string& text) {
+    panels_[0]->setText(Text(text));
+}
+
+void MDIForm1::ShowRecentFiles(const RecentFiles&) {
+    DisplayFileList();
+}
+
+void MDIForm1::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busy_;
+    } else if (busy_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busy_;
+    }
+}
+
+} // namespace rc::shell

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "codecs/keypad.h"
+#include "image/editor_state.h"
+#include "image/message.h"
+#include "shell/desktop.h"
+#include "shell/editor_settings.h"
+#include "shell/file_commands.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QLabel;
+class QMdiArea;
+class QTimer;
+
+namespace rc::shell {
+
+class frmSplash;
+class frmTip;
+
+// Everything the main window works with besides the image: the program passes the real desktop
+// services, tests pass scripted ones.
+struct ShellServices {
+    IMessages& messages;
+    IFileDialogs& files;
+    IFontPicker& fonts;
+    IKeyPad& keypad;
+    IHelp* help;
+    ISettingsStore& settings;
+    IDesktop& desktop;
+};
+
+// The editor's main window: the menu tree, the status bar with the "Mod" indicator, and the
+// commands that open the files and the editor dialogs.
+class MDIForm1 : public QMainWindow, private IShellView {
+    Q_OBJECT
+public:
+    MDIForm1(EditorState& state, const ShellServices& services, QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    void GetRegistry();
+    void SaveRegistry();
+    void DisplayFileList();
+    void StartUp();
+    // Opens a file named on the command line.
+    bool OpenAtStart(const std::string& path);
+    // The tip window, unless the user turned it off; null then.
+    frmTip* ShowTip();
+
+    // Makes `menuName` run `handler` with the item's help context; the item is enabled from then
+    // on (once an image is open, for the items that need one).
+    void SetCommand(const std::string& menuName, std::function<void(int helpContext)> handler);
+
+    QAction* Command(const std::string& menuName) const;
+    QLabel* Panel(int number) const; // 1..3
+    EditorSettings& Settings() { return settings_; }
+    FileCommands& Files() { return files_; }
+    frmSplash* About() const { return about_; }
+
+    // The modification indicator's tick: "Mod" while the image differs from the file.
+    void tmrMod_Timer();
+
+signals:
+    // The window closed for good: its settings are saved.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildStatusBar();
+    void InstallCommands();
+    void RunCommand(const std::string& menuName);
+    void UpdateCommandStates();
+    void ShowCodes(int copy, int helpContext);
+    void ShowTimers(int copy, int helpContext);
+    void ShowAbout();
+    void OpenWeb();
+
+    // IShellView
+    void SetImageCommandsEnabled(bool enabled) override;
+    void SetStatusFile(const std::string& text) override;
+    void ShowRecentFiles(const RecentFiles& files) override;
+    void SetBusy(bool busy) override;
+
+    EditorState& state_;
+    ShellServices services_;
+    EditorSettings settings_;
+    FileCommands files_;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, std::function<void(int)>> handlers_;
+    QMdiArea* mdiArea_;
+    QLabel* panels_[3];
+    QTimer* tmrMod_;
+    QPointer<frmSplash> about_;
+    QPointer<frmTip> tip_;
+    bool centred_ = false;
+    int busy_ = 0;
+};
+
+} // namespace rc::shell

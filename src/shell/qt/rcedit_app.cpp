@@ -1,0 +1,104 @@
+#include "shell/qt/rcedit_app.h"
+
+#include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
+#include "codecs/qt/qt_keypad.h"
+#include "shell/qt/frm_splash.h"
+#include "shell/qt/help_viewer.h"
+#include "shell/qt/mdi_form1.h"
+#include "shell/qt/qt_desktop.h"
+#include "shell/qt/qt_file_dialogs.h"
+#include "shell/qt/qt_messages.h"
+#include "shell/qt/qt_settings_store.h"
+#include "shell/qt/single_instance.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <iostream>
+#include <memory>
+
+namespace rc::shell {
+
+namespace {
+
+constexpr int kSplashMilliseconds = 2000;
+
+} // namespace
+
+EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
+    EditorOptions options;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--no-splash") {
+            options.splash = false;
+        } else if (a.size() > 1 && a[0] == '-') {
+            options.error = "unknown option " + a;
+        } else if (options.file.empty()) {
+            options.file = a;
+        } else {
+            options.error = "only one image file can be opened";
+        }
+    }
+    return options;
+}
+
+int RunEditor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    std::vector<std::string> args;
+    for (const QString& a : QApplication::arguments())
+        args.push_back(a.toStdString());
+    EditorOptions options = ParseEditorOptions(args);
+    if (!options.error.empty()) {
+        std::cerr << "rcedit: " << options.error << " (see rcedit --help)\n";
+        return 2;
+    }
+
+    SingleInstance instance;
+    if (!instance.TryAcquire())
+        return 0;
+
+    EditorState state;
+    QtMessages messages;
+    QtFileDialogs fileDialogs;
+    QtFontPicker fontPicker;
+    QtSettingsStore settingsStore;
+    QtDesktop desktop;
+    HelpViewer help;
+    QtKeyPad keypad(messages, &help);
+    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop};
+
+    std::unique_ptr<frmSplash> splash;
+    std::unique_ptr<MDIForm1> main;
+    auto start = [&] {
+        main = std::make_unique<MDIForm1>(state, services);
+        fileDialogs.SetParent(main.get());
+        fontPicker.SetParent(main.get());
+        help.SetOwner(main.get());
+        QObject::connect(main.get(), &MDIForm1::closed, &app, [&] {
+            settingsStore.Sync();
+            app.quit();
+        });
+        main->GetRegistry();
+        main->DisplayFileList();
+        main->StartUp();
+        if (splash)
+            splash->close();
+        main->show();
+        main->ShowTip();
+        if (!options.file.empty())
+            main->OpenAtStart(options.file);
+    };
+
+    if (options.splash) {
+        splash = std::make_unique<frmSplash>(SplashMode::StartUp, nullptr, nullptr, nullptr, nullptr);
+        splash->show();
+        QTimer::singleShot(kSplashMilliseconds, &app, start);
+    } else {
+        QTimer::singleShot(0, &app, start);
+    }
+    int status = app.exec();
+    main.reset();
+    return status;
+}
+
+} // namespace rc::shell
