@@ -153,28 +153,5 @@ TEST(KeyPadLayout, ModesShowTheirKeysWidthAndPlace) {
     }
 }
 
-TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
-    RecordingMessages messages;
-    QtKeyPad keypad(messages, nullptr);
-    QTimer poll;
-    ModalDriver driver([&](QWidget* pad) {
-        auto* dialog = static_cast<frmKeyPad*>(pad);
-        if (!dialog->Logic().Ready()) {
-            Click(pad, "cmdOne");
-            EXPECT_EQ(DisplayOf(pad), "77");
-        }
-        // Wait for the delay through the event loop, however slow the machine is today.
-        QObject::connect(&poll, &QTimer::timeout, [&poll, dialog] {
-            if (!dialog->Logic().Ready())
-                return;
-            poll.stop();
-            Click(dialog, "cmdSix");
-            Click(dialog, "cmdOK");
-        });
-        poll.start(50);
-    });
-    EXPECT_EQ(keypad.ShowKeyPad(1, 2, "DTMF Window", "77", 0), "6");
-}
-
 } // namespace
 } // namespace rc

@@ -1,0 +1,43 @@
+// The keypad's own ready delay on the real clock. Waits about half a second, so it runs alone.
+#include "codecs/qt/frm_keypad.h"
+#include "codecs/qt/qt_keypad.h"
+#include "dialog_fakes.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace rc {
+namespace {
+
+using namespace rc::testing;
+
+void Click(QWidget* pad, const char* name) {
+    QTest::mouseClick(pad->findChild<QPushButton*>(name), Qt::LeftButton);
+}
+
+TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
+    RecordingMessages messages;
+    QtKeyPad keypad(messages, nullptr);
+    QTimer poll;
+    ModalDriver driver([&](QWidget* pad) {
+        auto* dialog = static_cast<frmKeyPad*>(pad);
+        if (!dialog->Logic().Ready()) {
+            Click(pad, "cmdOne");
+            EXPECT_EQ(pad->findChild<QLabel*>("lblDisplay")->text(), "77");
+        }
+        // Wait for the delay through the event loop, however slow the machine is today.
+        QObject::connect(&poll, &QTimer::timeout, [&poll, dialog] {
+            if (!dialog->Logic().Ready())
+                return;
+            poll.stop();
+            Click(dialog, "cmdSix");
+            Click(dialog, "cmdOK");
+        });
+        poll.start(50);
+    });
+    EXPECT_EQ(keypad.ShowKeyPad(1, 2, "DTMF Window", "77", 0), "6");
+}
+
+} // namespace
+} // namespace rc
