@@ -1,0 +1,359 @@
+#include "shell_fakes.h"
+
+#include "editors/qt/frm_codes.h"
+#include "editors/qt/frm_timer.h"
+#include "image/image_file.h"
+#include "shell/menu_tree.h"
+#include "shell/qt/frm_splash.h"
+#include "shell/qt/frm_tip.h"
+#include "shell/status_date.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace rc::shell::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { rig.Start(); }
+
+    // The recent-file caption of a path: shown whole when short, else by its last 45 characters.
+    static std::string RecentCaption(int number, const std::string& path) {
+        std::string n = "&" + std::to_string(number) + " ";
+        return path.size() < 46 ? n + path : n + ".." + path.substr(path.size() - 45);
+    }
+    bool Enabled(const std::string& name) const { return rig.Command(name)->isEnabled(); }
+    QString PanelText(int n) const { return rig.window->Panel(n)->text(); }
+    void Trigger(const std::string& name) { rig.Command(name)->trigger(); }
+
+    TempFolder folder;
+    ShellRig rig;
+};
+
+TEST_F(MainWindowTest, MenuTreeMatchesTheTableInOrder) {
+    EXPECT_EQ(rig.window->windowTitle(), "Halden R8 32 Bit Editor Program");
+    std::vector<std::string> barMenus;
+    for (QAction* a : rig.window->menuBar()->actions())
+        barMenus.push_back(a->objectName().toStdString());
+    EXPECT_EQ(barMenus, (std::vector<std::string>{"mnuFile", "mnuCodesTimers", "mnuVoice", "mnuMacSched",
+                                                  "mnuZones", "mnuAP", "mnuTools", "mnuHelp"}));
+    for (const MenuItem& item : MenuTree()) {
+        SCOPED_TRACE(item.name);
+        QAction* action = rig.Command(item.name);
+        ASSERT_TRUE(action);
+        EXPECT_EQ(action->objectName(), item.name);
+        if (item.kind == MenuKind::Separator) {
+            EXPECT_TRUE(action->isSeparator());
+        } else if (*item.caption) {
+            EXPECT_EQ(action->text(), item.caption);
+        }
+        EXPECT_EQ(action->property("helpContext").toInt(), item.helpContext);
+        // The item sits in its parent menu, after the entry before it in the table.
+        if (*item.parent) {
+            auto* parent = rig.window->findChild<QMenu*>(item.parent);
+            ASSERT_TRUE(parent);
+            EXPECT_TRUE(parent->actions().contains(action));
+        }
+    }
+    // Order inside one menu, separators included.
+    auto* file = rig.window->findChild<QMenu*>("mnuFile");
+    QStringList order;
+    for (QAction* a : file->actions())
+        order << a->objectName();
+    EXPECT_EQ(order.join(' '),
+              "mnuOpen mnuSep0 mnuSave mnuSaveAs mnuSep1 mnuStats mnuSep2 mnuPrtFont mnuPrint "
+              "mnuSep3 mnuFileList_0 mnuFileList_1 mnuFileList_2 mnuFileList_3 mnuSep4 mnuExit");
+    auto* codes = rig.window->findChild<QMenu*>("mnuCodes");
+    EXPECT_EQ(codes->actions().size(), 6);
+    EXPECT_EQ(codes->actions().at(2)->text(), "   Mem #1 Codes...");
+}
+
+TEST_F(MainWindowTest, ImageCommandsWaitForTheFirstOpen) {
+    struct Case {
+        const char* name;
+        bool before, after;
+    } cases[] = {
+        {"mnuOpen", true, true},
+        {"mnuSave", false, true},
+        {"mnuSaveAs", false, true},
+        {"mnuPrtFont", true, true},
+        {"mnuExit", true, true},
+        {"mnuCodesTimers", false, true},
+        {"mnuCodes_0", true, true},
+        {"mnuCodes_4", true, true},
+        {"mnuTimers_2", true, true},
+        {"mnuVoice", false, true},
+        {"mnuMacSched", false, true},
+        {"mnuZones", false, true},
+        {"mnuAP", false, true},
+        {"mnuTools", false, true},
+        {"mnuHelp", true, true},
+        {"mnuHelpContents", true, true},
+        {"mnuHelpSearch", true, true},
+        {"mnuWeb", true, true},
+        {"mnuAbout", true, true},
+        // Commands whose windows this release does not have stay visible but disabled.
+        {"mnuStats", false, false},
+        {"mnuPrint", false, false},
+        {"mnuUnlock", false, false},
+        {"mnuFlush", false, false},
+        {"mnuConfig", false, false},
+        {"mnuMemory", false, false},
+        {"mnuMacros", false, false},
+        {"mnuVocBase", false, false},
+        {"mnuBaseZones", false, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Enabled(c.name), c.before) << c.name << " before";
+    EXPECT_EQ(PanelText(3).toStdString(), TodayStatusDate());
+    std::string path = folder.WriteImage("site.HR8");
+    rig.dialogs.opens = {path};
+    Trigger("mnuOpen");
+    EXPECT_EQ(PanelText(1).toStdString(), " " + path);
+    for (const Case& c : cases)
+        EXPECT_EQ(Enabled(c.name), c.after) << c.name << " after";
+}
+
+TEST_F(MainWindowTest, RecentFilesShowInTheFileMenu) {
+    EXPECT_FALSE(rig.Command("mnuSep4")->isVisible());
+    for (int k = 0; k < 4; ++k)
+        EXPECT_FALSE(rig.Command("mnuFileList_" + std::to_string(k))->isVisible());
+
+    const std::string longPath = "/srv/repeaters/mountain-top/site&backup/" + std::string(20, 'q') + ".HR8";
+    rig.store.values[{"Projects", "File1"}] = "/r/a.HR8";
+    rig.store.values[{"Projects", "File2"}] = longPath;
+    rig.window->GetRegistry();
+    EXPECT_TRUE(rig.Command("mnuSep4")->isVisible());
+    EXPECT_EQ(rig.Command("mnuFileList_0")->text(), "&1 /r/a.HR8");
+    // The tail of a long path; its '&' is doubled so the menu shows it instead of an access key.
+    std::string tail = longPath.substr(longPath.size() - 45);
+    EXPECT_EQ(rig.Command("mnuFileList_1")->text().toStdString(),
+              "&2 .." + QString::fromStdString(tail).replace("&", "&&").toStdString());
+    EXPECT_FALSE(rig.Command("mnuFileList_2")->isVisible());
+
+    // Opening five files leaves the newest four, newest first.
+    for (const char* name : {"one.HR8", "two.HR8", "three.HR8", "four.HR8", "five.HR8"})
+        ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage(name)));
+    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), RecentCaption(1, folder.Path("five.HR8")));
+    EXPECT_EQ(rig.window->Settings().Files[3], folder.Path("two.HR8"));
+
+    // A recent entry reopens its file.
+    std::string four = folder.Path("four.HR8");
+    rig.Command("mnuFileList_1")->trigger();
+    EXPECT_EQ(PanelText(1).toStdString(), " " + four);
+}
+
+TEST_F(MainWindowTest, ModAppearsAfterAnEditAndGoesWithItsReversal) {
+    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8", 5)));
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "");
+    rig.state.image[600] = 9;
+    // The window's own 100 ms timer notices.
+    QTRY_COMPARE_WITH_TIMEOUT(PanelText(2), QString("Mod"), 5000);
+    rig.state.image[600] = 0;
+    QTRY_COMPARE_WITH_TIMEOUT(PanelText(2), QString(""), 5000);
+    // An edit that keeps the byte sum is still an edit.
+    rig.state.image[600] = 1;
+    rig.state.image[601] = 0xFF;
+    rig.state.image[100] = 4;
+    rig.state.image[601] = 0;
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "Mod");
+    Trigger("mnuSave");
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "");
+}
+
+TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {
+    std::string path = folder.WriteImage("site.HR8");
+    ASSERT_TRUE(rig.window->OpenAtStart(path));
+    struct Case {
+        const char* menu;
+        const char* dialog;
+        const char* label;
+        const char* entry;
+        int helpContext;
+        int offset;                      // where the entry lands
+        std::vector<std::uint8_t> bytes; // what lands there
+    } cases[] = {
+        {"mnuCodes_0", "frmCodes_1", "lblCode_3", "1234", 200, 32 + 8 * 3, {4, 1, 2, 3, 4, 0, 0, 0}},
+        {"mnuCodes_2", "frmCodes_1", "lblCode_3", "#*A", 201, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
+        {"mnuTimers_0", "frmTimer1", "lblTime_0", "90", 300, 184, {90, 0}},
+        {"mnuTimers_4", "frmTimer1", "lblTime_1", "1800", 301, 3152 + 2, {8, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.menu);
+        rig.keypad.entries = {c.entry};
+        rig.keypad.calls.clear();
+        std::string shownDialog;
+        WhenModal([&](QWidget* modal) {
+            shownDialog = modal->objectName().toStdString();
+            auto* label = modal->findChild<QLabel*>(c.label);
+            ASSERT_TRUE(label);
+            QTest::mouseClick(label, Qt::LeftButton);
+            modal->findChild<QPushButton*>(shownDialog == "frmCodes_1" ? "cmdOK" : "cmdDone")->click();
+        });
+        Trigger(c.menu);
+        EXPECT_EQ(shownDialog, c.dialog);
+        ASSERT_EQ(rig.keypad.calls.size(), 1u);
+        for (std::size_t i = 0; i < c.bytes.size(); ++i)
+            EXPECT_EQ(rig.state.image[c.offset + static_cast<int>(i)], c.bytes[i]) << i;
+    }
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "Mod");
+    EXPECT_EQ(rig.state.image[32 + 8 * 3], 4); // the base copy kept its code
+}
+
+TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {
+    std::string path = folder.WriteImage("site.HR8");
+    struct Case {
+        Answer answer;
+        std::optional<std::string> saveAs;
+        bool closes;
+    } cases[] = {
+        {Answer::Cancel, std::nullopt, false},
+        {Answer::Yes, std::nullopt, false}, // the Save As dialog was cancelled: stay open
+        {Answer::Yes, folder.Path("saved.HR8"), true},
+        {Answer::No, std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.answer));
+        ShellRig rig;
+        rig.Start();
+        rig.window->show();
+        ASSERT_TRUE(rig.window->OpenAtStart(path));
+        rig.state.image[700] = 7;
+        rig.messages.answers = {c.answer};
+        rig.dialogs.saves = {c.saveAs};
+        bool closedSignal = false;
+        QObject::connect(rig.window.get(), &MDIForm1::closed, [&] { closedSignal = true; });
+        EXPECT_EQ(rig.window->close(), c.closes);
+        EXPECT_EQ(closedSignal, c.closes);
+        ASSERT_EQ(rig.messages.shown.size(), 1u);
+        EXPECT_EQ(rig.messages.shown[0], ChangedQuestion());
+        EXPECT_EQ(rig.messages.beeps, 1);
+        // Settings are written only as the window really closes.
+        EXPECT_EQ(rig.store.values.count({"Startup", "Password"}), c.closes ? 1u : 0u);
+        if (!c.closes) {
+            EXPECT_EQ(rig.state.image[700], 7);
+            EXPECT_TRUE(rig.window->isVisible());
+        }
+    }
+    EXPECT_EQ(TempFolder::Read(folder.Path("saved.HR8"))[700], 7);
+}
+
+TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothingAndSavesTheSettings) {
+    rig.window->show();
+    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
+    rig.window->Settings().ShowTips = 0;
+    EXPECT_TRUE(rig.window->close());
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ((rig.store.values[{"Startup", "Password"}]), "Tern Haven");
+    EXPECT_EQ((rig.store.values[{"Options", "Show Tips at Startup"}]), "0");
+    EXPECT_EQ((rig.store.values[{"Projects", "File1"}]), folder.Path("site.HR8"));
+    EXPECT_EQ((rig.store.values[{"Printer", "FontName"}]), "Arial");
+}
+
+TEST_F(MainWindowTest, ReadOnlyFileShowsSoAndRefusesSave) {
+    std::string path = folder.WriteImage("locked.HR8");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    rig.dialogs.opens = {path};
+    Trigger("mnuOpen");
+    EXPECT_EQ(PanelText(1).toStdString(), " " + path + " (Read Only)");
+    rig.state.image[800] = 8;
+    Trigger("mnuSave");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0], ReadOnlyMessage(path));
+    rig.dialogs.saves = {folder.Path("copy.HR8")};
+    Trigger("mnuSaveAs");
+    EXPECT_EQ(PanelText(1).toStdString(), " " + folder.Path("copy.HR8"));
+    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), RecentCaption(1, folder.Path("copy.HR8")));
+    EXPECT_EQ(TempFolder::Read(folder.Path("copy.HR8"))[800], 8);
+}
+
+TEST_F(MainWindowTest, PrinterFontIsStoredOnlyWhenChosen) {
+    Trigger("mnuPrtFont"); // cancelled
+    EXPECT_EQ(rig.window->Settings().PrintFontName, "Arial");
+    rig.fonts.answer = FontChoice{"DejaVu Serif", 12};
+    Trigger("mnuPrtFont");
+    EXPECT_EQ(rig.window->Settings().PrintFontName, "DejaVu Serif");
+    EXPECT_EQ(rig.window->Settings().PrintFontSize, "12");
+}
+
+TEST_F(MainWindowTest, HelpWebAndAbout) {
+    Trigger("mnuHelpContents");
+    Trigger("mnuHelpSearch");
+    rig.window->show();
+    QApplication::setActiveWindow(rig.window.get());
+    QTest::keyClick(rig.window.get(), Qt::Key_F1);
+    EXPECT_EQ(rig.help.calls, (std::vector<std::string>{"contents", "search", "context 10"}));
+
+    Trigger("mnuWeb");
+    EXPECT_EQ(rig.messages.beeps, 0);
+    ASSERT_EQ(rig.desktop.opened.size(), 1u);
+    EXPECT_EQ(rig.desktop.opened[0].rfind("https://", 0), 0u);
+    rig.desktop.webWorks = false;
+    Trigger("mnuWeb");
+    EXPECT_EQ(rig.messages.beeps, 1);
+
+    Trigger("mnuAbout");
+    frmSplash* about = rig.window->About();
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.10    April 2, 2002");
+    auto* box = about->findChild<QCheckBox*>("chkShowTips");
+    EXPECT_EQ(box->text(), "Show Tip at Startup");
+    EXPECT_TRUE(box->isChecked());
+
+    rig.desktop.sysInfoWorks = false;
+    about->findChild<QPushButton*>("cmdSysInfo")->click();
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].text, "System Information Is Unavailable At This Time");
+    rig.desktop.sysInfoWorks = true;
+    about->findChild<QPushButton*>("cmdSysInfo")->click();
+    EXPECT_EQ(rig.messages.shown.size(), 1u);
+
+    QApplication::setActiveWindow(about);
+    QTest::keyClick(about, Qt::Key_F1);
+    EXPECT_EQ(rig.help.calls.back(), "context 1002");
+
+    box->setChecked(false);
+    about->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(rig.window->Settings().ShowTips, 0);
+}
+
+TEST_F(MainWindowTest, TipWindowFollowsTheSetting) {
+    frmTip* tip = rig.window->ShowTip();
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(tip->findChild<QLabel*>("lblHeading")->text(),
+              "There are two ways to begin editing a HaldenR8 File.");
+    EXPECT_TRUE(tip->findChild<QLabel*>("lblTipText")
+                    ->text()
+                    .startsWith("1. Click on menu item FILE then OPEN and select a file.  For example "
+                                "\"Default.hr8\".\n\n2. Download"));
+    auto* box = tip->findChild<QCheckBox*>("chkLoadTipsAtStartup");
+    EXPECT_TRUE(box->isChecked());
+    box->setChecked(false);
+    tip->findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_EQ(rig.window->Settings().ShowTips, 0);
+    EXPECT_EQ(rig.window->ShowTip(), nullptr);
+
+    rig.store.values[{"Options", "Show Tips at Startup"}] = "abc"; // unreadable: tips shown
+    rig.window->GetRegistry();
+    EXPECT_TRUE(rig.window->ShowTip());
+}
+
+} // namespace
+} // namespace rc::shell::testing
