@@ -67,6 +67,14 @@ std::string ProgramSetup::ModelOption(const std::string& index) {
     return index == "1" || index == "2" || index == "3" ? index : "4";
 }
 
+void ProgramSetup::ClickModel(const std::string& index) {
+    pendingModel = index;
+}
+
+void ProgramSetup::ClickAppend(bool checked) {
+    pendingAppend = checked ? "1" : "0";
+}
+
 void ProgramSetup::ClickCallWait(bool checked) {
     pendingCallWait = checked ? "1" : "0";
     if (!checked)
@@ -270,6 +278,7 @@ void LinkSession::SaveSettings(ISettingsStore& store, int leftTwips, int topTwip
     if (shutdownDone_)
         return;
     WriteLinkSettings(store, settings_, leftTwips, topTwips);
+    store.Flush();
     shutdownDone_ = done ? std::move(done) : [] {};
     // The first look at the line comes after one turn of the event loop, never at once.
     drainCheck_->Start(kDrainCheckMs);

@@ -79,8 +79,8 @@ struct ProgramSetup {
     static ProgramSetup FromSettings(const LinkSettings& s);
     // The model option of an index: "1" to "3" their own, anything else the fourth.
     static std::string ModelOption(const std::string& index);
-    void ClickModel(const std::string& index) { pendingModel = index; }
-    void ClickAppend(bool checked) { pendingAppend = checked ? "1" : "0"; }
+    void ClickModel(const std::string& index);
+    void ClickAppend(bool checked);
     // Unchecking also empties the list's text.
     void ClickCallWait(bool checked);
     bool AppendChecked() const { return IsOn(pendingAppend); }

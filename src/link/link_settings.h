@@ -18,6 +18,8 @@ public:
     virtual ~ISettingsStore() = default;
     virtual std::string Get(const std::string& section, const std::string& key) = 0;
     virtual void Set(const std::string& section, const std::string& key, const std::string& value) = 0;
+    // Makes what was set permanent.
+    virtual void Flush() {}
 };
 
 // Section and key names as they appear in the store.

@@ -1,0 +1,58 @@
+// rclink: the serial and modem terminal that dials the repeater and moves its settings images.
+#include "link/ui/frm_comm.h"
+#include "link/ui/frm_splash.h"
+#include "link/ui/headless_transfer.h"
+#include "link/ui/help_viewer.h"
+#include "link/ui/qt_messages.h"
+#include "link/ui/qt_serial_port.h"
+#include "link/ui/qt_settings_store.h"
+#include "link/ui/qt_timers.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int kSplashMs = 4000;
+}
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // Scripted transfers run without windows, and so without a display.
+    if (rc::link::IsHeadlessTransfer(args))
+        return rc::link::RunHeadlessTransfer(args);
+    const bool splash = std::find(args.begin(), args.end(), "--no-splash") == args.end();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("rclink");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    rc::link::QtSerialPort port;
+    rc::link::QtSettingsStore store;
+    rc::link::QtMessages messages;
+    rc::link::HelpViewer help;
+    rc::link::QtTimerFactory timers;
+    rc::link::QtClock clock;
+    rc::link::frmComm window(port, store, messages, help, timers, clock);
+    messages.SetParent(&window);
+    QObject::connect(&window, &rc::link::frmComm::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+
+    rc::link::frmSplash title(rc::link::frmSplash::Mode::StartUp);
+    auto start = [&] {
+        window.LoadSettings();
+        window.OpenPort();
+        title.close();
+        window.show();
+    };
+    if (splash) {
+        title.show();
+        QTimer::singleShot(kSplashMs, &app, start);
+    } else {
+        QTimer::singleShot(0, &app, start);
+    }
+    return app.exec();
+}

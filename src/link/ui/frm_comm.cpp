@@ -1,0 +1,281 @@
+#include "link/ui/frm_comm.h"
+
+#include "link/ui/comm_setup.h"
+#include "link/ui/frm_modem_init.h"
+#include "link/ui/frm_splash.h"
+#include "link/ui/terminal_view.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace rc::link {
+
+namespace {
+
+QPushButton* Button(const char* name, const char* caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+QLabel* PanelLabel(const char* name, int minimumWidth) {
+    auto* l = new QLabel;
+    l->setObjectName(name);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(minimumWidth);
+    return l;
+}
+
+QStringList SystemPorts() {
+    QStringList ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.append(info.systemLocation());
+    return ports;
+}
+
+// The top left of the dialog beside the main window, kept on the main window's screen.
+void PlaceBesideMain(QWidget* dialog, const QWidget* main) {
+    dialog->adjustSize();
+    const QRect frame = main->frameGeometry();
+    Point p = SetupDialogTopLeft({frame.x(), frame.y()}, dialog->width(), dialog->height());
+    dialog->move(p.x, p.y);
+}
+
+} // namespace
+
+frmComm::frmComm(ISerialPort& port, ISettingsStore& store, IMessages& messages, IHelp& help,
+                 ITimerFactory& timers, IClock& clock, QWidget* parent)
+    : QMainWindow(parent), port_(port), store_(store), messages_(messages), help_(help), timers_(timers),
+      clock_(clock) {
+    setObjectName("frmComm");
+    setWindowTitle("HaldenLink (32 Bit) Communications Program");
+
+    terminal_ = new TerminalView;
+    auto* cmdDial = Button("cmdDial", "Dial Repeater");
+    auto* cmdHangUp = Button("cmdHangUp", "Hang Up");
+    auto* cmdDownload = Button("cmdDownload", "Download");
+    auto* cmdUpload = Button("cmdUpload", "Upload");
+    auto* cmdClrScreen = Button("cmdClrScreen", "Clear Screen");
+    connect(cmdDial, &QPushButton::clicked, this, &frmComm::DialProcedure);
+    connect(cmdHangUp, &QPushButton::clicked, this, &frmComm::HangUpProcedure);
+    connect(cmdDownload, &QPushButton::clicked, this, &frmComm::PDownLoad);
+    connect(cmdUpload, &QPushButton::clicked, this, &frmComm::PUpLoad);
+    connect(cmdClrScreen, &QPushButton::clicked, this, &frmComm::ClearScreen);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdDial, cmdHangUp, cmdDownload, cmdUpload, cmdClrScreen})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    panels_[static_cast<int>(Panel::Port)] = rc::link::PanelLabel("sBar1_1", 110);
+    panels_[static_cast<int>(Panel::Settings)] = rc::link::PanelLabel("sBar1_2", 150);
+    panels_[static_cast<int>(Panel::Number)] = rc::link::PanelLabel("sBar1_3", 150);
+    panels_[static_cast<int>(Panel::Clock)] = rc::link::PanelLabel("sBar1_4", 80);
+    panels_[static_cast<int>(Panel::Message)] = rc::link::PanelLabel("sBar2_1", 360);
+    panels_[static_cast<int>(Panel::Model)] = rc::link::PanelLabel("sBar2_2", 110);
+
+    sBar2_ = new QStatusBar;
+    sBar2_->setObjectName("sBar2");
+    sBar2_->setSizeGripEnabled(false);
+    sBar2_->addWidget(PanelLabel(Panel::Message), 1);
+    sBar2_->addWidget(PanelLabel(Panel::Model));
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addLayout(buttons);
+    layout->addWidget(terminal_, 1);
+    layout->addWidget(sBar2_);
+    setCentralWidget(central);
+
+    sBar1_ = statusBar();
+    sBar1_->setObjectName("sBar1");
+    sBar1_->addWidget(PanelLabel(Panel::Port));
+    sBar1_->addWidget(PanelLabel(Panel::Settings));
+    sBar1_->addWidget(PanelLabel(Panel::Number), 1);
+    sBar1_->addWidget(PanelLabel(Panel::Clock));
+
+    BuildMenus();
+    resize(720, 480);
+
+    ILinkWindow& self = *this;
+    session_ = std::make_unique<LinkSession>(port_, messages_, timers_, clock_, self);
+    SetPanel(Panel::Clock, ClockText(clock_.Now()));
+}
+
+frmComm::~frmComm() {
+    terminal_->Bind(nullptr);
+}
+
+void frmComm::BuildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const char* caption, void (frmComm::*slot)()) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    file->setSeparatorsCollapsible(false);
+    file->addSeparator();
+    file->addSeparator();
+    QAction* exit = file->addAction("E&xit Program");
+    exit->setObjectName("mnuExit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* config = menuBar()->addMenu("&Configuration");
+    config->setObjectName("mnuConfiguration");
+    add(config, "mnuCommSetup", "&Comm Setup...", &frmComm::ShowCommSetup);
+    add(config, "mnuModemSetup", "&Program Setup...", &frmComm::ShowProgramSetup);
+
+    QMenu* dialing = menuBar()->addMenu("&Dialing");
+    dialing->setObjectName("mnuDialing");
+    add(dialing, "mnuDialRpt_1", "&Dial Repeater", &frmComm::DialProcedure);
+    add(dialing, "mnuDisConnect", "Dis&connect", &frmComm::HangUpProcedure);
+    dialing->addSeparator();
+    add(dialing, "mnuModemInit", "&Test Modem Init", &frmComm::TestModemInit);
+
+    QMenu* transfers = menuBar()->addMenu("&Transfers");
+    transfers->setObjectName("mnuTransfers");
+    add(transfers, "mnuUpload", "&Upload Xmodem...", &frmComm::PUpLoad);
+    add(transfers, "mnuDownload", "&Download Xmodem...", &frmComm::PDownLoad);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    QAction* contents = help->addAction("&Help Contents...");
+    contents->setObjectName("mnuHelpContents");
+    connect(contents, &QAction::triggered, this, [this] {
+        help_.ShowContents();
+        FocusTerminal();
+    });
+    QAction* search = help->addAction("&Search For Help On...");
+    search->setObjectName("mnuHelpSearch");
+    connect(search, &QAction::triggered, this, [this] {
+        help_.ShowSearch();
+        FocusTerminal();
+    });
+    add(help, "mnuAbout", "&About...", &frmComm::ShowAbout);
+}
+
+QLabel* frmComm::PanelLabel(Panel panel) const {
+    return panels_[static_cast<int>(panel)];
+}
+
+QString frmComm::panelText(Panel panel) const {
+    return PanelLabel(panel)->text();
+}
+
+void frmComm::setMessagePanel(const QString& text) {
+    PanelLabel(Panel::Message)->setText(text);
+}
+
+QString frmComm::messagePanel() const {
+    return panelText(Panel::Message);
+}
+
+void frmComm::SetPanel(Panel panel, const std::string& text) {
+    PanelLabel(panel)->setText(QString::fromStdString(text));
+}
+
+void frmComm::FocusTerminal() {
+    terminal_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmComm::AttachTerminal() {
+    terminal_->Bind(&port_);
+}
+
+void frmComm::ClearTerminal() {
+    terminal_->ClearScreen();
+    terminal_->Home();
+}
+
+void frmComm::EndProgram() {
+    close();
+}
+
+void frmComm::LoadSettings() {
+    session_->LoadSettings(store_);
+}
+
+void frmComm::OpenPort() {
+    session_->OpenPort();
+}
+
+void frmComm::DialProcedure() {
+    session_->DialProcedure();
+}
+
+void frmComm::HangUpProcedure() {
+    session_->HangUpProcedure();
+}
+
+void frmComm::TestModemInit() {
+    session_->TestModemInit();
+}
+
+void frmComm::ClearScreen() {
+    session_->ClearScreen();
+}
+
+void frmComm::ShowCommSetup() {
+    CommSetup dialog(session_->Settings(), SystemPorts(), this);
+    PlaceBesideMain(&dialog, this);
+    if (dialog.exec() == QDialog::Accepted)
+        session_->ApplyCommSetup(dialog.Choice());
+}
+
+void frmComm::ShowProgramSetup() {
+    frmModemInit dialog(session_->Settings(), this);
+    PlaceBesideMain(&dialog, this);
+    if (dialog.exec() == QDialog::Accepted)
+        session_->ApplyProgramSetup(dialog.Setup());
+}
+
+void frmComm::ShowAbout() {
+    auto* about = findChild<frmSplash*>("frmSplash", Qt::FindDirectChildrenOnly);
+    if (about == nullptr) {
+        about = new frmSplash(frmSplash::Mode::About, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+void frmComm::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (session_->ShuttingDown())
+        return;
+    const QRect frame = frameGeometry();
+    session_->SaveSettings(store_, frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel, [this] {
+        ended_ = true;
+        showMinimized();
+        emit programEnded();
+    });
+}
+
+void frmComm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FocusTerminal();
+}
+
+void frmComm::focusInEvent(QFocusEvent* event) {
+    QMainWindow::focusInEvent(event);
+    FocusTerminal();
+}
+
+} // namespace rc::link

@@ -1,0 +1,224 @@
+#include "link/ui/qt_serial_port.h"
+
+#include <QByteArray>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
+
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace rc::link {
+
+namespace {
+
+QSerialPort::Parity ToQt(Parity p) {
+    switch (p) {
+    case Parity::Odd:
+        return QSerialPort::OddParity;
+    case Parity::Even:
+        return QSerialPort::EvenParity;
+    case Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+#ifndef _WIN32
+// Why this user may not open the device, when its group permissions are the reason.
+std::string GroupHint(const QString& device) {
+    QByteArray path = QFileInfo(device).canonicalFilePath().toLocal8Bit();
+    if (path.isEmpty())
+        path = device.toLocal8Bit();
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0)
+        return {};
+    if (::access(path.constData(), R_OK | W_OK) == 0)
+        return {};
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)) + 1);
+    int n = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    groups.resize(static_cast<std::size_t>(std::max(n, 0)));
+    bool member =
+        ::getegid() == st.st_gid || std::find(groups.begin(), groups.end(), st.st_gid) != groups.end();
+    const group* g = ::getgrgid(st.st_gid);
+    std::string name = g != nullptr ? g->gr_name : std::to_string(st.st_gid);
+    if (!member)
+        return "You are not a member of the group \"" + name + "\" that may use " + path.toStdString() +
+               " (add yourself to it, then log in again).";
+    return "You may not read and write " + path.toStdString() + ".";
+}
+#endif
+
+} // namespace
+
+QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
+    connect(&serial_, &QSerialPort::readyRead, this, &QtSerialPort::OnReadyRead);
+    connect(&serial_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
+}
+
+QtSerialPort::~QtSerialPort() = default;
+
+std::string QtSerialPort::OpenFailureReason(const QString& device, QSerialPort::SerialPortError error,
+                                            const QString& errorString) {
+    std::string reason = device.toStdString() + ": " + errorString.toStdString();
+    std::string hint;
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        hint = "There is no such device.";
+        break;
+    case QSerialPort::PermissionError:
+#ifndef _WIN32
+        hint = GroupHint(device);
+#endif
+        if (hint.empty())
+            hint = "Another program may be using the port.";
+        break;
+    default:
+        break;
+    }
+    return hint.empty() ? reason : reason + "\n" + hint;
+}
+
+bool QtSerialPort::Open(const LineSettings& settings, std::string* reason) {
+    if (serial_.isOpen())
+        serial_.close();
+    line_ = settings;
+    inTransfer_ = false;
+    transfer_ = nullptr;
+    serial_.setPortName(QString::fromStdString(settings.device));
+    ApplyFraming();
+    if (!serial_.open(QIODevice::ReadWrite)) {
+        if (reason != nullptr)
+            *reason = OpenFailureReason(QString::fromStdString(settings.device), serial_.error(),
+                                        serial_.errorString());
+        serial_.clearError();
+        return false;
+    }
+    ApplyFraming();
+    modemLinesSupported_ = true;
+    ApplyModemLine(true, dtr_);
+    ApplyModemLine(false, rts_);
+    return true;
+}
+
+void QtSerialPort::Close() {
+    if (serial_.isOpen())
+        serial_.close();
+    inTransfer_ = false;
+    transfer_ = nullptr;
+}
+
+bool QtSerialPort::IsOpen() const {
+    return serial_.isOpen();
+}
+
+bool QtSerialPort::Apply(const LineSettings& settings) {
+    line_ = settings;
+    if (!serial_.isOpen())
+        return true;
+    ApplyFraming();
+    bool ok = serial_.error() == QSerialPort::NoError;
+    serial_.clearError();
+    return ok;
+}
+
+void QtSerialPort::ApplyFraming() {
+    serial_.setBaudRate(line_.baud);
+    serial_.setDataBits(line_.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
+    serial_.setParity(ToQt(line_.parity));
+    serial_.setStopBits(line_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    serial_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void QtSerialPort::ApplyModemLine(bool dtr, bool on) {
+    if (!serial_.isOpen() || !modemLinesSupported_)
+        return;
+    bool ok = dtr ? serial_.setDataTerminalReady(on) : serial_.setRequestToSend(on);
+    if (!ok && serial_.error() == QSerialPort::UnsupportedOperationError)
+        modemLinesSupported_ = false;
+    serial_.clearError();
+}
+
+void QtSerialPort::SetDtr(bool on) {
+    dtr_ = on;
+    ApplyModemLine(true, on);
+}
+
+void QtSerialPort::SetRts(bool on) {
+    rts_ = on;
+    ApplyModemLine(false, on);
+}
+
+void QtSerialPort::SendText(std::string_view text) {
+    if (serial_.isOpen() && !text.empty())
+        serial_.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+void QtSerialPort::SendBytes(std::span<const std::uint8_t> bytes) {
+    if (serial_.isOpen() && !bytes.empty())
+        serial_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+void QtSerialPort::DiscardInput() {
+    if (!serial_.isOpen())
+        return;
+    serial_.readAll();
+    serial_.clear(QSerialPort::Input);
+}
+
+bool QtSerialPort::OutputDrained() {
+    if (!serial_.isOpen())
+        return true;
+    if (serial_.bytesToWrite() > 0)
+        return false;
+#ifndef _WIN32
+    // What the driver still holds has not gone out either.
+    int queued = 0;
+    if (::ioctl(static_cast<int>(serial_.handle()), TIOCOUTQ, &queued) == 0 && queued > 0)
+        return false;
+#endif
+    return true;
+}
+
+void QtSerialPort::SetTerminalReceiver(Receiver receiver) {
+    terminal_ = std::move(receiver);
+}
+
+void QtSerialPort::BeginTransfer(Receiver receiver) {
+    DiscardInput();
+    transfer_ = std::move(receiver);
+    inTransfer_ = true;
+}
+
+void QtSerialPort::EndTransfer() {
+    inTransfer_ = false;
+    transfer_ = nullptr;
+}
+
+void QtSerialPort::OnReadyRead() {
+    QByteArray data = serial_.readAll();
+    if (data.isEmpty())
+        return;
+    std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                        static_cast<std::size_t>(data.size()));
+    // Copy the receiver: it may end the transfer (and so replace itself) while it runs.
+    Receiver to = inTransfer_ ? transfer_ : terminal_;
+    if (to)
+        to(bytes);
+}
+
+void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
+    // A device that went away (an unplugged adapter) keeps signalling; the port is closed instead,
+    // and later commands are dropped like those on any closed port.
+    if (error == QSerialPort::ResourceError && serial_.isOpen()) {
+        serial_.clearError();
+        Close();
+    }
+}
+
+} // namespace rc::link

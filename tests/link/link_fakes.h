@@ -1,0 +1,164 @@
+#pragma once
+
+// Scripted collaborators of the link program's procedures.
+
+#include "image/message.h"
+#include "link/link_session.h"
+#include "link/link_settings.h"
+#include "link/link_timer.h"
+#include "link/serial_port.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rc::link::test {
+
+class FakeStore : public ISettingsStore {
+public:
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::pair<std::string, std::string>> reads;
+    std::vector<std::pair<std::string, std::string>> writes;
+    int flushes = 0;
+
+    std::string Get(const std::string& section, const std::string& key) override {
+        reads.emplace_back(section, key);
+        auto it = values.find({section, key});
+        return it == values.end() ? std::string() : it->second;
+    }
+    void Set(const std::string& section, const std::string& key, const std::string& value) override {
+        writes.emplace_back(section, key);
+        values[{section, key}] = value;
+    }
+    void Flush() override { ++flushes; }
+};
+
+class FakePort : public ISerialPort {
+public:
+    bool openResult = true;
+    std::string openReason = "device: No such file or directory";
+    bool open = false;
+    bool drained = true;
+    int opens = 0;
+    int closes = 0;
+    LineSettings applied;
+    LineSettings opened;
+    bool dtr = false;
+    bool rts = false;
+    std::vector<std::string> log; // every call that reaches the line, in order
+    std::string sent;
+
+    bool Open(const LineSettings& settings, std::string* reason) override {
+        ++opens;
+        opened = settings;
+        log.push_back("open " + settings.device);
+        if (!openResult) {
+            *reason = openReason;
+            return false;
+        }
+        open = true;
+        return true;
+    }
+    void Close() override {
+        ++closes;
+        log.push_back("close");
+        open = false;
+    }
+    bool IsOpen() const override { return open; }
+    bool Apply(const LineSettings& settings) override {
+        applied = settings;
+        return true;
+    }
+    void SetDtr(bool on) override {
+        dtr = on;
+        log.push_back(on ? "dtr 1" : "dtr 0");
+    }
+    void SetRts(bool on) override {
+        rts = on;
+        log.push_back(on ? "rts 1" : "rts 0");
+    }
+    void SendText(std::string_view text) override {
+        sent += text;
+        log.push_back("send " + std::string(text));
+    }
+    void SendBytes(std::span<const std::uint8_t> bytes) override {
+        SendText(std::string(bytes.begin(), bytes.end()));
+    }
+    void DiscardInput() override {}
+    bool OutputDrained() override { return drained; }
+    void SetTerminalReceiver(Receiver) override {}
+    void BeginTransfer(Receiver) override {}
+    void EndTransfer() override {}
+};
+
+class FakeTimer : public ITimer {
+public:
+    bool active = false;
+    int interval = 0;
+    int starts = 0;
+    std::function<void()> tick;
+
+    void Start(int ms) override {
+        interval = ms;
+        active = true;
+        ++starts;
+    }
+    void Stop() override { active = false; }
+    bool IsActive() const override { return active; }
+    int Interval() const override { return interval; }
+    void SetTick(std::function<void()> t) override { tick = std::move(t); }
+    // One tick, as the window system would deliver it; nothing happens for a stopped timer.
+    void Fire() {
+        if (active && tick)
+            tick();
+    }
+};
+
+class FakeTimers : public ITimerFactory {
+public:
+    std::map<std::string, FakeTimer*> byName;
+    std::unique_ptr<ITimer> CreateTimer(const std::string& name) override {
+        auto t = std::make_unique<FakeTimer>();
+        byName[name] = t.get();
+        return t;
+    }
+    FakeTimer& operator[](const std::string& name) { return *byName.at(name); }
+};
+
+class FakeClock : public IClock {
+public:
+    TimeOfDay now{13, 5, 9};
+    TimeOfDay Now() override { return now; }
+};
+
+class FakeMessages : public IMessages {
+public:
+    std::vector<MessageSpec> shown;
+    Answer Show(const MessageSpec& m) override {
+        shown.push_back(m);
+        return Answer::Ok;
+    }
+};
+
+class FakeWindow : public ILinkWindow {
+public:
+    std::map<Panel, std::string> panels;
+    std::vector<Panel> panelWrites;
+    int focus = 0;
+    int attached = 0;
+    int cleared = 0;
+    int ended = 0;
+
+    void SetPanel(Panel p, const std::string& text) override {
+        panels[p] = text;
+        panelWrites.push_back(p);
+    }
+    void FocusTerminal() override { ++focus; }
+    void AttachTerminal() override { ++attached; }
+    void ClearTerminal() override { ++cleared; }
+    void EndProgram() override { ++ended; }
+    bool Has(Panel p) const { return panels.count(p) != 0; }
+};
+
+} // namespace rc::link::test

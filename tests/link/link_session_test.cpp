@@ -1,0 +1,459 @@
+#include "link/link_session.h"
+
+#include "link_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+
+struct Rig {
+    FakePort port;
+    FakeMessages messages;
+    FakeTimers timers;
+    FakeClock clock;
+    FakeWindow window;
+    FakeStore store;
+    LinkSession session{port, messages, timers, clock, window};
+
+    // A session with its settings loaded and the port open, nothing sent yet.
+    void Start() {
+        session.LoadSettings(store);
+        session.OpenPort();
+        port.log.clear();
+        port.sent.clear();
+    }
+    FakeTimer& Dial() { return timers["tmr3ModemInit"]; }
+    FakeTimer& HangUp() { return timers["Timer2"]; }
+};
+
+TEST(LinkSession, FirstRunStartUp) {
+    Rig r;
+    r.session.LoadSettings(r.store);
+    EXPECT_EQ(r.window.panels[Panel::Port], "Comm Port 1");
+    EXPECT_EQ(r.window.panels[Panel::Settings], "Settings: 300-8-N-1");
+    EXPECT_FALSE(r.window.Has(Panel::Model)) << "a first run leaves the model panel alone";
+    EXPECT_EQ(r.port.applied.device, "/dev/ttyS0");
+    EXPECT_EQ(r.port.applied.baud, 300);
+    EXPECT_EQ(r.port.applied.dataBits, 8);
+    EXPECT_EQ(r.port.applied.parity, Parity::None);
+    EXPECT_EQ(r.port.applied.stopBits, 1);
+    EXPECT_TRUE(r.port.dtr);
+    EXPECT_TRUE(r.port.rts);
+    EXPECT_EQ(r.session.PortHandle(), 0);
+
+    r.session.OpenPort();
+    EXPECT_EQ(r.session.PortHandle(), 1);
+    EXPECT_EQ(r.port.opened.device, "/dev/ttyS0");
+    EXPECT_EQ(r.window.attached, 1);
+    EXPECT_EQ(r.window.cleared, 1);
+    EXPECT_TRUE(r.messages.shown.empty());
+}
+
+TEST(LinkSession, StoredSettingsAtStartUp) {
+    struct Case {
+        const char *filetype, *dtr, *rts, *stop;
+        const char* model;
+        bool dtrOn, rtsOn;
+        int stopBits;
+    } cases[] = {
+        {"R8", "1", "1", "1", "Halden R8", true, true, 1},
+        {"", "0", "1", "2", "Halden K9", false, true, 2},
+        {"R6", "yes", "0", "2", "Halden R6", false, false, 2},
+        {"M4", "", "1", "1", "Halden M4", false, true, 1},
+    };
+    for (const Case& c : cases) {
+        Rig r;
+        r.store.values[{"MODEM", "PORT"}] = "2";
+        r.store.values[{"MODEM", "BAUD"}] = "1200";
+        r.store.values[{"MODEM", "BITS"}] = "7";
+        r.store.values[{"MODEM", "PARITY"}] = "E";
+        r.store.values[{"MODEM", "STOP"}] = c.stop;
+        r.store.values[{"MODEM", "DTR"}] = c.dtr;
+        r.store.values[{"MODEM", "RTS"}] = c.rts;
+        if (*c.filetype)
+            r.store.values[{"FILE_TYPE", "FILETYPE"}] = c.filetype;
+        r.session.LoadSettings(r.store);
+        SCOPED_TRACE(c.filetype);
+        EXPECT_EQ(r.window.panels[Panel::Model], c.model);
+        EXPECT_EQ(r.window.panels[Panel::Port], "Comm Port 2");
+        EXPECT_EQ(r.window.panels[Panel::Settings], std::string("Settings: 1200-7-E-") + c.stop);
+        EXPECT_EQ(r.port.applied.device, "/dev/ttyS1");
+        EXPECT_EQ(r.port.applied.stopBits, c.stopBits);
+        EXPECT_EQ(r.port.dtr, c.dtrOn);
+        EXPECT_EQ(r.port.rts, c.rtsOn);
+    }
+}
+
+TEST(LinkSession, OpenAndCloseErrors) {
+    Rig r;
+    r.port.openResult = false;
+    r.port.openReason = "/dev/ttyS0: Permission denied\nYou are not a member of the group \"dialout\"";
+    r.session.LoadSettings(r.store);
+    r.session.OpenPort();
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    const MessageSpec& m = r.messages.shown[0];
+    EXPECT_EQ(m.text.substr(0, m.text.find('\n')), "Error #101:  Serial Port In Use Or Not Available");
+    EXPECT_NE(m.text.find("not a member of the group \"dialout\""), std::string::npos);
+    EXPECT_EQ(m.title, "HaldenLink (32 Bit)");
+    EXPECT_EQ(m.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
+    EXPECT_EQ(r.session.PortHandle(), 0);
+    EXPECT_EQ(r.window.attached, 0);
+
+    r.session.ClosePort();
+    ASSERT_EQ(r.messages.shown.size(), 2u);
+    EXPECT_EQ(r.messages.shown[1].text, "Error #102:  Unable To Close The Serial Port");
+    EXPECT_EQ(r.port.closes, 0);
+
+    r.port.openResult = true;
+    r.session.OpenPort();
+    EXPECT_EQ(r.session.PortHandle(), 1);
+    r.session.OpenPort(); // already open
+    ASSERT_EQ(r.messages.shown.size(), 3u);
+    EXPECT_EQ(r.messages.shown[2].text, "Port must be open");
+    EXPECT_EQ(r.messages.shown[2].icon, MessageIcon::None);
+    EXPECT_EQ(r.port.opens, 2);
+
+    r.session.ClosePort();
+    EXPECT_EQ(r.port.closes, 1);
+    EXPECT_EQ(r.session.PortHandle(), 0);
+
+    EXPECT_EQ(CommErrorText(3), "Error #900:  Configuration File Error");
+    r.session.ShowCommError(3);
+    EXPECT_EQ(r.window.ended, 1);
+}
+
+TEST(LinkSession, PortOutsideTheFourFailsToOpenWithAReason) {
+    Rig r;
+    r.store.values[{"MODEM", "PORT"}] = "7";
+    r.session.LoadSettings(r.store);
+    r.session.OpenPort();
+    EXPECT_EQ(r.port.opens, 0);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_NE(r.messages.shown[0].text.find("Comm7"), std::string::npos);
+}
+
+TEST(LinkSession, CommSetupClosesAppliesAndReopens) {
+    Rig r;
+    r.Start();
+    CommSetupChoice c = CommSetupChoice::FromSettings(r.session.Settings());
+    EXPECT_EQ(c.port, 0);
+    EXPECT_EQ(c.baud, 0);
+    EXPECT_TRUE(c.dtr);
+    c.port = 1;
+    c.baud = 4;
+    c.bits = 0;
+    c.parity = 2;
+    c.stop = 1;
+    c.dtr = false;
+    c.devices[1] = "/dev/pts/7";
+    r.session.ApplyCommSetup(c);
+    EXPECT_TRUE(r.messages.shown.empty());
+    std::vector<std::string> want{"close", "open /dev/pts/7", "dtr 0", "rts 1"};
+    EXPECT_EQ(r.port.log, want);
+    EXPECT_EQ(r.port.opened.baud, 9600);
+    EXPECT_EQ(r.port.opened.dataBits, 7);
+    EXPECT_EQ(r.port.opened.parity, Parity::Even);
+    EXPECT_EQ(r.port.opened.stopBits, 2);
+    EXPECT_EQ(r.window.panels[Panel::Port], "Comm Port: 2");
+    EXPECT_EQ(r.window.panels[Panel::Settings], "Settings: 9600-7-E-2");
+    const LinkSettings& s = r.session.Settings();
+    EXPECT_EQ(s.dtr, "0");
+    EXPECT_EQ(s.rts, "1");
+    EXPECT_EQ(s.devices[1], "/dev/pts/7");
+    EXPECT_TRUE(r.store.writes.empty()) << "the dialog stores nothing";
+}
+
+TEST(LinkSession, CommSetupWithNothingSelectedKeepsTheValues) {
+    Rig r;
+    r.store.values[{"MODEM", "PORT"}] = "3";
+    r.store.values[{"MODEM", "BAUD"}] = "19200";
+    r.store.values[{"MODEM", "BITS"}] = "8";
+    r.store.values[{"MODEM", "PARITY"}] = "M";
+    r.store.values[{"MODEM", "STOP"}] = "1";
+    r.Start();
+    CommSetupChoice c = CommSetupChoice::FromSettings(r.session.Settings());
+    EXPECT_EQ(c.baud, -1);
+    EXPECT_EQ(c.parity, -1);
+    r.session.ApplyCommSetup(c);
+    EXPECT_EQ(r.session.Settings().baud, "19200");
+    EXPECT_EQ(r.session.Settings().parity, "M");
+    EXPECT_EQ(r.window.panels[Panel::Settings], "Settings: 19200-8-M-1");
+    EXPECT_EQ(r.port.opened.baud, 19200);
+    EXPECT_EQ(r.port.opened.parity, Parity::None); // as the port had it
+}
+
+TEST(LinkSession, CommSetupOnAClosedPortReportsThenOpens) {
+    Rig r;
+    r.port.openResult = false;
+    r.session.LoadSettings(r.store);
+    r.session.OpenPort();
+    r.messages.shown.clear();
+    r.port.openResult = true;
+    r.session.ApplyCommSetup(CommSetupChoice::FromSettings(r.session.Settings()));
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text, "Error #102:  Unable To Close The Serial Port");
+    EXPECT_EQ(r.session.PortHandle(), 1);
+}
+
+TEST(LinkSession, ProgramSetupPendingValues) {
+    struct Case {
+        const char *model, *append, *cw, *cwString;
+        const char *option, *pendingAppend, *pendingCw, *shownCw;
+    } cases[] = {
+        {"1", "1", "1", "*70", "1", "1", "1", "*70"},
+        {"3", "0", "", "*70", "3", "0", "0", ""}, // off: the list is emptied
+        {"9", "yes", "0", "", "4", "0", "0", ""},
+        {"", "", "1", "1170", "4", "0", "1", "1170"},
+    };
+    for (const Case& c : cases) {
+        LinkSettings s;
+        s.modelType = c.model;
+        s.initBoolean = c.append;
+        s.cwBoolean = c.cw;
+        s.cwString = c.cwString;
+        ProgramSetup p = ProgramSetup::FromSettings(s);
+        SCOPED_TRACE(c.model);
+        EXPECT_EQ(p.pendingModel, c.option);
+        EXPECT_EQ(p.pendingAppend, c.pendingAppend);
+        EXPECT_EQ(p.pendingCallWait, c.pendingCw);
+        EXPECT_EQ(p.callWaitText, c.shownCw);
+    }
+    ProgramSetup p = ProgramSetup::FromSettings(LinkSettings{});
+    p.ClickCallWait(true);
+    p.callWaitText = "*70";
+    p.ClickCallWait(false);
+    EXPECT_EQ(p.callWaitText, "");
+    EXPECT_EQ(p.pendingCallWait, "0");
+}
+
+TEST(LinkSession, ProgramSetupOkAppliesWithoutStoring) {
+    Rig r;
+    r.Start();
+    ProgramSetup p = ProgramSetup::FromSettings(r.session.Settings());
+    p.modemInit = "AT&F";
+    p.telNumber = "9,5551234";
+    p.ClickModel("2");
+    p.ClickAppend(true);
+    p.ClickCallWait(true);
+    p.callWaitText = "70#";
+    r.session.ApplyProgramSetup(p);
+    const LinkSettings& s = r.session.Settings();
+    EXPECT_EQ(s.init, "AT&F");
+    EXPECT_EQ(s.number1, "9,5551234");
+    EXPECT_EQ(s.modelType, "2");
+    EXPECT_EQ(s.initBoolean, "1");
+    EXPECT_EQ(s.cwBoolean, "1");
+    EXPECT_EQ(s.cwString, "70#");
+    EXPECT_EQ(r.window.panels[Panel::Model], "Halden R8");
+    EXPECT_TRUE(r.store.writes.empty());
+}
+
+TEST(LinkSession, DialSendsTheRightCommands) {
+    struct Case {
+        const char *init, *initBoolean, *cwBoolean, *cwString, *number;
+        const char* atOnce;
+        const char* afterTick; // nullptr: the delay timer is not running
+    } cases[] = {
+        {"ATZ0", "0", "0", "", "5550100", "ATDT5550100\r\n", nullptr},
+        // Without the init string the call-waiting prefix is not used.
+        {"ATZ0", "0", "1", "*70", "5550100", "ATDT5550100\r\n", nullptr},
+        {"ATZ0", "1", "0", "*70", "5550100", "ATZ0\r\n", "ATDT5550100\r\n"},
+        {"ATZ0", "1", "1", "*70", "5550100", "ATZ0\r\n", "ATDT*70,5550100\r\n"},
+        {"AT&F", "1", "1", "", "5550100", "AT&F\r\n", "ATDT,5550100\r\n"},
+        {"ATZ0", "1", "1", "*70", "", "", nullptr}, // no number: nothing at all
+        {"ATZ0", "", "1", "*70", "9,555", "ATDT9,555\r\n", nullptr},
+    };
+    for (const Case& c : cases) {
+        Rig r;
+        r.Start();
+        LinkSettings& s = r.session.Settings();
+        s.init = c.init;
+        s.initBoolean = c.initBoolean;
+        s.cwBoolean = c.cwBoolean;
+        s.cwString = c.cwString;
+        s.number1 = c.number;
+        r.window.panels[Panel::Number] = "old";
+        int focus = r.window.focus;
+        r.session.DialProcedure();
+        SCOPED_TRACE(std::string(c.initBoolean) + "/" + c.cwBoolean + " " + c.number);
+        EXPECT_EQ(r.window.panels[Panel::Number], c.number);
+        EXPECT_EQ(r.port.sent, c.atOnce);
+        EXPECT_EQ(r.Dial().IsActive(), c.afterTick != nullptr);
+        if (c.afterTick == nullptr) {
+            EXPECT_EQ(r.window.focus, focus + (*c.number ? 1 : 0));
+            continue;
+        }
+        EXPECT_EQ(r.Dial().Interval(), 2000);
+        EXPECT_EQ(r.window.focus, focus);
+        r.port.sent.clear();
+        r.Dial().Fire();
+        EXPECT_EQ(r.port.sent, c.afterTick);
+        EXPECT_FALSE(r.Dial().IsActive());
+        EXPECT_EQ(r.window.focus, focus + 1);
+        r.Dial().Fire(); // stopped: a second tick never comes
+        EXPECT_EQ(r.port.sent, c.afterTick);
+    }
+}
+
+TEST(LinkSession, DirectDialCancelsAPendingOne) {
+    Rig r;
+    r.Start();
+    r.session.Settings().initBoolean = "1";
+    r.session.DialProcedure();
+    EXPECT_TRUE(r.Dial().IsActive());
+    r.session.Settings().initBoolean = "0";
+    r.session.DialProcedure();
+    EXPECT_FALSE(r.Dial().IsActive());
+    r.Dial().Fire();
+    EXPECT_EQ(r.port.sent, "ATZ0\r\nATDT5550100\r\n");
+}
+
+TEST(LinkSession, DelayedDialUsesTheSettingsOfItsTick) {
+    Rig r;
+    r.Start();
+    r.session.Settings().initBoolean = "1";
+    r.session.DialProcedure();
+    r.session.Settings().number1 = "5559999";
+    r.session.Settings().cwBoolean = "1";
+    r.session.Settings().cwString = "1170";
+    r.Dial().Fire();
+    EXPECT_EQ(r.port.sent, "ATZ0\r\nATDT1170,5559999\r\n");
+}
+
+TEST(LinkSession, HangUpInThreeSteps) {
+    Rig r;
+    r.Start();
+    r.session.HangUpProcedure();
+    EXPECT_TRUE(r.HangUp().IsActive());
+    EXPECT_EQ(r.HangUp().Interval(), 1500);
+    EXPECT_EQ(r.port.sent, "") << "nothing goes out before the first tick";
+    const int focus = r.window.focus;
+    r.HangUp().Fire();
+    EXPECT_EQ(r.port.sent, "+++");
+    r.HangUp().Fire();
+    EXPECT_EQ(r.port.sent, "+++ATH\r\n");
+    EXPECT_EQ(r.window.focus, focus);
+    r.HangUp().Fire();
+    EXPECT_FALSE(r.HangUp().IsActive());
+    EXPECT_EQ(r.window.focus, focus + 1);
+    EXPECT_EQ(r.port.sent, "+++ATH\r\n");
+    std::vector<std::string> want{"send +++", "send ATH\r\n"};
+    EXPECT_EQ(r.port.log, want);
+
+    // A new hang-up starts again at the escape.
+    r.port.sent.clear();
+    r.session.HangUpProcedure();
+    r.HangUp().Fire();
+    r.session.HangUpProcedure();
+    r.HangUp().Fire();
+    EXPECT_EQ(r.port.sent, "++++++");
+}
+
+TEST(LinkSession, NothingGoesOutWhileATransferRuns) {
+    Rig r;
+    r.Start();
+    r.session.Settings().initBoolean = "1";
+    r.session.SetTransferBusy(true);
+    r.window.panels[Panel::Number] = "before";
+    r.session.DialProcedure();
+    r.session.HangUpProcedure();
+    EXPECT_EQ(r.port.sent, "");
+    EXPECT_EQ(r.window.panels[Panel::Number], "before");
+    EXPECT_FALSE(r.Dial().IsActive());
+    EXPECT_FALSE(r.HangUp().IsActive());
+
+    // Started before the transfer, due during it: the line belongs to the transfer.
+    r.session.SetTransferBusy(false);
+    r.session.DialProcedure();
+    r.session.HangUpProcedure();
+    r.port.sent.clear();
+    r.session.SetTransferBusy(true);
+    r.Dial().Fire();
+    r.HangUp().Fire();
+    EXPECT_EQ(r.port.sent, "");
+    EXPECT_FALSE(r.Dial().IsActive());
+    EXPECT_FALSE(r.HangUp().IsActive());
+}
+
+TEST(LinkSession, TestModemInitAndClearScreen) {
+    Rig r;
+    r.Start();
+    r.session.TestModemInit();
+    EXPECT_EQ(r.port.sent, "ATZ0\r\n");
+    r.port.sent.clear();
+    r.session.Settings().init = "";
+    r.session.TestModemInit();
+    EXPECT_EQ(r.port.sent, "");
+    const int cleared = r.window.cleared, focus = r.window.focus;
+    r.session.ClearScreen();
+    EXPECT_EQ(r.window.cleared, cleared + 1);
+    EXPECT_EQ(r.window.focus, focus + 1);
+}
+
+TEST(LinkSession, ClockShowsTheTimeEachSecond) {
+    Rig r;
+    FakeTimer& clock = r.timers["Timer1"];
+    EXPECT_TRUE(clock.IsActive());
+    EXPECT_EQ(clock.Interval(), 1000);
+    struct Case {
+        TimeOfDay t;
+        const char* shown;
+    } cases[] = {{{0, 0, 0}, "00:00:00"}, {{13, 5, 9}, "13:05:09"}, {{23, 59, 59}, "23:59:59"}};
+    for (const Case& c : cases) {
+        r.clock.now = c.t;
+        clock.Fire();
+        EXPECT_EQ(r.window.panels[Panel::Clock], c.shown);
+    }
+}
+
+TEST(LinkSession, ShutdownWaitsForTheLineToDrainButNotForever) {
+    struct Case {
+        bool open;
+        bool drained;
+        int checksBeforeDone; // -1: only the limit ends the wait
+    } cases[] = {{true, true, 1}, {false, true, 1}, {true, false, -1}};
+    for (const Case& c : cases) {
+        Rig r;
+        r.port.openResult = c.open;
+        r.session.LoadSettings(r.store);
+        r.session.OpenPort();
+        r.port.drained = c.drained;
+        int done = 0;
+        r.session.SaveSettings(r.store, 150, 300, [&] { ++done; });
+        EXPECT_EQ(r.store.values.at({"FORM_LOCATION", "LEFT"}), "150");
+        EXPECT_GE(r.store.flushes, 1);
+        EXPECT_TRUE(r.session.ShuttingDown());
+        EXPECT_EQ(done, 0) << "the wait always lets the event loop run once";
+        EXPECT_FALSE(r.window.Has(Panel::Message));
+        FakeTimer& check = r.timers["DrainCheck"];
+        FakeTimer& limit = r.timers["DrainLimit"];
+        EXPECT_EQ(limit.Interval(), kDrainLimitMs);
+        EXPECT_LE(kDrainLimitMs, 5000);
+        for (int i = 0; i < 100; ++i)
+            check.Fire();
+        if (c.checksBeforeDone < 0) {
+            EXPECT_EQ(done, 0);
+            limit.Fire();
+        }
+        EXPECT_EQ(done, 1);
+        EXPECT_EQ(r.window.panels[Panel::Message], " Program Shutdown, Please Wait");
+        EXPECT_FALSE(check.IsActive());
+        EXPECT_FALSE(limit.IsActive());
+        limit.Fire();
+        r.session.SaveSettings(r.store, 0, 0, [&] { ++done; });
+        EXPECT_EQ(done, 1) << "the program ends once";
+    }
+}
+
+TEST(LinkSession, SetupDialogsSitBesideTheMainWindow) {
+    // Centre 4128 x 2598 twips (275 x 173 pixels) from the main window's corner.
+    EXPECT_EQ(SetupDialogTopLeft({100, 50}, 300, 200), (Point{100 + 275 - 150, 50 + 173 - 100}));
+    EXPECT_EQ(SetupDialogTopLeft({0, 0}, 0, 0), (Point{275, 173}));
+}
+
+} // namespace
+} // namespace rc::link
