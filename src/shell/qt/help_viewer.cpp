@@ -106,8 +106,9 @@ void frmHelp::OpenKeyword(int row) {
         ShowPage(*listed_[static_cast<std::size_t>(row)].page);
 }
 
-void frmHelp::SourceChanged() {
-    const HelpPage* page = FindHelpPage(CurrentFile().toStdString());
+void frmHelp::SourceChanged(const QUrl& url) {
+    // The browser announces the new page before source() returns it.
+    const HelpPage* page = FindHelpPage(url.fileName().toStdString());
     setWindowTitle(page ? QString(kHelpCaption) + " - " + page->title : QString(kHelpCaption));
     for (int i = 0; page && i < lstContents_->count(); ++i)
         if (lstContents_->item(i)->data(Qt::UserRole).toString() == page->file)

@@ -29,7 +29,7 @@ public:
 private:
     void FillKeywords(const QString& text);
     void OpenKeyword(int row);
-    void SourceChanged();
+    void SourceChanged(const QUrl& url);
 
     QTabWidget* tabs_;
     QListWidget* lstContents_;

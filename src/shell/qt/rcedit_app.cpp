@@ -43,6 +43,15 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
 }
 
 int RunEditor(int argc, char** argv) {
+    // Our own options are checked before the window system is asked for, so a mistyped one is
+    // reported even where no display can be opened.
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a.rfind("--", 0) == 0 && a != "--no-splash") {
+            std::cerr << "rcedit: unknown option " << a << " (see rcedit --help)\n";
+            return 2;
+        }
+    }
     QApplication app(argc, argv);
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments())

@@ -1,0 +1,92 @@
+// The rcedit program as a user starts it: real processes, real time, a private runtime folder.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RceditProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string tmpl = (fs::temp_directory_path() / "rc-rcedit-XXXXXX").string();
+        dir = ::mkdtemp(tmpl.data());
+        fs::create_directories(dir / "runtime");
+        fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+        fs::create_directories(dir / "config");
+    }
+    void TearDown() override {
+        if (!pidFile.empty() && fs::exists(pidFile)) {
+            std::ifstream in(pidFile);
+            pid_t pid = 0;
+            if (in >> pid && pid > 0)
+                ::kill(pid, SIGKILL);
+        }
+        fs::remove_all(dir);
+    }
+
+    // The environment of a desktop session without a display, with our own folders.
+    std::string Env(bool offscreen) const {
+        return "env -u DISPLAY -u WAYLAND_DISPLAY " +
+               std::string(offscreen ? "QT_QPA_PLATFORM=offscreen " : "-u QT_QPA_PLATFORM ") +
+               "XDG_RUNTIME_DIR='" + (dir / "runtime").string() + "' XDG_CONFIG_HOME='" +
+               (dir / "config").string() + "' ";
+    }
+    static int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
+    int Run(const std::string& command) const { return Status(std::system(command.c_str())); }
+
+    fs::path dir;
+    std::string pidFile;
+    const std::string rcedit = RCEDIT_PATH;
+};
+
+TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
+    struct Case {
+        std::string args;
+        int status;
+    } cases[] = {
+        {"--has-windows", 0},
+        {"--version", 0},
+        {"--report codes --output '" + (dir / "codes.txt").string() +
+             "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
+         0},
+        {"--no-such-option", 2},
+    };
+    for (const Case& c : cases) {
+        std::string command = Env(false) + "timeout 60 '" + rcedit + "' " + c.args + " >/dev/null 2>&1";
+        EXPECT_EQ(Run(command), c.status) << c.args;
+    }
+    EXPECT_GT(fs::file_size(dir / "codes.txt"), 100u);
+}
+
+TEST_F(RceditProcess, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
+    pidFile = (dir / "first.pid").string();
+    fs::path lock = dir / "runtime" / "rcedit.lock";
+    ASSERT_EQ(Run(Env(true) + "'" + rcedit + "' --no-splash >/dev/null 2>&1 & echo $! > '" + pidFile + "'"),
+              0);
+    // Generous on a loaded machine: the first copy has to load Qt before it takes the lock.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!fs::exists(lock) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(fs::exists(lock));
+
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(Run(Env(true) + "timeout 60 '" + rcedit + "' --no-splash >/dev/null 2>&1"), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+
+    // The first copy is still there.
+    std::ifstream in(pidFile);
+    pid_t pid = 0;
+    ASSERT_TRUE(in >> pid);
+    EXPECT_EQ(::kill(pid, 0), 0);
+}
+
+} // namespace
