@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -51,6 +53,10 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     txtTopic_ = new QTextBrowser(splitter);
     txtTopic_->setObjectName("txtTopic");
     txtTopic_->setOpenExternalLinks(true);
+    // The pages share one style sheet; the browser applies it to every page it loads.
+    QFile css(":/help/help.css");
+    if (css.open(QIODevice::ReadOnly))
+        txtTopic_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
     splitter->setStretchFactor(1, 3);
     splitter->setSizes({220, 540});
 
@@ -137,8 +143,16 @@ void HelpViewer::Adopt(QWidget* parent) {
 }
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && window_ && watched == window_->parentWidget())
+    if (event->type() == QEvent::Hide && window_ && watched == window_->parentWidget()) {
+        // Out from under the closing dialog at once, since it may be destroyed next; then over
+        // the dialog it returns to, if any, so the window is not blocked by that one.
         Adopt(owner_);
+        QTimer::singleShot(0, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (window_ && modal && modal != window_)
+                Adopt(modal);
+        });
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -193,6 +193,32 @@ TEST(HelpViewer, HelpAskedForInADialogCanBeUsedThereAndStaysAfterIt) {
     EXPECT_EQ(help.Window()->CurrentFile(), "codes.html");
 }
 
+TEST(HelpViewer, HelpFromANestedDialogMovesBackToTheDialogBelowIt) {
+    QWidget owner;
+    HelpViewer help(&owner);
+    QDialog outer(&owner);
+    QWidget* parentAfterInner = nullptr;
+    QTimer::singleShot(0, [&] {
+        QDialog inner(&outer);
+        QTimer::singleShot(0, [&] {
+            help.ShowContext(110);
+            EXPECT_EQ(help.Window()->parentWidget(), &inner);
+            inner.accept();
+        });
+        inner.exec();
+        // Back under the outer dialog once the event loop has run.
+        QTimer::singleShot(20, [&] {
+            parentAfterInner = help.Window() ? help.Window()->parentWidget() : nullptr;
+            outer.accept();
+        });
+    });
+    outer.exec();
+    EXPECT_EQ(parentAfterInner, &outer);
+    ASSERT_TRUE(help.Window());
+    EXPECT_EQ(help.Window()->parentWidget(), &owner);
+    EXPECT_EQ(help.Window()->CurrentFile(), "keypad.html");
+}
+
 TEST(SingleInstance, OnlyOneHolderAtATime) {
     QTemporaryDir dir;
     QString lock = dir.path() + "/rcedit.lock";
