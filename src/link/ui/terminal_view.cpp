@@ -115,7 +115,11 @@ void TerminalView::keyPressEvent(QKeyEvent* e) {
         // The cursor stays where the far end put it.
         return;
     default:
-        bytes = e->text().toLatin1();
+        // Control and a letter is the control byte, whatever text the platform made of it.
+        if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+            bytes = QByteArray(1, static_cast<char>(e->key() - Qt::Key_A + 1));
+        else
+            bytes = e->text().toLatin1();
         break;
     }
     if (bytes.isEmpty())

@@ -1,0 +1,388 @@
+// The main window, its dialogs, the terminal view and the help, on a scripted port.
+#include "link/ui/comm_setup.h"
+#include "link/ui/frm_comm.h"
+#include "link/ui/frm_modem_init.h"
+#include "link/ui/frm_splash.h"
+#include "link/ui/help_viewer.h"
+#include "link/ui/terminal_view.h"
+
+#include "link_fakes.h"
+#include "link_gui_support.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+
+struct Window {
+    FakePort port;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers timers;
+    FakeClock clock;
+    frmComm window{port, store, messages, help, timers, clock};
+
+    void Start() {
+        window.LoadSettings();
+        window.OpenPort();
+        window.move(40, 30);
+        window.show();
+    }
+};
+
+template <typename T> T* Find(QWidget* w, const char* name) {
+    T* found = w->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST(frmComm, CaptionButtonsAndStatusBarsAtStart) {
+    Window w;
+    w.Start();
+    EXPECT_EQ(w.window.windowTitle(), "HaldenLink (32 Bit) Communications Program");
+    struct Button {
+        const char *name, *caption;
+    } buttons[] = {{"cmdDial", "Dial Repeater"},
+                   {"cmdHangUp", "Hang Up"},
+                   {"cmdDownload", "Download"},
+                   {"cmdUpload", "Upload"},
+                   {"cmdClrScreen", "Clear Screen"}};
+    for (const Button& b : buttons)
+        EXPECT_EQ(Find<QPushButton>(&w.window, b.name)->text(), b.caption);
+    EXPECT_EQ(w.window.panelText(Panel::Port), "Comm Port 1");
+    EXPECT_EQ(w.window.panelText(Panel::Settings), "Settings: 300-8-N-1");
+    EXPECT_EQ(w.window.panelText(Panel::Model), "");
+    EXPECT_EQ(w.window.panelText(Panel::Clock), "13:05:09");
+    EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_1")->text(), "Comm Port 1");
+    EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_2")->text(), "Settings: 300-8-N-1");
+    w.clock.now = {7, 0, 1};
+    w.timers["Timer1"].Fire();
+    EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_4")->text(), "07:00:01");
+    w.window.setMessagePanel(" Upload Successful");
+    EXPECT_EQ(Find<QLabel>(&w.window, "sBar2_1")->text(), " Upload Successful");
+    EXPECT_EQ(w.window.messagePanel(), " Upload Successful");
+}
+
+TEST(frmComm, MenuTreeWithAccessKeys) {
+    Window w;
+    QList<QAction*> menus = w.window.menuBar()->actions();
+    std::vector<std::string> titles;
+    for (QAction* a : menus)
+        titles.push_back(a->text().toStdString());
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"&File", "&Configuration", "&Dialing", "&Transfers", "&Help"}));
+    std::vector<std::vector<std::string>> want{
+        {"-", "-", "E&xit Program"},
+        {"&Comm Setup...", "&Program Setup..."},
+        {"&Dial Repeater", "Dis&connect", "-", "&Test Modem Init"},
+        {"&Upload Xmodem...", "&Download Xmodem..."},
+        {"&Help Contents...", "&Search For Help On...", "&About..."},
+    };
+    for (int i = 0; i < menus.size(); ++i) {
+        std::vector<std::string> items;
+        for (QAction* a : menus[i]->menu()->actions())
+            items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+        EXPECT_EQ(items, want[i]) << titles[i];
+    }
+    for (const char* name :
+         {"mnuExit", "mnuCommSetup", "mnuModemSetup", "mnuDialRpt_1", "mnuDisConnect", "mnuModemInit",
+          "mnuUpload", "mnuDownload", "mnuHelpContents", "mnuHelpSearch", "mnuAbout"})
+        EXPECT_NE(w.window.findChild<QAction*>(name), nullptr) << name;
+}
+
+TEST(frmComm, CommandsReachTheLineAndTheHelp) {
+    Window w;
+    w.Start();
+    w.port.sent.clear();
+    w.window.findChild<QAction*>("mnuModemInit")->trigger();
+    EXPECT_EQ(w.port.sent, "ATZ0\r\n");
+    w.port.sent.clear();
+    QTest::mouseClick(Find<QPushButton>(&w.window, "cmdDial"), Qt::LeftButton);
+    EXPECT_EQ(w.port.sent, "ATDT5550100\r\n");
+    EXPECT_EQ(w.window.panelText(Panel::Number), "5550100");
+    w.port.sent.clear();
+    w.window.findChild<QAction*>("mnuDisConnect")->trigger();
+    w.timers["Timer2"].Fire();
+    w.timers["Timer2"].Fire();
+    EXPECT_EQ(w.port.sent, "+++ATH\r\n");
+
+    w.window.findChild<QAction*>("mnuHelpContents")->trigger();
+    w.window.findChild<QAction*>("mnuHelpSearch")->trigger();
+    EXPECT_EQ(w.help.calls, (std::vector<std::string>{"contents", "search"}));
+
+    w.window.terminal().PutData(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>("OK"), 2));
+    QTest::mouseClick(Find<QPushButton>(&w.window, "cmdClrScreen"), Qt::LeftButton);
+    EXPECT_EQ(w.window.terminal().toPlainText(), "");
+    EXPECT_TRUE(w.window.terminal().hasFocus() || QApplication::focusWidget() == nullptr ||
+                QApplication::focusWidget() == &w.window.terminal());
+    EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
+}
+
+TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
+    Window w;
+    w.store.values[{"MODEM", "PORT"}] = "1";
+    w.store.values[{"MODEM", "BAUD"}] = "19200"; // no option for it
+    w.store.values[{"MODEM", "BITS"}] = "8";
+    w.store.values[{"MODEM", "PARITY"}] = "O";
+    w.store.values[{"MODEM", "STOP"}] = "2";
+    w.store.values[{"MODEM", "DTR"}] = "0";
+    w.store.values[{"MODEM", "RTS"}] = "1";
+    w.store.values[{"MODEM", "DEVICE2"}] = "/dev/ttyUSB0";
+    w.Start();
+    bool seen = false;
+    WhenModal([&](QWidget* d) {
+        seen = true;
+        EXPECT_EQ(d->objectName(), "CommSetup");
+        EXPECT_EQ(d->windowTitle(), "Communications Setup");
+        EXPECT_TRUE(Find<QRadioButton>(d, "OptComm1")->isChecked());
+        for (const char* baud : {"Opt300", "Opt1200", "Opt2400", "Opt4800", "Opt9600"})
+            EXPECT_FALSE(Find<QRadioButton>(d, baud)->isChecked()) << baud;
+        EXPECT_TRUE(Find<QRadioButton>(d, "Opt8Bits")->isChecked());
+        EXPECT_TRUE(Find<QRadioButton>(d, "OptOdd")->isChecked());
+        EXPECT_TRUE(Find<QRadioButton>(d, "OptStop2")->isChecked());
+        EXPECT_FALSE(Find<QCheckBox>(d, "Check1")->isChecked());
+        EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
+        EXPECT_EQ(Find<QCheckBox>(d, "Check1")->text(), " Set DTR line high");
+        EXPECT_EQ(Find<QRadioButton>(d, "Opt7Bits")->text(), "7 Bits");
+        EXPECT_EQ(Find<QLabel>(d, "lblDevice_1")->text(), "/dev/ttyS0");
+        EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/dev/ttyUSB0");
+        // Placed with its centre 275 x 173 pixels from the main window's corner.
+        const QRect main = w.window.frameGeometry();
+        EXPECT_EQ(d->x() + d->width() / 2, main.x() + 275) << d->width();
+        EXPECT_EQ(d->y() + d->height() / 2, main.y() + 173);
+
+        // Comm2 picks up its own device in the box; a typed path replaces it.
+        QTest::mouseClick(Find<QRadioButton>(d, "OptComm2"), Qt::LeftButton);
+        auto* device = Find<QComboBox>(d, "cboDevice");
+        EXPECT_EQ(device->currentText(), "/dev/ttyUSB0");
+        device->setCurrentText("/tmp/modem-link");
+        EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/tmp/modem-link");
+        EXPECT_EQ(Find<QLabel>(d, "lblDevice_1")->text(), "/dev/ttyS0");
+        QTest::mouseClick(Find<QRadioButton>(d, "Opt4800"), Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(d, "Check1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
+    });
+    w.window.ShowCommSetup();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(w.window.panelText(Panel::Port), "Comm Port: 2");
+    EXPECT_EQ(w.window.panelText(Panel::Settings), "Settings: 4800-8-O-2");
+    EXPECT_EQ(w.port.opened.device, "/tmp/modem-link");
+    EXPECT_EQ(w.port.opened.baud, 4800);
+    EXPECT_EQ(w.port.opened.stopBits, 2);
+    EXPECT_TRUE(w.port.dtr);
+    EXPECT_EQ(w.window.linkSettings().devices[1], "/tmp/modem-link");
+    EXPECT_TRUE(w.store.writes.empty());
+
+    // Cancel changes nothing.
+    const LinkSettings before = w.window.linkSettings();
+    const int opens = w.port.opens;
+    WhenModal([&](QWidget* d) {
+        QTest::mouseClick(Find<QRadioButton>(d, "Opt300"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(d, "cmdCancel"), Qt::LeftButton);
+    });
+    w.window.ShowCommSetup();
+    EXPECT_EQ(w.window.linkSettings(), before);
+    EXPECT_EQ(w.port.opens, opens);
+}
+
+TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
+    Window w;
+    w.store.values[{"MODEM", "PORT"}] = "1";
+    w.store.values[{"MODEM_INIT", "INIT"}] = "ATZ0";
+    w.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
+    w.store.values[{"TEL_NUMBERS", "NUMBER1"}] = "5550100";
+    w.store.values[{"FILE_TYPE", "FILETYPE"}] = "R6";
+    w.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = "1";
+    w.store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
+    w.Start();
+    EXPECT_EQ(w.window.panelText(Panel::Model), "Halden R6");
+    WhenModal([&](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), "Program Setup");
+        EXPECT_EQ(Find<QLineEdit>(d, "txtModemInit")->text(), "ATZ0");
+        EXPECT_EQ(Find<QLineEdit>(d, "txtTelNumber")->text(), "5550100");
+        EXPECT_TRUE(Find<QRadioButton>(d, "OptR6")->isChecked());
+        EXPECT_EQ(Find<QRadioButton>(d, "optK9")->text(), "Halden K9");
+        EXPECT_TRUE(Find<QCheckBox>(d, "chkAppend")->isChecked());
+        auto* cw = Find<QCheckBox>(d, "chkCallWait");
+        auto* list = Find<QComboBox>(d, "cmbCallWait");
+        auto* label = Find<QLabel>(d, "Label3");
+        EXPECT_TRUE(cw->isChecked());
+        EXPECT_TRUE(list->isEnabled());
+        EXPECT_EQ(list->currentText(), "*70");
+        EXPECT_EQ(label->text(), "Call Waiting Disable String");
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+        EXPECT_EQ(entries, (QStringList{"*70", "70#", "1170"}));
+        const QRect main = w.window.frameGeometry();
+        EXPECT_EQ(d->x() + d->width() / 2, main.x() + 275);
+
+        // Unchecking disables and empties the list.
+        cw->click();
+        EXPECT_FALSE(list->isEnabled());
+        EXPECT_FALSE(label->isEnabled());
+        EXPECT_EQ(list->currentText(), "");
+        cw->click();
+        EXPECT_TRUE(list->isEnabled());
+        list->setCurrentText("70#");
+        Find<QCheckBox>(d, "chkAppend")->click();
+        Find<QRadioButton>(d, "optM4")->click();
+        Find<QLineEdit>(d, "txtTelNumber")->setText("5559876");
+        QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
+    });
+    w.window.ShowProgramSetup();
+    const LinkSettings& s = w.window.linkSettings();
+    EXPECT_EQ(s.number1, "5559876");
+    EXPECT_EQ(s.initBoolean, "0");
+    EXPECT_EQ(s.cwBoolean, "1");
+    EXPECT_EQ(s.cwString, "70#");
+    EXPECT_EQ(s.modelType, "3");
+    EXPECT_EQ(w.window.panelText(Panel::Model), "Halden M4");
+    EXPECT_TRUE(w.store.writes.empty());
+}
+
+TEST(frmModemInit, EachActivationAddsTheCallWaitEntries) {
+    LinkSettings s;
+    s.cwBoolean = "1";
+    s.cwString = "555";
+    frmModemInit d(s);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.Activations() >= 1; }, 3000));
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(&d);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.Activations() >= 2; }, 3000));
+    auto* list = d.findChild<QComboBox*>("cmbCallWait");
+    EXPECT_EQ(list->count(), 3 * d.Activations());
+    EXPECT_EQ(list->itemText(3), "*70");
+    EXPECT_EQ(list->currentText(), "555") << "adding entries keeps the typed text";
+}
+
+TEST(frmSplash, StartUpAndAboutModes) {
+    frmSplash splash(frmSplash::Mode::StartUp);
+    splash.show();
+    auto* title = Find<QLabel>(&splash, "lblProductName");
+    EXPECT_EQ(title->text(), "HaldenLink 32 Bit Communications Program");
+    EXPECT_EQ(Find<QLabel>(&splash, "lblVersion")->text(), "Version 2.10   December 24 , 1999");
+    EXPECT_FALSE(Find<QPushButton>(&splash, "cmdOK")->isVisible());
+    EXPECT_FALSE(Find<QPushButton>(&splash, "cmdSysInfo")->isVisible());
+    EXPECT_EQ(splash.findChild<QCheckBox*>(), nullptr) << "no tip box";
+
+    Window w;
+    w.window.findChild<QAction*>("mnuAbout")->trigger();
+    auto* about = w.window.findChild<frmSplash*>("frmSplash");
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(about->isModal());
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(about, "cmdOK")->isVisible());
+    EXPECT_TRUE(Find<QPushButton>(about, "cmdSysInfo")->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+}
+
+TEST(TerminalView, ShowsWhatArrivesLikeATerminal) {
+    struct Case {
+        const char* arrives;
+        const char* shown;
+        int line, column;
+    } cases[] = {
+        {"OK\r\n", "OK\n", 1, 0},
+        {"ATZ0\r\r\nOK\r\n", "ATZ0\nOK\n", 2, 0},
+        {"abc\rX", "Xbc", 0, 1},        // CR returns, then overwrites
+        {"abc\b\bZ", "aZc", 0, 2},      // backspace steps back without erasing
+        {"\b\bab", "ab", 0, 2},         // never past the start of the line
+        {"ab \b\bc", "ac ", 0, 2},      // the usual echo of a rubbed-out character
+        {"one\ntwo", "one\ntwo", 1, 3}, // LF alone starts a new line too
+        {"a\tb", "a       b", 0, 9},
+        {"x\x07\x1b\x7fy", "xy", 0, 2},       // other control bytes are not shown
+        {"\xe9t\xe9", "\u00e9t\u00e9", 0, 3}, // bytes above 127 as Latin-1
+        {"12\r\n34\r\n\r\n", "12\n34\n\n", 3, 0},
+    };
+    for (const Case& c : cases) {
+        TerminalView t;
+        std::string bytes = c.arrives;
+        t.PutData(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        SCOPED_TRACE(c.arrives);
+        EXPECT_EQ(t.toPlainText().toStdString(), c.shown);
+        EXPECT_EQ(t.CursorLine(), c.line);
+        EXPECT_EQ(t.CursorColumn(), c.column);
+    }
+    TerminalView t;
+    const char text[] = "first\r\nsecond";
+    t.PutData(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text), sizeof text - 1));
+    t.Home();
+    EXPECT_EQ(t.CursorLine(), 0);
+    EXPECT_EQ(t.CursorColumn(), 0);
+    const char over[] = "F";
+    t.PutData(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(over), 1));
+    EXPECT_EQ(t.toPlainText(), "First\nsecond");
+    t.ClearScreen();
+    EXPECT_EQ(t.toPlainText(), "");
+    EXPECT_EQ(t.CursorColumn(), 0);
+}
+
+TEST(TerminalView, SendsWhatIsTyped) {
+    FakePort port;
+    TerminalView t;
+    t.Bind(&port);
+    t.show();
+    QTest::keyClicks(&t, "ATI4");
+    QTest::keyClick(&t, Qt::Key_Return);
+    QTest::keyClick(&t, Qt::Key_Backspace);
+    QTest::keyClick(&t, Qt::Key_Left); // moves nothing, sends nothing
+    QTest::keyClick(&t, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(port.sent, std::string("ATI4\r\b\x03"));
+    EXPECT_EQ(t.toPlainText(), "") << "no local echo";
+}
+
+TEST(HelpViewer, ContentsAndKeywordSearch) {
+    HelpViewer help;
+    help.ShowContents();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.CurrentPage(), HelpViewer::kContents);
+    auto* browser = help.findChild<QWidget*>("txtHelp");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_NE(
+        help.findChild<QTextEdit*>("txtHelp")->toPlainText().indexOf("HaldenLink Communications Program"),
+        -1);
+    EXPECT_GE(help.Keywords().size(), 20);
+    struct Case {
+        const char* typed;
+        const char* page; // nullptr: no keyword starts so
+    } cases[] = {{"dialout", "errors.html"},
+                 {"Error #101", "errors.html"},
+                 {"baud", "comm_setup.html"},
+                 {"call wait", "program_setup.html"},
+                 {"hang", "dialing.html"},
+                 {"XMODEM", "transfers.html"},
+                 {"zzz", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(help.OpenKeyword(c.typed), c.page != nullptr);
+        if (c.page) {
+            EXPECT_TRUE(help.CurrentPage().endsWith(c.page)) << help.CurrentPage().toStdString();
+        }
+    }
+    help.ShowSearch();
+    EXPECT_TRUE(help.findChild<QLineEdit*>("txtSearch")->hasFocus() || !help.isActiveWindow());
+}
+
+} // namespace
+} // namespace rc::link

@@ -1,0 +1,161 @@
+#pragma once
+
+// Helpers of the link program's window tests: driving modal dialogs, a scripted help, and a modem
+// at the far end of a real pseudo-terminal.
+
+#include "image/message.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+
+#include <fcntl.h>
+#include <functional>
+#include <memory>
+#include <pty.h>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace rc::link::test {
+
+// Runs `action` on the modal dialog as soon as one shows. A dialog the action leaves open, or no
+// dialog within `timeoutMs`, is rejected so a broken test fails instead of hanging.
+inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 10000) {
+    auto* timer = new QTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto acted = std::make_shared<QPointer<QWidget>>();
+    auto done = std::make_shared<bool>(false);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, acted, done, action, timeoutMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!*done && modal) {
+            *done = true;
+            *acted = modal;
+            action(modal);
+            return;
+        }
+        if (*done && *acted && (*acted)->isVisible()) {
+            if (auto* d = qobject_cast<QDialog*>(acted->data()))
+                d->reject();
+            else
+                (*acted)->close();
+        }
+        if (*done || clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+class FakeHelp : public IHelp {
+public:
+    std::vector<std::string> calls;
+    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
+    void ShowContents() override { calls.push_back("contents"); }
+    void ShowSearch() override { calls.push_back("search"); }
+};
+
+// The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
+// collected here with the time it arrived, and each command line (ending in CR) can be answered.
+class PtyModem {
+public:
+    struct Chunk {
+        qint64 atMs;
+        QByteArray bytes;
+    };
+
+    PtyModem() {
+        if (::openpty(&master_, &slave_, name_, nullptr, nullptr) != 0)
+            return;
+        termios t{};
+        ::tcgetattr(slave_, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave_, TCSANOW, &t);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+        clock_.start();
+        notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadSome(); });
+    }
+    ~PtyModem() {
+        notifier_.reset();
+        if (master_ >= 0)
+            ::close(master_);
+        if (slave_ >= 0)
+            ::close(slave_);
+    }
+    PtyModem(const PtyModem&) = delete;
+    PtyModem& operator=(const PtyModem&) = delete;
+
+    bool Ok() const { return master_ >= 0; }
+    std::string SlavePath() const { return name_; }
+    // The slave's line settings as the program left them.
+    termios Line() const {
+        termios t{};
+        ::tcgetattr(slave_, &t);
+        return t;
+    }
+
+    // Stops reading, as a far end that never takes what is sent.
+    void SetReading(bool on) { notifier_->setEnabled(on); }
+    // Answers every CR-terminated command with this text (nothing when empty).
+    void AnswerWith(const QByteArray& reply) { reply_ = reply; }
+    void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
+
+    QByteArray Received() const {
+        QByteArray all;
+        for (const Chunk& c : chunks_)
+            all += c.bytes;
+        return all;
+    }
+    // When the n-th received byte arrived (ms since the modem was made), -1 before it came.
+    qint64 ArrivalOf(int n) const {
+        int seen = 0;
+        for (const Chunk& c : chunks_) {
+            if (n < seen + c.bytes.size())
+                return c.atMs;
+            seen += c.bytes.size();
+        }
+        return -1;
+    }
+    qint64 Now() const { return clock_.elapsed(); }
+    void Clear() { chunks_.clear(); }
+
+private:
+    void ReadSome() {
+        char buf[512];
+        for (;;) {
+            ssize_t n = ::read(master_, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            QByteArray bytes(buf, static_cast<int>(n));
+            chunks_.push_back({clock_.elapsed(), bytes});
+            line_ += bytes;
+            int cr;
+            while ((cr = line_.indexOf('\r')) >= 0) {
+                line_.remove(0, cr + 1);
+                if (!reply_.isEmpty())
+                    Send(reply_);
+            }
+        }
+    }
+
+    int master_ = -1;
+    int slave_ = -1;
+    char name_[128] = {};
+    QElapsedTimer clock_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<Chunk> chunks_;
+    QByteArray line_;
+    QByteArray reply_;
+};
+
+} // namespace rc::link::test

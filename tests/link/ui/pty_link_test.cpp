@@ -1,0 +1,276 @@
+// The program on a real pseudo-terminal with a scripted modem at the far end: the bytes of dialing
+// and hang-up, their timing, typing, the setup dialogs and the wait at exit.
+#include "link/ui/frm_comm.h"
+#include "link/ui/qt_serial_port.h"
+#include "link/ui/qt_timers.h"
+#include "link/ui/terminal_view.h"
+
+#include "link_fakes.h"
+#include "link_gui_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+
+constexpr int kGenerousMs = 8000; // a loaded machine may be slow, never this slow
+
+// The program's window on a real port to a scripted modem. Timers are scripted unless real ones
+// are asked for.
+struct Line {
+    explicit Line(bool realTimers = false)
+        : timers(realTimers ? static_cast<ITimerFactory&>(qtTimers) : fakeTimers) {
+        store.values[{"MODEM", "PORT"}] = "1";
+        store.values[{"MODEM", "BAUD"}] = "9600";
+        store.values[{"MODEM", "BITS"}] = "8";
+        store.values[{"MODEM", "PARITY"}] = "N";
+        store.values[{"MODEM", "STOP"}] = "1";
+        store.values[{"MODEM", "DTR"}] = "1";
+        store.values[{"MODEM", "RTS"}] = "1";
+        store.values[{"MODEM", "DEVICE1"}] = modem.SlavePath();
+        store.values[{"MODEM_INIT", "INIT"}] = "ATZ0";
+        store.values[{"TEL_NUMBERS", "NUMBER1"}] = "5550100";
+        store.values[{"FILE_TYPE", "FILETYPE"}] = "R8";
+    }
+    void Start() {
+        window = std::make_unique<frmComm>(port, store, messages, help, timers, clock);
+        window->LoadSettings();
+        window->OpenPort();
+        window->show();
+    }
+    bool WaitForBytes(int n, int ms = kGenerousMs) {
+        return QTest::qWaitFor([&] { return modem.Received().size() >= n; }, ms);
+    }
+
+    PtyModem modem;
+    QtSerialPort port;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers fakeTimers;
+    QtTimerFactory qtTimers;
+    ITimerFactory& timers;
+    QtClock clock;
+    std::unique_ptr<frmComm> window;
+};
+
+TEST(PtyLink, OpensThePtyWithoutComplaintAndShowsTheModemsReplies) {
+    Line l;
+    ASSERT_TRUE(l.modem.Ok());
+    l.modem.AnswerWith("\r\nOK\r\n");
+    l.Start();
+    EXPECT_TRUE(l.messages.shown.empty()) << "DTR and RTS a pty cannot drive are no error: "
+                                          << (l.messages.shown.empty() ? "" : l.messages.shown[0].text);
+    EXPECT_TRUE(l.port.IsOpen());
+    EXPECT_FALSE(l.port.ModemLinesSupported());
+    l.window->TestModemInit();
+    ASSERT_TRUE(l.WaitForBytes(6));
+    EXPECT_EQ(l.modem.Received(), "ATZ0\r\n");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return l.window->terminal().toPlainText().contains("OK"); }, kGenerousMs));
+    EXPECT_EQ(l.window->terminal().toPlainText(), "\nOK\n");
+}
+
+TEST(PtyLink, DialBytesWithAndWithoutTheInitString) {
+    struct Case {
+        const char *initBoolean, *cwBoolean, *cwString;
+        QByteArray atOnce, afterTick;
+    } cases[] = {
+        {"0", "0", "", "ATDT5550100\r\n", ""},
+        {"0", "1", "*70", "ATDT5550100\r\n", ""},
+        {"1", "0", "*70", "ATZ0\r\n", "ATDT5550100\r\n"},
+        {"1", "1", "*70", "ATZ0\r\n", "ATDT*70,5550100\r\n"},
+    };
+    for (const Case& c : cases) {
+        Line l;
+        ASSERT_TRUE(l.modem.Ok());
+        l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = c.initBoolean;
+        l.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = c.cwBoolean;
+        l.store.values[{"CALL_WAIT", "CW-STRING"}] = c.cwString;
+        l.Start();
+        SCOPED_TRACE(std::string(c.initBoolean) + "/" + c.cwBoolean);
+        QTest::mouseClick(l.window->findChild<QPushButton*>("cmdDial"), Qt::LeftButton);
+        ASSERT_TRUE(l.WaitForBytes(c.atOnce.size()));
+        QTest::qWait(100);
+        EXPECT_EQ(l.modem.Received(), c.atOnce);
+        l.fakeTimers["tmr3ModemInit"].Fire();
+        ASSERT_TRUE(l.WaitForBytes(c.atOnce.size() + c.afterTick.size()));
+        QTest::qWait(100);
+        EXPECT_EQ(l.modem.Received(), c.atOnce + c.afterTick);
+        EXPECT_EQ(l.window->panelText(Panel::Number), "5550100");
+    }
+}
+
+TEST(PtyLink, TypedKeysGoToTheModem) {
+    Line l;
+    ASSERT_TRUE(l.modem.Ok());
+    l.Start();
+    TerminalView& term = l.window->terminal();
+    QTest::keyClicks(&term, "ATI3");
+    QTest::keyClick(&term, Qt::Key_Return);
+    ASSERT_TRUE(l.WaitForBytes(5));
+    EXPECT_EQ(l.modem.Received(), "ATI3\r");
+}
+
+TEST(PtyLink, NothingGoesOutWhileATransferIsBusy) {
+    Line l;
+    ASSERT_TRUE(l.modem.Ok());
+    l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
+    l.Start();
+    l.window->setTransferBusy(true);
+    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdDial"), Qt::LeftButton);
+    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
+    for (int i = 0; i < 3; ++i) {
+        l.fakeTimers["tmr3ModemInit"].Fire();
+        l.fakeTimers["Timer2"].Fire();
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(l.modem.Received(), "");
+    l.window->setTransferBusy(false);
+    l.window->DialProcedure();
+    EXPECT_TRUE(l.WaitForBytes(6));
+}
+
+TEST(PtyLink, DialDelayOnRealTimers) {
+    Line l(true);
+    ASSERT_TRUE(l.modem.Ok());
+    l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
+    l.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = "1";
+    l.store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
+    l.Start();
+    const QByteArray init = "ATZ0\r\n", dial = "ATDT*70,5550100\r\n";
+    const qint64 sent = l.modem.Now();
+    l.window->DialProcedure();
+    ASSERT_TRUE(l.WaitForBytes(init.size() + dial.size()));
+    const qint64 initAt = l.modem.ArrivalOf(0) - sent;
+    const qint64 dialAt = l.modem.ArrivalOf(init.size()) - sent;
+    EXPECT_LT(initAt, 1000) << "the init string goes out at once";
+    EXPECT_GE(dialAt, 1900);
+    EXPECT_LT(dialAt, 2000 + kGenerousMs / 2);
+    QTest::qWait(2500);
+    EXPECT_EQ(l.modem.Received(), init + dial) << "one tick, one dial";
+
+    // A direct dial before the tick cancels the delayed one.
+    l.modem.Clear();
+    l.window->DialProcedure();
+    ASSERT_TRUE(l.WaitForBytes(init.size()));
+    l.window->linkSettings().initBoolean = "0";
+    l.window->DialProcedure();
+    QTest::qWait(2600);
+    EXPECT_EQ(l.modem.Received(), init + "ATDT5550100\r\n");
+}
+
+TEST(PtyLink, HangUpStepsOnRealTimers) {
+    Line l(true);
+    ASSERT_TRUE(l.modem.Ok());
+    l.Start();
+    const qint64 pressed = l.modem.Now();
+    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
+    ASSERT_TRUE(l.WaitForBytes(3, kGenerousMs));
+    const qint64 escapeAt = l.modem.ArrivalOf(0) - pressed;
+    EXPECT_EQ(l.modem.Received(), "+++") << "the escape carries no line end";
+    ASSERT_TRUE(l.WaitForBytes(8, kGenerousMs));
+    const qint64 hangUpAt = l.modem.ArrivalOf(3) - pressed;
+    EXPECT_GE(escapeAt, 1400);
+    EXPECT_LT(escapeAt, 1500 + kGenerousMs / 2);
+    EXPECT_GE(hangUpAt - escapeAt, 1400);
+    EXPECT_LT(hangUpAt - escapeAt, 1500 + kGenerousMs / 2);
+    l.window->findChild<QPushButton*>("cmdDial")->setFocus();
+    QTest::qWait(2500);
+    EXPECT_EQ(l.modem.Received(), "+++ATH\r\n") << "three steps, two of them sending";
+    EXPECT_EQ(l.window->focusWidget(), &l.window->terminal()) << "the last step gives the terminal the focus";
+}
+
+TEST(PtyLink, CommSetupReopensWithTheNewLine) {
+    Line l;
+    PtyModem second;
+    ASSERT_TRUE(l.modem.Ok() && second.Ok());
+    l.Start();
+    WhenModal([&](QWidget* d) {
+        d->findChild<QRadioButton*>("OptComm2")->click();
+        d->findChild<QComboBox*>("cboDevice")->setCurrentText(QString::fromStdString(second.SlavePath()));
+        d->findChild<QRadioButton*>("Opt2400")->click();
+        d->findChild<QRadioButton*>("Opt7Bits")->click();
+        d->findChild<QRadioButton*>("OptEven")->click();
+        d->findChild<QRadioButton*>("OptStop2")->click();
+        d->findChild<QCheckBox*>("Check2")->click();
+        d->findChild<QPushButton*>("cmdOk")->click();
+    });
+    l.window->ShowCommSetup();
+    EXPECT_TRUE(l.messages.shown.empty()) << l.messages.shown[0].text;
+    EXPECT_EQ(l.window->panelText(Panel::Port), "Comm Port: 2");
+    EXPECT_EQ(l.window->panelText(Panel::Settings), "Settings: 2400-7-E-2");
+    EXPECT_EQ(l.window->linkSettings().rts, "0");
+    const termios t = second.Line();
+    EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B2400));
+    EXPECT_TRUE(t.c_cflag & CSTOPB);
+    // A pseudo-terminal always keeps 8 bits without parity; the port was asked for the others.
+    EXPECT_EQ(l.port.serial().dataBits(), QSerialPort::Data7);
+    EXPECT_EQ(l.port.serial().parity(), QSerialPort::EvenParity);
+    l.window->TestModemInit();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.Received().size() >= 6; }, kGenerousMs));
+    EXPECT_EQ(second.Received(), "ATZ0\r\n");
+    EXPECT_EQ(l.modem.Received(), "") << "the first port is closed";
+}
+
+TEST(PtyLink, OpenFailuresSayWhy) {
+    struct Case {
+        bool missing;
+        const char* reason;
+    } cases[] = {{true, "/nonexistent/ttyQ"}, {false, "Another program"}};
+    for (const Case& c : cases) {
+        Line l;
+        ASSERT_TRUE(l.modem.Ok());
+        QtSerialPort holder; // the device is already in use
+        if (c.missing) {
+            l.store.values[{"MODEM", "DEVICE1"}] = "/nonexistent/ttyQ";
+        } else {
+            std::string why;
+            ASSERT_TRUE(holder.Open({l.modem.SlavePath(), 9600, 8, Parity::None, 1}, &why)) << why;
+        }
+        l.Start();
+        ASSERT_EQ(l.messages.shown.size(), 1u);
+        const std::string& text = l.messages.shown[0].text;
+        SCOPED_TRACE(text);
+        EXPECT_EQ(text.rfind("Error #101:  Serial Port In Use Or Not Available\n", 0), 0u);
+        EXPECT_NE(text.find(c.reason), std::string::npos);
+        EXPECT_EQ(l.window->session().PortHandle(), 0);
+        l.window->DialProcedure(); // on a closed port: dropped, no crash
+    }
+}
+
+TEST(PtyLink, ExitWaitsForTheLineButNotForever) {
+    struct Case {
+        bool farEndReads;
+        qint64 atLeastMs, atMostMs;
+    } cases[] = {{true, 0, 1500}, {false, kDrainLimitMs - 300, kDrainLimitMs + kGenerousMs}};
+    for (const Case& c : cases) {
+        Line l(true);
+        ASSERT_TRUE(l.modem.Ok());
+        l.Start();
+        l.modem.SetReading(c.farEndReads);
+        // More than the line's buffers hold, so a far end that never reads keeps some of it back.
+        l.port.SendText(std::string(64 * 1024, 'x'));
+        QSignalSpy ended(l.window.get(), &frmComm::programEnded);
+        QElapsedTimer clock;
+        clock.start();
+        l.window->close();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, kDrainLimitMs + kGenerousMs));
+        SCOPED_TRACE(c.farEndReads ? "reading" : "never reading");
+        EXPECT_GE(clock.elapsed(), c.atLeastMs);
+        EXPECT_LE(clock.elapsed(), c.atMostMs);
+        EXPECT_EQ(l.window->messagePanel(), " Program Shutdown, Please Wait");
+        l.modem.SetReading(true);
+    }
+}
+
+} // namespace
+} // namespace rc::link

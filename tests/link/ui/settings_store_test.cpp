@@ -1,0 +1,160 @@
+// The settings file itself: what the program writes, read back as text, and hand-written files.
+#include "link/link_settings.h"
+#include "link/ui/frm_comm.h"
+#include "link/ui/qt_settings_store.h"
+
+#include "link_fakes.h"
+#include "link_gui_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QString::fromUtf8(f.readAll());
+}
+
+void WriteText(const QString& path, const char* text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+// The lines of one [section] of an INI text, up to the next section.
+QStringList Section(const QString& ini, const QString& name) {
+    QStringList lines = ini.split('\n');
+    int at = lines.indexOf("[" + name + "]");
+    if (at < 0)
+        return {};
+    QStringList out;
+    for (int i = at + 1; i < lines.size() && !lines[i].startsWith('['); ++i)
+        if (!lines[i].isEmpty())
+            out << lines[i];
+    return out;
+}
+
+TEST(LinkSettingsFile, TheProgramsOwnFileInTheUsersConfigFolder) {
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    ASSERT_FALSE(config.isEmpty()) << "the tests run in a private configuration folder";
+    // As the running program finds it, not in the test mode's folder.
+    QStandardPaths::setTestModeEnabled(false);
+    QString fileName = QtSettingsStore().FileName();
+    QStandardPaths::setTestModeEnabled(true);
+    EXPECT_EQ(fileName.toStdString(), (config + "/HaldenLink.ini").toStdString());
+}
+
+TEST(LinkSettingsFile, FirstRunThenExitWritesEveryKey) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("HaldenLink.ini");
+    FakePort port;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers timers;
+    FakeClock clock;
+    {
+        QtSettingsStore store(path);
+        frmComm window(port, store, messages, help, timers, clock);
+        window.LoadSettings();
+        window.OpenPort();
+        window.show();
+        window.move(100, 60);
+        QSignalSpy ended(&window, &frmComm::programEnded);
+        window.close();
+        EXPECT_TRUE(window.isVisible()) << "the window waits for the line to drain";
+        timers["DrainCheck"].Fire();
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_EQ(window.messagePanel(), " Program Shutdown, Please Wait");
+        window.close();
+    }
+    const QString ini = ReadText(path);
+    EXPECT_EQ(ini.count("[MODEM]", Qt::CaseInsensitive), 1) << ini.toStdString();
+    const QStringList modem = Section(ini, "MODEM");
+    for (const char* line : {"PORT=1", "BAUD=300", "BITS=8", "PARITY=N", "STOP=1", "DTR=1", "RTS=1",
+                             "DEVICE1=/dev/ttyS0", "DEVICE4=/dev/ttyS3"})
+        EXPECT_TRUE(modem.contains(line)) << line << "\n" << ini.toStdString();
+    EXPECT_EQ(Section(ini, "MODEM_INIT"), (QStringList{"INIT=ATZ0", "INIT-BOOLEAN=0"}));
+    EXPECT_EQ(Section(ini, "TEL_NUMBERS"), (QStringList{"NUMBER1=5550100"}));
+    EXPECT_EQ(Section(ini, "FILE_TYPE"), (QStringList{"FILETYPE=M4"}));
+    EXPECT_EQ(Section(ini, "CALL_WAIT"), (QStringList{"CW-BOOLEAN=", "CW-STRING="}));
+    const QStringList where = Section(ini, "FORM_LOCATION");
+    EXPECT_TRUE(where.contains("POS-BOOLEAN=")) << ini.toStdString();
+    EXPECT_TRUE(where.filter(QRegularExpression("^LEFT=\\d+$")).size() == 1) << ini.toStdString();
+    EXPECT_TRUE(where.filter(QRegularExpression("^TOP=\\d+$")).size() == 1) << ini.toStdString();
+
+    // The next start reads them back: the model panel now shows the stored model.
+    QtSettingsStore again(path);
+    FakeWindow view;
+    LinkSession session(port, messages, timers, clock, view);
+    session.LoadSettings(again);
+    EXPECT_EQ(session.Settings(), LinkSettings{});
+    EXPECT_EQ(view.panels[Panel::Model], "Halden M4");
+}
+
+TEST(LinkSettingsFile, SectionsAndKeysWhateverTheirCase) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("HaldenLink.ini");
+    WriteText(path, "[modem]\nport=2\nBaud=1200\nBITS=7\nPARITY=E\nSTOP=2\n"
+                    "[Modem]\nDTR=0\nRTS=1\n"
+                    "[Tel_Numbers]\nNUMBER1=9,5550100\n"
+                    "[file_type]\nFILETYPE=R8\n"
+                    "[CALL_WAIT]\nCW-BOOLEAN=1\nCW-STRING=*70\n");
+    {
+        QtSettingsStore store(path);
+        LinkSettings s = ReadLinkSettings(store);
+        EXPECT_EQ(s.port, "2");
+        EXPECT_EQ(s.baud, "1200");
+        EXPECT_EQ(s.dtr, "0");
+        EXPECT_EQ(s.rts, "1");
+        EXPECT_EQ(s.number1, "9,5550100") << "a comma in a hand-written value is part of it";
+        EXPECT_EQ(s.modelType, "2");
+        EXPECT_EQ(s.cwString, "*70");
+        s.dtr = "1";
+        s.number1 = "5551212";
+        WriteLinkSettings(store, s, 0, 0);
+        store.Flush();
+    }
+    const QString ini = ReadText(path);
+    // Each setting is written where it already was, and once.
+    EXPECT_EQ(ini.count("DTR=", Qt::CaseInsensitive), 1) << ini.toStdString();
+    EXPECT_EQ(ini.count("PORT=", Qt::CaseInsensitive), 1) << ini.toStdString();
+    EXPECT_EQ(ini.count("[Tel_Numbers]"), 1);
+    EXPECT_EQ(ini.count("[TEL_NUMBERS]"), 0);
+    QtSettingsStore back(path);
+    LinkSettings s = ReadLinkSettings(back);
+    EXPECT_EQ(s.dtr, "1");
+    EXPECT_EQ(s.number1, "5551212");
+    EXPECT_EQ(s.baud, "1200");
+}
+
+TEST(LinkSettingsFile, AwkwardValuesSurviveTheRoundTrip) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("HaldenLink.ini");
+    const std::string values[] = {"9,,5550100", " ATZ0 ", "AT&F;E1", "*70#", "\"quoted\"", "a=b", ""};
+    {
+        QtSettingsStore store(path);
+        int i = 0;
+        for (const std::string& v : values)
+            store.Set("TEL_NUMBERS", "K" + std::to_string(i++), v);
+        store.Flush();
+    }
+    QtSettingsStore store(path);
+    int i = 0;
+    for (const std::string& v : values)
+        EXPECT_EQ(store.Get("tel_numbers", "k" + std::to_string(i++)), v);
+    EXPECT_EQ(store.Get("TEL_NUMBERS", "MISSING"), "");
+    EXPECT_EQ(store.Get("NO_SUCH", "K0"), "");
+}
+
+} // namespace
+} // namespace rc::link
