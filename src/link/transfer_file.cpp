@@ -96,6 +96,7 @@ UploadFile LoadUploadFile(const std::string& path) {
     std::error_code ec;
     std::FILE* in = fs::is_regular_file(path, ec) ? std::fopen(path.c_str(), "rb") : nullptr;
     if (in == nullptr) {
+        result.problem = UploadFile::Problem::Unreadable;
         result.refusal = UnreadableFileMessage(path);
         return result;
     }
@@ -103,6 +104,7 @@ UploadFile LoadUploadFile(const std::string& path) {
     // No need to read a file of the wrong size, however large.
     if (fs::file_size(path, ec) != expected && !ec) {
         std::fclose(in);
+        result.problem = UploadFile::Problem::WrongSize;
         result.refusal = CorruptedFileMessage(path);
         return result;
     }
@@ -114,9 +116,11 @@ UploadFile LoadUploadFile(const std::string& path) {
     std::fclose(in);
     if (failed) {
         result.bytes.clear();
+        result.problem = UploadFile::Problem::Unreadable;
         result.refusal = UnreadableFileMessage(path);
     } else if (result.bytes.size() != expected) {
         result.bytes.clear();
+        result.problem = UploadFile::Problem::WrongSize;
         result.refusal = CorruptedFileMessage(path);
     }
     return result;

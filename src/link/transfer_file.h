@@ -41,7 +41,9 @@ private:
 // An upload file checked against its model's transfer size: its bytes, or the panel text that
 // refuses it.
 struct UploadFile {
+    enum class Problem { None, Unreadable, WrongSize };
     std::vector<std::uint8_t> bytes;
+    Problem problem = Problem::None;
     std::string refusal; // empty when the file may be sent
 };
 UploadFile LoadUploadFile(const std::string& path);

@@ -1,9 +1,80 @@
+#include "link/transfer_file.h"
+#include "link/transfer_models.h"
 #include "link/ui/frm_comm.h"
+#include "link/ui/frm_xfer.h"
+#include "link/ui/xfer_file_dialog.h"
 
 namespace rc::link {
 
-void frmComm::PDownLoad() {}
+namespace {
 
-void frmComm::PUpLoad() {}
+// The transfer-busy flag, set for the whole run of a transfer command and cleared on every way out.
+class TransferBusy {
+public:
+    explicit TransferBusy(frmComm& window) : window_(window) { window_.setTransferBusy(true); }
+    ~TransferBusy() { window_.setTransferBusy(false); }
+    TransferBusy(const TransferBusy&) = delete;
+    TransferBusy& operator=(const TransferBusy&) = delete;
+
+private:
+    frmComm& window_;
+};
+
+std::optional<std::string> AskForFile(frmComm& window, TransferDirection direction) {
+    const FileDialogRequest request = TransferDialogRequest(direction, window.linkSettings().modelType);
+    if (IFileDialog* scripted = TransferFileDialogOverride())
+        return scripted->Show(request);
+    QtFileDialog dialog(window.dialogParent());
+    return dialog.Show(request);
+}
+
+// Takes the model of the chosen file, so the next dialog preselects it and it is stored at exit.
+XferJob JobFor(frmComm& window, TransferDirection direction, const std::string& path) {
+    const TransferModel& model = ModelForPath(path);
+    window.linkSettings().modelType = model.index;
+    XferJob job;
+    job.direction = direction;
+    job.path = path;
+    job.expectedSize = model.transferSize;
+    job.timing.microsPerByte = MicrosPerByte(ToLineSettings(window.linkSettings(), LineSettings{}));
+    return job;
+}
+
+void RunTransfer(frmComm& window, XferJob job) {
+    frmXfer xfer(
+        window.port(), std::move(job), [&window](const QString& text) { window.setMessagePanel(text); },
+        [&window] { window.messages().Beep(); }, window.dialogParent());
+    xfer.exec();
+}
+
+} // namespace
+
+void frmComm::PDownLoad() {
+    TransferBusy busy(*this);
+    const std::optional<std::string> path = AskForFile(*this, TransferDirection::Download);
+    if (!path) {
+        focusTerminal();
+        return;
+    }
+    RunTransfer(*this, JobFor(*this, TransferDirection::Download, *path));
+}
+
+void frmComm::PUpLoad() {
+    TransferBusy busy(*this);
+    const std::optional<std::string> path = AskForFile(*this, TransferDirection::Upload);
+    if (!path) {
+        focusTerminal();
+        return;
+    }
+    XferJob job = JobFor(*this, TransferDirection::Upload, *path);
+    UploadFile file = LoadUploadFile(*path);
+    if (!file.refusal.empty()) {
+        setMessagePanel(QString::fromStdString(file.refusal));
+    } else {
+        job.upload = std::move(file.bytes);
+        RunTransfer(*this, std::move(job));
+    }
+    focusTerminal();
+}
 
 } // namespace rc::link

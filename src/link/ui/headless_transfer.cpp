@@ -1,19 +1,190 @@
 #include "link/ui/headless_transfer.h"
 
+#include "link/transfer_cli.h"
+#include "link/transfer_file.h"
+#include "link/ui/qt_serial_port.h"
+#include "link/ui/xfer_driver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace rc::link {
 
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
+}
+
+// Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the temporary
+// file of a download is removed and the user's file stays as it was.
+class CancelOnSignal {
+public:
+    explicit CancelOnSignal(XferDriver& driver) {
+        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        notifier_ = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &driver);
+        QObject::connect(notifier_, &QSocketNotifier::activated, &driver, [&driver] {
+            char c;
+            while (::read(g_signalPipe[0], &c, 1) > 0) {
+            }
+            driver.Cancel();
+        });
+        struct sigaction sa {};
+        sa.sa_handler = OnSignal;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        ::sigaction(SIGINT, &sa, &oldInt_);
+        ::sigaction(SIGTERM, &sa, &oldTerm_);
+        installed_ = true;
+    }
+    ~CancelOnSignal() {
+        if (installed_) {
+            ::sigaction(SIGINT, &oldInt_, nullptr);
+            ::sigaction(SIGTERM, &oldTerm_, nullptr);
+        }
+        for (int& fd : g_signalPipe)
+            if (fd >= 0) {
+                ::close(fd);
+                fd = -1;
+            }
+    }
+    CancelOnSignal(const CancelOnSignal&) = delete;
+    CancelOnSignal& operator=(const CancelOnSignal&) = delete;
+
+private:
+    QSocketNotifier* notifier_ = nullptr;
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+    bool installed_ = false;
+};
+
+// Progress on standard error: rewritten in place on a terminal, one line per change in a log.
+class Reporter {
+public:
+    explicit Reporter(int expectedSize) : expected_(expectedSize), tty_(::isatty(STDERR_FILENO) == 1) {}
+
+    void Message(const QString& text) {
+        const std::string line = text.trimmed().toStdString();
+        if (line.empty() || line == last_)
+            return;
+        last_ = line;
+        EndProgress();
+        std::fprintf(stderr, "rclink: %s\n", line.c_str());
+    }
+    void Progress(const XferCounters& c) {
+        const std::string line = ProgressLine(c, expected_);
+        if (line == lastProgress_)
+            return;
+        lastProgress_ = line;
+        if (tty_) {
+            std::fprintf(stderr, "\r%s", line.c_str());
+            open_ = true;
+        } else {
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
+    }
+    void EndProgress() {
+        if (open_)
+            std::fputc('\n', stderr);
+        open_ = false;
+    }
+
+private:
+    int expected_;
+    bool tty_;
+    bool open_ = false;
+    std::string last_;
+    std::string lastProgress_;
+};
+
+constexpr int kDrainLimitMs = 3000;
+constexpr int kDrainPollMs = 10;
+
+} // namespace
+
 bool IsHeadlessTransfer(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (a == "--port" || a == "--download" || a == "--upload")
+        if (a == "--help" || a == "-h" || a.rfind("--port", 0) == 0 || a.rfind("--download", 0) == 0 ||
+            a.rfind("--upload", 0) == 0)
             return true;
     return false;
 }
 
-int RunHeadlessTransfer(const std::vector<std::string>&) {
-    std::fprintf(stderr, "rclink: transfers without windows are not available in this build\n");
-    return 2;
+int RunHeadlessTransfer(const std::vector<std::string>& args) {
+    std::string error;
+    const std::optional<HeadlessRequest> request = ParseHeadlessArgs(args, &error);
+    if (!request) {
+        std::fprintf(stderr, "rclink: %s\n\n%s", error.c_str(), HeadlessUsage().c_str());
+        return kExitUsage;
+    }
+    if (request->help) {
+        std::fputs(HeadlessUsage().c_str(), stdout);
+        return kExitTransferred;
+    }
+
+    XferJob job;
+    job.direction = request->direction;
+    job.path = request->file;
+    job.expectedSize = ModelForPath(request->file).transferSize;
+    job.timing.microsPerByte = MicrosPerByte(request->line);
+    if (job.direction == TransferDirection::Upload) {
+        UploadFile file = LoadUploadFile(request->file);
+        if (file.problem != UploadFile::Problem::None) {
+            std::fprintf(stderr, "rclink: %s\n", file.refusal.c_str());
+            return file.problem == UploadFile::Problem::Unreadable ? kExitUsage : kExitTransferFailed;
+        }
+        job.upload = std::move(file.bytes);
+    }
+
+    static char name[] = "rclink";
+    static char* argv[] = {name, nullptr};
+    int argc = 1;
+    QCoreApplication app(argc, argv);
+
+    QtSerialPort port;
+    std::string reason;
+    if (!port.Open(request->line, &reason)) {
+        std::fprintf(stderr, "rclink: %s\n", reason.c_str());
+        return kExitUsage;
+    }
+
+    XferDriver driver(port, std::move(job));
+    Reporter reporter(driver.Job().expectedSize);
+    CancelOnSignal cancel(driver);
+    QObject::connect(&driver, &XferDriver::message, &app,
+                     [&](const QString& text) { reporter.Message(text); });
+    QObject::connect(&driver, &XferDriver::countersChanged, &app,
+                     [&] { reporter.Progress(driver.Counters()); });
+
+    // The last answer (the ACK to EOT) must have left before the port closes.
+    QTimer drain;
+    QElapsedTimer draining;
+    int status = kExitTransferFailed;
+    QObject::connect(&drain, &QTimer::timeout, &app, [&] {
+        if (port.OutputDrained() || draining.elapsed() >= kDrainLimitMs)
+            app.exit(status);
+    });
+    QObject::connect(&driver, &XferDriver::finished, &app, [&](bool ok) {
+        reporter.EndProgress();
+        status = ok ? kExitTransferred : kExitTransferFailed;
+        draining.start();
+        drain.start(kDrainPollMs);
+    });
+    QTimer::singleShot(0, &driver, &XferDriver::Start);
+    const int result = app.exec();
+    port.Close();
+    return result;
 }
 
 } // namespace rc::link

@@ -5,11 +5,12 @@
 
 namespace rc::link {
 
-// True when the arguments ask for a transfer without windows (--port, --download, --upload).
+// True when the arguments ask for a transfer without windows (--port, --download, --upload) or
+// for its usage (--help).
 bool IsHeadlessTransfer(const std::vector<std::string>& args);
 
-// rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2] (--download FILE | --upload FILE)
-// Exit status: 0 success, 1 the transfer failed, 2 bad arguments or a port that will not open.
+// rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2] (--download FILE | --upload
+// FILE) Exit status: 0 success, 1 the transfer failed, 2 bad arguments or a port that will not open.
 int RunHeadlessTransfer(const std::vector<std::string>& args);
 
 } // namespace rc::link

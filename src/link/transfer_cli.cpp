@@ -1,0 +1,116 @@
+#include "link/transfer_cli.h"
+
+#include <charconv>
+
+namespace rc::link {
+
+namespace {
+
+bool ToInt(const std::string& text, int* value) {
+    const char* end = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(text.data(), end, *value);
+    return ec == std::errc() && p == end && !text.empty();
+}
+
+} // namespace
+
+std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>& args, std::string* error) {
+    HeadlessRequest r;
+    bool haveFile = false;
+    auto fail = [error](const std::string& why) {
+        if (error != nullptr)
+            *error = why;
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        if (name == "--help" || name == "-h") {
+            r.help = true;
+            continue;
+        }
+        const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
+                                name == "--parity" || name == "--stop" || name == "--download" ||
+                                name == "--upload";
+        if (!takesValue)
+            return fail("unknown argument \"" + args[i] + "\"");
+        if (!value) {
+            if (i + 1 >= args.size())
+                return fail(name + " needs a value");
+            value = args[++i];
+        }
+        const std::string& v = *value;
+        int n = 0;
+        if (name == "--port") {
+            if (v.empty())
+                return fail("--port needs a device");
+            r.line.device = v;
+        } else if (name == "--baud") {
+            if (!ToInt(v, &n) || n <= 0)
+                return fail("--baud takes a speed in bits per second, not \"" + v + "\"");
+            r.line.baud = n;
+        } else if (name == "--bits") {
+            if (!ToInt(v, &n) || (n != 7 && n != 8))
+                return fail("--bits takes 7 or 8, not \"" + v + "\"");
+            r.line.dataBits = n;
+        } else if (name == "--parity") {
+            if (v == "N" || v == "n")
+                r.line.parity = Parity::None;
+            else if (v == "O" || v == "o")
+                r.line.parity = Parity::Odd;
+            else if (v == "E" || v == "e")
+                r.line.parity = Parity::Even;
+            else
+                return fail("--parity takes N, O or E, not \"" + v + "\"");
+        } else if (name == "--stop") {
+            if (!ToInt(v, &n) || (n != 1 && n != 2))
+                return fail("--stop takes 1 or 2, not \"" + v + "\"");
+            r.line.stopBits = n;
+        } else {
+            if (haveFile)
+                return fail("give one --download or --upload");
+            if (v.empty())
+                return fail(name + " needs a file");
+            haveFile = true;
+            r.direction = name == "--download" ? TransferDirection::Download : TransferDirection::Upload;
+            r.file = v;
+        }
+    }
+    if (r.help)
+        return r;
+    if (r.line.device.empty())
+        return fail("--port DEVICE is missing");
+    if (!haveFile)
+        return fail("--download FILE or --upload FILE is missing");
+    return r;
+}
+
+std::string HeadlessUsage() {
+    return "Usage: rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
+           "              (--download FILE | --upload FILE)\n"
+           "\n"
+           "Moves a settings image between the controller and FILE with XMODEM (128-byte blocks,\n"
+           "8-bit checksum) on DEVICE, without opening a window and without changing the settings\n"
+           "of the program. The line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told.\n"
+           "\n"
+           "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
+           "                   only when the transfer succeeds\n"
+           "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
+           "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096\n"
+           "\n"
+           "Messages and progress go to standard error. Exit status: 0 the transfer succeeded,\n"
+           "1 it failed or was refused, 2 bad arguments, an unreadable FILE or a port that will\n"
+           "not open.\n";
+}
+
+std::string ProgressLine(const XferCounters& counters, int expectedSize) {
+    return "packet " + (counters.numPackets.empty() ? std::string("0") : counters.numPackets) + "  errors " +
+           counters.errPackets + "  bytes " + std::to_string(counters.progress) + " of " +
+           std::to_string(expectedSize);
+}
+
+} // namespace rc::link

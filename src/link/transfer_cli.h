@@ -1,0 +1,37 @@
+#pragma once
+
+// The command line of a transfer without windows, for scripted backups:
+//   rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]
+//          (--download FILE | --upload FILE)
+
+#include "link/serial_port.h"
+#include "link/transfer_models.h"
+#include "link/xmodem.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rc::link {
+
+inline constexpr int kExitTransferred = 0;
+inline constexpr int kExitTransferFailed = 1;
+inline constexpr int kExitUsage = 2; // bad arguments, an unreadable upload file, a port that will not open
+
+struct HeadlessRequest {
+    bool help = false;
+    LineSettings line; // 9600 baud, 8 data bits, no parity, 1 stop bit unless told
+    TransferDirection direction = TransferDirection::Download;
+    std::string file;
+};
+
+// The request, or nothing with `error` saying what is wrong. Options take their value as the next
+// argument or after "=".
+std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>& args, std::string* error);
+
+std::string HeadlessUsage();
+
+// One line of progress: "packet 12  errors 0  bytes 1536 of 8192".
+std::string ProgressLine(const XferCounters& counters, int expectedSize);
+
+} // namespace rc::link
