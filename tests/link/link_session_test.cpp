@@ -312,18 +312,6 @@ TEST(LinkSession, DirectDialCancelsAPendingOne) {
     EXPECT_EQ(r.port.sent, "ATZ0\r\nATDT5550100\r\n");
 }
 
-TEST(LinkSession, DelayedDialUsesTheSettingsOfItsTick) {
-    Rig r;
-    r.Start();
-    r.session.Settings().initBoolean = "1";
-    r.session.DialProcedure();
-    r.session.Settings().number1 = "5559999";
-    r.session.Settings().cwBoolean = "1";
-    r.session.Settings().cwString = "1170";
-    r.Dial().Fire();
-    EXPECT_EQ(r.port.sent, "ATZ0\r\nATDT1170,5559999\r\n");
-}
-
 TEST(LinkSession, HangUpInThreeSteps) {
     Rig r;
     r.Start();

@@ -1,5 +1,5 @@
 // The program on a real pseudo-terminal with a scripted modem at the far end: the bytes of dialing
-// and hang-up, their timing, typing, the setup dialogs and the wait at exit.
+// and hang-up, their timing, the setup dialogs and the wait at exit.
 #include "link/ui/frm_comm.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/qt_timers.h"
@@ -85,8 +85,6 @@ TEST(PtyLink, DialBytesWithAndWithoutTheInitString) {
         QByteArray atOnce, afterTick;
     } cases[] = {
         {"0", "0", "", "ATDT5550100\r\n", ""},
-        {"0", "1", "*70", "ATDT5550100\r\n", ""},
-        {"1", "0", "*70", "ATZ0\r\n", "ATDT5550100\r\n"},
         {"1", "1", "*70", "ATZ0\r\n", "ATDT*70,5550100\r\n"},
     };
     for (const Case& c : cases) {
@@ -107,17 +105,6 @@ TEST(PtyLink, DialBytesWithAndWithoutTheInitString) {
         EXPECT_EQ(l.modem.Received(), c.atOnce + c.afterTick);
         EXPECT_EQ(l.window->panelText(Panel::Number), "5550100");
     }
-}
-
-TEST(PtyLink, TypedKeysGoToTheModem) {
-    Line l;
-    ASSERT_TRUE(l.modem.Ok());
-    l.Start();
-    TerminalView& term = l.window->terminal();
-    QTest::keyClicks(&term, "ATI3");
-    QTest::keyClick(&term, Qt::Key_Return);
-    ASSERT_TRUE(l.WaitForBytes(5));
-    EXPECT_EQ(l.modem.Received(), "ATI3\r");
 }
 
 TEST(PtyLink, NothingGoesOutWhileATransferIsBusy) {
