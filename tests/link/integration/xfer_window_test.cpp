@@ -1,0 +1,476 @@
+// The transfer commands and the transfer window on a line whose far end is scripted.
+#include "link/ui/frm_comm.h"
+#include "link/ui/frm_xfer.h"
+#include "link/ui/terminal_view.h"
+#include "link/ui/xfer_file_dialog.h"
+
+#include "link_fakes.h"
+#include "link_gui_support.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+using namespace xmodem;
+namespace fs = std::filesystem;
+
+std::vector<std::uint8_t> Pattern(std::size_t n) {
+    std::vector<std::uint8_t> v(n);
+    for (std::size_t i = 0; i < n; ++i)
+        v[i] = static_cast<std::uint8_t>((i * 7 + i / 128) & 0xFF);
+    return v;
+}
+
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A line whose far end is played by the test. What arrives is delivered from the event loop, as a
+// real port does, to the terminal or, during a transfer, to the transfer.
+class ScriptedLine : public ISerialPort {
+public:
+    std::function<void()> onBegin;
+    std::function<void(std::span<const std::uint8_t>)> onSend;
+    std::vector<std::uint8_t> sent;
+    int begins = 0;
+    int ends = 0;
+    bool inTransfer = false;
+    int terminalBytes = 0;
+
+    bool Open(const LineSettings&, std::string*) override { return true; }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+    bool Apply(const LineSettings&) override { return true; }
+    void SetDtr(bool) override {}
+    void SetRts(bool) override {}
+    void SendText(std::string_view text) override {
+        SendBytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    }
+    void SendBytes(std::span<const std::uint8_t> bytes) override {
+        sent.insert(sent.end(), bytes.begin(), bytes.end());
+        if (inTransfer && onSend)
+            onSend(bytes);
+    }
+    void DiscardInput() override {}
+    bool OutputDrained() override { return true; }
+    void SetTerminalReceiver(Receiver r) override { terminal_ = std::move(r); }
+    void BeginTransfer(Receiver r) override {
+        ++begins;
+        transfer_ = std::move(r);
+        inTransfer = true;
+        if (onBegin)
+            onBegin();
+    }
+    void EndTransfer() override {
+        ++ends;
+        inTransfer = false;
+        transfer_ = nullptr;
+    }
+
+    void Deliver(std::vector<std::uint8_t> bytes) {
+        QTimer::singleShot(1, [this, bytes] {
+            if (inTransfer && transfer_)
+                transfer_(bytes);
+            else
+                terminalBytes += static_cast<int>(bytes.size());
+        });
+    }
+
+private:
+    Receiver terminal_;
+    Receiver transfer_;
+};
+
+// The controller sending its image: starts without waiting for a NAK, as some senders do.
+void PlaySender(ScriptedLine& line, std::vector<std::uint8_t> data) {
+    auto block = std::make_shared<int>(1);
+    auto packet = [data](int b) {
+        const Packet p = BuildPacket(data, b);
+        return std::vector<std::uint8_t>(p.begin(), p.end());
+    };
+    const int blocks = static_cast<int>(data.size() / kBlockSize);
+    line.onBegin = [&line, packet] { line.Deliver(packet(1)); };
+    line.onSend = [&line, block, packet, blocks](std::span<const std::uint8_t> bytes) {
+        if (bytes.size() != 1 || *block > blocks)
+            return;
+        if (bytes[0] == ACK)
+            ++*block;
+        line.Deliver(*block > blocks ? std::vector<std::uint8_t>{EOT} : packet(*block));
+    };
+}
+
+// The controller taking an image: NAK to start, ACK for every packet and for EOT.
+void PlayReceiver(ScriptedLine& line, std::vector<std::uint8_t>* received) {
+    line.onBegin = [&line] { line.Deliver({NAK}); };
+    line.onSend = [&line, received](std::span<const std::uint8_t> bytes) {
+        if (bytes.size() == static_cast<std::size_t>(kPacketSize))
+            received->insert(received->end(), bytes.begin() + 3, bytes.begin() + 131);
+        line.Deliver({ACK});
+    };
+}
+
+class ScriptedDialog : public IFileDialog {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::function<void()> whileShown;
+    std::optional<std::string> Show(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        if (whileShown)
+            whileShown();
+        return answer;
+    }
+};
+
+// Rejects whatever modal window is still up after `ms`, so a transfer that never ends fails the test.
+void Guard(int ms = 20000) {
+    QTimer::singleShot(ms, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->done(QDialog::Rejected);
+    });
+}
+
+const std::string kFilter =
+    "Halden R6 Files|*.HR6|Halden R8 Files|*.HR8|Halden M4 Files|*.HM4|Halden K9 Files|*.HK?";
+
+struct Window {
+    ScriptedLine line;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers timers;
+    FakeClock clock;
+    frmComm window{line, store, messages, help, timers, clock};
+    ScriptedDialog dialog;
+    QTemporaryDir dir;
+
+    Window() {
+        SetTransferFileDialog(&dialog);
+        window.show();
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+    }
+    ~Window() { SetTransferFileDialog(nullptr); }
+    std::string Path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
+    QString Panel() const { return window.messagePanel(); }
+};
+
+template <typename T> T* Find(QWidget* w, const char* name) {
+    T* found = w->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
+    Window w;
+    const std::string path = w.Path("site.hr8");
+    WriteFile(path, std::vector<std::uint8_t>(9000, 0xEE)); // longer than what comes
+    const auto image = Pattern(8192);
+    PlaySender(w.line, image);
+    w.dialog.answer = path;
+    bool busyInDialog = false;
+    w.dialog.whileShown = [&] { busyInDialog = w.window.isTransferBusy(); };
+    bool busyInTransfer = false;
+    QString caption, fileSize, fileName, packetLabel;
+    int maximum = 0;
+    auto onBegin = w.line.onBegin;
+    w.line.onBegin = [&] {
+        busyInTransfer = w.window.isTransferBusy();
+        QTimer::singleShot(0, [&] {
+            auto* xfer = qobject_cast<frmXfer*>(QApplication::activeModalWidget());
+            ASSERT_NE(xfer, nullptr);
+            caption = xfer->windowTitle();
+            fileSize = Find<QLabel>(xfer, "lblFileSize")->text();
+            fileName = Find<QLabel>(xfer, "lblFilename")->text();
+            packetLabel = Find<QLabel>(xfer, "lblPacket")->text();
+            maximum = Find<QProgressBar>(xfer, "pnlFill")->maximum();
+        });
+        onBegin();
+    };
+    Guard();
+    w.window.PDownLoad();
+
+    ASSERT_EQ(w.dialog.requests.size(), 1u);
+    EXPECT_EQ(w.dialog.requests[0], (FileDialogRequest{"Select file to Download", kFilter, 3, 6, true}));
+    EXPECT_TRUE(busyInDialog);
+    EXPECT_TRUE(busyInTransfer);
+    EXPECT_FALSE(w.window.isTransferBusy());
+    EXPECT_EQ(caption, "Xmodem File Download");
+    EXPECT_EQ(packetLabel, "Received Packet");
+    EXPECT_EQ(fileSize, "8192");
+    EXPECT_EQ(fileName, QString::fromStdString(path));
+    EXPECT_EQ(maximum, 8192);
+    EXPECT_EQ(w.Panel(), " Download Successful");
+    EXPECT_EQ(ReadFile(path), image);
+    EXPECT_EQ(w.window.linkSettings().modelType, "2"); // small letters are the R8 extension too
+    EXPECT_EQ(w.line.begins, 1);
+    EXPECT_EQ(w.line.ends, 1);
+    EXPECT_EQ(w.line.terminalBytes, 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.path().toStdString()), {}), 1);
+
+    // The next dialog preselects the model of the last file.
+    w.dialog.answer.reset();
+    w.window.PDownLoad();
+    EXPECT_EQ(w.dialog.requests.back().filterIndex, 2);
+}
+
+TEST(TransferCommands, CancelInTheDialogTransfersNothing) {
+    for (bool upload : {false, true}) {
+        Window w;
+        w.window.setMessagePanel("before");
+        Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+        ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
+        if (upload)
+            w.window.PUpLoad();
+        else
+            w.window.PDownLoad();
+        EXPECT_EQ(w.dialog.requests.size(), 1u) << upload;
+        EXPECT_EQ(w.line.begins, 0) << upload;
+        EXPECT_FALSE(w.window.isTransferBusy()) << upload;
+        EXPECT_EQ(w.Panel(), "before") << upload;
+        EXPECT_EQ(w.window.focusWidget(), &w.window.terminal()) << upload;
+    }
+}
+
+TEST(TransferCommands, UploadSendsTheCheckedFile) {
+    Window w;
+    w.window.linkSettings().modelType = "1";
+    const std::string path = w.Path("club.HK9");
+    const auto image = Pattern(4096);
+    WriteFile(path, image);
+    std::vector<std::uint8_t> received;
+    PlayReceiver(w.line, &received);
+    w.dialog.answer = path;
+    Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+    QString caption, packetLabel;
+    auto onBegin = w.line.onBegin;
+    w.line.onBegin = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* xfer = QApplication::activeModalWidget();
+            ASSERT_NE(xfer, nullptr);
+            caption = xfer->windowTitle();
+            packetLabel = Find<QLabel>(xfer, "lblPacket")->text();
+        });
+        onBegin();
+    };
+    Guard();
+    w.window.PUpLoad();
+    EXPECT_EQ(w.dialog.requests.at(0), (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false}));
+    EXPECT_EQ(caption, "Xmodem File Upload");
+    EXPECT_EQ(packetLabel, "Sending Packet");
+    EXPECT_EQ(received, image);
+    EXPECT_EQ(w.Panel(), " Upload Successful");
+    EXPECT_EQ(w.window.linkSettings().modelType, "4");
+    EXPECT_FALSE(w.window.isTransferBusy());
+    EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
+}
+
+TEST(TransferCommands, UploadsThatAreRefused) {
+    struct Case {
+        const char* name;
+        int size; // -1: no such file
+        const char* model;
+        const char* tail;
+    } cases[] = {
+        {"a.HR8", 7936, "2", " is Corrupted. Transfer Aborted"},
+        {"b.HM4", 8192, "3", " is Corrupted. Transfer Aborted"},
+        {"c.hr6", 4096, "1", " is Corrupted. Transfer Aborted"},
+        {"d.HR8", -1, "2", " could not be read. Transfer Aborted"},
+    };
+    for (const Case& c : cases) {
+        Window w;
+        w.window.linkSettings().modelType = "4";
+        const std::string path = w.Path(c.name);
+        if (c.size >= 0)
+            WriteFile(path, Pattern(static_cast<std::size_t>(c.size)));
+        w.dialog.answer = path;
+        w.window.PUpLoad();
+        EXPECT_EQ(w.Panel().toStdString(), "File " + path + c.tail) << c.name;
+        EXPECT_EQ(w.line.begins, 0) << c.name;
+        EXPECT_EQ(w.window.linkSettings().modelType, c.model) << c.name;
+        EXPECT_FALSE(w.window.isTransferBusy()) << c.name;
+    }
+}
+
+TEST(TransferCommands, DownloadIntoAFolderThatDoesNotExist) {
+    Window w;
+    const std::string path = w.Path("gone/site.HR8");
+    w.dialog.answer = path;
+    Guard();
+    w.window.PDownLoad();
+    EXPECT_EQ(w.Panel().toStdString(), "File " + path + " could not be written. Transfer Aborted");
+    EXPECT_EQ(w.line.begins, 0);
+    EXPECT_FALSE(w.window.isTransferBusy());
+}
+
+// ---- the window on its own ----
+
+struct XferRig {
+    ScriptedLine line;
+    QTemporaryDir dir;
+    QStringList panel;
+    int beeps = 0;
+
+    std::unique_ptr<frmXfer> Make(TransferDirection direction, const std::string& name,
+                                  XmodemTiming timing = {}) {
+        XferJob job;
+        job.direction = direction;
+        job.path = (dir.path() + "/" + QString::fromStdString(name)).toStdString();
+        job.expectedSize = ModelForPath(job.path).transferSize;
+        job.upload = Pattern(static_cast<std::size_t>(job.expectedSize));
+        job.timing = timing;
+        return std::make_unique<frmXfer>(
+            line, std::move(job), [this](const QString& t) { panel.append(t); }, [this] { ++beeps; });
+    }
+};
+
+TEST(frmXfer, ControlsBeforeTheStart) {
+    XferRig rig;
+    auto xfer = rig.Make(TransferDirection::Upload, "x.HM4");
+    struct Static {
+        const char* name;
+        const char* text;
+    } statics[] = {{"Label1", "Error Packets"},
+                   {"Label2", "File Size (Bytes)"},
+                   {"Label3", "Bytes Transfered"},
+                   {"Label4", "Filename"}};
+    for (const Static& s : statics)
+        EXPECT_EQ(Find<QLabel>(xfer.get(), s.name)->text(), s.text);
+    EXPECT_EQ(Find<QPushButton>(xfer.get(), "cmdCancel")->text(), "Cancel");
+    EXPECT_EQ(Find<QLabel>(xfer.get(), "lblFileSize")->text(), "7936");
+    EXPECT_EQ(Find<QProgressBar>(xfer.get(), "pnlFill")->maximum(), 7936);
+    EXPECT_EQ(xfer->windowTitle(), "Xmodem File Upload");
+    EXPECT_EQ(rig.line.begins, 0); // nothing happens before the window shows
+}
+
+TEST(frmXfer, CancelEscapeAndCloseAllCancel) {
+    struct Case {
+        const char* what;
+        void (*act)(frmXfer*);
+    } cases[] = {
+        {"Cancel button",
+         [](frmXfer* x) { QTest::mouseClick(Find<QPushButton>(x, "cmdCancel"), Qt::LeftButton); }},
+        {"Escape", [](frmXfer* x) { QTest::keyClick(x, Qt::Key_Escape); }},
+        {"window closed", [](frmXfer* x) { x->close(); }},
+    };
+    for (const Case& c : cases) {
+        XferRig rig;
+        const std::string existing = (rig.dir.path() + "/keep.HR8").toStdString();
+        WriteFile(existing, Pattern(8192));
+        auto xfer = rig.Make(TransferDirection::Download, "keep.HR8");
+        frmXfer* x = xfer.get();
+        rig.line.onBegin = [&] { QTimer::singleShot(50, [&, x] { c.act(x); }); };
+        Guard(5000);
+        EXPECT_EQ(xfer->exec(), QDialog::Rejected) << c.what;
+        EXPECT_EQ(rig.panel.back(), " Transfer Cancelled By User.") << c.what;
+        EXPECT_FALSE(xfer->Succeeded()) << c.what;
+        EXPECT_EQ(rig.line.ends, 1) << c.what;
+        EXPECT_EQ(rig.beeps, 0) << c.what;
+        EXPECT_EQ(ReadFile(existing), Pattern(8192)) << c.what;
+        EXPECT_EQ(std::distance(fs::directory_iterator(rig.dir.path().toStdString()), {}), 1) << c.what;
+    }
+}
+
+TEST(frmXfer, TimeOutsRunFromTheEventLoop) {
+    XmodemTiming quick;
+    quick.readMs = 10;
+    quick.startNakMs = 30;
+    struct Case {
+        TransferDirection direction;
+        const char* message;
+        std::size_t lineBytes;
+    } cases[] = {
+        {TransferDirection::Download, " Remote Time Out", 13}, // thirteen NAKs
+        {TransferDirection::Upload, " Remote NAK receptor has timed out", 0},
+    };
+    for (const Case& c : cases) {
+        XferRig rig;
+        auto xfer = rig.Make(c.direction, "t.HR8", quick);
+        Guard(5000);
+        EXPECT_EQ(xfer->exec(), QDialog::Rejected);
+        EXPECT_EQ(rig.panel.back(), c.message);
+        EXPECT_EQ(rig.line.sent, std::vector<std::uint8_t>(c.lineBytes, NAK));
+        EXPECT_FALSE(fs::exists(rig.dir.path().toStdString() + "/t.HR8"));
+    }
+}
+
+TEST(frmXfer, CountersFollowTheTransfer) {
+    XferRig rig;
+    auto xfer = rig.Make(TransferDirection::Upload, "c.HK1");
+    std::vector<std::uint8_t> received;
+    PlayReceiver(rig.line, &received);
+    QStringList seen;
+    auto onSend = rig.line.onSend;
+    int packets = 0;
+    rig.line.onSend = [&](std::span<const std::uint8_t> bytes) {
+        if (bytes.size() == static_cast<std::size_t>(kPacketSize) && ++packets == 2) {
+            rig.line.Deliver({NAK}); // refused once
+            return;
+        }
+        if (packets == 3 && seen.isEmpty()) // the third packet goes out: block 2 again
+            QTimer::singleShot(0, [&] {
+                for (const char* name : {"lblNumPackets", "lblNumBytes", "lblErrPackets"})
+                    seen << Find<QLabel>(xfer.get(), name)->text();
+                seen << QString::number(Find<QProgressBar>(xfer.get(), "pnlFill")->value());
+            });
+        onSend(bytes);
+    };
+    Guard();
+    EXPECT_EQ(xfer->exec(), QDialog::Accepted);
+    EXPECT_EQ(seen, (QStringList{"2", "128", "1", "128"}));
+    EXPECT_EQ(Find<QLabel>(xfer.get(), "lblErrPackets")->text(), "1");
+    EXPECT_EQ(Find<QLabel>(xfer.get(), "lblNumBytes")->text(), "4096");
+    EXPECT_EQ(Find<QProgressBar>(xfer.get(), "pnlFill")->value(), 4096);
+    EXPECT_EQ(received, Pattern(4096));
+    EXPECT_EQ(rig.beeps, 1);
+    EXPECT_EQ(rig.panel, (QStringList{" Awaiting Confirmation From Remote", " Upload Of Data In Progress",
+                                      " Upload Successful", " Upload Successful"}));
+}
+
+TEST(QtFileDialog, TitleFilterModeAndOverwriteQuestion) {
+    EXPECT_EQ(NameFilters(kFilter), (QStringList{"Halden R6 Files (*.HR6)", "Halden R8 Files (*.HR8)",
+                                                 "Halden M4 Files (*.HM4)", "Halden K9 Files (*.HK?)"}));
+    for (TransferDirection direction : {TransferDirection::Download, TransferDirection::Upload}) {
+        const FileDialogRequest request = TransferDialogRequest(direction, "3");
+        QString title, selected;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        bool confirms = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            title = d->windowTitle();
+            selected = d->selectedNameFilter();
+            mode = d->acceptMode();
+            confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
+            d->reject();
+        });
+        QtFileDialog dialog;
+        EXPECT_FALSE(dialog.Show(request).has_value());
+        EXPECT_EQ(title.toStdString(), request.title);
+        EXPECT_EQ(selected, "Halden M4 Files (*.HM4)");
+        EXPECT_EQ(mode, direction == TransferDirection::Download ? QFileDialog::AcceptSave
+                                                                 : QFileDialog::AcceptOpen);
+        EXPECT_EQ(confirms, direction == TransferDirection::Download);
+    }
+}
+
+} // namespace
+} // namespace rc::link
