@@ -1,0 +1,510 @@
+// Transfers against lrzsz in checksum mode over socat pseudo-terminals: rclink without windows, the
+// transfer commands of the main window, and a relay between the two ends that loses, damages or
+// cuts what passes.
+#include "link/ui/frm_comm.h"
+#include "link/ui/qt_serial_port.h"
+#include "link/ui/xfer_file_dialog.h"
+#include "link/xmodem.h"
+
+#include "link_fakes.h"
+#include "link_gui_support.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <functional>
+#include <random>
+#include <termios.h>
+#include <unistd.h>
+
+namespace rc::link {
+namespace {
+
+using namespace test;
+using namespace xmodem;
+
+constexpr int kRunLimitMs = 60000;
+
+QByteArray Image(int size, unsigned seed) {
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char& b : bytes)
+        b = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+bool WaitForPath(const QString& path, int ms = 10000) {
+    return QTest::qWaitFor([&] { return QFileInfo::exists(path); }, ms);
+}
+
+// One test's folder, its socat processes and the far ends they run.
+class Bench {
+public:
+    Bench() { EXPECT_TRUE(dir_.isValid()); }
+    ~Bench() {
+        for (auto& p : processes_) {
+            if (p->state() != QProcess::NotRunning) {
+                p->terminate();
+                if (!p->waitForFinished(2000))
+                    p->kill();
+                p->waitForFinished(2000);
+            }
+        }
+    }
+
+    QString Path(const QString& name) const { return dir_.path() + "/" + name; }
+
+    // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
+    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
+        const QString script = folder + "/peer-" + link + ".sh";
+        QFile f(script);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("#!/bin/sh\n" + command + "\n").toUtf8());
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcess* p =
+            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "EXEC:" + script + ",pipes"}, folder);
+        EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
+        return p;
+    }
+
+    // Two ptys joined to each other.
+    void Pair(const QString& a, const QString& b) {
+        Start("socat", {"pty,raw,echo=0,link=" + Path(a), "pty,raw,echo=0,link=" + Path(b)}, dir_.path());
+        EXPECT_TRUE(WaitForPath(Path(a)));
+        EXPECT_TRUE(WaitForPath(Path(b)));
+    }
+
+    QProcess* Rclink(const QStringList& args) { return Start(RCLINK_PROGRAM, args, dir_.path()); }
+
+    // Lets the event loop run (the relay works from it) until p has ended.
+    static bool Finish(QProcess* p, int ms = kRunLimitMs) {
+        if (p->state() == QProcess::NotRunning)
+            return true;
+        QEventLoop loop;
+        QObject::connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+        return p->state() == QProcess::NotRunning;
+    }
+
+    // Names in the folder that are not ours: a download must leave no temporary file behind.
+    QStringList Strays(const QStringList& expected) const {
+        QStringList strays;
+        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (!expected.contains(name) && !name.startsWith("tty") && !name.startsWith("peer-"))
+                strays << name;
+        return strays;
+    }
+
+private:
+    QProcess* Start(const QString& program, QStringList args, const QString& folder) {
+        auto p = std::make_unique<QProcess>();
+        p->setWorkingDirectory(folder);
+        args.prepend(program);
+        args.prepend("90");
+        p->setProcessChannelMode(QProcess::SeparateChannels);
+        p->start("timeout", args);
+        EXPECT_TRUE(p->waitForStarted(5000)) << program.toStdString();
+        processes_.push_back(std::move(p));
+        return processes_.back().get();
+    }
+
+    QTemporaryDir dir_;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
+
+// Sits between rclink's line (near) and the lrzsz end (far), passing whole packets and single bytes,
+// each through a hook that may change, drop or replace it.
+class Relay {
+public:
+    enum class To { Rclink, Peer };
+    // Returns what goes on; the hook may also Inject().
+    using Hook = std::function<QByteArray(To, const QByteArray&)>;
+
+    Relay(const QString& near, const QString& far, Hook hook) : hook_(std::move(hook)) {
+        fds_[0] = OpenRaw(near);
+        fds_[1] = OpenRaw(far);
+        for (int i = 0; i < 2; ++i) {
+            notifiers_[i] = std::make_unique<QSocketNotifier>(fds_[i], QSocketNotifier::Read);
+            QObject::connect(notifiers_[i].get(), &QSocketNotifier::activated, [this, i] { Read(i); });
+        }
+    }
+    ~Relay() {
+        for (int i = 0; i < 2; ++i) {
+            notifiers_[i].reset();
+            if (fds_[i] >= 0)
+                ::close(fds_[i]);
+        }
+    }
+    bool Ok() const { return fds_[0] >= 0 && fds_[1] >= 0; }
+    void Inject(To to, const QByteArray& bytes) {
+        const int fd = fds_[to == To::Rclink ? 0 : 1];
+        (void)!::write(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+
+private:
+    static int OpenRaw(const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd >= 0) {
+            termios t{};
+            ::tcgetattr(fd, &t);
+            ::cfmakeraw(&t);
+            ::tcsetattr(fd, TCSANOW, &t);
+        }
+        return fd;
+    }
+
+    void Read(int from) {
+        char buf[1024];
+        ssize_t n;
+        while ((n = ::read(fds_[from], buf, sizeof buf)) > 0)
+            pending_[from].append(buf, static_cast<int>(n));
+        if (n == 0 || (n < 0 && errno != EAGAIN))
+            notifiers_[from]->setEnabled(false); // that end has gone
+        const To to = from == 0 ? To::Peer : To::Rclink;
+        QByteArray& p = pending_[from];
+        while (!p.isEmpty()) {
+            const int unit = static_cast<std::uint8_t>(p[0]) == SOH ? kPacketSize : 1;
+            if (p.size() < unit)
+                break;
+            const QByteArray passed = hook_(to, p.left(unit));
+            p.remove(0, unit);
+            if (!passed.isEmpty())
+                Inject(to, passed);
+        }
+    }
+
+    Hook hook_;
+    int fds_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifiers_[2];
+    QByteArray pending_[2];
+};
+
+struct Outcome {
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome Collect(QProcess* p) {
+    EXPECT_TRUE(Bench::Finish(p)) << "rclink did not end";
+    return {p->exitCode(), QString::fromLocal8Bit(p->readAllStandardError())};
+}
+
+// The last progress line rclink printed.
+QString LastProgress(const QString& errors) {
+    QString last;
+    for (const QString& line : errors.split('\n'))
+        if (line.startsWith("packet "))
+            last = line;
+    return last;
+}
+
+const QString kSend = "exec timeout 60 sx -X img.HR8";
+// rx NAKs at once; the pause lets rclink take the line first, so that NAK is not lost to the
+// discard at the start of the transfer.
+const QString kReceive = "sleep 2\nexec timeout 60 rx -X -t 30 got.bin";
+
+TEST(RclinkWithLrzsz, DownloadFromSxReplacesTheFile) {
+    Bench b;
+    const QByteArray image = Image(8192, 1);
+    WriteAll(b.Path("img.HR8"), image);
+    WriteAll(b.Path("out.HR8"), Image(9000, 2)); // an older, longer file
+    b.PeerOn("ttyL", b.Path(""), kSend);
+    const Outcome o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "out.HR8"}));
+    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
+    EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
+    EXPECT_EQ(ReadAll(b.Path("out.HR8")), image);
+    EXPECT_EQ(b.Strays({"img.HR8", "out.HR8"}), QStringList());
+}
+
+TEST(RclinkWithLrzsz, UploadToRx) {
+    Bench b;
+    const QByteArray image = Image(7936, 3);
+    WriteAll(b.Path("img.HM4"), image);
+    QDir(b.Path("")).mkdir("rx");
+    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
+    const Outcome o =
+        Collect(b.Rclink({"--port=" + b.Path("ttyR"), "--baud", "9600", "--upload", "img.HM4"}));
+    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    EXPECT_TRUE(o.errors.contains("rclink: Upload Successful")) << o.errors.toStdString();
+    EXPECT_TRUE(Bench::Finish(peer, 10000));
+    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
+}
+
+TEST(RclinkWithLrzsz, RefusedBeforeTheLineIsTouched) {
+    Bench b;
+    WriteAll(b.Path("short.HR8"), Image(7936, 4));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"--port", "/nonexistent/ttyX", "--upload", "short.HR8"},
+         1,
+         "short.HR8 is Corrupted. Transfer Aborted"},
+        {{"--port", "/nonexistent/ttyX", "--upload", "none.HR8"}, 2, "none.HR8 could not be read"},
+        {{"--port", "/nonexistent/ttyX", "--download", "x.HR8"}, 2, "/nonexistent/ttyX"},
+        {{"--download", "x.HR8"}, 2, "--port DEVICE is missing"},
+        {{"--port", "p", "--download", "x", "--upload", "y"}, 2, "give one --download or --upload"},
+        {{"--port", "p", "--parity", "X", "--download", "x"}, 2, "--parity takes N, O or E"},
+        {{"--port", "p", "--baud", "fast", "--download", "x"}, 2, "--baud takes a speed"},
+        {{"--port", "p", "--stop", "3", "--download", "x"}, 2, "--stop takes 1 or 2"},
+        {{"--port", "p", "--download", "x", "--verbose"}, 2, "unknown argument \"--verbose\""},
+        {{"--port", "p", "--download"}, 2, "--download needs a value"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Collect(b.Rclink(c.args));
+        EXPECT_EQ(o.exitCode, c.exitCode) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
+    }
+    QProcess* help = b.Rclink({"--help"});
+    ASSERT_TRUE(Bench::Finish(help));
+    EXPECT_EQ(help->exitCode(), 0);
+    EXPECT_TRUE(help->readAllStandardOutput().startsWith("Usage: rclink --port DEVICE"));
+    EXPECT_EQ(b.Strays({"short.HR8"}), QStringList());
+}
+
+// ---- through the relay ----
+
+struct Counts {
+    int acks = 0, naks = 0, packets = 0;
+};
+
+TEST(RclinkThroughARelay, Downloads) {
+    struct Case {
+        const char* what;
+        // Changes the traffic; `counts` so far, the relay for injections, `cut` to stop the line.
+        std::function<QByteArray(Relay&, Relay::To, const QByteArray&, const Counts&, bool& cut)> hook;
+        int exitCode;
+        const char* message;
+        const char* progress; // last progress line, when the transfer succeeds
+        int naksFromRclink;
+        int acksFromRclink;
+    } cases[] = {
+        {"an ACK lost: the sender sends the block again",
+         [last = QByteArray()](Relay& r, Relay::To to, const QByteArray& unit, const Counts& n,
+                               bool&) mutable -> QByteArray {
+             if (to == Relay::To::Rclink && unit.size() == kPacketSize)
+                 last = unit;
+             if (to == Relay::To::Peer && unit == QByteArray(1, ACK) && n.acks == 3) {
+                 r.Inject(Relay::To::Rclink, last);
+                 return {};
+             }
+             return unit;
+         },
+         0, "Download Successful", "packet 65  errors 0  bytes 8192 of 8192", 1, 66},
+        {"a data byte damaged",
+         [](Relay&, Relay::To to, const QByteArray& unit, const Counts& n, bool&) -> QByteArray {
+             QByteArray u = unit;
+             if (to == Relay::To::Rclink && u.size() == kPacketSize && n.packets == 5)
+                 u[70] = static_cast<char>(u[70] ^ 0x20);
+             return u;
+         },
+         0, "Download Successful", "packet 65  errors 1  bytes 8192 of 8192", 2, 65},
+        {"the line cut inside a packet",
+         [](Relay&, Relay::To to, const QByteArray& unit, const Counts& n, bool& cut) -> QByteArray {
+             if (to == Relay::To::Rclink && unit.size() == kPacketSize && n.packets == 7) {
+                 cut = true;
+                 return unit.left(60);
+             }
+             return unit;
+         },
+         1, "Remote Time Out", nullptr, 1, 6},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bench b;
+        const QByteArray image = Image(8192, 5);
+        const QByteArray old = Image(8192, 6);
+        WriteAll(b.Path("img.HR8"), image);
+        WriteAll(b.Path("site.HR8"), old);
+        b.Pair("ttyA", "ttyB");
+        b.PeerOn("ttyL", b.Path(""), kSend);
+        Counts counts;
+        bool cut = false;
+        Relay* self = nullptr;
+        Relay relay(b.Path("ttyB"), b.Path("ttyL"), [&](Relay::To to, const QByteArray& unit) -> QByteArray {
+            if (cut)
+                return {};
+            if (to == Relay::To::Peer) {
+                counts.acks += unit == QByteArray(1, ACK) ? 1 : 0;
+                counts.naks += unit == QByteArray(1, NAK) ? 1 : 0;
+            } else if (unit.size() == kPacketSize) {
+                ++counts.packets;
+            }
+            return c.hook(*self, to, unit, counts, cut);
+        });
+        self = &relay;
+        ASSERT_TRUE(relay.Ok());
+        const Outcome o = Collect(b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"}));
+        EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains(QString("rclink: ") + c.message)) << o.errors.toStdString();
+        if (c.exitCode == 0) {
+            EXPECT_EQ(LastProgress(o.errors), c.progress);
+            EXPECT_EQ(ReadAll(b.Path("site.HR8")), image);
+        } else {
+            EXPECT_EQ(ReadAll(b.Path("site.HR8")), old); // exactly as it was
+        }
+        EXPECT_EQ(counts.naks, c.naksFromRclink);
+        EXPECT_EQ(counts.acks, c.acksFromRclink);
+        EXPECT_EQ(b.Strays({"img.HR8", "site.HR8"}), QStringList());
+    }
+}
+
+TEST(RclinkThroughARelay, Uploads) {
+    struct Case {
+        const char* what;
+        std::function<QByteArray(Relay::To, const QByteArray&, int acks, int packets)> hook;
+        const char* progress;
+    } cases[] = {
+        {"a data byte damaged: rx refuses it, the block goes again",
+         [](Relay::To to, const QByteArray& unit, int, int packets) {
+             QByteArray u = unit;
+             if (to == Relay::To::Peer && u.size() == kPacketSize && packets == 5)
+                 u[40] = static_cast<char>(u[40] ^ 0x01);
+             return u;
+         },
+         "packet 64  errors 1  bytes 8192 of 8192"},
+        {"an ACK lost: rx asks again, the block goes again and rx drops the copy",
+         [](Relay::To to, const QByteArray& unit, int acks, int) {
+             if (to == Relay::To::Rclink && unit == QByteArray(1, ACK) && acks == 4)
+                 return QByteArray();
+             return unit;
+         },
+         "packet 64  errors 1  bytes 8192 of 8192"},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bench b;
+        const QByteArray image = Image(8192, 7);
+        WriteAll(b.Path("img.HR8"), image);
+        QDir(b.Path("")).mkdir("rx");
+        b.Pair("ttyA", "ttyB");
+        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--upload", "img.HR8"});
+        QProcess* peer = b.PeerOn("ttyL", b.Path("rx"), kReceive);
+        int acks = 0, packets = 0;
+        Relay relay(b.Path("ttyB"), b.Path("ttyL"), [&](Relay::To to, const QByteArray& unit) {
+            if (to == Relay::To::Rclink && unit == QByteArray(1, ACK))
+                ++acks;
+            if (to == Relay::To::Peer && unit.size() == kPacketSize)
+                ++packets;
+            return c.hook(to, unit, acks, packets);
+        });
+        ASSERT_TRUE(relay.Ok());
+        const Outcome o = Collect(rclink);
+        EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains("rclink: Upload Successful")) << o.errors.toStdString();
+        EXPECT_EQ(LastProgress(o.errors), c.progress) << o.errors.toStdString();
+        EXPECT_TRUE(Bench::Finish(peer, 15000));
+        EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
+        EXPECT_EQ(packets, 65);
+    }
+}
+
+// ---- the main window ----
+
+struct LinkWindow {
+    QtSerialPort port;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers timers;
+    FakeClock clock;
+    frmComm window{port, store, messages, help, timers, clock};
+    int terminalBytes = 0;
+
+    bool Open(const QString& device) {
+        LineSettings line;
+        line.device = device.toStdString();
+        std::string reason;
+        const bool ok = port.Open(line, &reason);
+        EXPECT_TRUE(ok) << reason;
+        port.SetTerminalReceiver(
+            [this](std::span<const std::uint8_t> b) { terminalBytes += static_cast<int>(b.size()); });
+        window.show();
+        return ok;
+    }
+};
+
+class OneAnswer : public IFileDialog {
+public:
+    explicit OneAnswer(std::string path) : path_(std::move(path)) { SetTransferFileDialog(this); }
+    ~OneAnswer() override { SetTransferFileDialog(nullptr); }
+    std::optional<std::string> Show(const FileDialogRequest&) override { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Rejects the transfer window if it is still up after `ms`, so a broken transfer fails the test.
+void Guard(int ms) {
+    QTimer::singleShot(ms, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->reject();
+    });
+}
+
+TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
+    Bench b;
+    const QByteArray image = Image(8192, 8);
+    WriteAll(b.Path("img.HR8"), image);
+    b.Pair("ttyA", "ttyB");
+    b.PeerOn("ttyL", b.Path(""), kSend);
+    Relay relay(b.Path("ttyB"), b.Path("ttyL"), [](Relay::To, const QByteArray& unit) { return unit; });
+    ASSERT_TRUE(relay.Ok());
+    LinkWindow w;
+    ASSERT_TRUE(w.Open(b.Path("ttyA")));
+    // A stale first block on the line before the transfer: taken for the sender's, it would put
+    // the wrong bytes at the start of the file.
+    const QByteArray stale(128, 'S');
+    const Packet p = BuildPacket(std::span(reinterpret_cast<const std::uint8_t*>(stale.constData()), 128), 1);
+    relay.Inject(Relay::To::Rclink, QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
+    OneAnswer dialog(b.Path("site.hr8").toStdString());
+    Guard(kRunLimitMs);
+    w.window.PDownLoad();
+    EXPECT_EQ(w.window.messagePanel(), " Download Successful");
+    EXPECT_EQ(ReadAll(b.Path("site.hr8")), image);
+    EXPECT_EQ(w.window.linkSettings().modelType, "2");
+    EXPECT_LE(w.terminalBytes, kPacketSize); // the stale packet at most, nothing of the transfer
+    EXPECT_FALSE(w.window.isTransferBusy());
+}
+
+TEST(TransferWindowWithLrzsz, UploadToRx) {
+    Bench b;
+    const QByteArray image = Image(4096, 9);
+    WriteAll(b.Path("img.HK9"), image);
+    QDir(b.Path("")).mkdir("rx");
+    LinkWindow w;
+    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
+    ASSERT_TRUE(w.Open(b.Path("ttyR")));
+    OneAnswer dialog(b.Path("img.HK9").toStdString());
+    Guard(kRunLimitMs);
+    w.window.PUpLoad();
+    EXPECT_EQ(w.window.messagePanel(), " Upload Successful");
+    EXPECT_TRUE(Bench::Finish(peer, 15000));
+    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
+    EXPECT_EQ(w.terminalBytes, 0);
+}
+
+} // namespace
+} // namespace rc::link
