@@ -1,0 +1,96 @@
+#include "link/transfer_cli.h"
+
+#include <gtest/gtest.h>
+
+namespace rc::link {
+namespace {
+
+TEST(HeadlessArgs, LineAndFile) {
+    struct Case {
+        std::vector<std::string> args;
+        int baud, bits;
+        Parity parity;
+        int stop;
+        TransferDirection direction;
+        const char* file;
+    } cases[] = {
+        {{"--port", "/dev/ttyS0", "--download", "a.HR8"},
+         9600,
+         8,
+         Parity::None,
+         1,
+         TransferDirection::Download,
+         "a.HR8"},
+        {{"--upload=b.HM4", "--port=/dev/ttyUSB0", "--baud=300", "--bits", "7", "--parity", "e", "--stop",
+          "2"},
+         300,
+         7,
+         Parity::Even,
+         2,
+         TransferDirection::Upload,
+         "b.HM4"},
+        {{"--port", "p", "--parity", "O", "--upload", "--x"},
+         9600,
+         8,
+         Parity::Odd,
+         1,
+         TransferDirection::Upload,
+         "--x"}, // a value is taken as it stands
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        const auto r = ParseHeadlessArgs(c.args, &error);
+        ASSERT_TRUE(r.has_value()) << error;
+        EXPECT_FALSE(r->help);
+        EXPECT_EQ(r->line.baud, c.baud);
+        EXPECT_EQ(r->line.dataBits, c.bits);
+        EXPECT_EQ(r->line.parity, c.parity);
+        EXPECT_EQ(r->line.stopBits, c.stop);
+        EXPECT_EQ(r->direction, c.direction);
+        EXPECT_EQ(r->file, c.file);
+    }
+}
+
+TEST(HeadlessArgs, Refusals) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {{}, "--port DEVICE is missing"},
+        {{"--port", "p"}, "--download FILE or --upload FILE is missing"},
+        {{"--port", "", "--download", "f"}, "--port needs a device"},
+        {{"--port", "p", "--download", ""}, "--download needs a file"},
+        {{"--port", "p", "--download", "f", "--upload", "g"}, "give one --download or --upload"},
+        {{"--port", "p", "--download", "f", "--baud", "0"},
+         "--baud takes a speed in bits per second, not \"0\""},
+        {{"--port", "p", "--download", "f", "--baud", "96OO"},
+         "--baud takes a speed in bits per second, not \"96OO\""},
+        {{"--port", "p", "--download", "f", "--bits", "6"}, "--bits takes 7 or 8, not \"6\""},
+        {{"--port", "p", "--download", "f", "--stop", "1.5"}, "--stop takes 1 or 2, not \"1.5\""},
+        {{"--port", "p", "--download", "f", "--parity", "M"}, "--parity takes N, O or E, not \"M\""},
+        {{"--port", "p", "--download", "f", "extra"}, "unknown argument \"extra\""},
+        {{"--port", "p", "--download"}, "--download needs a value"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseHeadlessArgs(c.args, &error).has_value()) << c.error;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(HeadlessArgs, HelpNeedsNothingElse) {
+    const auto r = ParseHeadlessArgs({"--help"}, nullptr);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_TRUE(r->help);
+    EXPECT_EQ(HeadlessUsage().rfind("Usage: rclink --port DEVICE", 0), 0u);
+}
+
+TEST(HeadlessProgress, Line) {
+    EXPECT_EQ(ProgressLine(XferCounters{"Received Packet", "", "0", "", 0}, 8192),
+              "packet 0  errors 0  bytes 0 of 8192");
+    EXPECT_EQ(ProgressLine(XferCounters{"Sending Packet", "12", "3", "1408", 1408}, 7936),
+              "packet 12  errors 3  bytes 1408 of 7936");
+}
+
+} // namespace
+} // namespace rc::link
