@@ -284,6 +284,22 @@ TEST(RclinkWithLrzsz, RefusedBeforeTheLineIsTouched) {
     EXPECT_EQ(b.Strays({"short.HR8"}), QStringList());
 }
 
+TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
+    Bench b;
+    const QByteArray old = Image(8192, 10);
+    WriteAll(b.Path("site.HR8"), old);
+    b.Pair("ttyA", "ttyB"); // nobody sends
+    QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
+    QTest::qWait(1500);
+    EXPECT_EQ(b.Strays({"site.HR8"}).size(), 1); // the blocks would go into a file of their own
+    rclink->terminate();
+    const Outcome o = Collect(rclink);
+    EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
+    EXPECT_TRUE(o.errors.contains("rclink: Transfer Cancelled By User.")) << o.errors.toStdString();
+    EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
+    EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+}
+
 // ---- through the relay ----
 
 struct Counts {
