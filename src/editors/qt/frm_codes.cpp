@@ -1,11 +1,9 @@
 #include "editors/qt/frm_codes.h"
 
-#include "codecs/qt/centre_on_screen.h"
 #include "editors/codes.h"
 #include "editors/qt/value_label.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -17,7 +15,7 @@ constexpr int kCodeCheck = 0;
 } // namespace
 
 frmCodes_1::frmCodes_1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
-    : QDialog(parent), state_(state), keypad_(keypad), help_(help), helpContext_(helpContext) {
+    : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmCodes_1");
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
@@ -60,31 +58,6 @@ void frmCodes_1::EditCode(int i) {
 void frmCodes_1::Activate() {
     DisplayCodes();
     cmdOK_->setFocus();
-}
-
-bool frmCodes_1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        Activate();
-    return QDialog::event(event);
-}
-
-void frmCodes_1::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!centred_) {
-        adjustSize();
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    Activate();
-}
-
-void frmCodes_1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        if (help_ != nullptr)
-            help_->ShowContext(helpContext_);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace rc

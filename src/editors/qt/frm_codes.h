@@ -1,10 +1,9 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
 #include "image/message.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -16,7 +15,7 @@ class ValueLabel;
 
 // The control codes of the copy in state.copies.CodesCopy: seventeen clickable values, each
 // entry written into the image at once.
-class frmCodes_1 : public QDialog {
+class frmCodes_1 : public EditorDialog {
     Q_OBJECT
 public:
     frmCodes_1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent = nullptr);
@@ -25,21 +24,15 @@ public:
     void DisplayCodes();
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void Activate() override;
 
 private:
     void EditCode(int i);
-    void Activate();
 
     EditorState& state_;
     IKeyPad& keypad_;
-    IHelp* help_;
-    int helpContext_;
     std::array<ValueLabel*, 17> lblCode_{};
     QPushButton* cmdOK_ = nullptr;
-    bool centred_ = false;
 };
 
 } // namespace rc

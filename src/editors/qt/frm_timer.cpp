@@ -1,12 +1,10 @@
 #include "editors/qt/frm_timer.h"
 
-#include "codecs/qt/centre_on_screen.h"
 #include "editors/qt/value_label.h"
 #include "editors/timers.h"
 #include "image/regions.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,7 +19,7 @@ constexpr int kSecondsCheck = 2; // 1 to 1800
 } // namespace
 
 frmTimer1::frmTimer1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
-    : QDialog(parent), state_(state), keypad_(keypad), help_(help), helpContext_(helpContext) {
+    : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmTimer1");
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
@@ -73,31 +71,6 @@ void frmTimer1::EditTimer(int i) {
 void frmTimer1::Activate() {
     DisplayTimers();
     cmdDone_->setFocus();
-}
-
-bool frmTimer1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        Activate();
-    return QDialog::event(event);
-}
-
-void frmTimer1::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!centred_) {
-        adjustSize();
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    Activate();
-}
-
-void frmTimer1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        if (help_ != nullptr)
-            help_->ShowContext(helpContext_);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace rc

@@ -1,0 +1,37 @@
+#include "editors/qt/editor_dialog.h"
+
+#include "codecs/qt/centre_on_screen.h"
+
+#include <QKeyEvent>
+
+namespace rc {
+
+EditorDialog::EditorDialog(IHelp* help, int helpContext, QWidget* parent)
+    : QDialog(parent), help_(help), helpContext_(helpContext) {}
+
+bool EditorDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Activate();
+    return QDialog::event(event);
+}
+
+void EditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        adjustSize();
+        CentreOnScreen(this);
+        centred_ = true;
+    }
+    Activate();
+}
+
+void EditorDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        if (help_ != nullptr)
+            help_->ShowContext(helpContext_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace rc

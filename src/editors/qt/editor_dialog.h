@@ -1,0 +1,31 @@
+#pragma once
+
+#include "image/message.h"
+
+#include <QDialog>
+
+namespace rc {
+
+// What every editor dialog does alike: centred on the screen the first time it shows, redisplayed
+// from the image and focused on its OK button whenever it is shown or activated again, and F1 opening
+// the help topic the menu command gave it.
+class EditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    EditorDialog(IHelp* help, int helpContext, QWidget* parent);
+
+protected:
+    // Fills the dialog from the image and puts the focus on OK.
+    virtual void Activate() = 0;
+
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    IHelp* help_;
+    int helpContext_;
+    bool centred_ = false;
+};
+
+} // namespace rc
