@@ -3,7 +3,7 @@
 #include "link/ui/frm_splash.h"
 #include "link/ui/headless_transfer.h"
 #include "link/ui/help_viewer.h"
-#include "link/ui/qt_messages.h"
+#include "image/qt/qt_messages.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/qt_settings_store.h"
 #include "link/ui/qt_timers.h"
@@ -32,12 +32,11 @@ int main(int argc, char** argv) {
 
     rc::link::QtSerialPort port;
     rc::link::QtSettingsStore store;
-    rc::link::QtMessages messages;
+    rc::QtMessages messages;
     rc::link::HelpViewer help;
     rc::link::QtTimerFactory timers;
     rc::link::QtClock clock;
     rc::link::frmComm window(port, store, messages, help, timers, clock);
-    messages.SetParent(&window);
     QObject::connect(&window, &rc::link::frmComm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
 

@@ -7,7 +7,7 @@
 #include "shell/qt/mdi_form1.h"
 #include "shell/qt/qt_desktop.h"
 #include "shell/qt/qt_file_dialogs.h"
-#include "shell/qt/qt_messages.h"
+#include "image/qt/qt_messages.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/single_instance.h"
 

@@ -1,6 +1,6 @@
 #include "shell/qt/help_viewer.h"
 #include "shell/qt/qt_file_dialogs.h"
-#include "shell/qt/qt_messages.h"
+#include "image/qt/qt_messages.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/single_instance.h"
 

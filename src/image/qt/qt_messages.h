@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace rc::shell {
+namespace rc {
 
 // The message box for `message`: its text as plain text, title, icon, buttons and default button.
 std::unique_ptr<QMessageBox> BuildMessageBox(const MessageSpec& message, QWidget* parent);
@@ -19,4 +19,4 @@ public:
     void Beep() override;
 };
 
-} // namespace rc::shell
+} // namespace rc

@@ -1,8 +1,8 @@
-#include "shell/qt/qt_messages.h"
+#include "image/qt/qt_messages.h"
 
 #include <QApplication>
 
-namespace rc::shell {
+namespace rc {
 
 namespace {
 
@@ -89,4 +89,4 @@ void QtMessages::Beep() {
     QApplication::beep();
 }
 
-} // namespace rc::shell
+} // namespace rc
