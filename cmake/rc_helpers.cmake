@@ -1,22 +1,39 @@
-# rc_core_test(name sources... LIBS libs...): a GoogleTest executable of Qt-free tests.
-function(rc_core_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-    add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main rc_warnings)
+# rc_core_test(name SOURCES ... LIBS ... [SERIAL] [TIMEOUT s]): a GoogleTest executable of Qt-free tests.
+# rc_gui_test(name SOURCES ... LIBS ... [SERIAL] [TIMEOUT s]): one that needs a QApplication; its main
+# (tests/support/gui_main.cpp) picks the offscreen platform when none is set.
+# SERIAL keeps tests that use real time, ptys or other programs from running beside any other test.
+
+function(rc_test_properties name serial timeout env)
+    set(props "")
+    if(env)
+        list(APPEND props ENVIRONMENT "${env}")
+    endif()
+    if(serial)
+        list(APPEND props RUN_SERIAL TRUE)
+    endif()
+    if(timeout)
+        list(APPEND props TIMEOUT ${timeout})
+    endif()
     target_compile_definitions(${name} PRIVATE RC_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                                RC_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    if(props)
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${props})
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    endif()
 endfunction()
 
-# rc_gui_test(name sources... LIBS libs...): a GoogleTest executable that needs a QApplication.
-# Its main (tests/support/gui_main.cpp) picks the offscreen platform when none is set.
+function(rc_core_test name)
+    cmake_parse_arguments(T "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main rc_warnings)
+    rc_test_properties(${name} "${T_SERIAL}" "${T_TIMEOUT}" "")
+endfunction()
+
 function(rc_gui_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/gui_main.cpp)
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest rc_warnings)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-    target_compile_definitions(${name} PRIVATE RC_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-                                               RC_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    rc_test_properties(${name} "${T_SERIAL}" "${T_TIMEOUT}" "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "when_modal.h"
+
 // Helpers of the link program's window tests: driving modal dialogs, a scripted help, and a modem
 // at the far end of a real pseudo-terminal.
 
@@ -25,36 +27,7 @@
 
 namespace rc::link::test {
 
-// Runs `action` on the modal dialog as soon as one shows. A dialog the action leaves open, or no
-// dialog within `timeoutMs`, is rejected so a broken test fails instead of hanging.
-inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 10000) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    auto acted = std::make_shared<QPointer<QWidget>>();
-    auto done = std::make_shared<bool>(false);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, acted, done, action, timeoutMs] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!*done && modal) {
-            *done = true;
-            *acted = modal;
-            action(modal);
-            return;
-        }
-        if (*done && *acted && (*acted)->isVisible()) {
-            if (auto* d = qobject_cast<QDialog*>(acted->data()))
-                d->reject();
-            else
-                (*acted)->close();
-        }
-        if (*done || clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
+using rc::test::WhenModal;
 
 class FakeHelp : public IHelp {
 public:

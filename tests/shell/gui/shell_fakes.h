@@ -1,5 +1,7 @@
 #pragma once
 
+#include "when_modal.h"
+
 // Scripted stand-ins for everything the main window works with, and a way to act on a modal
 // dialog once its exec() is running.
 
@@ -120,38 +122,7 @@ struct ScriptedDesktop : IDesktop {
     }
 };
 
-// Runs `action` on the modal dialog as soon as one is shown (from inside its exec()). When none
-// appears within `timeoutMs`, or the action leaves it open, the dialog is rejected so a broken
-// test fails instead of hanging.
-inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 10000) {
-    auto* timer = new QTimer;
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    auto acted = std::make_shared<QPointer<QWidget>>();
-    auto done = std::make_shared<bool>(false);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, acted, done, action, timeoutMs] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!*done && modal) {
-            *done = true;
-            *acted = modal;
-            action(modal);
-            return;
-        }
-        // Only the dialog this call acted on is closed here, never one opened after it.
-        if (*done && *acted && (*acted)->isVisible()) {
-            if (auto* d = qobject_cast<QDialog*>(acted->data()))
-                d->reject();
-            else
-                (*acted)->close();
-        }
-        if (*done || clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start();
-}
+using rc::test::WhenModal;
 
 // A private folder with image files, removed again at the end.
 class TempFolder {
