@@ -30,8 +30,9 @@ cd "$WORK"
 head -c 8192 /dev/urandom > img.HR8
 
 now() { date +%s.%N; }
-# CPU seconds (user + system) from a /usr/bin/time -f "%U %S" file.
-cpu() { awk '{ printf "%.3f", $1 + $2 }' "$1"; }
+# CPU seconds (user + system) from a /usr/bin/time -f "%U %S" file; its last line, as a side that
+# failed gets a "Command exited with non-zero status" line first.
+cpu() { tail -n 1 "$1" | awk '{ printf "%.3f", $1 + $2 }'; }
 
 pair() {
     rm -f ttyA ttyB
@@ -69,8 +70,9 @@ run() {
         /usr/bin/time -f "%U %S" -o b.time timeout 60 rx -X -q out.bin <ttyA >ttyA 2>/dev/null &
         b=$! ;;
     esac
-    wait "$a" || true
-    wait "$b" || true
+    ENDED=
+    wait "$a" || if [ $? -eq 124 ]; then ENDED=" (sender ended by timeout)"; fi
+    wait "$b" || if [ $? -eq 124 ]; then ENDED="$ENDED (receiver ended by timeout)"; fi
     WALL=$(echo "$(now) - $start" | bc)
     CPU_A=$(cpu a.time)
     CPU_B=$(cpu b.time)
@@ -85,8 +87,8 @@ report() { # label run-name
     i=0
     while [ "$i" -lt "$RUNS" ]; do
         run "$2"
-        printf '  %-28s wall %6.2f s  cpu sender %5.3f s  cpu receiver %5.3f s  file %s\n' \
-            "$1" "$WALL" "$CPU_A" "$CPU_B" "$OK"
+        printf '  %-28s wall %6.2f s  cpu sender %5.3f s  cpu receiver %5.3f s  file %s%s\n' \
+            "$1" "$WALL" "$CPU_A" "$CPU_B" "$OK" "$ENDED"
         total=$(echo "$total + $WALL" | bc)
         i=$((i + 1))
     done

@@ -70,12 +70,15 @@ XferOutput XmodemReceive::Start(std::int64_t nowMs) {
     out.countersChanged = true;
     out.messages.push_back(text::kAwaitingDownloadConfirmation);
     AwaitFirstByte(nowMs, out);
+    // A sender that is already waiting starts now instead of one read time-out later; one that is
+    // not ready yet hears the next NAK.
+    out.send.push_back(NAK);
     return out;
 }
 
 void XmodemReceive::AwaitFirstByte(std::int64_t nowMs, XferOutput& out) {
     step_ = Step::AwaitFirstByte;
-    naks_ = 0;
+    waits_ = 0;
     deadline_ = nowMs + timing_.readMs;
     if (out.messages.empty() || out.messages.back() != text::kAwaitingDownloadStart)
         out.messages.push_back(text::kAwaitingDownloadStart);
@@ -191,11 +194,12 @@ XferOutput XmodemReceive::OnTime(std::int64_t nowMs) {
         return out;
     switch (step_) {
     case Step::AwaitFirstByte:
-        out.send.push_back(NAK);
-        if (++naks_ >= kStartNaks)
+        if (++waits_ >= kStartNaks) {
             Finish(out, false, text::kRemoteTimeOut);
-        else
+        } else {
+            out.send.push_back(NAK);
             deadline_ = nowMs + timing_.readMs;
+        }
         break;
     case Step::ReadByteTimed:
     case Step::ReceivePacketBody:
@@ -290,7 +294,7 @@ bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
         if (b == NAK && eotRepeats_ < kEotRepeats) {
             ++eotRepeats_;
             out.send.push_back(EOT);
-            deadline_ = ReplyDeadline(nowMs, 1);
+            deadline_ = ReplyDeadline(nowMs, timing_.eotReplyMs, 1);
             return false;
         }
         if (b == ACK || b == NAK || b == CAN) {
@@ -311,14 +315,14 @@ void XmodemSend::SendPacket(std::int64_t nowMs, XferOutput& out) {
     out.countersChanged = true;
     out.send.insert(out.send.end(), packet.begin(), packet.end());
     step_ = Step::AwaitReply;
-    deadline_ = ReplyDeadline(nowMs, kPacketSize);
+    deadline_ = ReplyDeadline(nowMs, timing_.replyMs, kPacketSize);
 }
 
 void XmodemSend::SendEot(std::int64_t nowMs, XferOutput& out) {
     out.send.push_back(EOT);
     out.messages.push_back(text::kUploadSuccessful);
     step_ = Step::AwaitEotReply;
-    deadline_ = ReplyDeadline(nowMs, 1);
+    deadline_ = ReplyDeadline(nowMs, timing_.eotReplyMs, 1);
 }
 
 void XmodemSend::UploadSuccessful(XferOutput& out) {
@@ -326,8 +330,8 @@ void XmodemSend::UploadSuccessful(XferOutput& out) {
     Finish(out, true, text::kUploadSuccessful);
 }
 
-std::int64_t XmodemSend::ReplyDeadline(std::int64_t nowMs, int bytesSent) const {
-    return nowMs + timing_.replyMs + (bytesSent * timing_.microsPerByte + 999) / 1000;
+std::int64_t XmodemSend::ReplyDeadline(std::int64_t nowMs, std::int64_t waitMs, int bytesSent) const {
+    return nowMs + waitMs + (bytesSent * timing_.microsPerByte + 999) / 1000;
 }
 
 XferOutput XmodemSend::OnTime(std::int64_t nowMs) {

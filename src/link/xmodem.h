@@ -27,7 +27,7 @@ inline constexpr std::uint8_t kPad = 0x1A; // fills a short last block
 inline constexpr int kBlockSize = 128;
 inline constexpr int kPacketSize = 132; // SOH, block, complement, 128 data bytes, checksum
 
-inline constexpr int kStartNaks = 13;       // the receiver gives up after this many unanswered NAKs
+inline constexpr int kStartNaks = 13;       // read time-outs without a sender before a download gives up
 inline constexpr int kMaxErrorPackets = 10; // one more bad packet ends a download
 inline constexpr int kEotRepeats = 10;      // EOT sent again at most this often when it is refused
 } // namespace xmodem
@@ -39,6 +39,10 @@ struct XmodemTiming {
     std::int64_t readMs = 5000;      // ReadByteTimed: one byte, or the first sign of a sender
     std::int64_t startNakMs = 30000; // AwaitStartNak
     std::int64_t replyMs = 10000;    // AwaitReply
+    // AwaitEotReply. Every block is acknowledged by then, so only a NAK asking for EOT again still
+    // matters; a receiver that answers EOT after a second or so is heard, one that lost its ACK on
+    // the way out is not waited for as long as a data packet's reply.
+    std::int64_t eotReplyMs = 2000;
     // After a bad packet the rest of it may still be on its way; NAK goes out once the line has been
     // quiet this long, or at the latest purgeMaxMs after the bad packet.
     std::int64_t quietMs = 1000;
@@ -123,7 +127,8 @@ private:
     bool succeeded_ = false;
 };
 
-// The download: NAKs until a sender starts, then takes packets until EOT.
+// The download: NAKs at once and then at every read time-out until a sender starts, then takes
+// packets until EOT.
 class XmodemReceive : public XmodemEngine {
 public:
     XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {});
@@ -138,7 +143,7 @@ public:
 
 private:
     enum class Step {
-        AwaitFirstByte,    // no packet yet: NAK at every read time-out
+        AwaitFirstByte,    // no packet yet: NAK at every read time-out but the last
         ReadByteTimed,     // between packets
         ReceivePacketBody, // after SOH, the other 131 bytes
         Purge,             // after a bad packet, until the line is quiet
@@ -158,7 +163,7 @@ private:
     int packets_ = 0;
     int bytes_ = 0;
     int errors_ = 0;
-    int naks_ = 0;
+    int waits_ = 0; // read time-outs without a sender
     std::int64_t purgeEnd_ = 0;
 };
 
@@ -187,7 +192,7 @@ private:
     void SendPacket(std::int64_t nowMs, XferOutput& out);
     void SendEot(std::int64_t nowMs, XferOutput& out);
     void UploadSuccessful(XferOutput& out);
-    std::int64_t ReplyDeadline(std::int64_t nowMs, int bytesSent) const;
+    std::int64_t ReplyDeadline(std::int64_t nowMs, std::int64_t waitMs, int bytesSent) const;
 
     std::vector<std::uint8_t> data_;
     Step step_ = Step::AwaitStartNak;

@@ -70,6 +70,7 @@ public:
     std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
 
     std::int64_t now = 0;
+    std::optional<std::int64_t> finishedAt;
     std::vector<Sent> sent;
     std::vector<std::string> messages;
     int beeps = 0;
@@ -80,6 +81,8 @@ private:
             sent.push_back({now, out.send});
         messages.insert(messages.end(), out.messages.begin(), out.messages.end());
         beeps += out.beep ? 1 : 0;
+        if (engine_.Finished() && !finishedAt)
+            finishedAt = now;
     }
     XmodemEngine& engine_;
 };
@@ -175,6 +178,11 @@ struct DownloadRig {
     XmodemReceive rx{store};
     Peer peer{rx};
 
+    // Starts and takes the NAK that opens every download.
+    void Begin() {
+        peer.Start();
+        EXPECT_EQ(peer.TakeSent(), std::vector<std::uint8_t>{NAK});
+    }
     void Send(const std::vector<std::uint8_t>& data, int block) {
         peer.Feed(Bytes(BuildPacket(data, block)));
     }
@@ -188,8 +196,7 @@ TEST_F(Download, WholeImageThenEot) {
     EXPECT_EQ(peer.messages,
               (std::vector<std::string>{text::kAwaitingDownloadConfirmation, text::kAwaitingDownloadStart}));
     EXPECT_EQ(rx.Counters(), (XferCounters{"Received Packet", "", "0", "", 0}));
-    peer.Wait(5000);
-    ASSERT_EQ(peer.TakeSent(), std::vector<std::uint8_t>{NAK}); // the first NAK after one read wait
+    ASSERT_EQ(peer.TakeSent(), std::vector<std::uint8_t>{NAK}); // at once, not after a read wait
     for (int block = 1; block <= 32; ++block) {
         peer.Wait(100);
         Send(data, block);
@@ -215,11 +222,25 @@ TEST_F(Download, WholeImageThenEot) {
 
 TEST_F(Download, PacketBeforeAnyNakIsAccepted) {
     const auto data = Pattern(256);
-    peer.Start();
+    Begin(); // our NAK and the sender's first packet cross on the line
     Send(data, 1);
     Send(data, 2);
     peer.Feed({EOT});
     EXPECT_EQ(peer.TakeSent(), (std::vector<std::uint8_t>{ACK, ACK, ACK}));
+    EXPECT_TRUE(rx.Succeeded());
+    EXPECT_EQ(store.data, data);
+}
+
+TEST_F(Download, SenderThatMissedTheFirstNakStartsOnTheNext) {
+    const auto data = Pattern(128);
+    peer.Start();
+    peer.Wait(4999);
+    EXPECT_EQ(peer.TakeSent(), std::vector<std::uint8_t>{NAK});
+    peer.Wait(1);
+    EXPECT_EQ(peer.TakeSent(), std::vector<std::uint8_t>{NAK});
+    Send(data, 1);
+    peer.Feed({EOT});
+    EXPECT_EQ(peer.TakeSent(), (std::vector<std::uint8_t>{ACK, ACK}));
     EXPECT_TRUE(rx.Succeeded());
     EXPECT_EQ(store.data, data);
 }
@@ -293,27 +314,31 @@ TEST_F(Download, Endings) {
     }
 }
 
-TEST_F(Download, ThirteenNaksFiveSecondsApart) {
+TEST_F(Download, ThirteenNaksFiveSecondsApartThenGivesUpAfterThirteenWaits) {
     peer.Start();
-    peer.Wait(70000);
+    peer.Wait(64999);
+    EXPECT_FALSE(rx.Finished());
+    peer.Wait(100000);
     ASSERT_EQ(peer.sent.size(), 13u);
     for (std::size_t i = 0; i < peer.sent.size(); ++i) {
-        EXPECT_EQ(peer.sent[i].at, 5000 * static_cast<std::int64_t>(i + 1));
+        EXPECT_EQ(peer.sent[i].at, 5000 * static_cast<std::int64_t>(i));
         EXPECT_EQ(peer.sent[i].bytes, std::vector<std::uint8_t>{NAK});
     }
+    EXPECT_EQ(peer.finishedAt, 65000); // no NAK with the give-up: nobody would be listening
     EXPECT_EQ(peer.LastMessage(), text::kRemoteTimeOut);
 }
 
 TEST_F(Download, NoiseBeforeTheStartBeginsTheWaitAgain) {
     peer.Start();
-    peer.Wait(12 * 5000); // twelve NAKs: one more would end it
-    ASSERT_EQ(peer.sent.size(), 12u);
+    peer.Wait(64000); // thirteen NAKs: the next time-out would end it
+    ASSERT_EQ(peer.sent.size(), 13u);
     peer.Feed({0x7F, EOT}); // an EOT before any packet is noise too
     EXPECT_EQ(peer.LastMessage(), text::kAwaitingDownloadStart);
     EXPECT_FALSE(rx.Finished());
-    peer.Wait(12 * 5000);
+    peer.Wait(64999);
     EXPECT_FALSE(rx.Finished());
-    EXPECT_EQ(peer.sent.size(), 24u);
+    EXPECT_EQ(peer.sent.size(), 25u);
+    EXPECT_EQ(peer.sent.back().at, 64000 + 12 * 5000);
     Send(Pattern(128), 1);
     peer.Feed({EOT});
     EXPECT_TRUE(rx.Succeeded());
@@ -322,7 +347,7 @@ TEST_F(Download, NoiseBeforeTheStartBeginsTheWaitAgain) {
 
 TEST_F(Download, BadChecksumThenGoodCopy) {
     const auto data = Pattern(384);
-    peer.Start();
+    Begin();
     Send(data, 1);
     auto bad = Bytes(BuildPacket(data, 2));
     bad[50] ^= 0x10;
@@ -344,7 +369,7 @@ TEST_F(Download, BadChecksumThenGoodCopy) {
 
 TEST_F(Download, RestOfABrokenPacketIsNotTakenForTheNext) {
     const auto data = Pattern(256);
-    peer.Start();
+    Begin();
     // A spurious SOH in the middle of a packet: the packet seems to end one byte early and its real
     // last byte follows. A stray SOH among the rest must not start a packet either.
     auto packet = Bytes(BuildPacket(data, 1));
@@ -366,7 +391,7 @@ TEST_F(Download, RestOfABrokenPacketIsNotTakenForTheNext) {
 }
 
 TEST_F(Download, NoisyLineGetsItsNakAfterAtMostTheLongestPurge) {
-    peer.Start();
+    Begin();
     auto bad = Bytes(BuildPacket(Pattern(128), 1));
     bad[100] ^= 1;
     peer.Feed(bad);
@@ -383,7 +408,7 @@ TEST_F(Download, NoisyLineGetsItsNakAfterAtMostTheLongestPurge) {
 
 TEST_F(Download, RepeatedBlockIsAcknowledgedAndNotStoredAgain) {
     const auto data = Pattern(256);
-    peer.Start();
+    Begin();
     Send(data, 1);
     Send(data, 1); // our ACK was lost: the sender tries again
     EXPECT_EQ(peer.TakeSent(), (std::vector<std::uint8_t>{ACK, ACK}));
@@ -396,7 +421,7 @@ TEST_F(Download, RepeatedBlockIsAcknowledgedAndNotStoredAgain) {
 }
 
 TEST_F(Download, ErrorCountersAndTheEleventhBadPacket) {
-    peer.Start();
+    Begin();
     auto bad = Bytes(BuildPacket(Pattern(128), 1));
     bad[2] = 0; // complement wrong
     for (int i = 1; i <= 10; ++i) {
@@ -414,7 +439,7 @@ TEST_F(Download, ErrorCountersAndTheEleventhBadPacket) {
 
 TEST_F(Download, BytesThatCameWithAPacketAreDropped) {
     const auto data = Pattern(256);
-    peer.Start();
+    Begin();
     auto chunk = Bytes(BuildPacket(data, 1));
     const auto next = Bytes(BuildPacket(data, 2));
     chunk.insert(chunk.end(), next.begin(), next.end()); // arrived before our ACK could go out
@@ -427,6 +452,7 @@ TEST_F(Download, BytesThatCameWithAPacketAreDropped) {
 
 TEST_F(Download, EarlyTimerCallsDoNothing) {
     peer.Start();
+    EXPECT_EQ(rx.Deadline(), 5000);
     EXPECT_TRUE(rx.OnTime(4999).send.empty());
     EXPECT_EQ(rx.Deadline(), 5000);
     EXPECT_EQ(rx.OnTime(5003).send, std::vector<std::uint8_t>{NAK});
@@ -468,27 +494,42 @@ TEST_F(Upload, WholeImage) {
 }
 
 TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
+    // The EOT goes out at 0 ms; `endsAt` is when the upload is over.
     struct Case {
         const char* what;
         void (*answer)(Peer&);
         int eots;
+        std::int64_t endsAt;
     } cases[] = {
-        {"ACK", [](Peer& p) { p.Feed({ACK}); }, 1},
-        {"no answer", [](Peer& p) { p.Wait(10000); }, 1},
+        {"ACK", [](Peer& p) { p.Feed({ACK}); }, 1, 0},
+        {"ACK after a second",
+         [](Peer& p) {
+             p.Wait(1000);
+             p.Feed({ACK});
+         },
+         1, 1000},
+        {"no answer", [](Peer& p) { p.Wait(10000); }, 1, 2000},
         {"NAK then ACK",
          [](Peer& p) {
              p.Feed({NAK});
              p.Feed({ACK});
          },
-         2},
+         2, 0},
+        {"NAK after a second and a half, then no answer",
+         [](Peer& p) {
+             p.Wait(1500);
+             p.Feed({NAK});
+             p.Wait(10000);
+         },
+         2, 3500},
         {"NAK for ever",
          [](Peer& p) {
              for (int i = 0; i < 30; ++i)
                  p.Feed({NAK});
          },
-         11},
-        {"CAN", [](Peer& p) { p.Feed({CAN}); }, 1},
-        {"Cancel pressed while waiting", [](Peer& p) { p.Cancel(); }, 1},
+         11, 0},
+        {"CAN", [](Peer& p) { p.Feed({CAN}); }, 1, 0},
+        {"Cancel pressed while waiting", [](Peer& p) { p.Cancel(); }, 1, 0},
     };
     for (const Case& c : cases) {
         XmodemSend tx{Pattern(1024)};
@@ -506,6 +547,7 @@ TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
         EXPECT_TRUE(tx.Finished()) << c.what;
         EXPECT_TRUE(tx.Succeeded()) << c.what;
         EXPECT_EQ(peer.LastMessage(), text::kUploadSuccessful) << c.what;
+        EXPECT_EQ(peer.finishedAt, c.endsAt) << c.what;
     }
 }
 
@@ -534,6 +576,14 @@ TEST_F(Upload, Endings) {
              p.Wait(10000);
          },
          text::kReplyTimeout},
+        {"no reply to the last block",
+         [](Peer& p) {
+             p.Feed({NAK});
+             for (int i = 1; i < 64; ++i)
+                 p.Feed({ACK});
+             p.Wait(10000);
+         },
+         text::kReplyTimeout},
         {"CAN",
          [](Peer& p) {
              p.Feed({NAK});
@@ -557,6 +607,7 @@ TEST_F(Upload, Endings) {
         EXPECT_FALSE(tx.Succeeded()) << c.what;
         EXPECT_EQ(peer.LastMessage(), c.message) << c.what;
         EXPECT_EQ(peer.beeps, 0) << c.what;
+        EXPECT_EQ(peer.finishedAt, peer.now) << c.what; // at the end of the script's wait, not before
         peer.TakeSent();
         peer.Feed({NAK});
         peer.Wait(100000);
