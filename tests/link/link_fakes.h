@@ -8,8 +8,10 @@
 #include "link/link_timer.h"
 #include "link/serial_port.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,7 +34,18 @@ public:
         values[{section, key}] = value;
     }
     void Flush() override { ++flushes; }
+    // The [MODEM] keys in their order: PORT, BAUD, BITS, PARITY, STOP, DTR, RTS.
+    void Modem(std::initializer_list<const char*> v) {
+        static const char* const keys[] = {"PORT", "BAUD", "BITS", "PARITY", "STOP", "DTR", "RTS"};
+        int i = 0;
+        for (const char* value : v)
+            values[{"MODEM", keys[i++]}] = value;
+    }
 };
+
+inline auto Line(const LineSettings& l) {
+    return std::tuple(l.device, l.baud, l.dataBits, l.parity, l.stopBits);
+}
 
 class FakePort : public ISerialPort {
 public:
@@ -70,14 +83,8 @@ public:
         applied = settings;
         return true;
     }
-    void SetDtr(bool on) override {
-        dtr = on;
-        log.push_back(on ? "dtr 1" : "dtr 0");
-    }
-    void SetRts(bool on) override {
-        rts = on;
-        log.push_back(on ? "rts 1" : "rts 0");
-    }
+    void SetDtr(bool on) override { log.push_back(std::string("dtr ") + ((dtr = on) ? "1" : "0")); }
+    void SetRts(bool on) override { log.push_back(std::string("rts ") + ((rts = on) ? "1" : "0")); }
     void SendText(std::string_view text) override {
         sent += text;
         log.push_back("send " + std::string(text));
@@ -96,13 +103,11 @@ class FakeTimer : public ITimer {
 public:
     bool active = false;
     int interval = 0;
-    int starts = 0;
     std::function<void()> tick;
 
     void Start(int ms) override {
         interval = ms;
         active = true;
-        ++starts;
     }
     void Stop() override { active = false; }
     bool IsActive() const override { return active; }

@@ -18,21 +18,9 @@ TEST(LinkSettings, FirstRunTakesEveryDefaultAndReadsNothingElse) {
     bool firstRun = false;
     LinkSettings s = ReadLinkSettings(store, &firstRun);
     EXPECT_TRUE(firstRun);
-    EXPECT_EQ(s, LinkSettings{});
-    EXPECT_EQ(s.port, "1");
-    EXPECT_EQ(s.baud, "300");
-    EXPECT_EQ(s.bits, "8");
-    EXPECT_EQ(s.parity, "N");
-    EXPECT_EQ(s.stop, "1");
-    EXPECT_EQ(s.dtr, "1");
-    EXPECT_EQ(s.rts, "1");
-    EXPECT_EQ(s.init, "ATZ0");
-    EXPECT_EQ(s.initBoolean, "0");
-    EXPECT_EQ(s.number1, "5550100");
+    EXPECT_EQ(s, LinkSettings{}); // whose values the write below shows
     EXPECT_EQ(s.modelType, "3");
-    EXPECT_EQ(s.cwBoolean, "");
-    EXPECT_EQ(s.cwString, "");
-    EXPECT_EQ(s.devices[0], "/dev/ttyS0");
+    EXPECT_EQ(s.cwBoolean + s.cwString, "");
     EXPECT_EQ(s.devices[3], "/dev/ttyS3");
     for (const auto& [section, key] : store.reads)
         EXPECT_TRUE(key == "PORT" || key.rfind("DEVICE", 0) == 0) << section << "/" << key << " was read";
@@ -40,31 +28,18 @@ TEST(LinkSettings, FirstRunTakesEveryDefaultAndReadsNothingElse) {
 
 TEST(LinkSettings, StoredValuesAreReadAsTheyStand) {
     FakeStore store;
-    store.values[{"MODEM", "PORT"}] = "2";
-    store.values[{"MODEM", "BAUD"}] = "2400";
-    store.values[{"MODEM", "STOP"}] = "2";
-    store.values[{"MODEM", "DTR"}] = "0";
+    store.Modem({"2", "2400", "", "", "2", "0"}); // BITS, PARITY and RTS missing
     store.values[{"MODEM", "DEVICE2"}] = "/dev/ttyUSB0";
     store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
     store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
     bool firstRun = true;
     LinkSettings s = ReadLinkSettings(store, &firstRun);
     EXPECT_FALSE(firstRun);
-    EXPECT_EQ(s.port, "2");
-    EXPECT_EQ(s.baud, "2400");
-    EXPECT_EQ(s.stop, "2");
-    EXPECT_EQ(s.dtr, "0");
-    EXPECT_EQ(s.initBoolean, "1");
-    EXPECT_EQ(s.cwString, "*70");
-    // Missing keys read as empty, not as their first-run defaults.
-    EXPECT_EQ(s.bits, "");
-    EXPECT_EQ(s.rts, "");
-    EXPECT_EQ(s.init, "");
-    EXPECT_EQ(s.number1, "");
-    // No FILETYPE: the fourth model.
-    EXPECT_EQ(s.modelType, "4");
-    EXPECT_EQ(s.devices[0], "/dev/ttyS0");
-    EXPECT_EQ(s.devices[1], "/dev/ttyUSB0");
+    // Missing keys read as empty, not as their first-run defaults; no FILETYPE is the fourth model.
+    EXPECT_EQ(
+        std::vector<std::string>({s.port, s.baud, s.bits, s.stop, s.dtr, s.rts, s.initBoolean, s.cwString,
+                                  s.init, s.number1, s.modelType, s.devices[0]}),
+        std::vector<std::string>({"2", "2400", "", "2", "0", "", "1", "*70", "", "", "4", "/dev/ttyS0"}));
     EXPECT_EQ(SelectedDevice(s), "/dev/ttyUSB0");
 }
 
@@ -143,18 +118,10 @@ TEST(LinkSettings, LineForThePort) {
     };
     for (const Case& c : cases) {
         LinkSettings s;
-        s.port = c.port;
-        s.baud = c.baud;
-        s.bits = c.bits;
-        s.parity = c.parity;
-        s.stop = c.stop;
-        LineSettings got = ToLineSettings(s, previous);
-        SCOPED_TRACE(std::string(c.port) + " " + c.baud + "-" + c.bits + "-" + c.parity + "-" + c.stop);
-        EXPECT_EQ(got.device, c.want.device);
-        EXPECT_EQ(got.baud, c.want.baud);
-        EXPECT_EQ(got.dataBits, c.want.dataBits);
-        EXPECT_EQ(got.parity, c.want.parity);
-        EXPECT_EQ(got.stopBits, c.want.stopBits);
+        std::tie(s.port, s.baud, s.bits, s.parity, s.stop) =
+            std::tie(c.port, c.baud, c.bits, c.parity, c.stop);
+        EXPECT_EQ(test::Line(ToLineSettings(s, previous)), test::Line(c.want))
+            << c.port << " " << c.baud << "-" << c.bits << "-" << c.parity << "-" << c.stop;
     }
 }
 

@@ -43,12 +43,6 @@ struct Window {
     }
 };
 
-template <typename T> T* Find(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 TEST(frmComm, CaptionButtonsAndStatusBarsAtStart) {
     Window w;
     w.Start();

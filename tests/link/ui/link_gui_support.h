@@ -15,6 +15,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <functional>
@@ -28,6 +29,13 @@
 namespace rc::link::test {
 
 using rc::test::WhenModal;
+
+// The child called `name`; a missing one fails the test.
+template <typename T> T* Find(QWidget* w, const char* name) {
+    T* found = w->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 class FakeHelp : public IHelp {
 public:

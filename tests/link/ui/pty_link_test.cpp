@@ -79,53 +79,6 @@ TEST(PtyLink, OpensThePtyWithoutComplaintAndShowsTheModemsReplies) {
     EXPECT_EQ(l.window->terminal().toPlainText(), "\nOK\n");
 }
 
-TEST(PtyLink, DialBytesWithAndWithoutTheInitString) {
-    struct Case {
-        const char *initBoolean, *cwBoolean, *cwString;
-        QByteArray atOnce, afterTick;
-    } cases[] = {
-        {"0", "0", "", "ATDT5550100\r\n", ""},
-        {"1", "1", "*70", "ATZ0\r\n", "ATDT*70,5550100\r\n"},
-    };
-    for (const Case& c : cases) {
-        Line l;
-        ASSERT_TRUE(l.modem.Ok());
-        l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = c.initBoolean;
-        l.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = c.cwBoolean;
-        l.store.values[{"CALL_WAIT", "CW-STRING"}] = c.cwString;
-        l.Start();
-        SCOPED_TRACE(std::string(c.initBoolean) + "/" + c.cwBoolean);
-        QTest::mouseClick(l.window->findChild<QPushButton*>("cmdDial"), Qt::LeftButton);
-        ASSERT_TRUE(l.WaitForBytes(c.atOnce.size()));
-        QTest::qWait(100);
-        EXPECT_EQ(l.modem.Received(), c.atOnce);
-        l.fakeTimers["tmr3ModemInit"].Fire();
-        ASSERT_TRUE(l.WaitForBytes(c.atOnce.size() + c.afterTick.size()));
-        QTest::qWait(100);
-        EXPECT_EQ(l.modem.Received(), c.atOnce + c.afterTick);
-        EXPECT_EQ(l.window->panelText(Panel::Number), "5550100");
-    }
-}
-
-TEST(PtyLink, NothingGoesOutWhileATransferIsBusy) {
-    Line l;
-    ASSERT_TRUE(l.modem.Ok());
-    l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
-    l.Start();
-    l.window->setTransferBusy(true);
-    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdDial"), Qt::LeftButton);
-    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
-    for (int i = 0; i < 3; ++i) {
-        l.fakeTimers["tmr3ModemInit"].Fire();
-        l.fakeTimers["Timer2"].Fire();
-    }
-    QTest::qWait(300);
-    EXPECT_EQ(l.modem.Received(), "");
-    l.window->setTransferBusy(false);
-    l.window->DialProcedure();
-    EXPECT_TRUE(l.WaitForBytes(6));
-}
-
 TEST(PtyLink, DialDelayOnRealTimers) {
     Line l(true);
     ASSERT_TRUE(l.modem.Ok());
