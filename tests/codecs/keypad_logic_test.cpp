@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace rc {
@@ -66,52 +67,42 @@ TEST(KeyPadChecks, Boundaries) {
     const char* range = "Error! Entry must be between 1 and 1800";
     struct Case {
         int check;
-        std::string display;
-        const char* message; // nullptr: accepted
-        const char* title;
+        std::vector<std::string> accepted, refused;
+        const char *message, *title;
     } cases[] = {
-        {0, "ABC*#12", nullptr, nullptr},
-        {1, "1234", nullptr, nullptr},
-        {1, "123", "Error! Need 4 Digit Entry", "Macro Command"},
-        {1, "12345", "Error! Need 4 Digit Entry", "Macro Command"},
-        {2, "1", nullptr, nullptr},
-        {2, "1800", nullptr, nullptr},
-        {2, "0001", nullptr, nullptr},
-        {2, "0", range, "Macro Command"},
-        {2, "1801", range, "Macro Command"},
-        {2, "99999", range, "Macro Command"}, // beyond 16 bits
-        {2, "12*", range, "Macro Command"},
-        {3, "10", nullptr, nullptr},
-        {3, "99", nullptr, nullptr},
-        {3, "9", "Error! Entry must be between 10 and 99", "Macro Command"},
-        {3, "100", "Error! Entry must be between 10 and 99", "Macro Command"},
-        {4, std::string(15, '7'), nullptr, nullptr},
-        {4, std::string(16, '7'), "Error! Maximum 15 Digit Entry", "Macro Command"},
-        {5, "05", nullptr, nullptr},
-        {5, "5", "Error! Need 2 Digit Entry", "Macro Command"},
-        {6, "0", nullptr, nullptr},
-        {6, "12", "Error! Frequency between 1 and 8", "Frequency Entry"},
-        {7, "123456", nullptr, nullptr},
-        {8, "555", nullptr, nullptr},
-        {8, "55", "Error! Need 3 Digit Entry", "Area Code Entry"},
-        {9, std::string(16, '1'), nullptr, nullptr},
-        {9, std::string(17, '1'), "Error! Maximum 16 Digit Entry", "Telephone Number"},
-        {10, "1234567", nullptr, nullptr},
-        {10, "123456", "Error! Requires a 7 Digit Entry", "Unlock Number"},
-        {11, "1", nullptr, nullptr},
+        {0, {"ABC*#12"}, {}, "", ""},
+        {1, {"1234"}, {"123", "12345"}, "Error! Need 4 Digit Entry", "Macro Command"},
+        {2,
+         {"1", "1800", "0001"},
+         {"0", "1801", "99999", "12*"},
+         range,
+         "Macro Command"}, // 99999: past 16 bits
+        {3, {"10", "99"}, {"9", "100"}, "Error! Entry must be between 10 and 99", "Macro Command"},
+        {4, {std::string(15, '7')}, {std::string(16, '7')}, "Error! Maximum 15 Digit Entry", "Macro Command"},
+        {5, {"05"}, {"5"}, "Error! Need 2 Digit Entry", "Macro Command"},
+        {6, {"0"}, {"12"}, "Error! Frequency between 1 and 8", "Frequency Entry"},
+        {7, {"123456"}, {}, "", ""},
+        {8, {"555"}, {"55"}, "Error! Need 3 Digit Entry", "Area Code Entry"},
+        {9,
+         {std::string(16, '1')},
+         {std::string(17, '1')},
+         "Error! Maximum 16 Digit Entry",
+         "Telephone Number"},
+        {10, {"1234567"}, {"123456"}, "Error! Requires a 7 Digit Entry", "Unlock Number"},
+        {11, {"1"}, {}, "", ""},
     };
     for (const Case& c : cases) {
-        auto failure = KeyPadCheckFailure(c.check, c.display);
-        if (c.message == nullptr) {
-            EXPECT_FALSE(failure) << "check " << c.check << " refused " << c.display;
-            continue;
+        for (const std::string& display : c.accepted)
+            EXPECT_FALSE(KeyPadCheckFailure(c.check, display))
+                << "check " << c.check << " refused " << display;
+        for (const std::string& display : c.refused) {
+            auto failure = KeyPadCheckFailure(c.check, display);
+            ASSERT_TRUE(failure) << "check " << c.check << " accepted " << display;
+            EXPECT_EQ(*failure, (MessageSpec{c.message, c.title, MessageIcon::Exclamation}))
+                << "check " << c.check << " " << display;
         }
-        ASSERT_TRUE(failure) << "check " << c.check << " accepted " << c.display;
-        EXPECT_EQ(*failure, (MessageSpec{c.message, c.title, MessageIcon::Exclamation}))
-            << "check " << c.check << " " << c.display;
+        EXPECT_FALSE(KeyPadCheckFailure(c.check, "")) << "empty refused by check " << c.check;
     }
-    for (int check = 0; check <= 10; ++check)
-        EXPECT_FALSE(KeyPadCheckFailure(check, "")) << "empty refused by check " << check;
 }
 
 // A sequence of events: '@' the ready delay running out, '~' Clear, '!' OK, '^' Cancel, '%' the

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace rc {
@@ -102,10 +104,6 @@ TEST_F(SampleImage, VoiceMessagesSpeakTheCallSign) {
         EXPECT_EQ(Words(image, c.record), c.words) << c.what;
 }
 
-TEST_F(SampleImage, CwIdentificationIsDeAndTheCallSign) {
-    EXPECT_EQ(Bytes(image, kCwMessage.offset, 10), (std::vector<int>{8, 13, 14, 38, 23, 0, 28, 22, 25, 0}));
-}
-
 TEST_F(SampleImage, CommandsAndSchedulerEvents) {
     struct Case {
         const char* what;
@@ -167,6 +165,7 @@ TEST_F(SampleImage, SmallTables) {
         int offset;
         std::vector<int> bytes;
     } cases[] = {
+        {"CW identification: DE and the call sign", kCwMessage.offset, {8, 13, 14, 38, 23, 0, 28, 22, 25, 0}},
         {"area code 1 is 402", kAreaCodes.at(0), {4, 10, 2}},
         {"area code 5 is empty", kAreaCodes.at(4), {0, 0, 0}},
         {"courtesy tone 3", kCourtesyTones.at(2), {3, 2, 1, 5, 2, 1, 7, 2}},
@@ -202,20 +201,22 @@ TEST_F(SampleImage, BytesNoDialogOwnsStayZero) {
         for (int m = 0; m < MessageCount(copy); ++m)
             own(Messages(copy).at(m), kMessageRecordSize - 1);
     }
-    own(kCwMessage.offset, kCwMessage.length);
-    own(kAreaCodes.offset, kAreaCodes.length());
-    own(kLockoutNumbers.offset, kLockoutNumbers.length());
-    own(kStatistics.offset, kStatistics.length);
-    own(kOptionFlags, 1);
-    own(kMacros.offset, kMacros.length());
-    own(kCourtesyTones.offset, kCourtesyTones.length());
-    own(kHardwareInputs.offset, kHardwareInputs.length());
-    own(kExpandedSwitches.offset, kExpandedSwitches.length());
-    own(kPreDialNumber.offset, kPreDialNumber.length);
+    for (auto [offset, length] :
+         std::initializer_list<std::pair<int, int>>{{kCwMessage.offset, kCwMessage.length},
+                                                    {kAreaCodes.offset, kAreaCodes.length()},
+                                                    {kLockoutNumbers.offset, kLockoutNumbers.length()},
+                                                    {kStatistics.offset, kStatistics.length},
+                                                    {kOptionFlags, 1},
+                                                    {kMacros.offset, kMacros.length()},
+                                                    {kCourtesyTones.offset, kCourtesyTones.length()},
+                                                    {kHardwareInputs.offset, kHardwareInputs.length()},
+                                                    {kExpandedSwitches.offset, kExpandedSwitches.length()},
+                                                    {kPreDialNumber.offset, kPreDialNumber.length},
+                                                    {kScheduler.offset, kScheduler.length()}})
+        own(offset, length);
     for (const RecordTable& t : {kEmergencySpeedDial, kUserSpeedDial})
         for (int n = 0; n < t.count; ++n)
             own(t.at(n), t.recordSize - 1);
-    own(kScheduler.offset, kScheduler.length());
 
     for (int k = 0; k < kImageSize; ++k) {
         if (!owned[static_cast<std::size_t>(k)]) {

@@ -1,70 +1,23 @@
 #include "shell/file_commands.h"
 
 #include "image/image_file.h"
+#include "shell_doubles.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
-#include <fstream>
-#include <sys/stat.h>
 
 namespace rc::shell {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Answers questions from a queue (Cancel when it runs dry) and records every message.
-struct ScriptedMessages : IMessages {
-    std::deque<Answer> answers;
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        if (m.buttons == MessageButtons::Ok)
-            return Answer::Ok;
-        if (answers.empty())
-            return Answer::Cancel;
-        Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<std::string> Titles() const {
-        std::vector<std::string> t;
-        for (const MessageSpec& m : shown)
-            t.push_back(m.title);
-        return t;
-    }
-};
-
-// Returns the queued names; an empty queue (or an empty optional) is Cancel.
-struct ScriptedDialogs : IFileDialogs {
-    std::deque<std::optional<std::string>> opens, saves;
-    std::vector<FileDialogSpec> openSpecs, saveSpecs;
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& q) {
-        if (q.empty())
-            return std::nullopt;
-        auto v = q.front();
-        q.pop_front();
-        return v;
-    }
-    std::optional<std::string> ShowOpen(const FileDialogSpec& s) override {
-        openSpecs.push_back(s);
-        return Next(opens);
-    }
-    std::optional<std::string> ShowSave(const FileDialogSpec& s) override {
-        saveSpecs.push_back(s);
-        return Next(saves);
-    }
-};
+using namespace rc::shell::testing;
 
 struct RecordingView : IShellView {
     bool imageCommands = false;
     std::string status;
     RecentFiles shownRecent;
     int busyDepth = 0;
-    bool busyDuringMessage = false;
     void SetImageCommandsEnabled(bool e) override { imageCommands = e; }
     void SetStatusFile(const std::string& t) override { status = t; }
     void ShowRecentFiles(const RecentFiles& f) override { shownRecent = f; }
@@ -73,35 +26,14 @@ struct RecordingView : IShellView {
 
 class FileCommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-shell-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
-        first = Write("first.HR8", 1);
-        second = Write("second.hr8", 2);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
-
-    // An image whose zone byte is 1 (no save alert) and whose byte 100 is `marker`.
+    std::string Path(const std::string& name) const { return folder.Path(name); }
     std::string Write(const std::string& name, char marker, std::size_t size = 8192) {
-        std::string bytes(size, '\0');
-        if (size > 100) {
-            bytes[24] = 1;
-            bytes[100] = marker;
-        }
-        std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
-        return path;
+        return folder.WriteImage(name, marker, size);
     }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string Read(const std::string& path) { return TempFolder::Read(path); }
 
-    fs::path dir;
-    std::string first, second;
+    TempFolder folder;
+    std::string first = Write("first.HR8", 1), second = Write("second.hr8", 2);
     EditorState state;
     RecentFiles recent;
     ScriptedMessages messages;
@@ -136,7 +68,7 @@ TEST_F(FileCommandsTest, CancelledOrRefusedOpensChangeNothing) {
         {shortFile, "Filename Error"},
         {longFile, "Filename Error"},
         {textFile, "Filename Error"},
-        {(dir / "gone.HR8").string(), "Halden R File Open"},
+        {Path("gone.HR8"), "Halden R File Open"},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
@@ -164,7 +96,7 @@ TEST_F(FileCommandsTest, ReadOnlyFileOpensButOnlySaveAsWritesIt) {
     EXPECT_EQ(messages.shown[0].text, "Error.. " + first + " .. is Read Only");
     EXPECT_EQ(Read(first)[200], 0);
 
-    std::string copy = (dir / "copy.HR8").string();
+    std::string copy = Path("copy.HR8");
     dialogs.saves = {copy};
     ASSERT_TRUE(commands.SaveAs());
     EXPECT_EQ(Read(copy)[200], 7);
@@ -184,8 +116,8 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
         std::deque<Answer> answers;
         std::vector<std::string> titles;
     } cases[] = {
-        {(dir / "noext").string(), {}, {"File Save Error"}},
-        {(dir / "new.HR8.bak").string(), {}, {"File Save Error"}},
+        {Path("noext"), {}, {"File Save Error"}},
+        {Path("new.HR8.bak"), {}, {"File Save Error"}},
         {locked, {}, {"Halden R8 Editor"}},
     };
     for (Case& c : cases) {
@@ -198,7 +130,7 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
         EXPECT_EQ(state.SavePath, first);
     }
     EXPECT_EQ(Read(locked)[100], 5);
-    EXPECT_FALSE(fs::exists(dir / "noext"));
+    EXPECT_FALSE(fs::exists(Path("noext")));
 }
 
 TEST_F(FileCommandsTest, SaveAlertAnsweredNoWritesNothing) {
@@ -231,22 +163,14 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
         bool goesOn;                           // closes, or opens the second file
         bool savedCopy;                        // the edit reached copy.HR8
     };
-    const std::string copy = (dir / "copy.HR8").string();
-    const Case cases[] = {
-        {Way::Close, Answer::Cancel, std::nullopt, false, false},
-        {Way::Close, Answer::No, std::nullopt, true, false},
-        {Way::Close, Answer::Yes, copy, true, true},
-        {Way::Close, Answer::Yes, std::nullopt, false, false},           // Save As cancelled
-        {Way::Close, Answer::Yes, (dir / "bad").string(), false, false}, // Save As refused
-        {Way::Open, Answer::Cancel, std::nullopt, false, false},
-        {Way::Open, Answer::No, std::nullopt, true, false},
-        {Way::Open, Answer::Yes, copy, true, true},
-        {Way::Open, Answer::Yes, std::nullopt, false, false},
-        {Way::Recent, Answer::Cancel, std::nullopt, false, false},
-        {Way::Recent, Answer::No, std::nullopt, true, false},
-        {Way::Recent, Answer::Yes, copy, true, true},
-        {Way::Recent, Answer::Yes, std::nullopt, false, false},
-    };
+    const std::string copy = Path("copy.HR8");
+    std::vector<Case> cases = {{Way::Close, Answer::Yes, Path("bad"), false, false}}; // Save As refused
+    for (Way way : {Way::Close, Way::Open, Way::Recent}) {
+        cases.push_back({way, Answer::Cancel, std::nullopt, false, false});
+        cases.push_back({way, Answer::No, std::nullopt, true, false});
+        cases.push_back({way, Answer::Yes, copy, true, true});
+        cases.push_back({way, Answer::Yes, std::nullopt, false, false}); // Save As cancelled
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << int(c.way) << " answer " << int(c.answer) << " "
                                           << c.saveAsName.value_or("(cancel)"));

@@ -49,19 +49,5 @@ TEST(DisplayFileList, NumbersTheEntriesAndShortensLongPaths) {
     }
 }
 
-TEST(DisplayFileList, ShowsOnlyFilledEntriesAndTheSeparatorWithThem) {
-    RecentMenu none = DisplayFileList({});
-    EXPECT_FALSE(none.separatorVisible);
-    for (const RecentMenuItem& item : none.items)
-        EXPECT_FALSE(item.visible);
-
-    RecentMenu two = DisplayFileList({"/n.HR8", "/o.HR8", "", ""});
-    EXPECT_TRUE(two.separatorVisible);
-    EXPECT_EQ(two.items[0].Caption(), "&1 /n.HR8");
-    EXPECT_TRUE(two.items[1].visible);
-    EXPECT_FALSE(two.items[2].visible);
-    EXPECT_FALSE(two.items[3].visible);
-}
-
 } // namespace
 } // namespace rc::shell

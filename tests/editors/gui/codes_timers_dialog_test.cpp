@@ -84,32 +84,52 @@ void ClickValue(QWidget& dialog, const char* prefix, int i) {
     QTest::mouseClick(Value(dialog, prefix, i), Qt::LeftButton);
 }
 
-TEST(CodesDialog, ClickWritesTheOneFieldOfItsCopy) {
-    const char* captions[] = {"Halden R8 Repeater Base Codes", "Halden R8 Memory Save #1 Codes",
-                              "Halden R8 Memory Save #2 Codes", "Halden R8 Memory Save #3 Codes",
-                              "Halden R8 Memory Save #4 Codes"};
-    const int starts[] = {32, 1224, 1816, 2408, 3000};
-    for (int copy = 0; copy <= 4; ++copy) {
-        for (int i : {0, 6, 16}) {
-            EditorState state = PatternedState();
-            state.copies.CodesCopy = copy;
-            ScriptedKeyPad keypad;
-            frmCodes_1 dialog(state, keypad, nullptr, 201);
-            dialog.show();
-            EXPECT_EQ(dialog.windowTitle().toStdString(), captions[copy]);
-            const std::string shown = Text(dialog, "lblCode", i);
-            EXPECT_EQ(shown, CountedDigitsText(state.image, starts[copy] + 8 * i, 7));
-
-            ImageBytes expected = state.image;
-            const std::uint8_t field[8] = {4, 1, 2, 3, 4, 0, 0, 0};
-            for (int j = 0; j < 8; ++j)
-                expected[starts[copy] + 8 * i + j] = field[j];
-            ClickValue(dialog, "lblCode", i);
-            const std::vector<KeyPadCall> want{{3, 7, CodeName(i), shown, 0}};
-            EXPECT_EQ(keypad.calls, want) << "copy " << copy;
-            EXPECT_TRUE(state.image == expected)
-                << "copy " << copy << " code " << i << " bytes" << Differences(state.image, expected);
-            EXPECT_EQ(Text(dialog, "lblCode", i), "1234");
+// The keypad always answers "1234": a code of four digits, or 1234 seconds (0x4D2) for a minute timer,
+// which a tenths timer refuses, keeping its bytes.
+TEST(EditorDialogs, ClickWritesTheOneFieldOfItsCopy) {
+    const int codeStarts[] = {32, 1224, 1816, 2408, 3000}, timerStarts[] = {184, 1376, 1968, 2560, 3152};
+    for (bool codes : {true, false}) {
+        for (int copy = 0; copy <= 4; ++copy) {
+            for (int i = 0; i < (codes ? 17 : 16); i += codes ? 8 : 1) {
+                SCOPED_TRACE(::testing::Message()
+                             << (codes ? "code " : "timer ") << i << " of copy " << copy);
+                EditorState state = PatternedState();
+                (codes ? state.copies.CodesCopy : state.copies.TimersCopy) = copy;
+                ScriptedKeyPad keypad;
+                std::unique_ptr<QDialog> dialog;
+                if (codes)
+                    dialog = std::make_unique<frmCodes_1>(state, keypad, nullptr, 201);
+                else
+                    dialog = std::make_unique<frmTimer1>(state, keypad, nullptr, 301);
+                dialog->show();
+                const std::string copyName = copy ? "Memory Save #" + std::to_string(copy) : "Repeater Base";
+                EXPECT_EQ(dialog->windowTitle().toStdString(),
+                          "Halden R8 " + copyName + (codes ? " Codes" : " Timers"));
+                const char* prefix = codes ? "lblCode" : "lblTime";
+                const std::string shown = Text(*dialog, prefix, i);
+                const bool tenths = !codes && IsTenthsTimer(i);
+                ImageBytes expected = state.image;
+                KeyPadCall want;
+                if (codes) {
+                    const int at = codeStarts[copy] + 8 * i;
+                    EXPECT_EQ(shown, CountedDigitsText(state.image, at, 7));
+                    const std::uint8_t field[8] = {4, 1, 2, 3, 4, 0, 0, 0};
+                    for (int j = 0; j < 8; ++j)
+                        expected[at + j] = field[j];
+                    want = {3, 7, CodeName(i), shown, 0};
+                } else {
+                    const int pt = timerStarts[copy] + 2 * i;
+                    if (!tenths)
+                        expected[pt] = 0xD2, expected[pt + 1] = 0x04;
+                    const std::string value = TimerEntryFromCaption(i, shown);
+                    want = tenths ? KeyPadCall{1, 2, TimerName(i), value, 0}
+                                  : KeyPadCall{1, 4, TimerName(i), value, 2};
+                }
+                ClickValue(*dialog, prefix, i);
+                EXPECT_EQ(keypad.calls, std::vector<KeyPadCall>{want});
+                EXPECT_TRUE(state.image == expected) << "bytes" << Differences(state.image, expected);
+                EXPECT_EQ(Text(*dialog, prefix, i), codes ? "1234" : tenths ? shown : "20:34");
+            }
         }
     }
 }
@@ -151,40 +171,6 @@ TEST(CodesDialog, EntriesAndNormalising) {
             if (i < 1816 || i > 1951) {
                 ASSERT_EQ(state.image[i], before[i]) << c.what << ": byte " << i;
             }
-        }
-    }
-}
-
-TEST(TimersDialog, ClickWritesTheTwoBytesOfItsCopy) {
-    const char* captions[] = {"Halden R8 Repeater Base Timers", "Halden R8 Memory Save #1 Timers",
-                              "Halden R8 Memory Save #2 Timers", "Halden R8 Memory Save #3 Timers",
-                              "Halden R8 Memory Save #4 Timers"};
-    const int starts[] = {184, 1376, 1968, 2560, 3152};
-    for (int copy = 0; copy <= 4; ++copy) {
-        for (int i = 0; i < 16; ++i) {
-            EditorState state = PatternedState();
-            state.copies.TimersCopy = copy;
-            const int pt = starts[copy] + 2 * i;
-            ScriptedKeyPad keypad;
-            frmTimer1 dialog(state, keypad, nullptr, 301);
-            dialog.show();
-            EXPECT_EQ(dialog.windowTitle().toStdString(), captions[copy]);
-            const std::string shown = Text(dialog, "lblTime", i);
-
-            ImageBytes expected = state.image;
-            const bool tenths = IsTenthsTimer(i);
-            if (!tenths) { // 1234 seconds = 0x4D2; a tenths timer refuses 1234 and keeps its bytes
-                expected[pt] = 0xD2;
-                expected[pt + 1] = 0x04;
-            }
-            ClickValue(dialog, "lblTime", i);
-            const std::string value = TimerEntryFromCaption(i, shown);
-            const KeyPadCall want =
-                tenths ? KeyPadCall{1, 2, TimerName(i), value, 0} : KeyPadCall{1, 4, TimerName(i), value, 2};
-            EXPECT_EQ(keypad.calls, (std::vector<KeyPadCall>{want})) << "copy " << copy << " timer " << i;
-            EXPECT_TRUE(state.image == expected)
-                << "copy " << copy << " timer " << i << " bytes" << Differences(state.image, expected);
-            EXPECT_EQ(Text(dialog, "lblTime", i), tenths ? shown : "20:34");
         }
     }
 }
@@ -268,7 +254,8 @@ TEST(EditorDialogs, LabelsPointerFocusHelpKeyboardAndPlace) {
     EXPECT_EQ(timers.findChildren<QLabel*>(QRegularExpression("^lblUnit_")).size(), 9);
 }
 
-// The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on.
+// The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on and
+// its check refusing the first entry.
 TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     EditorState state = PatternedState();
     RecordingMessages messages;
@@ -299,25 +286,6 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     EXPECT_EQ(messages.shown[0].text, "Error! Entry must be between 1 and 1800");
     EXPECT_EQ(state.image[2560 + 20], 75);
     EXPECT_EQ(state.image[2560 + 21], 0);
-
-    state.copies.CodesCopy = 4;
-    frmCodes_1 codes(state, keypad, nullptr, 201);
-    ModalDriver driveCodes([&](QWidget* modal) {
-        ASSERT_EQ(modal, &codes);
-        QTimer::singleShot(0, [&] {
-            QWidget* pad = QApplication::activeModalWidget();
-            ASSERT_EQ(pad, keypad.Dialog());
-            timer.Fire();
-            QTest::keyClicks(Keyboard(pad), "#9a");
-            pad->findChild<QPushButton*>("cmdOK")->click();
-        });
-        ClickValue(codes, "lblCode", 16);
-        codes.findChild<QPushButton*>("cmdOK")->click();
-    });
-    EXPECT_EQ(codes.exec(), QDialog::Accepted);
-    const std::uint8_t field[] = {3, 12, 9, 13, 0, 0, 0, 0};
-    for (int j = 0; j < 8; ++j)
-        EXPECT_EQ(state.image[3000 + 128 + j], field[j]) << j;
 }
 
 } // namespace

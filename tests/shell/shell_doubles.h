@@ -1,0 +1,120 @@
+#pragma once
+
+// Scripted stand-ins for the shell's Qt-free collaborators, and a private folder of image files.
+
+#include "image/message.h"
+#include "shell/editor_settings.h"
+#include "shell/file_commands.h"
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rc::shell::testing {
+
+struct ScriptedMessages : IMessages {
+    std::deque<Answer> answers; // for questions; Cancel when it runs dry
+    std::vector<MessageSpec> shown;
+    int beeps = 0;
+    Answer Show(const MessageSpec& m) override {
+        shown.push_back(m);
+        if (m.buttons == MessageButtons::Ok)
+            return Answer::Ok;
+        if (answers.empty())
+            return Answer::Cancel;
+        Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Beep() override { ++beeps; }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> t;
+        for (const MessageSpec& m : shown)
+            t.push_back(m.title);
+        return t;
+    }
+};
+
+// Returns the queued names; an empty queue (or an empty optional) is Cancel.
+struct ScriptedDialogs : IFileDialogs {
+    std::deque<std::optional<std::string>> opens, saves;
+    std::vector<FileDialogSpec> openSpecs, saveSpecs;
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& q) {
+        if (q.empty())
+            return std::nullopt;
+        auto v = q.front();
+        q.pop_front();
+        return v;
+    }
+    std::optional<std::string> ShowOpen(const FileDialogSpec& s) override {
+        openSpecs.push_back(s);
+        return Next(opens);
+    }
+    std::optional<std::string> ShowSave(const FileDialogSpec& s) override {
+        saveSpecs.push_back(s);
+        return Next(saves);
+    }
+};
+
+struct ScriptedFonts : IFontPicker {
+    std::optional<FontChoice> answer;
+    FontChoice preset;
+    std::optional<FontChoice> PickFont(const FontChoice& p) override {
+        preset = p;
+        return answer;
+    }
+};
+
+struct MemoryStore : ISettingsStore {
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::optional<std::string> Get(const std::string& s, const std::string& k) override {
+        auto it = values.find({s, k});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void Save(const std::string& s, const std::string& k, const std::string& v) override {
+        values[{s, k}] = v;
+    }
+};
+
+// A private folder with image files, removed again at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "rc-shell-XXXXXX").string();
+        path_ = ::mkdtemp(tmpl.data());
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+    // An image with no save alert (zone byte 1) and `marker` at byte 100, or `size` zero bytes.
+    std::string WriteImage(const std::string& name, char marker = 0, std::size_t size = 8192) const {
+        std::string bytes(size, '\0');
+        if (size == 8192) {
+            bytes[24] = 1;
+            bytes[100] = marker;
+        }
+        std::ofstream(Path(name), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+        return Path(name);
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace rc::shell::testing
