@@ -150,13 +150,12 @@ TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {
         const char* dialog;
         const char* label;
         const char* entry;
-        int helpContext;
         int offset;                      // where the entry lands
         std::vector<std::uint8_t> bytes; // what lands there
     } cases[] = {
-        {"mnuCodes_2", "frmCodes_1", "lblCode_3", "#*A", 201, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
-        {"mnuTimers_0", "frmTimer1", "lblTime_0", "90", 300, 184, {90, 0}},
-        {"mnuTimers_4", "frmTimer1", "lblTime_1", "1800", 301, 3152 + 2, {8, 7}},
+        {"mnuCodes_2", "frmCodes_1", "lblCode_3", "#*A", 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
+        {"mnuTimers_0", "frmTimer1", "lblTime_0", "90", 184, {90, 0}},
+        {"mnuTimers_4", "frmTimer1", "lblTime_1", "1800", 3152 + 2, {8, 7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
