@@ -1,5 +1,7 @@
 #include "link/ui/comm_setup.h"
 
+#include "link/ui/dialog_buttons.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,21 +73,9 @@ CommSetup::CommSetup(const LinkSettings& settings, const QStringList& ports, QWi
     lines->addWidget(check2_);
     grid->addLayout(lines, 1, 0);
 
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("cmdOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
-    top->addLayout(buttons);
+    top->addLayout(OkCancelRow(this));
 
     connect(port_, &QButtonGroup::idClicked, this, &CommSetup::ShowDeviceOf);
     connect(cboDevice_, &QComboBox::currentTextChanged, this, &CommSetup::DeviceEdited);

@@ -1,5 +1,7 @@
 #include "link/ui/frm_modem_init.h"
 
+#include "link/ui/dialog_buttons.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -76,18 +78,7 @@ frmModemInit::frmModemInit(const LinkSettings& settings, QWidget* parent)
     top->addWidget(cmbCallWait_);
     ShowCallWait();
 
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("cmdOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    top->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    top->addLayout(OkCancelRow(this));
 
     // Coming back from another program is not a new activation of the dialog.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
