@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-serialport-dev libgl-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core fonts-liberation2 ccache
     lrzsz socat poppler-utils
 )
 
