@@ -1,6 +1,7 @@
 #include "image/image_file.h"
 
 #include "image/regions.h"
+#include "image/replace_file.h"
 
 #include <array>
 #include <cctype>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,7 +16,9 @@ namespace rc {
 
 namespace {
 
-std::string SystemReason(int err) { return std::strerror(err); }
+std::string SystemReason(int err) {
+    return std::strerror(err);
+}
 
 // Reads until n bytes arrived, the end of the file, or an error.
 ssize_t ReadFully(int fd, std::uint8_t* buf, std::size_t n) {
@@ -32,19 +34,6 @@ ssize_t ReadFully(int fd, std::uint8_t* buf, std::size_t n) {
         got += static_cast<std::size_t>(r);
     }
     return static_cast<ssize_t>(got);
-}
-
-bool WriteFully(int fd, const std::uint8_t* buf, std::size_t n) {
-    std::size_t put = 0;
-    while (put < n) {
-        ssize_t w = ::write(fd, buf + put, n - put);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        put += static_cast<std::size_t>(w);
-    }
-    return true;
 }
 
 } // namespace
@@ -107,50 +96,7 @@ bool IsReadOnlyFile(const std::string& path) {
 }
 
 WriteResult WriteImageFile(const std::string& path, const ImageBytes& image) {
-    namespace fs = std::filesystem;
-    WriteResult result;
-    fs::path target(path);
-    fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string tmpl = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        result.reason = SystemReason(errno);
-        return result;
-    }
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    auto bytes = image.Bytes();
-    bool ok = ::fchmod(fd, mode) == 0 && WriteFully(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(tmpl.c_str());
-        result.reason = SystemReason(err);
-        return result;
-    }
-    // Make the rename itself durable.
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    result.ok = true;
-    return result;
+    return ReplaceFileContents(path, image.Bytes());
 }
 
 std::optional<MessageSpec> CheckClosure(const ImageBytes& image) {
@@ -194,8 +140,8 @@ MessageSpec ChangedQuestion() {
 }
 
 MessageSpec WriteFailureMessage(const std::string& path, const std::string& reason) {
-    return {"Error.. " + path + " .. could not be saved\n" + reason, "Halden R8 Editor", MessageIcon::Critical,
-            MessageButtons::Ok, Answer::Ok};
+    return {"Error.. " + path + " .. could not be saved\n" + reason, "Halden R8 Editor",
+            MessageIcon::Critical, MessageButtons::Ok, Answer::Ok};
 }
 
 } // namespace rc

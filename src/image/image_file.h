@@ -2,6 +2,7 @@
 
 #include "image/image_bytes.h"
 #include "image/message.h"
+#include "image/replace_file.h"
 
 #include <optional>
 #include <string>
@@ -29,14 +30,8 @@ ReadResult ReadImageFile(const std::string& path, ImageBytes& out);
 // True when the file exists and we may not write it.
 bool IsReadOnlyFile(const std::string& path);
 
-struct WriteResult {
-    bool ok = false;
-    std::string reason;
-};
-
-// Writes the image so that the target holds either its old contents or all 8192 new bytes, never a
-// mix: the bytes go to a temporary file in the same folder, reach the disk, and then replace the
-// target in one rename. The permissions of an existing target are kept.
+// Writes the image as ReplaceFileContents does: the target (links followed) holds either its old
+// contents or all 8192 new bytes, with its permissions, owner and group kept.
 WriteResult WriteImageFile(const std::string& path, const ImageBytes& image);
 
 // The save alert for the zone byte that holds transmitter, CTCSS and DTMF access; no value when the

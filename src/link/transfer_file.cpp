@@ -1,9 +1,11 @@
 #include "link/transfer_file.h"
 
+#include "image/replace_file.h"
 #include "link/transfer_models.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <random>
+#include <unistd.h>
 
 namespace rc::link {
 
@@ -11,80 +13,39 @@ namespace fs = std::filesystem;
 
 DownloadFile::DownloadFile(std::string path) : path_(std::move(path)) {}
 
-DownloadFile::~DownloadFile() {
-    Discard();
-}
-
-void DownloadFile::Discard() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
-    if (!committed_ && !temp_.empty()) {
-        std::error_code ec;
-        fs::remove(temp_, ec);
-        temp_.clear();
-    }
-}
+DownloadFile::~DownloadFile() = default;
 
 bool DownloadFile::Open() {
     std::error_code ec;
-    const fs::path target = fs::weakly_canonical(fs::path(path_), ec);
-    if (ec || target.filename().empty())
+    const fs::path target = fs::absolute(fs::path(LinkTarget(path_)), ec);
+    if (ec || !target.has_filename())
         return false;
     const fs::file_status status = fs::status(target, ec);
     if (fs::exists(status)) {
-        if (!fs::is_regular_file(status))
+        // A file the user may not write stays his, even where the folder would let us replace it.
+        if (!fs::is_regular_file(status) || ::access(target.c_str(), W_OK) != 0)
             return false;
-        // A file the user may not write stays his, even though the folder would let us replace it.
-        std::FILE* probe = std::fopen(target.c_str(), "ab");
-        if (probe == nullptr)
-            return false;
-        std::fclose(probe);
+    } else if (::access(target.parent_path().c_str(), W_OK | X_OK) != 0) {
+        return false;
     }
     target_ = target.string();
-
-    std::random_device random;
-    for (int attempt = 0; attempt < 20 && file_ == nullptr; ++attempt) {
-        const fs::path temp = target.parent_path() / ("." + target.filename().string() + "." +
-                                                      std::to_string(random() % 1000000) + ".part");
-        // "x": never open a file that is already there.
-        file_ = std::fopen(temp.c_str(), "wbx");
-        if (file_ != nullptr)
-            temp_ = temp.string();
-        else if (!fs::exists(temp, ec))
-            break; // not a name clash: the folder does not take new files
-    }
-    return file_ != nullptr;
+    received_.clear();
+    open_ = true;
+    return true;
 }
 
 bool DownloadFile::StoreBlock(std::span<const std::uint8_t> block) {
-    if (file_ == nullptr)
+    if (!open_)
         return false;
-    return std::fwrite(block.data(), 1, block.size(), file_) == block.size();
+    received_.insert(received_.end(), block.begin(), block.end());
+    return true;
 }
 
 bool DownloadFile::Commit() {
-    if (file_ == nullptr)
+    if (!open_)
         return false;
-    const bool written = std::fflush(file_) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!written || !closed) {
-        Discard();
-        return false;
-    }
-    std::error_code ec;
-    const fs::file_status old = fs::status(target_, ec);
-    if (fs::exists(old))
-        fs::permissions(temp_, old.permissions(), ec);
-    fs::rename(temp_, target_, ec);
-    if (ec) {
-        Discard();
-        return false;
-    }
-    committed_ = true;
-    return true;
+    open_ = false;
+    return ReplaceFileContents(target_, received_).ok;
 }
 
 std::string DownloadFile::FailureMessage() const {

@@ -1,13 +1,12 @@
 #pragma once
 
-// The files a transfer reads and writes. A download never writes into the chosen file: its blocks go
-// into a new file beside it, which takes the chosen file's place only once the transfer has
-// succeeded, so a broken line leaves an existing file exactly as it was.
+// The files a transfer reads and writes. A download never writes into the chosen file while it runs:
+// its blocks are held until the transfer has succeeded and only then replace the file's content in
+// one step, so a broken line leaves an existing file exactly as it was.
 
 #include "link/xmodem.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,22 +19,18 @@ public:
     DownloadFile(const DownloadFile&) = delete;
     DownloadFile& operator=(const DownloadFile&) = delete;
 
-    // Creates the temporary file; false when the chosen file or its folder cannot be written.
+    // False when the chosen file (links followed) may not be written, or, for a new file, its
+    // folder may not take one: the user learns that before the line is busy, not after.
     bool Open();
     bool StoreBlock(std::span<const std::uint8_t> block) override;
     bool Commit() override;
     std::string FailureMessage() const override;
 
-    const std::string& TemporaryPath() const { return temp_; }
-
 private:
-    void Discard();
-
     std::string path_;   // as chosen, for messages
     std::string target_; // the file that is replaced, links followed
-    std::string temp_;
-    std::FILE* file_ = nullptr;
-    bool committed_ = false;
+    std::vector<std::uint8_t> received_;
+    bool open_ = false;
 };
 
 // An upload file checked against its model's transfer size: its bytes, or the panel text that

@@ -61,8 +61,8 @@ void XmodemEngine::Finish(XferOutput& out, bool ok, const std::string& message) 
 
 // ---- download ----
 
-XmodemReceive::XmodemReceive(IBlockStore& store, const XmodemTiming& timing)
-    : XmodemEngine(timing), store_(store) {}
+XmodemReceive::XmodemReceive(IBlockStore& store, const XmodemTiming& timing, int expectedBytes)
+    : XmodemEngine(timing), store_(store), expectedBytes_(expectedBytes) {}
 
 XferOutput XmodemReceive::Start(std::int64_t nowMs) {
     XferOutput out;
@@ -93,6 +93,7 @@ XferOutput XmodemReceive::OnBytes(std::span<const std::uint8_t> bytes, std::int6
 }
 
 bool XmodemReceive::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
+    silentNaks_ = 0;
     switch (step_) {
     case Step::AwaitFirstByte:
     case Step::ReadByteTimed:
@@ -109,24 +110,27 @@ bool XmodemReceive::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
             Finish(out, false, text::kCancelledByRemote);
             return false;
         }
-        // An EOT before any packet is line noise: taking it for the end would turn the user's file
-        // into an empty one.
-        if (b == EOT && started_) {
-            out.send.push_back(ACK);
-            if (!store_.Commit()) {
-                Finish(out, false, store_.FailureMessage());
-            } else {
-                counters_.numPackets = std::to_string(packets_ + 1);
-                out.countersChanged = true;
-                Finish(out, true, text::kDownloadSuccessful);
-            }
-            return false;
-        }
-        if (step_ == Step::AwaitFirstByte)
+        if (step_ == Step::AwaitFirstByte) {
+            // Before the first packet nothing can be lost, and an EOT is line noise: taking it for
+            // the end would turn the user's file into an empty one.
             AwaitFirstByte(nowMs, out);
-        else
-            deadline_ = nowMs + timing_.readMs;
-        return true;
+            return true;
+        }
+        if (b == EOT) {
+            step_ = Step::EotHeard;
+            deadline_ = nowMs + timing_.quietMs;
+            return true;
+        }
+        // Any other byte between packets is the rest of a packet whose SOH the line lost.
+        if (CountBadPacket(out))
+            StartPurge(nowMs);
+        return !Finished();
+
+    case Step::EotHeard:
+        // A sender that has finished says nothing more: this EOT was a byte of a broken packet.
+        if (CountBadPacket(out))
+            StartPurge(nowMs);
+        return !Finished();
 
     case Step::ReceivePacketBody:
         packet_[fill_++] = b;
@@ -134,8 +138,7 @@ bool XmodemReceive::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
         if (fill_ < kPacketSize)
             return true;
         PacketComplete(nowMs, out);
-        // Once we have answered, whatever came with the packet's last byte came before the answer.
-        return step_ == Step::Purge && !Finished();
+        return !Finished();
 
     case Step::Purge:
         deadline_ = std::min(nowMs + timing_.quietMs, purgeEnd_);
@@ -164,21 +167,48 @@ void XmodemReceive::PacketComplete(std::int64_t nowMs, XferOutput& out) {
         out.send.push_back(ACK);
         break;
     case PacketVerdict::Bad:
-        ++errors_;
-        counters_.errPackets = std::to_string(errors_);
-        out.countersChanged = true;
-        if (errors_ > kMaxErrorPackets) {
-            out.send.push_back(NAK);
-            Finish(out, false, text::kExcessiveErrors);
-            return;
-        }
-        step_ = Step::Purge;
-        purgeEnd_ = nowMs + timing_.purgeMaxMs;
-        deadline_ = std::min(nowMs + timing_.quietMs, purgeEnd_);
+        if (CountBadPacket(out))
+            StartPurge(nowMs);
         return;
     }
     step_ = Step::ReadByteTimed;
     deadline_ = nowMs + timing_.readMs;
+}
+
+bool XmodemReceive::CountBadPacket(XferOutput& out) {
+    ++errors_;
+    counters_.errPackets = std::to_string(errors_);
+    out.countersChanged = true;
+    if (errors_ <= kMaxErrorPackets)
+        return true;
+    out.send.push_back(NAK);
+    Finish(out, false, text::kExcessiveErrors);
+    return false;
+}
+
+void XmodemReceive::StartPurge(std::int64_t nowMs) {
+    step_ = Step::Purge;
+    purgeEnd_ = nowMs + timing_.purgeMaxMs;
+    deadline_ = std::min(nowMs + timing_.quietMs, purgeEnd_);
+}
+
+void XmodemReceive::Nak(std::int64_t nowMs, XferOutput& out) {
+    out.send.push_back(NAK);
+    step_ = Step::ReadByteTimed;
+    deadline_ = nowMs + timing_.readMs;
+}
+
+void XmodemReceive::EndOfTransmission(XferOutput& out) {
+    out.send.push_back(ACK);
+    if (expectedBytes_ > 0 && bytes_ < expectedBytes_) {
+        Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_));
+    } else if (!store_.Commit()) {
+        Finish(out, false, store_.FailureMessage());
+    } else {
+        counters_.numPackets = std::to_string(packets_ + 1);
+        out.countersChanged = true;
+        Finish(out, true, text::kDownloadSuccessful);
+    }
 }
 
 bool XmodemReceive::StorePacket() {
@@ -202,13 +232,23 @@ XferOutput XmodemReceive::OnTime(std::int64_t nowMs) {
         }
         break;
     case Step::ReadByteTimed:
+        // A sender whose packet or whose ACK the line lost waits for an answer of ours; a NAK makes
+        // it send the block again at once.
+        if (++silentNaks_ > kSilentNaks)
+            Finish(out, false, text::kRemoteTimeOut);
+        else
+            Nak(nowMs, out);
+        break;
     case Step::ReceivePacketBody:
-        Finish(out, false, text::kRemoteTimeOut);
+        // The packet broke off and the line has been quiet since.
+        if (CountBadPacket(out))
+            Nak(nowMs, out);
         break;
     case Step::Purge:
-        out.send.push_back(NAK);
-        step_ = Step::ReadByteTimed;
-        deadline_ = nowMs + timing_.readMs;
+        Nak(nowMs, out);
+        break;
+    case Step::EotHeard:
+        EndOfTransmission(out);
         break;
     }
     return out;
@@ -223,9 +263,9 @@ XferOutput XmodemReceive::Cancel(std::int64_t) {
 
 // ---- upload ----
 
-XmodemSend::XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing)
+XmodemSend::XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing, int refusalLimit)
     : XmodemEngine(timing), data_(std::move(data)),
-      blocks_(static_cast<int>((data_.size() + kBlockSize - 1) / kBlockSize)) {}
+      blocks_(static_cast<int>((data_.size() + kBlockSize - 1) / kBlockSize)), refusalLimit_(refusalLimit) {}
 
 XferOutput XmodemSend::Start(std::int64_t nowMs) {
     XferOutput out;
@@ -263,6 +303,7 @@ bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
     case Step::AwaitReply:
         switch (b) {
         case ACK:
+            refusals_ = 0;
             ++block_;
             counters_.numBytes = std::to_string(bytes_);
             counters_.progress = bytes_;
@@ -277,6 +318,12 @@ bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
             ++errors_;
             counters_.errPackets = std::to_string(errors_);
             out.countersChanged = true;
+            if (refusalLimit_ > 0 && ++refusals_ >= refusalLimit_) {
+                // Tell the receiver too, so it stops waiting for a block that will not come.
+                out.send.insert(out.send.end(), {CAN, CAN});
+                Finish(out, false, text::kExcessiveErrors);
+                return false;
+            }
             SendPacket(nowMs, out);
             return false;
         case EOT:
@@ -363,6 +410,16 @@ XferOutput XmodemSend::Cancel(std::int64_t) {
     else
         Finish(out, false, text::kCancelledByUser);
     return out;
+}
+
+std::string LineRefusal(const LineSettings& line) {
+    if (line.dataBits == 8 && line.parity == Parity::None)
+        return {};
+    return " Transfer Refused: Xmodem needs 8 data bits and no parity";
+}
+
+std::string DownloadIncompleteMessage(int received, int expected) {
+    return " Download Incomplete: " + std::to_string(received) + " of " + std::to_string(expected) + " Bytes";
 }
 
 } // namespace rc::link

@@ -29,7 +29,9 @@ inline constexpr int kPacketSize = 132; // SOH, block, complement, 128 data byte
 
 inline constexpr int kStartNaks = 13;       // read time-outs without a sender before a download gives up
 inline constexpr int kMaxErrorPackets = 10; // one more bad packet ends a download
-inline constexpr int kEotRepeats = 10;      // EOT sent again at most this often when it is refused
+inline constexpr int kSilentNaks = 10;  // NAKs after silent read waits in a row before a download gives up
+inline constexpr int kMaxRefusals = 10; // refusals of one block that end a headless upload
+inline constexpr int kEotRepeats = 10;  // EOT sent again at most this often when it is refused
 } // namespace xmodem
 
 using Packet = std::array<std::uint8_t, xmodem::kPacketSize>;
@@ -44,7 +46,8 @@ struct XmodemTiming {
     // the way out is not waited for as long as a data packet's reply.
     std::int64_t eotReplyMs = 2000;
     // After a bad packet the rest of it may still be on its way; NAK goes out once the line has been
-    // quiet this long, or at the latest purgeMaxMs after the bad packet.
+    // quiet this long, or at the latest purgeMaxMs after the bad packet. An EOT is the end only when
+    // the line stays quiet this long after it.
     std::int64_t quietMs = 1000;
     std::int64_t purgeMaxMs = 5000;
     // Line time of one character, so a slow line's own sending time is not counted against the
@@ -128,10 +131,11 @@ private:
 };
 
 // The download: NAKs at once and then at every read time-out until a sender starts, then takes
-// packets until EOT.
+// packets until EOT. `expectedBytes` is the model's transfer size: a download that ends short of it
+// fails (0: any size is taken).
 class XmodemReceive : public XmodemEngine {
 public:
-    XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {});
+    XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {}, int expectedBytes = 0);
 
     XferOutput Start(std::int64_t nowMs) override;
     XferOutput OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) override;
@@ -147,12 +151,18 @@ private:
         ReadByteTimed,     // between packets
         ReceivePacketBody, // after SOH, the other 131 bytes
         Purge,             // after a bad packet, until the line is quiet
+        EotHeard,          // an EOT, which is the end only if nothing follows it
     };
 
-    // Returns false when the rest of `bytes` came before our answer and must be dropped.
+    // Returns false once the transfer has ended.
     bool Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out);
     void AwaitFirstByte(std::int64_t nowMs, XferOutput& out);
     void PacketComplete(std::int64_t nowMs, XferOutput& out);
+    // Counts a packet that did not arrive whole; false when that was one too many.
+    bool CountBadPacket(XferOutput& out);
+    void StartPurge(std::int64_t nowMs);
+    void Nak(std::int64_t nowMs, XferOutput& out);
+    void EndOfTransmission(XferOutput& out);
     bool StorePacket();
 
     IBlockStore& store_;
@@ -163,14 +173,18 @@ private:
     int packets_ = 0;
     int bytes_ = 0;
     int errors_ = 0;
-    int waits_ = 0; // read time-outs without a sender
+    int waits_ = 0;      // read time-outs without a sender
+    int silentNaks_ = 0; // NAKs in a row after a silent read wait
+    int expectedBytes_ = 0;
     std::int64_t purgeEnd_ = 0;
 };
 
 // The upload: waits for the receiver's NAK, sends each block until it is acknowledged, then EOT.
+// With a `refusalLimit`, that many NAKs in a row for one block end the upload; 0 sends it again for
+// as long as the receiver asks (the window's Cancel button is the way out there).
 class XmodemSend : public XmodemEngine {
 public:
-    XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing = {});
+    XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing = {}, int refusalLimit = 0);
 
     XferOutput Start(std::int64_t nowMs) override;
     XferOutput OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) override;
@@ -200,8 +214,17 @@ private:
     int block_ = 1;   // the block being sent
     int bytes_ = 128; // shown once the block being sent is acknowledged
     int errors_ = 0;
+    int refusals_ = 0; // NAKs in a row for the block being sent
+    int refusalLimit_ = 0;
     int eotRepeats_ = 0;
 };
+
+// The message that refuses a transfer on a line XMODEM cannot use (its blocks are 8-bit bytes), or
+// empty when the line will do.
+std::string LineRefusal(const LineSettings& line);
+
+// The panel text of a download that ended short of its model's size.
+std::string DownloadIncompleteMessage(int received, int expected);
 
 // The panel texts of a transfer.
 namespace xfer_text {

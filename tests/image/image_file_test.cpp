@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <csignal>
+#include <functional>
+#include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace rc {
@@ -48,9 +51,10 @@ TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
         const char* path;
         bool ok;
     } cases[] = {
-        {"a.HR8", true},         {"a.hr8", true},        {"/x/y/Default.Hr8", true}, {".HR8", true},
-        {"a.HR8.bak", false},    {"a.HR", false},        {"HR8", false},             {"a_HR8", false},
-        {"dir.hr8/file", false}, {"", false},
+        {"a.HR8", true}, {"a.hr8", true},      {"/x/y/Default.Hr8", true},
+        {".HR8", true},  {"a.HR8.bak", false}, {"a.HR", false},
+        {"HR8", false},  {"a_HR8", false},     {"dir.hr8/file", false},
+        {"", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HasImageExtension(c.path), c.ok) << c.path;
@@ -63,9 +67,12 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
         std::size_t size;
         OpenError expected;
     } cases[] = {
-        {"ok.HR8", 8192, OpenError::None},          {"lower.hr8", 8192, OpenError::None},
-        {"short.HR8", 8191, OpenError::FilenameError}, {"long.HR8", 8193, OpenError::FilenameError},
-        {"empty.HR8", 0, OpenError::FilenameError},  {"twice.HR8.bak", 8192, OpenError::FilenameError},
+        {"ok.HR8", 8192, OpenError::None},
+        {"lower.hr8", 8192, OpenError::None},
+        {"short.HR8", 8191, OpenError::FilenameError},
+        {"long.HR8", 8193, OpenError::FilenameError},
+        {"empty.HR8", 0, OpenError::FilenameError},
+        {"twice.HR8.bak", 8192, OpenError::FilenameError},
         {"other.bin", 8192, OpenError::FilenameError},
     };
     for (const Case& c : cases) {
@@ -159,6 +166,67 @@ TEST(WriteImageFile, AFolderThatCannotBeWrittenIsAnError) {
     EXPECT_FALSE(r.reason.empty());
 }
 
+// Runs `body` as an unprivileged user when we are the superuser (who may write anywhere), so that a
+// folder's missing write permission means what it means for the user. True when `body` returned true.
+bool AsOrdinaryUser(const std::function<bool()>& body) {
+    if (::geteuid() != 0)
+        return body();
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && body() ? 0 : 1);
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
+    TempDir dir;
+    ImageBytes image;
+    image.MutableBytes()[100] = 0x42;
+    auto holdsImage = [](const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        return bytes.size() == 8192 && bytes[100] == 0x42;
+    };
+
+    // Through a chain of links, relative and absolute: the links stay links.
+    fs::create_directory(dir.path() / "real");
+    const std::string real = dir.File("real/site.HR8");
+    WriteBytes(real, 8192, 1);
+    fs::create_symlink("real/site.HR8", dir.path() / "near.HR8");
+    fs::create_symlink(dir.path() / "near.HR8", dir.path() / "far.HR8");
+    ASSERT_TRUE(WriteImageFile(dir.File("far.HR8"), image).ok);
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "far.HR8"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "near.HR8"));
+    EXPECT_TRUE(holdsImage(real));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "real"), {}), 1);
+
+    // Owner and group stay (only a superuser can show it: nobody else may give a file away).
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(real.c_str(), 65534, 65534), 0);
+        ASSERT_TRUE(WriteImageFile(real, image).ok);
+        struct stat st {};
+        ASSERT_EQ(::stat(real.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
+
+    // A writable file in a folder that takes no new files is written in place.
+    const fs::path locked = dir.path() / "locked";
+    fs::create_directory(locked);
+    const std::string inLocked = (locked / "site.HR8").string();
+    WriteBytes(inLocked, 8192, 1);
+    fs::permissions(inLocked, fs::perms::all & ~fs::perms::others_exec & ~fs::perms::group_exec &
+                                  ~fs::perms::owner_exec);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir.path(), fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
+    EXPECT_TRUE(AsOrdinaryUser([&] { return WriteImageFile(inLocked, image).ok; }));
+    EXPECT_TRUE(holdsImage(inLocked));
+    EXPECT_EQ(std::distance(fs::directory_iterator(locked), {}), 1);
+    // ... but a new file there is still refused.
+    EXPECT_TRUE(AsOrdinaryUser([&] { return !WriteImageFile((locked / "new.HR8").string(), image).ok; }));
+}
+
 TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
     struct Case {
         std::uint8_t byte;
@@ -169,7 +237,8 @@ TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
         {0, "Repeater Transmitter Disabled\nSave Anyway?"},
         {3, "\nRepeater CTCSS Enabled\nSave Anyway?"},
         {5, "\nRepeater DTMF Access Enabled\nSave Anyway?"},
-        {6, "Repeater Transmitter Disabled\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
+        {6,
+         "Repeater Transmitter Disabled\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
         {7, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
     };
     for (const Case& c : cases) {

@@ -208,7 +208,7 @@ protected:
         return Bytes(peer.data.begin(), peer.data.begin() + blocks * kBlockSize);
     }
     void ExpectSuccess(int blocks) {
-        peer.Run("E");
+        peer.Run("E W1000"); // an EOT is the end once the line stays quiet after it
         EXPECT_TRUE(rx.Succeeded());
         EXPECT_EQ(store.data, Image(blocks));
     }
@@ -251,19 +251,20 @@ TEST_F(Download, Endings) {
         bool failStore = false, failCommit = false;
     } cases[] = {
         {"no sender: thirteen NAKs", "W70000", text::kRemoteTimeOut},
-        {"silence between packets", "P1 W5000", text::kRemoteTimeOut},
-        {"bytes lost inside a packet", "H60 W5000", text::kRemoteTimeOut},
+        {"silence between packets: ten NAKs, then the eleventh wait", "P1 W55000", text::kRemoteTimeOut},
+        {"a packet broken off, then silence", "H60 W60000", text::kRemoteTimeOut},
+        {"an EOT short of the model's size", "P1 P2 P3 E W1000", " Download Incomplete: 384 of 8192 Bytes"},
         {"CAN before the start", "xX", text::kCancelledByRemote},
         {"CAN between packets", "P1 X", text::kCancelledByRemote},
         {"Cancel pressed", "P1 !", text::kCancelledByUser},
         {"the block cannot be stored", "P1", "disk full", true},
-        {"the file cannot be completed", "P1 E", "disk full", false, true},
+        {"the file cannot be completed", "P1 P2 E W1000", "disk full", false, true},
     };
     for (const Case& c : cases) {
         MemoryStore store;
         store.failStore = c.failStore;
         store.failCommit = c.failCommit;
-        XmodemReceive rx{store};
+        XmodemReceive rx{store, {}, std::string(c.what).find("short") != std::string::npos ? 8192 : 0};
         Peer peer{rx};
         peer.Start();
         peer.Run(c.script);
@@ -382,16 +383,84 @@ TEST_F(Download, ErrorCountersAndTheEleventhBadPacket) {
     EXPECT_EQ(peer.LastMessage(), text::kExcessiveErrors);
 }
 
-TEST_F(Download, BytesThatCameWithAPacketAreDropped) {
+TEST_F(Download, BytesThatCameWithAPacketAreKept) {
     Begin();
     auto chunk = PacketBytes(peer.data, 1);
     const auto next = PacketBytes(peer.data, 2);
-    chunk.insert(chunk.end(), next.begin(), next.end()); // arrived before our ACK could go out
+    chunk.insert(chunk.end(), next.begin(), next.end());
     peer.Feed(chunk);
-    EXPECT_EQ(peer.TakeSent(), kAck);
-    EXPECT_EQ(rx.Counters().numPackets, "1");
-    peer.Run("P2");
-    EXPECT_EQ(rx.Counters().numPackets, "2");
+    EXPECT_EQ(peer.TakeSent(), (Bytes{ACK, ACK}));
+    ExpectSuccess(2);
+}
+
+TEST_F(Download, SilenceBetweenPacketsAsksForTheBlockAgain) {
+    // The sender lost our ACK (or the line lost its packet) and waits far longer than we do.
+    Begin();
+    peer.Run("P1");
+    peer.TakeSent();
+    for (int wait = 1; wait <= 10; ++wait) {
+        peer.Wait(5000);
+        ASSERT_EQ(peer.TakeSent(), kNak) << wait;
+    }
+    peer.Run("P1 P2"); // the repeat is acknowledged, not stored twice
+    EXPECT_EQ(peer.TakeSent(), (Bytes{ACK, ACK}));
+    peer.Wait(4999);
+    peer.Run("P3"); // the count of silent waits starts again with every byte
+    ExpectSuccess(3);
+}
+
+TEST_F(Download, OneDamagedByteNeverEndsWithAShortFile) {
+    // The SOH of block 4 lost or damaged: the rest of the packet arrives as loose bytes, its block
+    // number (4) looking like EOT. Whatever the fault, the sender's next copy completes the file.
+    struct Case {
+        const char* what;
+        int at;   // index of the damaged byte in block 4's packet
+        int flip; // 0: the byte is lost
+    } cases[] = {
+        {"SOH lost", 0, 0},   {"SOH damaged", 0, 0x40},  {"block number damaged", 1, 0x01},
+        {"data lost", 70, 0}, {"checksum lost", 131, 0}, {"checksum damaged", 131, 0x80},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store;
+        XmodemReceive rx{store, {}, 8192};
+        Peer peer{rx};
+        peer.Start();
+        peer.Run("P1 P2 P3");
+        auto bad = PacketBytes(peer.data, 4);
+        if (c.flip == 0)
+            bad.erase(bad.begin() + c.at);
+        else
+            bad[static_cast<std::size_t>(c.at)] ^= static_cast<std::uint8_t>(c.flip);
+        peer.TakeSent();
+        peer.Feed(bad);
+        peer.Wait(5000); // a broken-off packet is answered after a read wait, loose bytes sooner
+        EXPECT_FALSE(rx.Finished()) << c.what;
+        EXPECT_EQ(peer.TakeSent(), kNak) << c.what;
+        for (int block = 4; block <= 64; ++block)
+            peer.Run("P" + std::to_string(block));
+        peer.Run("E W1000");
+        EXPECT_TRUE(rx.Succeeded()) << c.what;
+        EXPECT_EQ(store.data, peer.data) << c.what;
+        EXPECT_EQ(rx.Counters().errPackets, "1") << c.what;
+    }
+}
+
+TEST_F(Download, SizesAgainstTheModel) {
+    // Short of the model's size fails with the count; more than it is taken, as any size once was.
+    struct Case {
+        int expected;
+        const char* blocks;
+        bool ok;
+    } cases[] = {{8192, "P1 P2", false}, {256, "P1 P2", true}, {128, "P1 P2", true}, {0, "P1", true}};
+    for (const Case& c : cases) {
+        MemoryStore store;
+        XmodemReceive rx{store, {}, c.expected};
+        Peer peer{rx};
+        peer.Start();
+        peer.Run(std::string(c.blocks) + " E W1000");
+        EXPECT_EQ(rx.Succeeded(), c.ok) << c.expected;
+        EXPECT_EQ(store.committed, c.ok) << c.expected;
+    }
 }
 
 TEST_F(Download, EarlyTimerCallsDoNothing) {
@@ -503,6 +572,25 @@ TEST_F(Upload, ReceiverThatRefusesEverythingUntilCancel) {
     }
     peer.Run("!");
     EXPECT_EQ(peer.LastMessage(), text::kCancelledByUser);
+}
+
+TEST_F(Upload, RefusalLimitEndsAReceiverThatNeverTakesTheBlock) {
+    XmodemSend limited{Pattern(1024), {}, kMaxRefusals};
+    Peer p{limited};
+    p.Start();
+    p.Run("N N9 A N9"); // an ACK starts the count again
+    EXPECT_FALSE(limited.Finished());
+    p.TakeSent();
+    p.Run("N");
+    EXPECT_EQ(p.TakeSent(), (Bytes{CAN, CAN}));
+    EXPECT_EQ(p.LastMessage(), text::kExcessiveErrors);
+    EXPECT_FALSE(limited.Succeeded());
+}
+
+TEST(XmodemLine, OnlyEightBitsWithoutParity) {
+    EXPECT_EQ(LineRefusal({"", 9600, 8, Parity::None, 2}), "");
+    EXPECT_NE(LineRefusal({"", 9600, 7, Parity::None, 1}), "");
+    EXPECT_NE(LineRefusal({"", 9600, 8, Parity::Even, 1}), "");
 }
 
 TEST_F(Upload, RepliesThatDoNotMoveOn) {

@@ -47,10 +47,24 @@ void RunTransfer(frmComm& window, XferJob job) {
     xfer.exec();
 }
 
+// A line that cannot carry XMODEM is refused before the user picks a file for it.
+bool LineRefused(frmComm& window) {
+    const std::string refusal = LineRefusal(ToLineSettings(window.linkSettings(), LineSettings{}));
+    if (refusal.empty())
+        return false;
+    window.setMessagePanel(QString::fromStdString(refusal));
+    window.messages().Beep();
+    return true;
+}
+
 } // namespace
 
 void frmComm::PDownLoad() {
     TransferBusy busy(*this);
+    if (LineRefused(*this)) {
+        focusTerminal();
+        return;
+    }
     const std::optional<std::string> path = AskForFile(*this, TransferDirection::Download);
     if (!path) {
         focusTerminal();
@@ -61,6 +75,10 @@ void frmComm::PDownLoad() {
 
 void frmComm::PUpLoad() {
     TransferBusy busy(*this);
+    if (LineRefused(*this)) {
+        focusTerminal();
+        return;
+    }
     const std::optional<std::string> path = AskForFile(*this, TransferDirection::Upload);
     if (!path) {
         focusTerminal();

@@ -133,8 +133,15 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
         return kExitTransferred;
     }
 
+    if (const std::string refusal = LineRefusal(request->line); !refusal.empty()) {
+        std::fprintf(stderr, "rclink: %s\n", refusal.c_str() + 1);
+        return kExitUsage;
+    }
+
     XferJob job;
     job.direction = request->direction;
+    // Nobody is there to press Cancel: a receiver that refuses the same block over and over ends it.
+    job.refusalLimit = xmodem::kMaxRefusals;
     job.path = request->file;
     job.expectedSize = ModelForPath(request->file).transferSize;
     job.timing.microsPerByte = MicrosPerByte(request->line);

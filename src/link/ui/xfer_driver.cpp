@@ -33,9 +33,9 @@ void XferDriver::Start() {
             End(false);
             return;
         }
-        engine_ = std::make_unique<XmodemReceive>(*file_, job_.timing);
+        engine_ = std::make_unique<XmodemReceive>(*file_, job_.timing, job_.expectedSize);
     } else {
-        engine_ = std::make_unique<XmodemSend>(job_.upload, job_.timing);
+        engine_ = std::make_unique<XmodemSend>(job_.upload, job_.timing, job_.refusalLimit);
     }
     running_ = true;
     clock_.start();

@@ -25,6 +25,7 @@ struct XferJob {
     int expectedSize = 0;             // lblFileSize, and the progress maximum
     std::vector<std::uint8_t> upload; // an upload's bytes, already checked
     XmodemTiming timing;
+    int refusalLimit = 0; // NAKs in a row for one block that end an upload; 0 = no limit
 };
 
 class XferDriver : public QObject {

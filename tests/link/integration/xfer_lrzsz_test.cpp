@@ -263,6 +263,10 @@ TEST(RclinkWithLrzsz, RefusedBeforeTheLineIsTouched) {
          1,
          "short.HR8 is Corrupted. Transfer Aborted"},
         {{"--port", "/nonexistent/ttyX", "--download", "x.HR8"}, 2, "/nonexistent/ttyX"},
+        {{"--port", "/nonexistent/ttyX", "--bits", "7", "--download", "x.HR8"},
+         2,
+         "8 data bits and no parity"},
+        {{"--port", "/nonexistent/ttyX", "--parity", "E", "--upload", "short.HR8"}, 2, "8 data bits"},
     };
     for (const Case& c : cases) {
         const Outcome o = Collect(b.Rclink(c.args));
@@ -279,7 +283,6 @@ TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
     b.Pair("ttyA", "ttyB"); // nobody sends
     QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
     QTest::qWait(1500);
-    EXPECT_EQ(b.Strays({"site.HR8"}).size(), 1); // the blocks would go into a file of their own
     rclink->terminate();
     const Outcome o = Collect(rclink);
     EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
@@ -308,15 +311,11 @@ TEST(RclinkThroughARelay, FaultsOnTheLine) {
         const char* progress; // last progress line, when the transfer succeeds
         int naksFromRclink, acksFromRclink, packetsFromRclink; // -1: not counted
     } cases[] = {
-        {"download, an ACK lost: the sender sends the block again", false,
-         [](Relay& r, To to, const QByteArray& unit, Traffic& t) {
-             if (to == To::Peer && unit == QByteArray(1, ACK) && t.acksToPeer == 3) {
-                 r.Inject(To::Rclink, t.lastPacket);
-                 return QByteArray();
-             }
-             return unit;
+        {"download, an ACK lost: sx waits, our NAK after a silent wait brings the block again", false,
+         [](Relay&, To to, const QByteArray& unit, Traffic& t) {
+             return to == To::Peer && unit == QByteArray(1, ACK) && t.acksToPeer == 3 ? QByteArray() : unit;
          },
-         0, "Download Successful", "packet 65  errors 0  bytes 8192 of 8192", 1, 66, -1},
+         0, "Download Successful", "packet 65  errors 0  bytes 8192 of 8192", 2, 66, -1},
         {"download, a data byte damaged", false,
          [](Relay&, To to, const QByteArray& unit, Traffic& t) {
              QByteArray u = unit;
@@ -325,15 +324,29 @@ TEST(RclinkThroughARelay, FaultsOnTheLine) {
              return u;
          },
          0, "Download Successful", "packet 65  errors 1  bytes 8192 of 8192", 2, 65, -1},
-        {"download, the line cut inside a packet", false,
+        // Block 4's number is EOT: without its SOH the packet's rest must not end the download.
+        {"download, the SOH of block 4 lost", false,
          [](Relay&, To to, const QByteArray& unit, Traffic& t) {
-             if (to == To::Rclink && unit.size() == kPacketSize && t.packetsToRclink == 7) {
-                 t.cut = true;
-                 return unit.left(60);
-             }
-             return unit;
+             return to == To::Rclink && unit.size() == kPacketSize && t.packetsToRclink == 4 ? unit.mid(1)
+                                                                                             : unit;
          },
-         1, "Remote Time Out", nullptr, 1, 6, -1},
+         0, "Download Successful", "packet 65  errors 1  bytes 8192 of 8192", 2, 65, -1},
+        {"download, the SOH of block 4 damaged", false,
+         [](Relay&, To to, const QByteArray& unit, Traffic& t) {
+             QByteArray u = unit;
+             if (to == To::Rclink && u.size() == kPacketSize && t.packetsToRclink == 4)
+                 u[0] = static_cast<char>(u[0] ^ 0x04);
+             return u;
+         },
+         0, "Download Successful", "packet 65  errors 1  bytes 8192 of 8192", 2, 65, -1},
+        {"upload, rx refuses every block: the upload ends", true,
+         [](Relay&, To to, const QByteArray& unit, Traffic&) {
+             QByteArray u = unit;
+             if (to == To::Peer && u.size() == kPacketSize)
+                 u[40] = static_cast<char>(u[40] ^ 0x01);
+             return u;
+         },
+         1, nullptr, nullptr, -1, -1, -1},
         {"upload, a data byte damaged: rx refuses it, the block goes again", true,
          [](Relay&, To to, const QByteArray& unit, Traffic& t) {
              QByteArray u = unit;
@@ -390,13 +403,15 @@ TEST(RclinkThroughARelay, FaultsOnTheLine) {
             rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
         const Outcome o = Collect(rclink);
         EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
-        EXPECT_TRUE(o.errors.contains(QString("rclink: ") + c.message)) << o.errors.toStdString();
+        if (c.message) {
+            EXPECT_TRUE(o.errors.contains(QString("rclink: ") + c.message)) << o.errors.toStdString();
+        }
         if (c.progress) {
             EXPECT_EQ(LastProgress(o.errors), c.progress);
         }
         if (c.upload) {
             EXPECT_TRUE(Bench::Finish(peer, 15000));
-            EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
+            EXPECT_EQ(ReadAll(b.Path("rx/got.bin")) == image, c.exitCode == 0);
         } else {
             EXPECT_EQ(ReadAll(b.Path("site.HR8")), c.exitCode == 0 ? image : old); // old: exactly as it was
             EXPECT_EQ(b.Strays({"img.HR8", "site.HR8"}), QStringList());
