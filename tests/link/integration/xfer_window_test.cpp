@@ -276,6 +276,18 @@ TEST(TransferCommands, TransfersThatAreRefusedBeforeTheLineIsTouched) {
         }
         EXPECT_FALSE(w.window.isTransferBusy()) << c.name;
     }
+    // A line XMODEM cannot use is refused before a file is asked for.
+    for (bool upload : {false, true}) {
+        Window w;
+        w.window.linkSettings().bits = "7";
+        if (upload)
+            w.window.PUpLoad();
+        else
+            w.window.PDownLoad();
+        EXPECT_TRUE(w.dialog.requests.empty()) << upload;
+        EXPECT_EQ(w.Panel().toStdString(), LineRefusal({"", 9600, 7, Parity::None, 1})) << upload;
+        EXPECT_EQ(w.line.begins, 0) << upload;
+    }
 }
 
 // ---- the window on its own ----
