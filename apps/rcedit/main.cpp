@@ -1,4 +1,5 @@
 #include "print/report_cli.h"
+#include "print/settings_list.h"
 #include "shell/qt/rcedit_app.h"
 
 #include <iostream>
@@ -8,6 +9,8 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
     // The command line reports run anywhere, with no display, so they come before any window.
+    if (rc::print::IsListingInvocation(args))
+        return rc::print::RunListingCommand(args, std::cout, std::cerr);
     if (rc::print::IsHeadlessInvocation(args))
         return rc::print::RunReportCommand(args, std::cout, std::cerr);
     for (std::size_t i = 1; i < args.size(); ++i)

@@ -1,0 +1,292 @@
+#include "print/settings_list.h"
+
+#include "codecs/voice_message.h"
+#include "editors/codes.h"
+#include "editors/timers.h"
+#include "image/image_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <ostream>
+
+namespace rc::print {
+
+namespace {
+
+std::string CopyArea(int copy, const std::string& what) {
+    return copy == kBaseCopy ? "Base " + what : "Memory Save #" + std::to_string(copy) + " " + what;
+}
+
+std::string Numbered(const std::string& what, int n) {
+    return what + " " + (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+void ListCodes(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
+    const auto codes = DisplayCodes(image, copy);
+    for (int i = 0; i < kCodeCount; ++i)
+        out.push_back({"", CodeRowLabel(i), codes[static_cast<std::size_t>(i)]});
+}
+
+void ListTimers(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
+    const auto timers = DisplayTimers(image, copy);
+    for (int i = 0; i < kTimerCount; ++i)
+        out.push_back({"", TimerRowLabel(i), timers[static_cast<std::size_t>(i)]});
+}
+
+void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
+    for (int n = 0; n < MessageCount(copy); ++n)
+        out.push_back({"", Numbered("Message", n + 1), VoiceMessageText(image, Messages(copy).at(n))});
+}
+
+std::vector<Region> RecordHeads(const RecordTable& table, int used) {
+    std::vector<Region> regions;
+    for (int n = 0; n < table.count; ++n)
+        regions.push_back({table.at(n), used});
+    return regions;
+}
+
+std::vector<ListedArea> BuildAreas() {
+    std::vector<ListedArea> areas;
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
+        areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, copy});
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
+        areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, ListTimers, copy});
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
+        areas.push_back({CopyArea(copy, "Voice Messages"),
+                         RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, copy});
+    return areas;
+}
+
+std::vector<SettingLine> AreaLines(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> lines;
+    area.list(image, area.copy, lines);
+    for (SettingLine& l : lines)
+        l.area = area.area;
+    return lines;
+}
+
+std::vector<bool> NamedBytes() {
+    std::vector<bool> named(kImageSize, false);
+    for (const ListedArea& area : ListedAreas())
+        for (const Region& r : area.bytes)
+            for (int i = std::max(r.offset, 0); i < std::min(r.end(), kImageSize); ++i)
+                named[static_cast<std::size_t>(i)] = true;
+    return named;
+}
+
+std::string Hex(int value, int digits) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*X", digits, value);
+    return buf;
+}
+
+std::string RangeName(int from, int to) {
+    return from == to ? "0x" + Hex(from, 4) : "0x" + Hex(from, 4) + "-0x" + Hex(to, 4);
+}
+
+std::string BytesText(const ImageBytes& image, int from, int to) {
+    std::string text;
+    for (int i = from; i <= to; ++i)
+        text += (i == from ? "" : " ") + Hex(image[i], 2);
+    return text;
+}
+
+// Runs of unnamed bytes where `select` holds.
+template <typename Select> std::vector<std::pair<int, int>> UnnamedRuns(Select select) {
+    static const std::vector<bool> named = NamedBytes();
+    std::vector<std::pair<int, int>> runs;
+    for (int i = 0; i < kImageSize; ++i) {
+        if (named[static_cast<std::size_t>(i)] || !select(i))
+            continue;
+        if (!runs.empty() && runs.back().second == i - 1)
+            runs.back().second = i;
+        else
+            runs.push_back({i, i});
+    }
+    return runs;
+}
+
+std::string Shown(const std::string& value) {
+    return value.empty() ? "(none)" : value;
+}
+
+std::string Json(const std::string& s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        if (c == '"' || c == '\\')
+            out += std::string("\\") + c;
+        else if (static_cast<unsigned char>(c) < 0x20)
+            out += "\\u00" + Hex(static_cast<unsigned char>(c), 2);
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+} // namespace
+
+const std::vector<ListedArea>& ListedAreas() {
+    static const std::vector<ListedArea> areas = BuildAreas();
+    return areas;
+}
+
+std::vector<SettingLine> ListSettings(const ImageBytes& image) {
+    std::vector<SettingLine> lines;
+    for (const ListedArea& area : ListedAreas()) {
+        std::vector<SettingLine> part = AreaLines(image, area);
+        lines.insert(lines.end(), part.begin(), part.end());
+    }
+    for (const auto& [from, to] : UnnamedRuns([&](int i) { return image[i] != 0; }))
+        lines.push_back({kUnnamedArea, RangeName(from, to), BytesText(image, from, to)});
+    return lines;
+}
+
+std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageBytes& newImage) {
+    std::vector<SettingChange> changes;
+    for (const ListedArea& area : ListedAreas()) {
+        const std::vector<SettingLine> before = AreaLines(oldImage, area);
+        const std::vector<SettingLine> after = AreaLines(newImage, area);
+        bool any = false;
+        for (std::size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
+            if (before[i].value == after[i].value)
+                continue;
+            changes.push_back({area.area, after[i].item, before[i].value, after[i].value});
+            any = true;
+        }
+        if (any)
+            continue;
+        // Bytes of the area that differ where none of its settings shows it (bits a dialog ignores).
+        std::string hidden, was, now;
+        for (const Region& r : area.bytes)
+            for (int i = r.offset; i < r.end(); ++i)
+                if (oldImage[i] != newImage[i]) {
+                    hidden += (hidden.empty() ? "" : " ") + RangeName(i, i);
+                    was += (was.empty() ? "" : " ") + Hex(oldImage[i], 2);
+                    now += (now.empty() ? "" : " ") + Hex(newImage[i], 2);
+                }
+        if (!hidden.empty())
+            changes.push_back({area.area, "bits no setting shows at " + hidden, was, now});
+    }
+    for (const auto& [from, to] : UnnamedRuns([&](int i) { return oldImage[i] != newImage[i]; }))
+        changes.push_back({kUnnamedArea, RangeName(from, to), BytesText(oldImage, from, to),
+                           BytesText(newImage, from, to)});
+    return changes;
+}
+
+std::string ListingText(const std::vector<SettingLine>& lines) {
+    std::string text;
+    for (const SettingLine& l : lines)
+        text += l.area + " | " + l.item + " | " + Shown(l.value) + "\n";
+    return text;
+}
+
+std::string ChangesText(const std::vector<SettingChange>& changes) {
+    std::string text;
+    for (const SettingChange& c : changes)
+        text += c.area + " | " + c.item + " | " + Shown(c.oldValue) + " -> " + Shown(c.newValue) + "\n";
+    return text;
+}
+
+std::string ListingJson(const std::vector<SettingLine>& lines) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(lines[i].area) +
+                ", \"item\": " + Json(lines[i].item) + ", \"value\": " + Json(lines[i].value) + "}";
+    return text + "\n]\n";
+}
+
+std::string ChangesJson(const std::vector<SettingChange>& changes) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < changes.size(); ++i)
+        text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(changes[i].area) +
+                ", \"item\": " + Json(changes[i].item) + ", \"old\": " + Json(changes[i].oldValue) +
+                ", \"new\": " + Json(changes[i].newValue) + "}";
+    return text + "\n]\n";
+}
+
+bool IsListingInvocation(const std::vector<std::string>& args) {
+    for (std::size_t i = 1; i < args.size(); ++i)
+        if (args[i] == "--export" || args[i] == "--diff")
+            return true;
+    return false;
+}
+
+int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    static constexpr const char* kUsage =
+        "Usage: rcedit --export [--format text|json] [--output PATH] FILE\n"
+        "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n";
+    bool diff = false;
+    std::string format = "text", output;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--export" || a == "--diff") {
+            diff = a == "--diff";
+        } else if (a == "--format" || a == "--output") {
+            if (i + 1 >= args.size()) {
+                err << "rcedit: " << a << " needs a value\n" << kUsage;
+                return 2;
+            }
+            (a == "--format" ? format : output) = args[++i];
+        } else if (a.rfind("--format=", 0) == 0) {
+            format = a.substr(9);
+        } else if (a.rfind("--output=", 0) == 0) {
+            output = a.substr(9);
+        } else if (a == "--no-splash") {
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "rcedit: unknown option " << a << "\n" << kUsage;
+            return 2;
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (format != "text" && format != "json") {
+        err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
+        return 2;
+    }
+    if (files.size() != (diff ? 2u : 1u)) {
+        err << (diff ? "rcedit: --diff compares two image files\n"
+                     : "rcedit: --export lists one image file\n")
+            << kUsage;
+        return 2;
+    }
+    std::vector<ImageBytes> images(files.size());
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const ReadResult read = ReadImageFile(files[f], images[f]);
+        if (read.error != OpenError::None) {
+            const MessageSpec m =
+                read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+            err << files[f] << ": " << m.text << "\n";
+            return 2;
+        }
+    }
+
+    std::string text;
+    int status = 0;
+    if (diff) {
+        const std::vector<SettingChange> changes = DiffSettings(images[0], images[1]);
+        text = format == "json" ? ChangesJson(changes) : ChangesText(changes);
+        const auto a = images[0].Bytes(), b = images[1].Bytes();
+        status = std::equal(a.begin(), a.end(), b.begin(), b.end()) ? 0 : 1;
+    } else {
+        const std::vector<SettingLine> lines = ListSettings(images[0]);
+        text = format == "json" ? ListingJson(lines) : ListingText(lines);
+    }
+    if (output.empty()) {
+        out << text;
+        out.flush();
+        return out ? status : 2;
+    }
+    std::ofstream f(output, std::ios::binary | std::ios::trunc);
+    f << text;
+    f.close();
+    if (!f) {
+        err << "rcedit: cannot write " << output << "\n";
+        return 2;
+    }
+    return status;
+}
+
+} // namespace rc::print

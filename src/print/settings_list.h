@@ -1,0 +1,63 @@
+#pragma once
+
+// Every setting of an image by name, as the editor's dialogs show it, and what differs between two
+// images. The listing is made from the dialogs' own display routines, so it cannot disagree with
+// them or with the reports; bytes that no setting names are listed too, so nothing in an image is
+// invisible.
+
+#include "image/image_bytes.h"
+#include "image/regions.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace rc::print {
+
+struct SettingLine {
+    std::string area;  // the settings area, in the order of the editor's menus
+    std::string item;  // the setting, by the name the dialog gives it
+    std::string value; // as the dialog shows it
+    bool operator==(const SettingLine&) const = default;
+};
+
+struct SettingChange {
+    std::string area, item, oldValue, newValue;
+};
+
+// The area that lists bytes no setting names.
+inline constexpr const char* kUnnamedArea = "Unnamed bytes";
+
+// One area of the listing: its lines and the bytes they are made of.
+struct ListedArea {
+    std::string area;
+    std::vector<Region> bytes;
+    void (*list)(const ImageBytes& image, int copy, std::vector<SettingLine>& out);
+    int copy = 0; // the copy selector the area's dialog is opened with
+};
+
+// The areas in the order of the editor's menus.
+const std::vector<ListedArea>& ListedAreas();
+
+// Every setting, area by area, then each run of non-zero bytes that no setting names.
+std::vector<SettingLine> ListSettings(const ImageBytes& image);
+
+// The settings whose value differs, in the same order; then runs of unnamed bytes that differ; then,
+// for an area whose bytes differ in bits none of its settings shows, one line naming those bytes.
+std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageBytes& newImage);
+
+// "area | item | value" and "area | item | old -> new"; an empty value shows as "(none)".
+std::string ListingText(const std::vector<SettingLine>& lines);
+std::string ChangesText(const std::vector<SettingChange>& changes);
+// A JSON array with one object per line: {"area", "item", "value"} or {"area", "item", "old", "new"}.
+std::string ListingJson(const std::vector<SettingLine>& lines);
+std::string ChangesJson(const std::vector<SettingChange>& changes);
+
+// rcedit --export [--format text|json] [--output PATH] FILE
+// rcedit --diff [--format text|json] [--output PATH] OLD NEW
+// --diff exits 0 when the images are equal in every byte and 1 when they differ; --export exits 0.
+// Both exit 2 for bad arguments, a refused file or an output that cannot be written.
+bool IsListingInvocation(const std::vector<std::string>& args);
+int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace rc::print

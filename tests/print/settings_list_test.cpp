@@ -1,0 +1,124 @@
+#include "print/settings_list.h"
+
+#include "editors/codes.h"
+#include "editors/timers.h"
+#include "image/image_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+namespace rc::print {
+namespace {
+
+ImageBytes Sample() {
+    ImageBytes image;
+    EXPECT_EQ(ReadImageFile(RC_SOURCE_DIR "/samples/Default.HR8", image).error, OpenError::None);
+    return image;
+}
+
+TEST(SettingsList, OneEditGivesOneLineNamingItsSetting) {
+    struct Case {
+        std::string area;
+        std::string item;
+        std::function<void(ImageBytes&)> edit;
+    } cases[] = {
+        {"Memory Save #3 Codes", "Autopatch Access Number",
+         [](ImageBytes& im) {
+             auto codes = DisplayCodes(im, 3);
+             codes[6] = codes[6] == "123" ? "456" : "123";
+             SaveCodes(im, 3, codes);
+         }},
+        {"Base Timers", TimerRowLabel(1),
+         [](ImageBytes& im) {
+             const int pt = GetPT(0, 1);
+             const std::string value = TimerValue(im, pt) == 90 ? "91" : "90";
+             IsTenthsTimer(1) ? SaveTimerSec(im, pt, value) : SaveTimerMin(im, pt, value);
+         }},
+        {"Base Voice Messages", "Message 13",
+         [](ImageBytes& im) {
+             const int record = Messages(0).at(12);
+             im.MutableBytes()[record] = 1;
+             im.MutableBytes()[record + 2] = static_cast<std::uint8_t>(im[record + 2] ^ 1);
+         }},
+    };
+    const ImageBytes before = Sample();
+    for (const Case& c : cases) {
+        ImageBytes after = before;
+        c.edit(after);
+        const std::vector<SettingChange> changes = DiffSettings(before, after);
+        ASSERT_EQ(changes.size(), 1u) << c.area << ChangesText(changes);
+        EXPECT_EQ(changes[0].area, c.area);
+        EXPECT_EQ(changes[0].item, c.item);
+        EXPECT_NE(changes[0].oldValue, changes[0].newValue);
+    }
+}
+
+TEST(SettingsList, BytesNoSettingShowsAreNeverInvisible) {
+    ImageBytes before = Sample();
+    before.MutableBytes()[5] = 0;
+    ImageBytes after = before;
+    after.MutableBytes()[5] = 0x7F;                   // named by no setting
+    after.MutableBytes()[TimersStart(0) + 1] |= 0x80; // a timer bit the dialog ignores
+    const std::vector<SettingLine> listing = ListSettings(after);
+    EXPECT_NE(std::find(listing.begin(), listing.end(), SettingLine{kUnnamedArea, "0x0005", "7F"}),
+              listing.end());
+
+    const std::vector<SettingChange> changes = DiffSettings(before, after);
+    ASSERT_EQ(changes.size(), 2u) << ChangesText(changes);
+    EXPECT_EQ(changes[0].area, "Base Timers");
+    EXPECT_EQ(changes[0].item, "bits no setting shows at 0x00B9");
+    EXPECT_EQ(ChangesText({changes[1]}), "Unnamed bytes | 0x0005 | 00 -> 7F\n");
+}
+
+TEST(SettingsList, EveryAreaListsItsItemsWhateverTheBytes) {
+    // The same items in the same order for any image, so two listings line up.
+    ImageBytes ones;
+    for (auto& b : ones.MutableBytes())
+        b = 0xFF;
+    const auto zero = ListSettings(ImageBytes{});
+    auto full = ListSettings(ones);
+    full.erase(
+        std::remove_if(full.begin(), full.end(), [](const SettingLine& l) { return l.area == kUnnamedArea; }),
+        full.end());
+    ASSERT_EQ(zero.size(), full.size());
+    for (std::size_t i = 0; i < zero.size(); ++i)
+        EXPECT_EQ(zero[i].area + zero[i].item, full[i].area + full[i].item) << i;
+}
+
+TEST(SettingsListCommand, ExitStatusAndRefusedFiles) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("rc-list-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    ImageBytes image = Sample();
+    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
+                      bad = (dir / "c.txt").string();
+    ASSERT_TRUE(WriteImageFile(a, image).ok);
+    image.MutableBytes()[3] ^= 0x10; // unnamed: no setting differs, the files still do
+    ASSERT_TRUE(WriteImageFile(b, image).ok);
+    ASSERT_TRUE(WriteImageFile(bad, image).ok);
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    } cases[] = {
+        {{"--diff", a, a}, 0},
+        {{"--diff", a, b}, 1},
+        {{"--diff", a, bad}, 2},
+        {{"--diff", a}, 2},
+        {{"--export", a}, 0},
+        {{"--export", "--format", "xml", a}, 2},
+        {{"--export", (dir / "none.HR8").string()}, 2},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"rcedit"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunListingCommand(args, out, err), c.status) << c.args[0] << " " << c.args.back();
+    }
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace rc::print
