@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("rclink");
+    QGuiApplication::setDesktopFileName("rclink");
     QApplication::setQuitOnLastWindowClosed(false);
 
     rc::link::QtSerialPort port;

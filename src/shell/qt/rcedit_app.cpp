@@ -60,6 +60,8 @@ int RunEditor(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName("rcedit");
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments())
         args.push_back(a.toStdString());
