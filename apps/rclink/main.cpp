@@ -1,9 +1,10 @@
 // rclink: the serial and modem terminal that dials the repeater and moves its settings images.
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/qt_messages.h"
+#include "link/help_pages.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/headless_transfer.h"
-#include "link/ui/help_viewer.h"
-#include "image/qt/qt_messages.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/qt_settings_store.h"
 #include "link/ui/qt_timers.h"
@@ -28,15 +29,17 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("rclink");
+    QGuiApplication::setDesktopFileName("rclink");
     QApplication::setQuitOnLastWindowClosed(false);
 
     rc::link::QtSerialPort port;
     rc::link::QtSettingsStore store;
     rc::QtMessages messages;
-    rc::link::HelpViewer help;
+    rc::HelpViewer help(rc::link::LinkHelp());
     rc::link::QtTimerFactory timers;
     rc::link::QtClock clock;
     rc::link::frmComm window(port, store, messages, help, timers, clock);
+    help.SetOwner(&window);
     QObject::connect(&window, &rc::link::frmComm::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
 

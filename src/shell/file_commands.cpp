@@ -84,6 +84,10 @@ bool FileCommands::OpenPath(const std::string& path) {
     return opened;
 }
 
+bool FileCommands::OpenHandedOver(const std::string& path) {
+    return ConfirmDiscard() && OpenPath(path);
+}
+
 bool FileCommands::OpenRecent(int index) {
     if (index < 0 || index >= kRecentFileCount || recent_[0].empty())
         return false;

@@ -47,6 +47,9 @@ public:
     // Validates and loads `path`; on success records it in the recent list and enables the image
     // commands. Used at start-up for a file named on the command line, where nothing can be unsaved.
     bool OpenPath(const std::string& path);
+    // A file the desktop asks to open while the editor runs (a later start with a file): as
+    // "&Open..." with the file already chosen, so unsaved edits are asked about first.
+    bool OpenHandedOver(const std::string& path);
     // Recent file `index` (0..3) of the File menu.
     bool OpenRecent(int index);
     // "&Save File". True when the file was written.

@@ -1,13 +1,8 @@
 #include "shell/help_topics.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace rc::shell {
 
-namespace {
-
-const std::vector<HelpPage>& Pages() {
+const HelpBook& EditorHelp() {
     static const std::vector<HelpPage> pages = {
         {"contents.html", "Contents", {kContentsContext}, {"contents", "help"}},
         {"main.html",
@@ -53,62 +48,8 @@ const std::vector<HelpPage>& Pages() {
         {"config.html", "Repeater Configuration", {907}, {"configuration", "option flags"}},
         {"about.html", "About the Editor", {kAboutContext}, {"version", "system information"}},
     };
-    return pages;
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-} // namespace
-
-std::span<const HelpPage> HelpPages() {
-    return Pages();
-}
-
-const HelpPage& ContentsPage() {
-    return Pages().front();
-}
-
-const HelpPage& PageForContext(int context) {
-    for (const HelpPage& page : Pages())
-        if (std::find(page.contexts.begin(), page.contexts.end(), context) != page.contexts.end())
-            return page;
-    return ContentsPage();
-}
-
-const HelpPage* FindHelpPage(const std::string& file) {
-    for (const HelpPage& page : Pages())
-        if (file == page.file)
-            return &page;
-    return nullptr;
-}
-
-std::vector<HelpIndexEntry> HelpIndex() {
-    std::vector<HelpIndexEntry> index;
-    for (const HelpPage& page : Pages())
-        for (const char* k : page.keywords)
-            index.push_back({k, &page});
-    std::stable_sort(index.begin(), index.end(), [](const HelpIndexEntry& a, const HelpIndexEntry& b) {
-        return Lower(a.keyword) < Lower(b.keyword);
-    });
-    return index;
-}
-
-std::vector<HelpIndexEntry> MatchKeywords(const std::string& text) {
-    std::string needle = Lower(text);
-    std::vector<HelpIndexEntry> starts, inside;
-    for (HelpIndexEntry& e : HelpIndex()) {
-        std::size_t at = Lower(e.keyword).find(needle);
-        if (at == 0)
-            starts.push_back(std::move(e));
-        else if (at != std::string::npos)
-            inside.push_back(std::move(e));
-    }
-    starts.insert(starts.end(), inside.begin(), inside.end());
-    return starts;
+    static const HelpBook book{"Halden R8 Editor Help", ":/help/", pages};
+    return book;
 }
 
 } // namespace rc::shell

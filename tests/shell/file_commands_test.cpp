@@ -153,9 +153,10 @@ TEST_F(FileCommandsTest, SaveBeforeAnyOpenDoesNothing) {
     EXPECT_TRUE(dialogs.saveSpecs.empty());
 }
 
-// The question asked before unsaved edits are lost, for closing, Open and a recent file alike.
+// The question asked before unsaved edits are lost, for closing, Open, a recent file and a file
+// handed over by a later start alike.
 TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
-    enum class Way { Close, Open, Recent };
+    enum class Way { Close, Open, Recent, HandedOver };
     struct Case {
         Way way;
         Answer answer;
@@ -165,7 +166,7 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
     };
     const std::string copy = Path("copy.HR8");
     std::vector<Case> cases = {{Way::Close, Answer::Yes, Path("bad"), false, false}}; // Save As refused
-    for (Way way : {Way::Close, Way::Open, Way::Recent}) {
+    for (Way way : {Way::Close, Way::Open, Way::Recent, Way::HandedOver}) {
         cases.push_back({way, Answer::Cancel, std::nullopt, false, false});
         cases.push_back({way, Answer::No, std::nullopt, true, false});
         cases.push_back({way, Answer::Yes, copy, true, true});
@@ -194,6 +195,9 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
             break;
         case Way::Recent:
             wentOn = commands.OpenRecent(1); // second is entry 2 once first was opened
+            break;
+        case Way::HandedOver:
+            wentOn = commands.OpenHandedOver(second);
             break;
         }
         ASSERT_FALSE(messages.shown.empty());

@@ -1,4 +1,3 @@
-#include "shell/help_topics.h"
 #include "shell/menu_tree.h"
 #include "shell/status_date.h"
 #include "shell/system_info.h"
@@ -25,63 +24,6 @@ TEST(MenuTree, NamesAreUniqueAndEveryParentIsAMenuBeforeItsItems) {
             menus.insert(item.name);
     }
     EXPECT_EQ(menus.size(), 11u);
-}
-
-TEST(HelpTopics, EveryContextOfTheProgramHasItsOwnPage) {
-    std::set<int> contexts = {kMainWindowContext, kKeyPadContext, kContentsContext, kAboutContext};
-    for (const MenuItem& item : MenuTree())
-        if (item.helpContext)
-            contexts.insert(item.helpContext);
-    EXPECT_EQ(contexts.size(), 29u);
-    for (int c : contexts) {
-        const HelpPage& page = PageForContext(c);
-        if (c != kContentsContext) {
-            EXPECT_NE(&page, &ContentsPage()) << c;
-        }
-    }
-    struct Case {
-        int context;
-        const char* file;
-    } cases[] = {{10, "main.html"},    {110, "keypad.html"},   {200, "codes.html"},
-                 {201, "codes.html"},  {300, "timers.html"},   {301, "timers.html"},
-                 {0, "contents.html"}, {999, "contents.html"}, {-5, "contents.html"}};
-    for (const Case& c : cases)
-        EXPECT_STREQ(PageForContext(c.context).file, c.file) << c.context;
-}
-
-TEST(HelpTopics, EveryPageIsShippedAndLinksOnlyToShippedPages) {
-    fs::path folder = fs::path(RC_SOURCE_DIR) / "src/shell/help";
-    for (const HelpPage& page : HelpPages()) {
-        fs::path file = folder / page.file;
-        ASSERT_TRUE(fs::exists(file)) << page.file;
-        std::ifstream in(file);
-        std::string html((std::istreambuf_iterator<char>(in)), {});
-        for (std::size_t at = html.find("href=\""); at != std::string::npos;
-             at = html.find("href=\"", at + 1)) {
-            std::string target = html.substr(at + 6, html.find('"', at + 6) - at - 6);
-            target = target.substr(0, target.find('#'));
-            if (target.ends_with(".html")) {
-                EXPECT_TRUE(FindHelpPage(target)) << page.file << " links to " << target;
-            } else if (!target.empty()) {
-                EXPECT_TRUE(fs::exists(folder / target)) << page.file << " links to " << target;
-            }
-        }
-    }
-}
-
-TEST(HelpTopics, KeywordSearch) {
-    std::vector<HelpIndexEntry> all = HelpIndex();
-    ASSERT_FALSE(all.empty());
-    EXPECT_EQ(MatchKeywords("").size(), all.size());
-
-    std::vector<HelpIndexEntry> timers = MatchKeywords("TIME");
-    ASSERT_FALSE(timers.empty());
-    EXPECT_EQ(timers.front().keyword.substr(0, 4), "time"); // starts-with before contains
-    bool foundTimersPage = false;
-    for (const HelpIndexEntry& e : timers)
-        foundTimersPage |= std::string(e.page->file) == "timers.html";
-    EXPECT_TRUE(foundTimersPage);
-    EXPECT_TRUE(MatchKeywords("no such words").empty());
 }
 
 TEST(FormatStatusDate, WeekdayMonthDayYear) {

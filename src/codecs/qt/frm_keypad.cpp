@@ -1,7 +1,7 @@
 #include "codecs/qt/frm_keypad.h"
 
 #include "codecs/keypad.h"
-#include "codecs/qt/centre_on_screen.h"
+#include "desktop/qt/centre_on_screen.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "editors/qt/editor_dialog.h"
 
-#include "codecs/qt/centre_on_screen.h"
+#include "desktop/qt/centre_on_screen.h"
 
 #include <QKeyEvent>
 

@@ -1,32 +1,29 @@
 #pragma once
 
+#include "desktop/qt/settings_file.h"
 #include "link/link_settings.h"
-
-#include <QSettings>
-#include <QString>
 
 namespace rc::link {
 
-// The link program's settings file, HaldenLink.ini in the user's configuration folder. Section and
-// key names compare without regard to case, as users' older files and the program's own two
-// spellings of the modem section ("MODEM", "Modem") need: both name one section.
+// The link program's settings in HaldenLink.ini of the user's configuration folder. The program's
+// own two spellings of the modem section ("MODEM", "Modem") name one section there.
 class QtSettingsStore : public ISettingsStore {
 public:
-    QtSettingsStore(); // QSettings(IniFormat, UserScope, "HaldenLink")
-    explicit QtSettingsStore(const QString& fileName);
+    QtSettingsStore() : file_("HaldenLink") {}
+    explicit QtSettingsStore(const QString& fileName) : file_(SettingsFile::AtPath(fileName)) {}
 
-    std::string Get(const std::string& section, const std::string& key) override;
-    void Set(const std::string& section, const std::string& key, const std::string& value) override;
-    void Flush() override;
+    std::string Get(const std::string& section, const std::string& key) override {
+        return file_.Get(section, key).value_or("");
+    }
+    void Set(const std::string& section, const std::string& key, const std::string& value) override {
+        file_.Set(section, key, value);
+    }
+    void Flush() override { file_.Sync(); }
 
-    QString FileName() const { return settings_.fileName(); }
+    QString FileName() const { return file_.FileName(); }
 
 private:
-    // The stored spelling of a section, preferring an exact match; empty when there is none.
-    QString FindGroup(const QString& section);
-    QString FindKey(const QString& group, const QString& key);
-
-    QSettings settings_;
+    SettingsFile file_;
 };
 
 } // namespace rc::link

@@ -1,17 +1,11 @@
 #include "shell/qt/frm_splash.h"
 
-#include "codecs/qt/centre_on_screen.h"
 #include "shell/help_topics.h"
 #include "shell/shell_texts.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace rc::shell {
 
@@ -55,102 +49,29 @@ QPixmap RepeaterPicture(int size) {
 
 frmSplash::frmSplash(SplashMode mode, int* showTips, IDesktop* desktop, IMessages* messages, IHelp* help,
                      QWidget* parent)
-    : QDialog(parent), mode_(mode), showTips_(showTips), desktop_(desktop), messages_(messages), help_(help) {
-    setObjectName("frmSplash");
-    setWindowTitle(mode == SplashMode::About ? "About" : kMainCaption);
-    if (mode == SplashMode::StartUp) {
-        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-        setCursor(Qt::WaitCursor);
-    }
-
-    auto* picture = new QLabel(this);
-    picture->setObjectName("imgLogo");
-    picture->setPixmap(RepeaterPicture(96));
-
-    auto* lblTitle = new QLabel(kMainCaption, this);
-    lblTitle->setObjectName("lblProductName");
-    QFont big = lblTitle->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    lblTitle->setFont(big);
-
-    auto* lblVersion = new QLabel(kVersionText, this);
-    lblVersion->setObjectName("lblVersion");
-    auto* lblPlatform = new QLabel("Settings editor for the Halden R8 repeater controller", this);
-    lblPlatform->setObjectName("lblPlatform");
-    auto* lblCompany = new QLabel("Halden Controls  -  www.halden-controls.example", this);
-    lblCompany->setObjectName("lblCompany");
-
-    auto* text = new QVBoxLayout;
-    text->addWidget(lblTitle);
-    text->addWidget(lblPlatform);
-    text->addSpacing(8);
-    text->addWidget(lblVersion);
-    text->addWidget(lblCompany);
-    text->addStretch();
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(picture, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(text);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 18);
-    layout->addLayout(top);
-
-    chkShowTips_ = new QCheckBox(kShowTipCaption, this);
+    : TitleWindow(mode,
+                  {"About",
+                   kMainCaption,
+                   kVersionText,
+                   {"Settings editor for the Halden R8 repeater controller",
+                    "Halden Controls  -  www.halden-controls.example"},
+                   RepeaterPicture(96)},
+                  parent),
+      showTips_(showTips), desktop_(desktop), messages_(messages) {
+    chkShowTips_ = new QCheckBox(kShowTipCaption);
     chkShowTips_->setObjectName("chkShowTips");
-    auto* cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
-    auto* cmdSysInfo = new QPushButton(kSystemInfoCaption, this);
-    cmdSysInfo->setObjectName("cmdSysInfo");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkShowTips_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
-
-    bool about = mode == SplashMode::About;
-    chkShowTips_->setVisible(about);
-    cmdOK->setVisible(about);
-    cmdSysInfo->setVisible(about);
-    if (about) {
-        chkShowTips_->setChecked(showTips_ && *showTips_ != 0);
-        cmdOK->setDefault(true);
-        connect(cmdOK, &QPushButton::clicked, this, &frmSplash::cmdOK_Click);
-        connect(cmdSysInfo, &QPushButton::clicked, this, &frmSplash::cmdSysInfo_Click);
-    }
+    chkShowTips_->setChecked(showTips_ && *showTips_ != 0);
+    AddToButtonRow(chkShowTips_);
+    SetHelp(help, kAboutContext);
 }
 
-void frmSplash::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!centred_) {
-        adjustSize();
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-}
-
-void frmSplash::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && help_ && mode_ == SplashMode::About) {
-        help_->ShowContext(kAboutContext);
-        return;
-    }
-    // The start-up window cannot be dismissed early; it closes itself.
-    if (mode_ == SplashMode::StartUp)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
-void frmSplash::cmdOK_Click() {
+void frmSplash::OkClicked() {
     if (showTips_)
         *showTips_ = chkShowTips_->isChecked() ? 1 : 0;
     accept();
 }
 
-void frmSplash::cmdSysInfo_Click() {
+void frmSplash::SystemInfoClicked() {
     if (desktop_ && desktop_->StartSystemInfo())
         return;
     if (messages_)

@@ -1,23 +1,17 @@
 #pragma once
 
+#include "desktop/qt/title_window.h"
 #include "image/message.h"
 #include "shell/desktop.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QLabel;
-class QPushButton;
 
 namespace rc::shell {
 
-enum class SplashMode {
-    StartUp, // shown while the program starts: no buttons, the busy pointer
-    About,   // Help, About: OK, System Info and the tip box
-};
+using SplashMode = TitleWindow::Mode;
 
-// The splash window, which is also the About window.
-class frmSplash : public QDialog {
+// The editor's splash window, which is also its About window with the tip box.
+class frmSplash : public TitleWindow {
     Q_OBJECT
 public:
     // `showTips`, `desktop` and `messages` are used in About mode only and may be null otherwise.
@@ -25,20 +19,14 @@ public:
               QWidget* parent = nullptr);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void OkClicked() override;
+    void SystemInfoClicked() override;
 
 private:
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-
-    SplashMode mode_;
     int* showTips_;
     IDesktop* desktop_;
     IMessages* messages_;
-    IHelp* help_;
-    QCheckBox* chkShowTips_ = nullptr;
-    bool centred_ = false;
+    QCheckBox* chkShowTips_;
 };
 
 // The artwork of the splash window, also the program's icon: a repeater tower on the air.

@@ -1,6 +1,6 @@
 #include "shell/qt/frm_tip.h"
 
-#include "codecs/qt/centre_on_screen.h"
+#include "desktop/qt/centre_on_screen.h"
 #include "shell/shell_texts.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "shell/qt/mdi_form1.h"
 
-#include "codecs/qt/centre_on_screen.h"
+#include "desktop/qt/centre_on_screen.h"
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_timer.h"
 #include "shell/help_topics.h"

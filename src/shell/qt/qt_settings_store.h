@@ -1,33 +1,28 @@
 #pragma once
 
+#include "desktop/qt/settings_file.h"
 #include "shell/editor_settings.h"
-
-#include <QSettings>
-
-#include <memory>
 
 namespace rc::shell {
 
-// The per-user settings store of the editor: H_R8.ini in the user's configuration folder. Section
-// and key names are matched without regard to case, as the editor always has, so a file edited by
-// hand with "[printer]" is still read; a write replaces any differently-cased copy of its key.
+// The editor's settings in H_R8.ini of the user's configuration folder.
 class QtSettingsStore : public ISettingsStore {
 public:
-    QtSettingsStore();
+    QtSettingsStore() : file_(kSettingsApplication) {}
     // A store over the INI file at `fileName` (tests).
-    explicit QtSettingsStore(const QString& fileName);
+    explicit QtSettingsStore(const QString& fileName) : file_(SettingsFile::AtPath(fileName)) {}
 
-    std::optional<std::string> Get(const std::string& section, const std::string& key) override;
-    void Save(const std::string& section, const std::string& key, const std::string& value) override;
-    // Writes what is pending to the file.
-    void Sync();
-    QString FileName() const;
+    std::optional<std::string> Get(const std::string& section, const std::string& key) override {
+        return file_.Get(section, key);
+    }
+    void Save(const std::string& section, const std::string& key, const std::string& value) override {
+        file_.Set(section, key, value);
+    }
+    void Sync() { file_.Sync(); }
+    QString FileName() const { return file_.FileName(); }
 
 private:
-    // The key as stored in the file, matched without regard to case, or an empty string.
-    QString StoredKey(const QString& wanted) const;
-
-    std::unique_ptr<QSettings> settings_;
+    SettingsFile file_;
 };
 
 } // namespace rc::shell

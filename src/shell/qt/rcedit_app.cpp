@@ -2,18 +2,23 @@
 
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
 #include "codecs/qt/qt_keypad.h"
+#include "desktop/qt/close_on_terminate.h"
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/qt_messages.h"
+#include "desktop/qt/single_instance.h"
+#include "shell/help_topics.h"
 #include "shell/qt/frm_splash.h"
-#include "shell/qt/help_viewer.h"
 #include "shell/qt/mdi_form1.h"
 #include "shell/qt/qt_desktop.h"
 #include "shell/qt/qt_file_dialogs.h"
-#include "image/qt/qt_messages.h"
 #include "shell/qt/qt_settings_store.h"
-#include "shell/qt/single_instance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
+#include <deque>
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -22,6 +27,8 @@ namespace rc::shell {
 namespace {
 
 constexpr int kSplashMilliseconds = 2000;
+// A file handed over while a dialog is open waits for it to close.
+constexpr int kHandOverRetryMilliseconds = 250;
 
 } // namespace
 
@@ -53,6 +60,8 @@ int RunEditor(int argc, char** argv) {
         }
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName("rcedit");
     std::vector<std::string> args;
     for (const QString& a : QApplication::arguments())
         args.push_back(a.toStdString());
@@ -62,9 +71,13 @@ int RunEditor(int argc, char** argv) {
         return 2;
     }
 
-    SingleInstance instance;
-    if (!instance.TryAcquire())
+    SingleInstance instance("rcedit");
+    if (!instance.TryAcquire()) {
+        // The running copy opens the file; the path must mean there what it means here.
+        if (!options.file.empty())
+            instance.HandOver(QFileInfo(QString::fromStdString(options.file)).absoluteFilePath());
         return 0;
+    }
 
     EditorState state;
     QtMessages messages;
@@ -72,12 +85,36 @@ int RunEditor(int argc, char** argv) {
     QtFontPicker fontPicker;
     QtSettingsStore settingsStore;
     QtDesktop desktop;
-    HelpViewer help;
+    HelpViewer help(EditorHelp());
     QtKeyPad keypad(messages, &help);
     ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop};
 
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<MDIForm1> main;
+
+    std::deque<QString> handedOver;
+    std::function<void()> openHandedOver = [&] {
+        if (!main || handedOver.empty())
+            return;
+        // Never under an open dialog: it shows the image that would be replaced.
+        if (QApplication::activeModalWidget()) {
+            QTimer::singleShot(kHandOverRetryMilliseconds, &app, openHandedOver);
+            return;
+        }
+        QString path = handedOver.front();
+        handedOver.pop_front();
+        main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+        main->raise();
+        main->activateWindow();
+        main->Files().OpenHandedOver(path.toStdString());
+        if (!handedOver.empty())
+            QTimer::singleShot(0, &app, openHandedOver);
+    };
+    QObject::connect(&instance, &SingleInstance::fileHandedOver, &app, [&](const QString& path) {
+        handedOver.push_back(path);
+        openHandedOver();
+    });
+
     auto start = [&] {
         main = std::make_unique<MDIForm1>(state, services);
         fileDialogs.SetParent(main.get());
@@ -94,8 +131,10 @@ int RunEditor(int argc, char** argv) {
             splash->close();
         main->show();
         main->ShowTip();
+        CloseOnTerminate(main.get());
         if (!options.file.empty())
             main->OpenAtStart(options.file);
+        openHandedOver();
     };
 
     if (options.splash) {

@@ -3,7 +3,6 @@
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
-#include "link/ui/help_viewer.h"
 #include "link/ui/terminal_view.h"
 
 #include "link_fakes.h"
@@ -332,38 +331,6 @@ TEST(TerminalView, SendsWhatIsTyped) {
     QTest::keyClick(&t, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(port.sent, std::string("ATI4\r\b\x03"));
     EXPECT_EQ(t.toPlainText(), "") << "no local echo";
-}
-
-TEST(HelpViewer, ContentsAndKeywordSearch) {
-    HelpViewer help;
-    help.ShowContents();
-    EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.CurrentPage(), HelpViewer::kContents);
-    auto* browser = help.findChild<QWidget*>("txtHelp");
-    ASSERT_NE(browser, nullptr);
-    EXPECT_NE(
-        help.findChild<QTextEdit*>("txtHelp")->toPlainText().indexOf("HaldenLink Communications Program"),
-        -1);
-    EXPECT_GE(help.Keywords().size(), 20);
-    struct Case {
-        const char* typed;
-        const char* page; // nullptr: no keyword starts so
-    } cases[] = {{"dialout", "errors.html"},
-                 {"Error #101", "errors.html"},
-                 {"baud", "comm_setup.html"},
-                 {"call wait", "program_setup.html"},
-                 {"hang", "dialing.html"},
-                 {"XMODEM", "transfers.html"},
-                 {"zzz", nullptr}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(help.OpenKeyword(c.typed), c.page != nullptr);
-        if (c.page) {
-            EXPECT_TRUE(help.CurrentPage().endsWith(c.page)) << help.CurrentPage().toStdString();
-        }
-    }
-    help.ShowSearch();
-    EXPECT_TRUE(help.findChild<QLineEdit*>("txtSearch")->hasFocus() || !help.isActiveWindow());
 }
 
 } // namespace

@@ -25,12 +25,6 @@ QString ReadText(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
-void WriteText(const QString& path, const char* text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 // The lines of one [section] of an INI text, up to the next section.
 QStringList Section(const QString& ini, const QString& name) {
     QStringList lines = ini.split('\n');
@@ -99,61 +93,6 @@ TEST(LinkSettingsFile, FirstRunThenExitWritesEveryKey) {
     session.LoadSettings(again);
     EXPECT_EQ(session.Settings(), LinkSettings{});
     EXPECT_EQ(view.panels[Panel::Model], "Halden M4");
-}
-
-TEST(LinkSettingsFile, SectionsAndKeysWhateverTheirCase) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("HaldenLink.ini");
-    WriteText(path, "[modem]\nport=2\nBaud=1200\nBITS=7\nPARITY=E\nSTOP=2\n"
-                    "[Modem]\nDTR=0\nRTS=1\n"
-                    "[Tel_Numbers]\nNUMBER1=9,5550100\n"
-                    "[file_type]\nFILETYPE=R8\n"
-                    "[CALL_WAIT]\nCW-BOOLEAN=1\nCW-STRING=*70\n");
-    {
-        QtSettingsStore store(path);
-        LinkSettings s = ReadLinkSettings(store);
-        EXPECT_EQ(s.port, "2");
-        EXPECT_EQ(s.baud, "1200");
-        EXPECT_EQ(s.dtr, "0");
-        EXPECT_EQ(s.rts, "1");
-        EXPECT_EQ(s.number1, "9,5550100") << "a comma in a hand-written value is part of it";
-        EXPECT_EQ(s.modelType, "2");
-        EXPECT_EQ(s.cwString, "*70");
-        s.dtr = "1";
-        s.number1 = "5551212";
-        WriteLinkSettings(store, s, 0, 0);
-        store.Flush();
-    }
-    const QString ini = ReadText(path);
-    // Each setting is written where it already was, and once.
-    EXPECT_EQ(ini.count("DTR=", Qt::CaseInsensitive), 1) << ini.toStdString();
-    EXPECT_EQ(ini.count("PORT=", Qt::CaseInsensitive), 1) << ini.toStdString();
-    EXPECT_EQ(ini.count("[Tel_Numbers]"), 1);
-    EXPECT_EQ(ini.count("[TEL_NUMBERS]"), 0);
-    QtSettingsStore back(path);
-    LinkSettings s = ReadLinkSettings(back);
-    EXPECT_EQ(s.dtr, "1");
-    EXPECT_EQ(s.number1, "5551212");
-    EXPECT_EQ(s.baud, "1200");
-}
-
-TEST(LinkSettingsFile, AwkwardValuesSurviveTheRoundTrip) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("HaldenLink.ini");
-    const std::string values[] = {"9,,5550100", " ATZ0 ", "AT&F;E1", "*70#", "\"quoted\"", "a=b", ""};
-    {
-        QtSettingsStore store(path);
-        int i = 0;
-        for (const std::string& v : values)
-            store.Set("TEL_NUMBERS", "K" + std::to_string(i++), v);
-        store.Flush();
-    }
-    QtSettingsStore store(path);
-    int i = 0;
-    for (const std::string& v : values)
-        EXPECT_EQ(store.Get("tel_numbers", "k" + std::to_string(i++)), v);
-    EXPECT_EQ(store.Get("TEL_NUMBERS", "MISSING"), "");
-    EXPECT_EQ(store.Get("NO_SUCH", "K0"), "");
 }
 
 } // namespace

@@ -67,26 +67,44 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
     EXPECT_GT(fs::file_size(dir / "codes.txt"), 100u);
 }
 
-TEST_F(RceditProcess, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
+TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     pidFile = (dir / "first.pid").string();
-    fs::path lock = dir / "runtime" / "rcedit.lock";
+    fs::path socket = dir / "runtime" / "rcedit.socket";
     ASSERT_EQ(Run(Env(true) + "'" + rcedit + "' --no-splash >/dev/null 2>&1 & echo $! > '" + pidFile + "'"),
               0);
     // Generous on a loaded machine: the first copy has to load Qt before it takes the lock.
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!fs::exists(lock) && std::chrono::steady_clock::now() < deadline)
+    while (!fs::exists(socket) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_TRUE(fs::exists(lock));
-
-    auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(Run(Env(true) + "timeout 60 '" + rcedit + "' --no-splash >/dev/null 2>&1"), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
-
-    // The first copy is still there.
+    ASSERT_TRUE(fs::exists(socket));
+    EXPECT_EQ(fs::status(socket).permissions() & (fs::perms::group_all | fs::perms::others_all),
+              fs::perms::none);
     std::ifstream in(pidFile);
     pid_t pid = 0;
     ASSERT_TRUE(in >> pid);
-    EXPECT_EQ(::kill(pid, 0), 0);
+
+    // Without a file the second copy ends silently; with one, named from its own folder, it hands
+    // the file over. Either way it ends at once with status 0 and the first copy runs on.
+    fs::copy_file(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8", dir / "other site.HR8");
+    for (const char* args : {"--no-splash", "--no-splash 'other site.HR8'"}) {
+        auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(Run("cd '" + dir.string() + "' && " + Env(true) + "timeout 60 '" + rcedit + "' " + args +
+                      " >/dev/null 2>&1"),
+                  0)
+            << args;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+        EXPECT_EQ(::kill(pid, 0), 0) << args;
+    }
+
+    // Asked to end, the first copy closes its window and saves its settings: the file it opened
+    // heads the recent list.
+    ASSERT_EQ(::kill(pid, SIGTERM), 0);
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (::kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::ifstream ini(dir / "config" / "H_R8.ini");
+    std::string text((std::istreambuf_iterator<char>(ini)), {});
+    EXPECT_NE(text.find("File1=" + (dir / "other site.HR8").string() + "\n"), std::string::npos) << text;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "desktop/help_book.h"
 #include "image/message.h"
-#include "shell/help_topics.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,13 +11,13 @@ class QListWidget;
 class QTabWidget;
 class QTextBrowser;
 
-namespace rc::shell {
+namespace rc {
 
-// The help window: the list of pages, the keyword index and the page itself.
+// The help window of a program: the list of its pages, the keyword index and the page itself.
 class frmHelp : public QWidget {
     Q_OBJECT
 public:
-    explicit frmHelp(QWidget* parent = nullptr);
+    frmHelp(const HelpBook& book, QWidget* parent = nullptr);
 
     void ShowPage(const HelpPage& page);
     void ShowIndex();
@@ -31,6 +31,7 @@ private:
     void OpenKeyword(int row);
     void SourceChanged(const QUrl& url);
 
+    const HelpBook& book_;
     QTabWidget* tabs_;
     QListWidget* lstContents_;
     QLineEdit* txtKeyword_;
@@ -39,12 +40,12 @@ private:
     std::vector<HelpIndexEntry> listed_;
 };
 
-// The program's help: one help window, opened at a page, the contents or the keyword search. It
-// opens over whatever modal dialog asked for it, so the user can read it while the dialog is open.
+// A program's help: one help window, opened at a page, the contents or the keyword search. It opens
+// over whatever modal dialog asked for it, so the user can read it while the dialog is open.
 class HelpViewer : public QObject, public IHelp {
     Q_OBJECT
 public:
-    explicit HelpViewer(QWidget* owner = nullptr) : owner_(owner) {}
+    explicit HelpViewer(const HelpBook& book, QWidget* owner = nullptr) : book_(book), owner_(owner) {}
     ~HelpViewer() override;
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
@@ -67,8 +68,9 @@ private:
     // Moves the window under `parent`, keeping its place and whether it is shown.
     void Adopt(QWidget* parent);
 
+    const HelpBook& book_;
     QPointer<QWidget> owner_;
     QPointer<frmHelp> window_;
 };
 
-} // namespace rc::shell
+} // namespace rc

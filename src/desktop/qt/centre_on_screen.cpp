@@ -1,4 +1,4 @@
-#include "codecs/qt/centre_on_screen.h"
+#include "desktop/qt/centre_on_screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

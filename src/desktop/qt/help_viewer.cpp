@@ -1,4 +1,4 @@
-#include "shell/qt/help_viewer.h"
+#include "desktop/qt/help_viewer.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -13,18 +13,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace rc::shell {
+namespace rc {
 
-namespace {
-
-const QString kHelpRoot = "qrc:/help/";
-constexpr const char* kHelpCaption = "Halden R8 Editor Help";
-
-} // namespace
-
-frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmHelp::frmHelp(const HelpBook& book, QWidget* parent) : QWidget(parent, Qt::Window), book_(book) {
     setObjectName("frmHelp");
-    setWindowTitle(kHelpCaption);
+    setWindowTitle(QString::fromStdString(book_.caption));
     resize(760, 540);
 
     auto* splitter = new QSplitter(this);
@@ -33,7 +26,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     lstContents_ = new QListWidget;
     lstContents_->setObjectName("lstContents");
-    for (const HelpPage& page : HelpPages()) {
+    for (const HelpPage& page : book_.pages) {
         auto* item = new QListWidgetItem(page.title, lstContents_);
         item->setData(Qt::UserRole, QString(page.file));
     }
@@ -54,7 +47,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     txtTopic_->setObjectName("txtTopic");
     txtTopic_->setOpenExternalLinks(true);
     // The pages share one style sheet; the browser applies it to every page it loads.
-    QFile css(":/help/help.css");
+    QFile css(QString::fromStdString(book_.root) + "help.css");
     if (css.open(QIODevice::ReadOnly))
         txtTopic_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
     splitter->setStretchFactor(1, 3);
@@ -64,7 +57,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(splitter);
 
     connect(lstContents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        if (const HelpPage* page = FindHelpPage(item->data(Qt::UserRole).toString().toStdString()))
+        if (const HelpPage* page = book_.Find(item->data(Qt::UserRole).toString().toStdString()))
             ShowPage(*page);
     });
     connect(lstContents_, &QListWidget::itemClicked, lstContents_, &QListWidget::itemActivated);
@@ -78,7 +71,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void frmHelp::ShowPage(const HelpPage& page) {
-    txtTopic_->setSource(QUrl(kHelpRoot + page.file));
+    txtTopic_->setSource(QUrl("qrc" + QString::fromStdString(book_.root) + page.file));
 }
 
 void frmHelp::ShowIndex() {
@@ -99,7 +92,7 @@ QStringList frmHelp::ListedKeywords() const {
 }
 
 void frmHelp::FillKeywords(const QString& text) {
-    listed_ = MatchKeywords(text.trimmed().toStdString());
+    listed_ = book_.Match(text.trimmed().toStdString());
     lstKeywords_->clear();
     for (const HelpIndexEntry& e : listed_)
         lstKeywords_->addItem(QString::fromStdString(e.keyword) + "  (" + e.page->title + ")");
@@ -114,8 +107,9 @@ void frmHelp::OpenKeyword(int row) {
 
 void frmHelp::SourceChanged(const QUrl& url) {
     // The browser announces the new page before source() returns it.
-    const HelpPage* page = FindHelpPage(url.fileName().toStdString());
-    setWindowTitle(page ? QString(kHelpCaption) + " - " + page->title : QString(kHelpCaption));
+    const HelpPage* page = book_.Find(url.fileName().toStdString());
+    const QString caption = QString::fromStdString(book_.caption);
+    setWindowTitle(page ? caption + " - " + page->title : caption);
     for (int i = 0; page && i < lstContents_->count(); ++i)
         if (lstContents_->item(i)->data(Qt::UserRole).toString() == page->file)
             lstContents_->setCurrentRow(i);
@@ -162,7 +156,7 @@ frmHelp* HelpViewer::Prepare() {
     if (!parent)
         parent = owner_;
     if (!window_) {
-        window_ = new frmHelp(parent);
+        window_ = new frmHelp(book_, parent);
         if (parent && parent != owner_)
             parent->installEventFilter(this);
     } else {
@@ -175,18 +169,18 @@ frmHelp* HelpViewer::Prepare() {
 }
 
 void HelpViewer::ShowContext(int context) {
-    Prepare()->ShowPage(PageForContext(context));
+    Prepare()->ShowPage(book_.PageForContext(context));
 }
 
 void HelpViewer::ShowContents() {
-    Prepare()->ShowPage(ContentsPage());
+    Prepare()->ShowPage(book_.Contents());
 }
 
 void HelpViewer::ShowSearch() {
     frmHelp* w = Prepare();
     if (w->CurrentFile().isEmpty())
-        w->ShowPage(ContentsPage());
+        w->ShowPage(book_.Contents());
     w->ShowIndex();
 }
 
-} // namespace rc::shell
+} // namespace rc

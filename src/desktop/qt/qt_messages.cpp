@@ -1,4 +1,4 @@
-#include "image/qt/qt_messages.h"
+#include "desktop/qt/qt_messages.h"
 
 #include <QApplication>
 

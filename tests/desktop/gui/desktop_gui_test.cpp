@@ -1,0 +1,325 @@
+// The desktop layer both programs stand on: message boxes, the settings file, the help window and
+// the single running copy with its hand-over of files.
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/qt_messages.h"
+#include "desktop/qt/settings_file.h"
+#include "desktop/qt/single_instance.h"
+#include "image/image_file.h"
+#include "link/help_pages.h"
+#include "shell/help_topics.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocalSocket>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace rc {
+namespace {
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+void WriteText(const QString& path, const char* text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+// A file as users' older and hand-edited ones look: sections and keys in any case, a section
+// spelled twice, a value with commas and no quotes.
+constexpr const char* kHandEdited = "[printer]\nfontname=Courier New\n"
+                                    "[Modem]\nDTR=0\n[MODEM]\nDTR=1\nport=2\n"
+                                    "[Tel_Numbers]\nNUMBER1=9,5550100\n";
+
+TEST(SettingsFile, ReadsEverySpellingPreferringTheExactOne) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.ini");
+    WriteText(path, kHandEdited);
+    SettingsFile file = SettingsFile::AtPath(path);
+    struct Case {
+        const char* section;
+        const char* key;
+        std::optional<std::string> value;
+    } cases[] = {
+        {"Printer", "FontName", "Courier New"},
+        {"MODEM", "DTR", "1"},
+        {"Modem", "DTR", "0"},
+        {"modem", "PORT", "2"},
+        {"TEL_NUMBERS", "number1", "9,5550100"},
+        {"Printer", "FontSize", std::nullopt},
+        {"Nowhere", "DTR", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(file.Get(c.section, c.key), c.value) << c.section << "/" << c.key;
+}
+
+TEST(SettingsFile, AWriteLeavesOneValueWhereTheFileKeepsTheSection) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.ini");
+    WriteText(path, kHandEdited);
+    {
+        SettingsFile file = SettingsFile::AtPath(path);
+        file.Set("Printer", "FontName", "Arial");
+        file.Set("Modem", "DTR", "1");
+        file.Set("MODEM", "PORT", "3");
+        file.Set("TEL_NUMBERS", "NUMBER1", "5551212");
+        file.Set("Options", "Show Tips at Startup", "0");
+        file.Sync();
+    }
+    const QStringList lines = ReadText(path).split('\n');
+    for (const char* line : {"[printer]", "FontName=Arial", "[Tel_Numbers]", "NUMBER1=5551212", "PORT=3",
+                             "[Options]", "Show%20Tips%20at%20Startup=0"})
+        EXPECT_TRUE(lines.contains(line)) << line << "\n" << lines.join('\n').toStdString();
+    for (const char* gone : {"fontname", "port", "[PRINTER]", "[TEL_NUMBERS]"})
+        EXPECT_FALSE(lines.join('\n').contains(QString(gone) + (gone[0] == '[' ? "" : "="))) << gone;
+    EXPECT_EQ(lines.filter("DTR=").size(), 1);
+    SettingsFile back = SettingsFile::AtPath(path);
+    EXPECT_EQ(back.Get("modem", "dtr"), "1");
+    EXPECT_EQ(back.Get("MODEM", "DTR"), "1") << "no other spelling shadows the value written";
+}
+
+TEST(SettingsFile, AwkwardValuesSurviveTheRoundTrip) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.ini");
+    const std::string values[] = {"9,,5550100", " ATZ0 ", "AT&F;E1", "*70#",
+                                  "\"quoted\"", "a=b",    "",        "/a/b c,d.HR8"};
+    {
+        SettingsFile file = SettingsFile::AtPath(path);
+        int i = 0;
+        for (const std::string& v : values)
+            file.Set("TEL_NUMBERS", "K" + std::to_string(i++), v);
+        file.Sync();
+    }
+    SettingsFile file = SettingsFile::AtPath(path);
+    int i = 0;
+    for (const std::string& v : values)
+        EXPECT_EQ(file.Get("tel_numbers", "k" + std::to_string(i++)), v);
+}
+
+TEST(BuildMessageBox, IconButtonsAndDefaultOfEachFileMessage) {
+    struct Case {
+        MessageSpec spec;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    } cases[] = {
+        {FilenameErrorMessage(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
+        {OpenFailureMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
+        {SaveExtensionErrorMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
+        {ReadOnlyMessage("/x/<b>y</b>.HR8"), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
+        {*CheckClosure(ImageBytes{}), QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No,
+         QMessageBox::No},
+        {ChangedQuestion(), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+         QMessageBox::Cancel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.spec.title);
+        auto box = BuildMessageBox(c.spec, nullptr);
+        EXPECT_EQ(box->text().toStdString(), c.spec.text);
+        EXPECT_EQ(box->windowTitle().toStdString(), c.spec.title);
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->icon(), c.icon);
+        EXPECT_EQ(box->standardButtons(), c.buttons);
+        EXPECT_EQ(box->standardButton(box->defaultButton()), c.defaultButton);
+    }
+}
+
+TEST(QtMessages, ReturnsTheButtonPressedAndEscapeIsTheSafeAnswer) {
+    struct Case {
+        MessageSpec spec;
+        int key;
+        Answer answer;
+    } cases[] = {
+        {ChangedQuestion(), Qt::Key_Return, Answer::Cancel}, // the default button
+        {ChangedQuestion(), Qt::Key_Escape, Answer::Cancel},
+        {*CheckClosure(ImageBytes{}), Qt::Key_Return, Answer::No},
+        {*CheckClosure(ImageBytes{}), Qt::Key_Escape, Answer::No},
+        {OpenFailureMessage(), Qt::Key_Escape, Answer::Ok},
+    };
+    for (const Case& c : cases) {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_TRUE(box);
+            QTest::keyClick(box, static_cast<Qt::Key>(c.key));
+        });
+        QtMessages messages;
+        EXPECT_EQ(messages.Show(c.spec), c.answer) << c.spec.title << " key " << c.key;
+    }
+}
+
+// Both programs' help, each from its own pages built into the program.
+struct HelpCase {
+    const HelpBook& book;
+    int context;
+    const char* file;
+    const char* captionEnd;
+};
+
+TEST(HelpViewer, OpensEachProgramsPagesAtTheContextContentsOrSearch) {
+    const HelpCase cases[] = {
+        {shell::EditorHelp(), 10, "main.html", "The Main Window"},
+        {shell::EditorHelp(), 300, "timers.html", "Timers"},
+        {shell::EditorHelp(), 4711, "contents.html", "Contents"},
+        {link::LinkHelp(), 4711, "index.html", "Contents"},
+    };
+    for (const HelpCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        QWidget owner;
+        HelpViewer help(c.book, &owner);
+        help.ShowContext(c.context);
+        ASSERT_TRUE(help.Window());
+        EXPECT_EQ(help.Window()->CurrentFile(), c.file);
+        EXPECT_TRUE(help.Window()->windowTitle().startsWith(QString::fromStdString(c.book.caption)));
+        EXPECT_TRUE(help.Window()->windowTitle().endsWith(c.captionEnd));
+        // Every page is built in and shows text.
+        for (const HelpPage& page : c.book.pages) {
+            help.Window()->ShowPage(page);
+            EXPECT_FALSE(help.Window()->findChild<QTextBrowser*>("txtTopic")->toPlainText().isEmpty())
+                << page.file;
+        }
+        help.ShowContents();
+        EXPECT_EQ(help.Window()->CurrentFile(), c.book.Contents().file);
+    }
+    EXPECT_FALSE(ReadText(":/help/help.css").isEmpty());
+}
+
+TEST(HelpViewer, SearchListsAndOpensTheKeywordTyped) {
+    struct Case {
+        const HelpBook& book;
+        const char* typed;
+        QStringList listed;
+        const char* file;
+    } cases[] = {
+        {shell::EditorHelp(), "autopatch l", {"autopatch length"}, "timers.html"},
+        {link::LinkHelp(), "Error #10", {"Error #101", "Error #102"}, "errors.html"},
+    };
+    for (const Case& c : cases) {
+        HelpViewer help(c.book);
+        help.ShowSearch();
+        EXPECT_EQ(help.Window()->findChild<QTabWidget*>("tabHelp")->currentIndex(), 1);
+        auto* keyword = help.Window()->findChild<QLineEdit*>("txtKeyword");
+        QTest::keyClicks(keyword, c.typed);
+        EXPECT_EQ(help.Window()->ListedKeywords(), c.listed);
+        QTest::keyClick(keyword, Qt::Key_Return);
+        EXPECT_EQ(help.Window()->CurrentFile(), c.file);
+    }
+}
+
+TEST(HelpViewer, HelpFromNestedDialogsMovesDownWithThemAndStays) {
+    QWidget owner;
+    HelpViewer help(shell::EditorHelp(), &owner);
+    QDialog outer(&owner);
+    QWidget* parentAfterInner = nullptr;
+    QTimer::singleShot(0, [&] {
+        QDialog inner(&outer);
+        QTimer::singleShot(0, [&] {
+            help.ShowContext(110);
+            // Parented to the modal dialog, the help window is not blocked by it.
+            EXPECT_EQ(help.Window()->parentWidget(), &inner);
+            EXPECT_NE(QApplication::activeModalWidget(), help.Window());
+            inner.accept();
+        });
+        inner.exec();
+        // Back under the outer dialog once the event loop has run.
+        QTimer::singleShot(20, [&] {
+            parentAfterInner = help.Window() ? help.Window()->parentWidget() : nullptr;
+            outer.accept();
+        });
+    });
+    outer.exec();
+    EXPECT_EQ(parentAfterInner, &outer);
+    ASSERT_TRUE(help.Window());
+    EXPECT_EQ(help.Window()->parentWidget(), &owner);
+    EXPECT_TRUE(help.Window()->isVisible()); // it stays after the dialogs
+    EXPECT_EQ(help.Window()->CurrentFile(), "keypad.html");
+}
+
+TEST(SingleInstance, OnlyOneHolderAtATimeAndADeadHoldersLockIsTakenOver) {
+    QTemporaryDir dir;
+    auto first = std::make_unique<SingleInstance>("rcedit", dir.path());
+    ASSERT_TRUE(first->TryAcquire());
+    EXPECT_TRUE(first->TryAcquire()); // asking again keeps it
+    SingleInstance second("rcedit", dir.path());
+    EXPECT_FALSE(second.TryAcquire());
+    first.reset();
+    EXPECT_TRUE(second.TryAcquire());
+
+    QFile f(dir.filePath("stale.lock"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    // QLockFile's own format: pid, program name, host name. No process has pid 2^22 + 1.
+    f.write("4194305\nrcedit\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    f.close();
+    EXPECT_TRUE(SingleInstance("stale", dir.path()).TryAcquire());
+}
+
+TEST(SingleInstance, HandsAFileToTheRunningCopyOverASocketOnlyTheUserCanOpen) {
+    QTemporaryDir dir;
+    SingleInstance running("rcedit", dir.path());
+    ASSERT_TRUE(running.TryAcquire());
+    EXPECT_EQ(QFile::permissions(running.SocketPath()) &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    QSignalSpy handed(&running, &SingleInstance::fileHandedOver);
+    SingleInstance later("rcedit", dir.path());
+    ASSERT_FALSE(later.TryAcquire());
+    // Names with spaces, newlines and non-ASCII letters arrive as they were sent.
+    const QString paths[] = {"/home/op/site north.HR8", "/tmp/a\nb.HR8", "/srv/H\u00e4lden.HR8"};
+    for (const QString& path : paths) {
+        std::future<bool> sent = std::async(std::launch::async, [&] { return later.HandOver(path, 5000); });
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 10000));
+        EXPECT_TRUE(sent.get());
+    }
+    ASSERT_EQ(handed.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(handed[i][0].toString(), paths[i]);
+
+    // A client that never ends its message is dropped, and nothing is opened.
+    QLocalSocket silent;
+    silent.connectToServer(running.SocketPath());
+    ASSERT_TRUE(silent.waitForConnected(2000));
+    silent.write("/tmp/never-ended");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return silent.state() == QLocalSocket::UnconnectedState; }, 10000));
+    EXPECT_EQ(handed.size(), 3);
+}
+
+TEST(SingleInstance, MeetsOnlyInAFolderPrivateToTheUser) {
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("shared"), link = dir.filePath("link");
+    QDir().mkpath(shared);
+    QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                      QFile::ExeOther | QFile::WriteOther);
+    QFile::link(dir.path(), link);
+    struct Case {
+        QString folder;
+        bool isPrivate;
+    } cases[] = {
+        {dir.path(), true}, {shared, false}, {link, false}, {dir.filePath("missing"), false}, {"", false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(SingleInstance::IsPrivateFolder(c.folder), c.isPrivate) << c.folder.toStdString();
+
+    // Where anyone may enter, every copy runs on its own and hands nothing over.
+    SingleInstance first("rcedit", shared), second("rcedit", shared);
+    EXPECT_TRUE(first.TryAcquire());
+    EXPECT_TRUE(second.TryAcquire());
+    EXPECT_FALSE(second.HandOver("/tmp/x.HR8", 200));
+    EXPECT_FALSE(QFile::exists(first.SocketPath()));
+}
+
+} // namespace
+} // namespace rc

@@ -1,0 +1,115 @@
+// Both programs' help books: every context has its page, every page is shipped and links only to
+// shipped pages, and the keyword search finds what a user types.
+#include "desktop/help_book.h"
+#include "link/help_pages.h"
+#include "shell/help_topics.h"
+#include "shell/menu_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace rc {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Book {
+    const HelpBook& book;
+    const char* folder; // of the pages in the sources
+};
+
+const Book kBooks[] = {{shell::EditorHelp(), "src/shell/help"}, {link::LinkHelp(), "src/link/ui/help"}};
+
+TEST(HelpBook, EveryPageIsShippedAndLinksOnlyToShippedPages) {
+    for (const Book& b : kBooks) {
+        fs::path folder = fs::path(RC_SOURCE_DIR) / b.folder;
+        std::set<std::string> listed;
+        for (const HelpPage& page : b.book.pages) {
+            listed.insert(page.file);
+            std::ifstream in(folder / page.file);
+            ASSERT_TRUE(in) << page.file;
+            std::string html((std::istreambuf_iterator<char>(in)), {});
+            for (std::size_t at = html.find("href=\""); at != std::string::npos;
+                 at = html.find("href=\"", at + 1)) {
+                std::string target = html.substr(at + 6, html.find('"', at + 6) - at - 6);
+                target = target.substr(0, target.find('#'));
+                if (target.ends_with(".html")) {
+                    EXPECT_TRUE(b.book.Find(target)) << page.file << " links to " << target;
+                } else if (!target.empty() && target.find(':') == std::string::npos) {
+                    EXPECT_TRUE(fs::exists(folder / target)) << page.file << " links to " << target;
+                }
+            }
+        }
+        // A page in the folder that no book lists could never be reached.
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path().extension() == ".html") {
+                EXPECT_TRUE(listed.count(entry.path().filename().string())) << entry.path();
+            }
+    }
+}
+
+TEST(HelpBook, EveryContextOfTheEditorHasItsOwnPage) {
+    using namespace shell;
+    const HelpBook& book = EditorHelp();
+    std::set<int> contexts = {kMainWindowContext, kKeyPadContext, kContentsContext, kAboutContext};
+    for (const MenuItem& item : MenuTree())
+        if (item.helpContext)
+            contexts.insert(item.helpContext);
+    EXPECT_EQ(contexts.size(), 29u);
+    for (int c : contexts)
+        if (c != kContentsContext) {
+            EXPECT_NE(&book.PageForContext(c), &book.Contents()) << c;
+        }
+    struct Case {
+        const HelpBook& book;
+        int context;
+        const char* file;
+    } cases[] = {{book, 10, "main.html"},
+                 {book, 110, "keypad.html"},
+                 {book, 201, "codes.html"},
+                 {book, 300, "timers.html"},
+                 {book, 0, "contents.html"},
+                 {book, -5, "contents.html"},
+                 {link::LinkHelp(), 10, "index.html"}};
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.book.PageForContext(c.context).file, c.file) << c.context;
+}
+
+TEST(HelpBook, KeywordSearchStartsWithBeforeContainsInAnyCase) {
+    struct Case {
+        const HelpBook& book;
+        const char* typed;
+        const char* first;     // the first keyword listed; nullptr: none
+        const char* firstPage; // its page
+    } cases[] = {
+        {shell::EditorHelp(), "TIME", "time request", "codes.html"},
+        {shell::EditorHelp(), "autopatch l", "autopatch length", "timers.html"},
+        {shell::EditorHelp(), "no such words", nullptr, nullptr},
+        {link::LinkHelp(), "dialout", "dialout", "errors.html"},
+        {link::LinkHelp(), "error #101", "Error #101", "errors.html"},
+        {link::LinkHelp(), "baud", "baud", "comm_setup.html"},
+        {link::LinkHelp(), "call wait", "call waiting", "program_setup.html"},
+        {link::LinkHelp(), "hang", "hang up", "dialing.html"},
+        {link::LinkHelp(), "modem", "modem initialization", "program_setup.html"},
+        {link::LinkHelp(), "zzz", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        std::vector<HelpIndexEntry> found = c.book.Match(c.typed);
+        if (!c.first) {
+            EXPECT_TRUE(found.empty());
+            continue;
+        }
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front().keyword, c.first);
+        EXPECT_STREQ(found.front().page->file, c.firstPage);
+    }
+    for (const Book& b : kBooks)
+        EXPECT_EQ(b.book.Match("").size(), b.book.Index().size());
+}
+
+} // namespace
+} // namespace rc

@@ -1,0 +1,68 @@
+#!/bin/sh
+# Installs the build into a staging folder and checks what a desktop gets: the exact file list,
+# menu entries that desktop-file-validate accepts, the image file type as the MIME database
+# compiles it, well-formed icons, and manual pages that name every option of the program's --help.
+# Usage: check_install.sh BUILD_DIR WORK_DIR
+set -eu
+build=$1
+work=$2
+stage=$work/stage
+rm -rf "$work"
+mkdir -p "$work"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$stage" >/dev/null
+
+doc=share/doc/halden-r8-tools
+(cd "$stage" && find . -type f | sed 's|^\./||' | grep -v "^$doc/help/" | sort) >"$work/files"
+sort >"$work/expected" <<LIST
+bin/rcedit
+bin/rclink
+share/applications/rcedit.desktop
+share/applications/rclink.desktop
+share/mime/packages/halden-r8-tools.xml
+share/icons/hicolor/scalable/apps/rcedit.svg
+share/icons/hicolor/scalable/apps/rclink.svg
+share/icons/hicolor/scalable/mimetypes/application-x-halden-r8-image.svg
+share/man/man1/rcedit.1
+share/man/man1/rclink.1
+$doc/examples/Default.HR8
+LIST
+diff -u "$work/expected" "$work/files" || fail "installed files differ from the list"
+for page in rcedit/contents.html rcedit/help.css rclink/index.html; do
+    test -f "$stage/$doc/help/$page" || fail "help page $page missing"
+done
+test -x "$stage/bin/rcedit" && test -x "$stage/bin/rclink" || fail "programs not executable"
+
+for entry in "$stage"/share/applications/*.desktop; do
+    desktop-file-validate --no-hints "$entry" || fail "desktop-file-validate: $entry"
+    name=$(sed -n 's/^Icon=//p' "$entry")
+    test -f "$stage/share/icons/hicolor/scalable/apps/$name.svg" || fail "no icon $name for $entry"
+done
+grep -qx 'Exec=rcedit %f' "$stage/share/applications/rcedit.desktop" || fail "rcedit takes no file"
+grep -qx 'MimeType=application/x-halden-r8-image;' "$stage/share/applications/rcedit.desktop" ||
+    fail "rcedit does not declare the image type"
+
+for svg in "$stage"/share/icons/hicolor/scalable/*/*.svg; do
+    xmllint --noout "$svg" || fail "icon $svg"
+done
+
+if command -v update-mime-database >/dev/null; then
+    update-mime-database "$stage/share/mime" 2>/dev/null
+    # One glob without ":cs" matches .HR8 and .hr8 alike.
+    grep -qx '[0-9]*:application/x-halden-r8-image:\*\.hr8' "$stage/share/mime/globs2" ||
+        fail "the image glob is not compiled, or only for one case"
+fi
+
+# Every option the program lists in --help is described in its manual page.
+for program in rcedit rclink; do
+    page=$stage/share/man/man1/$program.1
+    head -n 1 "$page" | grep -q "^\.TH $(echo $program | tr a-z A-Z) 1 " || fail "$page has no title"
+    "$stage/bin/$program" --help >"$work/$program.help" 2>&1 || true
+    options=$(grep -o -- '--[a-z][a-z-]*' "$work/$program.help" | sort -u)
+    test -n "$options" || fail "$program --help lists no options"
+    for option in $options; do
+        grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$page" || fail "$page does not describe $option"
+    done
+done
+echo "staged install is complete"
