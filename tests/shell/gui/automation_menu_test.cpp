@@ -70,6 +70,7 @@ TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
     rig.keypad.entries = {"123", "1110", "1111", "2000"};
     WhenModal([&](QWidget* macros) {
         ASSERT_EQ(macros->objectName(), "frmMacro");
+        QTest::keyClick(macros, Qt::Key_F1);
         Click(macros, "optGroup_1");
         for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
             Click(macros, cell);
@@ -89,6 +90,7 @@ TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
     rig.keypad.entries = {"0830", "1110", "15"};
     WhenModal([&](QWidget* page) {
         ASSERT_EQ(page->objectName(), "frmsched");
+        QTest::keyClick(page, Qt::Key_F1);
         WhenModal([&](QWidget* entry) {
             Click(entry, "chkErase");
             Click(entry, "optWk_4");
@@ -113,16 +115,20 @@ TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
 
     rig.keypad.entries = {"0125"};
     WhenModal([&](QWidget* inputs) {
+        QTest::keyClick(inputs, Qt::Key_F1);
         Click(inputs, "Label1_3");
         Click(inputs, "cmdOK");
     });
     rig.Command("mnuUsers")->trigger();
     WhenModal([&](QWidget* config) {
+        QTest::keyClick(config, Qt::Key_F1);
         Click(config, "optClock_1");
         Click(config, "cmdOK");
     });
     rig.Command("mnuConfig")->trigger();
 
+    EXPECT_EQ(rig.help.calls,
+              (std::vector<std::string>{"context 500", "context 501", "context 502", "context 907"}));
     rig.Command("mnuSave")->trigger();
     EXPECT_TRUE(rig.messages.shown.empty());
     std::string expected = bytes;
