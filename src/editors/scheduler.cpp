@@ -18,7 +18,7 @@ std::uint8_t Bcd(int n) {
     return static_cast<std::uint8_t>((n / 10) * 16 + n % 10);
 }
 
-// The BCD value of two decimal digits, or -1 when the text is not exactly that.
+// The number the two decimal digits at `at` write, or -1 when they are not two digits.
 int TwoDigitValue(const std::string& s, std::size_t at) {
     if (at + 2 > s.size() || !std::isdigit(static_cast<unsigned char>(s[at])) ||
         !std::isdigit(static_cast<unsigned char>(s[at + 1])))
