@@ -227,5 +227,29 @@ TEST(HardwareInputs, ShowAndStoreOneEntry) {
     }
 }
 
+// Whatever a file holds, showing and re-saving every record stays inside it (the sanitizer build
+// watches the reads).
+TEST(Automation, AnyBytesAreShownAndKeptInTheirRecords) {
+    for (unsigned seed : {1u, 0xFFu, 12345u}) {
+        ImageBytes image;
+        for (int i = 0; i < kImageSize; ++i)
+            image[i] = static_cast<std::uint8_t>((i * 2654435761u + seed) >> 13);
+        const ImageBytes before = image;
+        for (int group = 0; group < 2; ++group)
+            for (int row = 0; row < kMacroGroupSize; ++row)
+                EXPECT_EQ(ReviewMacro(image, group, row).commands.size(), 10u);
+        EXPECT_EQ(DisplayMacros(image, 1)[9].number, "20");
+        EXPECT_EQ(DisHardware(image)[7].command.size(), 4u);
+        for (int page = 0; page < kSchedPages; ++page) {
+            EXPECT_EQ(DisplaySched(image, page)[9].number, std::to_string(10 * page + 10));
+            for (int row = 0; row < kSchedPageSize; ++row) {
+                SetSchedState state(ReadSchedEntry(image, SchedRecordOffset(page, row)));
+                EXPECT_FALSE(SaveSchedEntry(image, SchedRecordOffset(page, row), state));
+            }
+        }
+        EXPECT_TRUE(image == before) << seed;
+    }
+}
+
 } // namespace
 } // namespace rc
