@@ -50,6 +50,20 @@ void MemoryMessages(std::vector<Document>& out, const ReportContext& ctx) {
         out.push_back(VoiceDocument(ctx, copy, [&](DocumentBuilder& b) { PMessagesM(b, ctx.image, copy); }));
 }
 
+void Macros(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) { PMacros(b, ctx.image); }));
+}
+
+// Two pages of twenty events, each page with its own heading and title.
+void Schedular(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) {
+        PSchedular(b, ctx.image, 1);
+        b.NewPage();
+        PageHeading(b, ctx);
+        PSchedular(b, ctx.image, 2);
+    }));
+}
+
 const std::array<PrintJob, 13> kJobs = {{
     {0, "codes", "Base Repeater Codes", BaseCodes},
     {1, "mem-codes", "Memory Saves Repeater Codes", MemoryCodes},
@@ -57,8 +71,8 @@ const std::array<PrintJob, 13> kJobs = {{
     {3, "mem-timers", "Memory Saves Repeater Timers", MemoryTimers},
     {4, "voice", "Base Voice Messages", BaseMessages},
     {5, "mem-voice", "Memory Saves Voice Messages", MemoryMessages},
-    {6, "macros", "Macros", nullptr},
-    {7, "scheduler", "Schedular", nullptr},
+    {6, "macros", "Macros", Macros},
+    {7, "scheduler", "Schedular", Schedular},
     {8, "speed-dial", "User Speed Dial Numbers", nullptr},
     {9, "emergency", "Emergency Speed Dial Numbers", nullptr},
     {10, "zones", "Base Repeater Zones", nullptr},

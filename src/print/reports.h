@@ -15,5 +15,9 @@ void PTimers(DocumentBuilder& b, const ImageBytes& image, int copy);
 void PMessages(DocumentBuilder& b, const ImageBytes& image);
 // The 8 voice messages of memory save `copy` (1..4).
 void PMessagesM(DocumentBuilder& b, const ImageBytes& image, int copy);
+// The 20 macros, with their title.
+void PMacros(DocumentBuilder& b, const ImageBytes& image);
+// Scheduler events 1 to 20 (page 1) or 21 to 40 (page 2), with their title.
+void PSchedular(DocumentBuilder& b, const ImageBytes& image, int page);
 
 } // namespace rc::print

@@ -5,6 +5,7 @@
 #include "editors/qt/frm_timer.h"
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
+#include "shell/qt/automation_commands.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/shell_texts.h"
@@ -139,6 +140,7 @@ void MDIForm1::InstallCommands() {
     });
     SetCommand("mnuWeb", [this](int) { OpenWeb(); });
     SetCommand("mnuAbout", [this](int) { ShowAbout(); });
+    InstallAutomationCommands(*this, state_, services_);
 }
 
 void MDIForm1::SetCommand(const std::string& menuName, std::function<void(int)> handler) {

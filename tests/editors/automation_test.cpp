@@ -1,0 +1,255 @@
+#include "editors/hardware_inputs.h"
+#include "editors/macros.h"
+#include "editors/scheduler.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace rc {
+namespace {
+
+// Every byte different, so a write outside the field under test shows.
+ImageBytes Patterned() {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    return image;
+}
+
+// The image offsets where two images differ.
+std::vector<int> Changed(const ImageBytes& a, const ImageBytes& b) {
+    std::vector<int> out;
+    for (int i = 0; i < kImageSize; ++i)
+        if (a[i] != b[i])
+            out.push_back(i);
+    return out;
+}
+
+void Put(ImageBytes& image, int at, std::vector<std::uint8_t> bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        image[at + static_cast<int>(i)] = bytes[i];
+}
+
+// clang-format off
+TEST(Macros, CellEditsWriteTheirOwnBytesOnly) {
+    struct Case {
+        const char* what;
+        int group, row, cell;
+        std::string opened, entered;
+        int at;                          // where the entry lands
+        std::vector<std::uint8_t> bytes; // what lands there; empty: nothing written
+    } cases[] = {
+        {"code 123 for macro 12", 1, 1, 0, "", "123", 4340, {3, 1, 2, 3, 0, 0, 0, 0}},
+        {"1110 as command 3 of macro 1", 0, 0, 3, "", "1110", 4044, {0x11, 0x10}},
+        {"empty command entry", 0, 4, 10, "1234", "", 4032 + 4 * 28 + 26, {0, 0}},
+        {"Cancel on a non-BCD command", 0, 0, 1, "1A10", "1A10", 0, {}},
+        {"the same code again", 1, 9, 0, "55", "55", 0, {}},
+    };
+    for (const Case& c : cases) {
+        ImageBytes image = Patterned();
+        image[4032 + 8] = 0x1A; // a neighbour the keypad cannot type
+        ImageBytes expected = image;
+        Put(expected, c.at, c.bytes);
+        EXPECT_EQ(EditMacroCell(image, c.group, c.row, c.cell, c.opened, c.entered), !c.bytes.empty()) << c.what;
+        EXPECT_EQ(Changed(image, expected), std::vector<int>{}) << c.what;
+    }
+    EXPECT_EQ(MacroCellHeading(1, 1, 0), "Macro Command #12");
+    EXPECT_EQ(MacroCellHeading(0, 3, 5), "Macro Command");
+}
+// clang-format on
+
+TEST(Macros, GridAndReview) {
+    ImageBytes image;
+    Put(image, 4032, {2, 1, 10, 0, 0, 0, 0, 0, 0x11, 0x10, 0x1A, 0x05}); // macro 1: "10", 1110, 1A05
+    Put(image, 4032 + 28, {0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x10});         // macro 2: commands, no code
+    Put(image, 4312 + 28, {3, 1, 2, 3});                                 // macro 12: "123", no commands
+    const auto first = DisplayMacros(image, 0);
+    EXPECT_EQ(first[0].code + " " + first[0].commands[0] + " " + first[0].commands[1] + " " +
+                  first[0].commands[9],
+              "10 1110 1A05 0000");
+    EXPECT_EQ(first[1].code + first[1].commands[0], "");
+    EXPECT_EQ(DisplayMacros(image, 1)[1].number, "12");
+    EXPECT_EQ(ReviewMacro(image, 0, 0).commands[0], "Repeater Transmitter OFF");
+    const MacroReview review = ReviewMacro(image, 1, 1);
+    EXPECT_EQ(review.title + "|" + review.heading + "|" + review.code,
+              "Macro 12 Review|Macro 12 Assigned Code|123");
+    for (const std::string& text : review.commands)
+        EXPECT_EQ(text, "No Command");
+    EXPECT_EQ(ReviewMacro(image, 1, 9).code, "- NONE -");
+}
+
+// clang-format off
+TEST(Scheduler, PageRows) {
+    struct Case {
+        SchedEntry entry;
+        const char* shown; // time|day of week|month|day of month|command
+    } cases[] = {
+        {{0, 5, 5, 5, 5, 5, 5}, "||||"},
+        {{0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10}, "08:30|----|December|25|1110"},
+        {{0x05, 0x05, 0, 0x08, 0x30, 0, 0}, "08:30|----|May|5|0000"},
+        {{0xFF, 0, 9, 0x08, 0x30, 0, 0}, "08:30|Weekends|Skip||0000"},
+        {{0xFF, 0, 0, 0xFF, 0x15, 0x1A, 0x05}, "----:15|Daily|Skip||1A05"},
+        {{0x13, 1, 0, 0, 0, 0, 0}, "00:00|----|Error|1|0000"},
+        {{0xFF, 0, 10, 0, 0, 0, 0}, "00:00|Error|Skip||0000"},
+        {{0xFF, 0, 8, 0x23, 0x59, 0, 0}, "23:59|Weekdays|Skip||0000"},
+        {{0xFF, 0, 7, 0, 0, 0, 0}, "00:00|Saturday|Skip||0000"},
+        {{0x10, 0x31, 1, 0, 0, 0, 0}, "00:00|----|October|31|0000"},
+    };
+    ImageBytes image;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        WriteSchedEntry(image, SchedRecordOffset(1, static_cast<int>(i)), cases[i].entry);
+    const auto rows = DisplaySched(image, 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const SchedRowText& r = rows[i];
+        EXPECT_EQ(r.number, std::to_string(11 + i));
+        EXPECT_EQ(r.time + "|" + r.dayOfWeek + "|" + r.month + "|" + r.dayOfMonth + "|" + r.command, cases[i].shown);
+    }
+    EXPECT_EQ(SchedRecordOffset(1, 6), 8000); // entry 17
+    EXPECT_EQ(SchedEntryCaption(1, 6), "Schedular Position 17");
+}
+
+// What the entry dialog shows: erase, option, lists shown, list positions, every hour, time, command,
+// review.
+std::string Shown(const SetSchedState& s) {
+    return std::to_string(s.Erase()) + " " + std::to_string(s.SelectedOption()) + " " +
+           (s.WeekdayListVisible() ? "W" : "-") + (s.MonthListsVisible() ? "M" : "-") + " " +
+           std::to_string(s.WeekdayIndex()) + "/" + std::to_string(s.MonthIndex()) + "/" +
+           std::to_string(s.DayIndex()) + " " + (s.EveryHour() ? "every " : "") + s.TimeText() + " " +
+           s.CommandCell() + " " + s.Review();
+}
+
+TEST(Scheduler, EntryDialogOpensFromTheRecord) {
+    const std::pair<SchedEntry, const char*> cases[] = {
+        {{}, "1 -1 -- -1/-1/-1   "},
+        {{0x12, 0x25, 0, 8, 0x30, 0x11, 0x10}, "0 4 -M -1/11/24 0830 1110 Repeater Transmitter OFF"},
+        {{0x13, 0x32, 0, 8, 0x30, 0, 0}, "0 4 -M -1/0/0 0830 0000 No Command"},
+        {{0xFF, 0, 0, 0xFF, 0x15, 0, 0}, "0 0 -- 0/-1/-1 every 15 0000 No Command"},
+        {{0xFF, 0, 5, 1, 0, 0, 0}, "0 3 W- 4/-1/-1 0100 0000 No Command"},
+        {{0xFF, 0, 8, 1, 0, 0, 0}, "0 1 -- 0/-1/-1 0100 0000 No Command"},
+        {{0xFF, 0, 12, 1, 0, 0, 0}, "0 3 W- 0/-1/-1 0100 0000 No Command"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        SetSchedState s(stored);
+        EXPECT_EQ(Shown(s), shown);
+        EXPECT_EQ(s.TimeHeading(), s.EveryHour() ? "Enter minutes" : "Enter Hours/Minutes");
+        EXPECT_FALSE(s.Changed());
+    }
+}
+
+// The entry dialog from the stored record to what "OK" writes, through the user's steps.
+TEST(Scheduler, EntryDialogSteps) {
+    using S = SetSchedState;
+    struct Step {
+        enum Kind { Erase, Option, Weekday, Month, Day, EveryHour, Time, Command } kind;
+        int value = 0;
+        std::string text = {};
+    };
+    struct Case {
+        const char* what;
+        SchedEntry stored;
+        std::vector<Step> steps;
+        std::string timeShown;
+        int refusals;
+        SchedEntry written; // equal to stored: nothing written
+    } cases[] = {
+        {"new entry, erase cleared", {}, {{Step::Erase, 0}}, "", 0, {0xFF, 0, 0, 0, 0, 0, 0}},
+        {"erase a set entry", {0xFF, 0, 9, 8, 0x30, 1, 2}, {{Step::Erase, 1}}, "0830", 0, {}},
+        {"December 25 at 08:30", {}, {{Step::Erase, 0}, {Step::Option, S::SelectMonthDay}, {Step::Month, 11},
+          {Step::Day, 24}, {Step::Time, 0, "0830"}, {Step::Command, 0, "1110"}}, "0830", 0,
+         {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10}},
+        {"weekends at 08:30", {0xFF, 0, 1, 0, 0, 0, 0}, {{Step::Option, S::WeekendsOnly}, {Step::Time, 0, "0830"}},
+         "0830", 0, {0xFF, 0, 9, 0x08, 0x30, 0, 0}},
+        {"every hour at :15", {0xFF, 0, 0, 0x12, 0x40, 0, 0}, {{Step::EveryHour, 1}, {Step::Time, 0, "15"}}, "15",
+         0, {0xFF, 0, 0, 0xFF, 0x15, 0, 0}},
+        {"ticking every hour keeps the minutes", {0xFF, 0, 0, 0x12, 0x40, 0, 0}, {{Step::EveryHour, 1}}, "40", 0,
+         {0xFF, 0, 0, 0xFF, 0x40, 0, 0}},
+        {"clearing every hour shows hour 00", {0xFF, 0, 3, 0xFF, 0x15, 0, 0}, {{Step::EveryHour, 0}}, "0015", 0,
+         {0xFF, 0, 3, 0x00, 0x15, 0, 0}},
+        {"hour 24 and minute 60 refused", {0xFF, 0, 0, 0x07, 0x05, 0, 0},
+         {{Step::Time, 0, "2400"}, {Step::Time, 0, "1260"}}, "0705", 2, {0xFF, 0, 0, 0x07, 0x05, 0, 0}},
+        {"minute 60 refused every hour", {0xFF, 0, 0, 0xFF, 5, 0, 0}, {{Step::Time, 0, "60"}}, "05", 1,
+         {0xFF, 0, 0, 0xFF, 5, 0, 0}},
+        {"nothing changed", {0x13, 0x40, 7, 0x1A, 0x99, 0x1A, 0}, {}, "1A99", 0, {0x13, 0x40, 7, 0x1A, 0x99, 0x1A, 0}},
+        {"a command edit keeps the unshown month", {0x13, 0x40, 7, 0x1A, 0x99, 0, 0}, {{Step::Command, 0, "0500"}},
+         "1A99", 0, {0x13, 0x40, 7, 0x1A, 0x99, 0x05, 0x00}},
+        {"a stored 0x13 month re-chosen writes January", {0x13, 0x40, 7, 0x1A, 0x99, 0, 0}, {{Step::Day, 3}},
+         "1A99", 0, {0x01, 0x04, 0, 0x1A, 0x99, 0, 0}},
+        {"weekday list", {0xFF, 0, 0, 1, 2, 0, 0}, {{Step::Option, S::SelectWeekday}, {Step::Weekday, 6}}, "0102",
+         0, {0xFF, 0, 7, 1, 2, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        ImageBytes image = Patterned();
+        const int at = SchedRecordOffset(3, 9);
+        WriteSchedEntry(image, at, c.stored);
+        const ImageBytes before = image;
+        S state(ReadSchedEntry(image, at));
+        int refusals = 0;
+        for (const Step& s : c.steps) {
+            switch (s.kind) {
+            case Step::Erase: state.SetErase(s.value != 0); break;
+            case Step::Option: state.SelectOption(s.value); break;
+            case Step::Weekday: state.SelectWeekdayIndex(s.value); break;
+            case Step::Month: state.SelectMonthIndex(s.value); break;
+            case Step::Day: state.SelectDayIndex(s.value); break;
+            case Step::EveryHour: state.SetEveryHour(s.value != 0); break;
+            case Step::Time: refusals += state.EnterTime(s.text).has_value(); break;
+            case Step::Command: state.EnterCommand(s.text); break;
+            }
+        }
+        EXPECT_EQ(state.TimeText(), c.timeShown) << c.what;
+        EXPECT_EQ(refusals, c.refusals) << c.what;
+        EXPECT_EQ(SaveSchedEntry(image, at, state), !c.steps.empty() && !(c.written == c.stored)) << c.what;
+        EXPECT_EQ(ReadSchedEntry(image, at), c.written) << c.what;
+        for (int i : Changed(before, image))
+            EXPECT_TRUE(i >= at && i < at + 7) << c.what << ": byte " << i;
+    }
+}
+// clang-format on
+
+TEST(HardwareInputs, ShowAndStoreOneEntry) {
+    ImageBytes image = Patterned();
+    Put(image, 4656, {0x11, 0x10, 0x1A, 0x05});
+    const auto rows = DisHardware(image);
+    EXPECT_EQ(rows[0].command + " " + rows[0].description + " " + rows[1].command,
+              "1110 Repeater Transmitter OFF 1A05");
+    EXPECT_EQ(InputName(1) + " " + EdgeText(3), "Input #2 Falling Edge");
+    struct Case {
+        int entry;
+        std::string opened, entered;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {{3, "", "0125", {0x01, 0x25}}, {5, "1234", "", {0, 0}}, {1, "1A05", "1A05", {}}};
+    for (const Case& c : cases) {
+        ImageBytes expected = image;
+        Put(expected, 4656 + 2 * c.entry, c.bytes);
+        EXPECT_EQ(SaveHardware(image, c.entry, c.opened, c.entered), !c.bytes.empty());
+        EXPECT_EQ(Changed(image, expected), std::vector<int>{}) << c.entry;
+    }
+}
+
+// Whatever a file holds, showing and re-saving every record stays inside it (the sanitizer build
+// watches the reads).
+TEST(Automation, AnyBytesAreShownAndKeptInTheirRecords) {
+    for (unsigned seed : {1u, 0xFFu, 12345u}) {
+        ImageBytes image;
+        for (int i = 0; i < kImageSize; ++i)
+            image[i] = static_cast<std::uint8_t>((i * 2654435761u + seed) >> 13);
+        const ImageBytes before = image;
+        for (int group = 0; group < 2; ++group)
+            for (int row = 0; row < kMacroGroupSize; ++row)
+                EXPECT_EQ(ReviewMacro(image, group, row).commands.size(), 10u);
+        EXPECT_EQ(DisplayMacros(image, 1)[9].number, "20");
+        EXPECT_EQ(DisHardware(image)[7].command.size(), 4u);
+        for (int page = 0; page < kSchedPages; ++page) {
+            EXPECT_EQ(DisplaySched(image, page)[9].number, std::to_string(10 * page + 10));
+            for (int row = 0; row < kSchedPageSize; ++row) {
+                SetSchedState state(ReadSchedEntry(image, SchedRecordOffset(page, row)));
+                EXPECT_FALSE(SaveSchedEntry(image, SchedRecordOffset(page, row), state));
+            }
+        }
+        EXPECT_TRUE(image == before) << seed;
+    }
+}
+
+} // namespace
+} // namespace rc

@@ -1,0 +1,140 @@
+#include "dialog_fakes.h"
+#include "editors/qt/frm_config.h"
+#include "editors/qt/frm_macro.h"
+#include "editors/qt/frm_sched.h"
+#include "editors/qt/frm_user.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <deque>
+
+namespace rc {
+namespace {
+
+using namespace rc::testing;
+
+// Types the scripted entries in turn; past the script it cancels, returning the opening value.
+struct QueuedKeyPad : IKeyPad {
+    std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
+                           int check) override {
+        calls.push_back(std::to_string(mode) + " " + std::to_string(maxDigits) + " " + heading + " [" +
+                        value + "] " + std::to_string(check));
+        std::string reply = replies.empty() ? value : replies.front();
+        if (!replies.empty())
+            replies.pop_front();
+        return reply;
+    }
+    std::deque<std::string> replies;
+    std::vector<std::string> calls;
+};
+
+std::string Text(QWidget& w, const char* name) {
+    auto* label = w.findChild<QLabel*>(name);
+    return label ? label->text().toStdString() : std::string("<no ") + name + ">";
+}
+
+void Click(QWidget& w, const char* name) {
+    auto* widget = w.findChild<QWidget*>(name);
+    ASSERT_TRUE(widget) << name;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->click();
+    else
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// Cancel on a value the keypad cannot type keeps it, and OK writes nothing: the commands of a macro
+// without a code stay in the image though the grid hides them. A double click opens the review.
+TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
+    EditorState state;
+    const std::uint8_t macro1[] = {1, 1, 0, 0, 0, 0, 0, 0, 0x1A, 0x10};
+    for (int i = 0; i < 10; ++i)
+        state.image[4032 + i] = macro1[i];
+    state.image[4060 + 8] = 0x11; // macro 2: a command but no code
+    const ImageBytes before = state.image;
+    QueuedKeyPad keypad;
+    frmMacro dialog(state, keypad, nullptr, 500);
+    dialog.show();
+    EXPECT_EQ(Text(dialog, "Label3_0") + "|" + Text(dialog, "Label3_1"), "1A10|");
+    Click(dialog, "Label3_0");
+    EXPECT_EQ(keypad.calls, std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
+    std::string title;
+    ModalDriver drive([&](QWidget* review) {
+        title = review->windowTitle().toStdString() + " " + Text(*review, "Label2_0");
+        Click(*review, "cmdOK");
+    });
+    QTest::mouseDClick(dialog.findChild<QWidget*>("Label1_0"), Qt::LeftButton);
+    EXPECT_EQ(title, "Macro 1 Review Invalid Entry");
+    Click(dialog, "cmdOK");
+    EXPECT_TRUE(state.image == before);
+}
+
+// A refused time shows its message; the close box writes nothing; OK on the page hides it and the
+// next showing is on the same page.
+TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
+    EditorState state;
+    state.image[7888 + 70 * 2 + 7] = 0xFF; // entry 22: daily at 00:00
+    const ImageBytes before = state.image;
+    QueuedKeyPad keypad;
+    keypad.replies = {"2500"};
+    RecordingMessages messages;
+    frmsched page(state, keypad, messages, nullptr, 501);
+    page.show();
+    Click(page, "optGroup_2");
+    EXPECT_EQ(Text(page, "lblNum_1") + " " + Text(page, "lblDOW_1") + " " + Text(page, "lblTime_1"),
+              "22 Daily 00:00");
+    ModalDriver drive([&](QWidget* entry) {
+        EXPECT_EQ(entry->windowTitle(), "Schedular Position 22");
+        Click(*entry, "lblTime");
+        Click(*entry, "chkHour");
+        EXPECT_EQ(Text(*entry, "lblTime"), "00");
+        entry->close();
+    });
+    Click(page, "lblTime_1");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Error! Hours must be 00 to 23 and minutes 00 to 59");
+    EXPECT_TRUE(state.image == before);
+    Click(page, "cmdOK");
+    EXPECT_FALSE(page.isVisible());
+    page.show();
+    EXPECT_EQ(Text(page, "lblNum_0"), "21");
+}
+
+// An input command takes its new description at once; the configuration's close box writes nothing
+// and its OK keeps bits 3 to 7.
+TEST(AutomationDialogs, InputsAndConfiguration) {
+    EditorState state;
+    QueuedKeyPad keypad;
+    keypad.replies = {"1110"};
+    frmUser inputs(state, keypad, nullptr, 502);
+    inputs.show();
+    EXPECT_EQ(Text(inputs, "Label2_3") + " " + Text(inputs, "Label3_3"), "Falling Edge No Command");
+    Click(inputs, "Label1_3");
+    EXPECT_EQ(Text(inputs, "Label3_3"), "Repeater Transmitter OFF");
+    Click(inputs, "cmdOK");
+    EXPECT_FALSE(inputs.isVisible());
+
+    // 0x05 reads as the 24-hour clock with the D key flag; the close box keeps it. 0xF8 keeps its
+    // upper bits through OK.
+    for (std::uint8_t stored : {0x05, 0xF8}) {
+        const bool ok = stored == 0xF8;
+        state.image[4029] = stored;
+        frmConfig config(state, nullptr, 907);
+        config.show();
+        std::string shown;
+        for (const char* name : {"optClock_0", "optClock_1", "chkFlags_0", "chkFlags_1", "chkFlags_2"})
+            shown += config.findChild<QAbstractButton*>(name)->isChecked() ? "1" : "0";
+        EXPECT_EQ(shown, ok ? "10000" : "01010");
+        EXPECT_EQ(config.findChild<QCheckBox*>("chkFlags_7")->text(), "Reserved");
+        Click(config, ok ? "optClock_1" : "optClock_0");
+        Click(config, "chkFlags_1");
+        ok ? Click(config, "cmdOK") : (void)config.close();
+        EXPECT_EQ(state.image[4029], ok ? 0xFD : 0x05);
+    }
+}
+
+} // namespace
+} // namespace rc

@@ -1,0 +1,157 @@
+#include "shell_fakes.h"
+
+#include "print/report_cli.h"
+#include "shell/qt/frm_splash.h"
+#include "shell/qt/frm_tip.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace rc::shell::testing {
+namespace {
+
+void Click(QWidget* parent, const char* name) {
+    auto* w = parent->findChild<QWidget*>(name);
+    ASSERT_TRUE(w) << name;
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->click();
+    else
+        QTest::mouseClick(w, Qt::LeftButton);
+}
+
+std::string Text(QWidget* parent, const char* name) {
+    auto* label = parent->findChild<QLabel*>(name);
+    return label ? label->text().toStdString() : "<no " + std::string(name) + ">";
+}
+
+void Choose(QWidget* parent, const char* list, int index) {
+    auto* combo = parent->findChild<QComboBox*>(list);
+    ASSERT_TRUE(combo) << list;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+std::string LineWith(const std::string& text, const std::string& needle) {
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.find(needle) != std::string::npos)
+            return line;
+    return "";
+}
+
+// A user's evening: macro 12 with a code and three commands and its review, an event on December 25
+// at 08:30 and one every hour at :15, a hardware input command and the 24-hour clock; saved, then
+// reported. Nothing else in the file changes.
+TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
+    TempFolder folder;
+    std::string bytes(8192, '\0');
+    for (int i = 0; i < 8192; ++i)
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(i * 37 + 11);
+    bytes[24] = 1;                                  // transmitter on: no save alert
+    bytes.replace(4340, 28, std::string(28, '\0')); // macro 12 empty
+    bytes.replace(7888, 14, std::string(14, '\0')); // events 1 and 2 empty
+    bytes[4029] = static_cast<char>(0xF8);
+    const std::string path = folder.Path("site.HR8");
+    std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
+
+    ShellRig rig;
+    rig.Start();
+    ASSERT_TRUE(rig.window->OpenAtStart(path));
+
+    std::vector<std::string> review;
+    rig.keypad.entries = {"123", "1110", "1111", "2000"};
+    WhenModal([&](QWidget* macros) {
+        ASSERT_EQ(macros->objectName(), "frmMacro");
+        QTest::keyClick(macros, Qt::Key_F1);
+        Click(macros, "optGroup_1");
+        for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
+            Click(macros, cell);
+        WhenModal([&](QWidget* r) {
+            review = {Text(r, "macCode"), Text(r, "Label2_0"), Text(r, "Label2_1"), Text(r, "Label2_3")};
+            Click(r, "cmdOK");
+        });
+        Click(macros, "Label1_1");
+        Click(macros, "cmdOK");
+    });
+    rig.Command("mnuMacros")->trigger();
+    EXPECT_EQ(review[0], "123");
+    EXPECT_EQ(review[1], "Repeater Transmitter OFF");
+    EXPECT_EQ(review[3], "No Command");
+    EXPECT_EQ(rig.keypad.calls[0].heading, "Macro Command #12");
+
+    rig.keypad.entries = {"0830", "1110", "15"};
+    WhenModal([&](QWidget* page) {
+        ASSERT_EQ(page->objectName(), "frmsched");
+        QTest::keyClick(page, Qt::Key_F1);
+        WhenModal([&](QWidget* entry) {
+            Click(entry, "chkErase");
+            Click(entry, "optWk_4");
+            Choose(entry, "cmbMonth", 11);
+            Choose(entry, "cmbMoDay", 24);
+            Click(entry, "lblTime");
+            Click(entry, "lblCmd");
+            Click(entry, "cmdOK");
+        });
+        Click(page, "lblTime_0");
+        WhenModal([&](QWidget* entry) {
+            Click(entry, "chkErase");
+            Click(entry, "chkHour");
+            Click(entry, "lblTime");
+            Click(entry, "cmdOK");
+        });
+        Click(page, "lblTime_1");
+        EXPECT_EQ(Text(page, "lblTime_1"), "----:15");
+        Click(page, "cmdOK");
+    });
+    rig.Command("mnuSched")->trigger();
+
+    rig.keypad.entries = {"0125"};
+    WhenModal([&](QWidget* inputs) {
+        QTest::keyClick(inputs, Qt::Key_F1);
+        Click(inputs, "Label1_3");
+        Click(inputs, "cmdOK");
+    });
+    rig.Command("mnuUsers")->trigger();
+    WhenModal([&](QWidget* config) {
+        QTest::keyClick(config, Qt::Key_F1);
+        Click(config, "optClock_1");
+        Click(config, "cmdOK");
+    });
+    rig.Command("mnuConfig")->trigger();
+
+    EXPECT_EQ(rig.help.calls,
+              (std::vector<std::string>{"context 500", "context 501", "context 502", "context 907"}));
+    rig.Command("mnuSave")->trigger();
+    EXPECT_TRUE(rig.messages.shown.empty());
+    std::string expected = bytes;
+    auto put = [&](int at, std::vector<int> values) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            expected[static_cast<std::size_t>(at) + i] = static_cast<char>(values[i]);
+    };
+    put(4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
+    put(7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
+    put(4662, {0x01, 0x25});
+    put(4029, {0xF9});
+    const std::string saved = TempFolder::Read(path);
+    ASSERT_EQ(saved.size(), 8192u);
+    for (std::size_t i = 0; i < 8192; ++i)
+        ASSERT_EQ(saved[i], expected[i]) << "byte " << i;
+
+    std::ostringstream out, err;
+    ASSERT_EQ(print::RunReportCommand({"rcedit", "--report", "macros,scheduler", path}, out, err), 0)
+        << err.str();
+    EXPECT_NE(LineWith(out.str(), "        12   123").find("1110   1111   2000   0000"), std::string::npos);
+    EXPECT_NE(LineWith(out.str(), "08:30").find("December  25"), std::string::npos);
+    EXPECT_NE(LineWith(out.str(), "---:15").find("Daily"), std::string::npos);
+}
+
+} // namespace
+} // namespace rc::shell::testing
