@@ -1,7 +1,12 @@
 #include "print/settings_list.h"
 
+#include "codecs/commands.h"
 #include "codecs/voice_message.h"
 #include "editors/codes.h"
+#include "editors/hardware_inputs.h"
+#include "editors/macros.h"
+#include "editors/option_flags.h"
+#include "editors/scheduler.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
 
@@ -40,6 +45,70 @@ void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& o
         out.push_back({"", Numbered("Message", n + 1), VoiceMessageText(image, Messages(copy).at(n))});
 }
 
+// A command as the controller will read it: its digits, then what it does.
+std::string CommandWords(const std::string& digits, const std::string& words) {
+    return digits.empty() ? words : digits + " " + words;
+}
+
+std::string Joined(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& p : parts)
+        if (!p.empty())
+            text += (text.empty() ? "" : ", ") + p;
+    return text;
+}
+
+void ListMacros(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    for (int group = 0; group < 2; ++group) {
+        const auto rows = DisplayMacros(image, group);
+        for (int row = 0; row < kMacroGroupSize; ++row) {
+            const MacroReview review = ReviewMacro(image, group, row);
+            const std::string macro = Numbered("Macro", MacroNumber(group, row));
+            out.push_back({"", macro + " Code", rows[static_cast<std::size_t>(row)].code});
+            for (int k = 0; k < kMacroCommands; ++k)
+                out.push_back(
+                    {"", macro + " Command " + std::to_string(k + 1),
+                     CommandWords(rows[static_cast<std::size_t>(row)].commands[static_cast<std::size_t>(k)],
+                                  review.commands[static_cast<std::size_t>(k)])});
+        }
+    }
+}
+
+void ListScheduler(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    for (int page = 0; page < kSchedPages; ++page) {
+        const auto rows = DisplaySched(image, page);
+        for (int row = 0; row < kSchedPageSize; ++row) {
+            const SchedRowText& r = rows[static_cast<std::size_t>(row)];
+            const SchedEntry e = ReadSchedEntry(image, SchedRecordOffset(page, row));
+            const std::string command =
+                r.command.empty() ? "" : CommandWords(r.command, CommandText(e.Function, e.Argument));
+            out.push_back({"", Numbered("Event", SchedEntryNumber(page, row)),
+                           Joined({r.time, r.dayOfWeek, r.month, r.dayOfMonth, command})});
+        }
+    }
+}
+
+void ListHardwareInputs(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    const auto rows = DisHardware(image);
+    for (int j = 0; j < kHardwareEntries; ++j)
+        out.push_back({"", InputName(j / 2) + " " + EdgeText(j),
+                       CommandWords(rows[static_cast<std::size_t>(j)].command,
+                                    rows[static_cast<std::size_t>(j)].description)});
+}
+
+std::string OnOff(bool on) {
+    return on ? "On" : "Off";
+}
+
+void ListOptionFlags(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    const OptionFlags flags = ReadOptionFlags(image);
+    out.push_back({"", "Voice clock as 24 Hour Time", OnOff(flags.clock24)});
+    out.push_back(
+        {"", "Setup external DVR Board User Function Switches at power up.", OnOff(flags.dvrSetup)});
+    out.push_back(
+        {"", "Inhibit Forced D Key from processing entered DTMF commands.", OnOff(flags.inhibitForcedD)});
+}
+
 std::vector<Region> RecordHeads(const RecordTable& table, int used) {
     std::vector<Region> regions;
     for (int n = 0; n < table.count; ++n)
@@ -56,6 +125,10 @@ std::vector<ListedArea> BuildAreas() {
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Voice Messages"),
                          RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, copy});
+    areas.push_back({"Macros", {kMacros.region()}, ListMacros});
+    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler});
+    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs});
+    areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags});
     return areas;
 }
 

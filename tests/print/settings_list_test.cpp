@@ -1,6 +1,10 @@
 #include "print/settings_list.h"
 
 #include "editors/codes.h"
+#include "editors/hardware_inputs.h"
+#include "editors/macros.h"
+#include "editors/option_flags.h"
+#include "editors/scheduler.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
 
@@ -42,6 +46,29 @@ TEST(SettingsList, OneEditGivesOneLineNamingItsSetting) {
              const int record = Messages(0).at(12);
              im.MutableBytes()[record] = 1;
              im.MutableBytes()[record + 2] = static_cast<std::uint8_t>(im[record + 2] ^ 1);
+         }},
+        {"Macros", "Macro 12 Command 3",
+         [](ImageBytes& im) {
+             const std::string was = DisplayMacros(im, 1)[1].commands[2];
+             SaveMacro(im, MacroOffset(1, 1), 3, was == "1110" ? "1111" : "1110");
+         }},
+        {"Scheduler", "Event 17",
+         [](ImageBytes& im) {
+             SchedEntry e = ReadSchedEntry(im, SchedRecordOffset(1, 6));
+             e.Minute = e.Minute == 0x30 ? 0x15 : 0x30;
+             e.Month = e.Month == 0 ? 0x12 : e.Month;
+             WriteSchedEntry(im, SchedRecordOffset(1, 6), e);
+         }},
+        {"User Inputs", "Input #2 Falling Edge",
+         [](ImageBytes& im) {
+             const std::string was = DisHardware(im)[3].command;
+             SaveHardware(im, 3, was, was == "0125" ? "0126" : "0125");
+         }},
+        {"Repeater Configuration", "Voice clock as 24 Hour Time",
+         [](ImageBytes& im) {
+             OptionFlags f = ReadOptionFlags(im);
+             f.clock24 = !f.clock24;
+             SaveOptionFlags(im, f);
          }},
     };
     const ImageBytes before = Sample();
