@@ -15,5 +15,9 @@ void PTimers(DocumentBuilder& b, const ImageBytes& image, int copy);
 void PMessages(DocumentBuilder& b, const ImageBytes& image);
 // The 8 voice messages of memory save `copy` (1..4).
 void PMessagesM(DocumentBuilder& b, const ImageBytes& image, int copy);
+// Page `page` (0..4) of the user speed dial: entries 20 * page to 20 * page + 19, without headings.
+void PSpeedDial(DocumentBuilder& b, const ImageBytes& image, int page);
+// The five emergency speed dial entries, without headings.
+void PSpeedDialE(DocumentBuilder& b, const ImageBytes& image);
 
 } // namespace rc::print

@@ -1,0 +1,324 @@
+#include "codecs/vocabulary.h"
+#include "codecs/word_dialog.h"
+#include "editors/speed_dial.h"
+#include "editors/voice.h"
+#include "image/regions.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+namespace rc {
+namespace {
+
+// Every byte different from its neighbours, so a write to the wrong place shows.
+ImageBytes Patterned() {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    return image;
+}
+
+// The bytes where two images differ, as offsets from `base`: " 0 1 2".
+std::string Changed(const ImageBytes& before, const ImageBytes& after, int base) {
+    std::string out;
+    for (int i = 0; i < kImageSize; ++i)
+        if (before[i] != after[i])
+            out += " " + std::to_string(i - base);
+    return out;
+}
+
+std::string Range(int from, int to) {
+    std::string out;
+    for (int i = from; i <= to; ++i)
+        out += " " + std::to_string(i);
+    return out;
+}
+
+void PutWords(ImageBytes& image, int countAt, int count, const std::vector<int>& codes) {
+    image[countAt] = static_cast<std::uint8_t>(count);
+    for (std::size_t j = 0; j < codes.size(); ++j)
+        WritePackedWord(image, countAt + 1 + 2 * static_cast<int>(j), PackWordCode(codes[j]));
+}
+
+// A word dialog session, steps separated by ';': "tick" ends the ready delay, "pick CODE TEXT",
+// "clear", "bs", "ok", "cancel", and "calls" or "special" to switch the list shown.
+struct Session {
+    std::string what;
+    std::string oldText;
+    int maxWords;
+    std::string script;
+    bool closed;
+    std::string text1; // after the script
+    int count;
+    bool rebuilt;
+    std::string newText;
+    int beeps = 0;
+};
+
+TEST(WordDialog, Sessions) {
+    std::string many;
+    for (int k = 0; k < 24; ++k)
+        many += ";pick 250 B";
+    const std::string b23 = "B B B B B B B B B B B B B B B B B B B B B B B";
+    const Session cases[] = {
+        {"buttons wait for the ready delay", "A Call", 23, "ok;cancel;clear", false, "A Call", 0, false, ""},
+        {"an old text cannot be picked onto", "A Call", 23, "tick;pick 250 B;bs;ok", true, "A Call", 0, false,
+         "A Call"},
+        {"cancel restores the old text", "A", 23, "tick;clear;pick 250 B;cancel", true, "B", 1, false, "A"},
+        {"back space removes a name with a blank whole", "X", 23, "tick;clear;pick 555 Less Than;bs;ok", true,
+         "", 0, true, ""},
+        {"back space keeps the earlier words", "", 23, "pick 210 A;pick 555 Less Than;tick;bs;ok", true, "A",
+         1, true, "A"},
+        {"back space on nothing beeps, the count stays 0", "", 23, "tick;bs;bs;ok", true, "", 0, false, "",
+         2},
+        {"switching lists keeps the words", "", 23, "pick 3 3;calls;pick 210 A;special;tick;ok", true, "3 A",
+         2, true, "3 A"},
+        {"23 words and no more", "", 23, "tick" + many + ";ok", true, b23, 23, true, b23},
+        {"8 for an identification", "", 8, "tick" + many + ";ok", true, "B B B B B B B B", 8, true,
+         "B B B B B B B B"},
+        {"clear and OK empties", "A", 23, "tick;clear;ok", true, "", 0, true, ""},
+        {"OK on an empty item left alone builds nothing", "", 23, "tick;ok", true, "", 0, false, ""},
+    };
+    for (const Session& c : cases) {
+        SCOPED_TRACE(c.what);
+        VoiceContract in;
+        in.VoiceMaxWords = c.maxWords;
+        in.VoiceMessageNumber = 13;
+        in.VoiceOldText = c.oldText;
+        WordDialogLogic logic;
+        logic.Activate(in);
+        EXPECT_EQ(logic.Heading(), "Word Construction For Message 13");
+        EXPECT_EQ(logic.PickingEnabled(), c.oldText.empty());
+        int beeps = 0;
+        bool closed = false;
+        std::istringstream script(c.script);
+        for (std::string step; std::getline(script, step, ';');) {
+            if (step == "tick")
+                logic.TimerTick();
+            else if (step == "clear")
+                logic.Clear();
+            else if (step == "bs")
+                beeps += logic.BackSpace();
+            else if (step == "ok")
+                closed = logic.OK() || closed;
+            else if (step == "cancel")
+                closed = logic.Cancel() || closed;
+            else if (step == "calls")
+                logic.SelectList(WordList::CallLetters);
+            else if (step == "special")
+                logic.SelectList(WordList::Special);
+            else if (step.rfind("pick ", 0) == 0) {
+                const auto blank = step.find(' ', 5);
+                logic.Pick({step.substr(blank + 1), std::stoi(step.substr(5, blank - 5))});
+            }
+        }
+        const VoiceContract& out = logic.Contract();
+        EXPECT_EQ(closed, c.closed);
+        EXPECT_EQ(logic.Text1(), c.text1);
+        EXPECT_EQ(out.VoiceWordCount, c.count);
+        EXPECT_EQ(beeps, c.beeps);
+        if (!c.closed)
+            continue;
+        EXPECT_EQ(out.VoiceNewText, c.newText);
+        EXPECT_EQ(out.VoiceRebuilt, c.rebuilt);
+        // The last code picked is the last word shown.
+        if (c.count > 0 && out.VoiceRebuilt) {
+            const std::map<char, std::string> codes = {{'A', "210"}, {'B', "250"}, {'3', "003"}};
+            EXPECT_EQ(out.VoiceWords[static_cast<std::size_t>(c.count - 1)], codes.at(c.text1.back()));
+        }
+    }
+}
+
+// A word dialog result: the list the user built, or none (Cancel, or OK without Clear).
+VoiceContract Built(std::vector<std::string> codes, bool rebuilt = true) {
+    VoiceContract v;
+    v.VoiceRebuilt = rebuilt;
+    v.VoiceWordCount = static_cast<int>(codes.size());
+    v.VoiceNewText = codes.empty() ? "" : "words";
+    for (std::size_t j = 0; j < codes.size(); ++j)
+        v.VoiceWords[j] = codes[j];
+    return v;
+}
+
+// Offsets are counted from the record or entry; "changed" lists every byte allowed to change, and
+// each of them must hold the new list.
+struct SaveCase {
+    std::string what;
+    int where;       // message record, or speed dial entry
+    int storedCount; // of the stored words 210, 250, whose hundreds byte carries ignored high bits
+    VoiceContract result;
+    std::string changed;
+};
+
+void CheckSave(const SaveCase& c, int countAt, void (*save)(ImageBytes&, int, const VoiceContract&)) {
+    SCOPED_TRACE(c.what);
+    ImageBytes image = Patterned();
+    PutWords(image, c.where + countAt, c.storedCount, {210, 250});
+    image[c.where + countAt + 1] |= 0x30;
+    const ImageBytes before = image;
+    save(image, c.where, c.result);
+    EXPECT_EQ(Changed(before, image, c.where), c.changed);
+    if (c.changed.empty())
+        return;
+    EXPECT_EQ(image[c.where + countAt], c.result.VoiceWordCount);
+    for (int j = 0; j < c.result.VoiceWordCount; ++j)
+        EXPECT_EQ(ReadWordKey(image, c.where + countAt + 1 + 2 * j),
+                  WordKey(PackWordCodeText(c.result.VoiceWords[static_cast<std::size_t>(j)])));
+}
+
+TEST(VoiceMessages, SaveWritesOnlyTheNewList) {
+    const std::vector<std::string> full(23, "312");
+    const SaveCase cases[] = {
+        {"message 13", VoiceRecord(0, 1, 2), 5, Built({"045", "312"}), " 0 1 2 3 4"},
+        {"23 words fill bytes 0 to 46", VoiceRecord(0, 0, 0), 1, Built(full), Range(0, 46)},
+        {"memory save #2 message 8", VoiceRecord(2, 0, 7), 3, Built({"999"}), " 0 1 2"},
+        {"clear and OK writes a count of 0", VoiceRecord(4, 0, 0), 2, Built({}), " 0"},
+        {"an invalid count goes once a list is built", VoiceRecord(0, 0, 9), 30, Built({}), " 0"},
+        {"cancel writes nothing", VoiceRecord(0, 0, 4), 2, Built({"045"}, false), ""},
+        {"the same words again write nothing", VoiceRecord(1, 1, 0), 2, Built({"210", "250"}), ""},
+    };
+    EXPECT_EQ(VoiceRecord(0, 1, 2), 800);
+    EXPECT_EQ(VoiceRecord(2, 1, 7), 2008 + 7 * 48) << "a memory save has one page";
+    for (const SaveCase& c : cases)
+        CheckSave(c, 0, SaveVoice);
+}
+
+TEST(VoiceMessages, PagesAndCaptions) {
+    ImageBytes image;
+    PutWords(image, VoiceRecord(0, 1, 0), 2, {210, 250});
+    PutWords(image, VoiceRecord(0, 1, 1), 24, {210, 250});
+    PutWords(image, VoiceRecord(3, 0, 7), 1, {555});
+    const auto base = DisVoice(image, 0, 1);
+    ASSERT_EQ(base.size(), 10u);
+    EXPECT_EQ(base[0].number, 11);
+    EXPECT_EQ(base[9].number, 20);
+    EXPECT_EQ(base[0].text, "A B");
+    EXPECT_EQ(base[1].text, "") << "24 words cannot fit in a record";
+    const auto mem = DisVoice(image, 3, 1);
+    ASSERT_EQ(mem.size(), 8u);
+    EXPECT_EQ(mem[7].number, 8);
+    EXPECT_EQ(mem[7].text, VoiceWordText(WordKey(PackWordCode(555))));
+    EXPECT_EQ(VoiceCaption(0), "Halden R8 Base Voice Synthesizer Messages");
+    EXPECT_EQ(VoiceCaption(3), "Halden R8 Memory Save #3 Voice Synthesizer Messages");
+    const VoiceContract v = VoiceForMessage(13, "  A B ");
+    EXPECT_EQ(v.VoiceMaxWords, 23);
+    EXPECT_EQ(v.VoiceMessageNumber, 13);
+    EXPECT_EQ(v.VoiceOldText, "A B");
+}
+
+TEST(SpeedDial, NumbersStoredAndShown) {
+    struct Case {
+        std::string entered;
+        std::vector<int> stored; // length byte, then digit bytes 1 to 10 (11 is never cleared)
+        std::string shown;
+    } cases[] = {
+        {"9,10*#", {5, 0x09, 0x11, 0x0A, 0x0B, 0x0C, 0, 0, 0, 0, 0}, "9,10*#"},
+        {"123,", {3, 1, 2, 3, 0, 0, 0, 0, 0, 0, 0}, "123"},
+        {"", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ""},
+        {",5", {1, 0x15, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ",5"},
+        {"1234567890123", {11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, "12345678901"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entered);
+        ImageBytes image = Patterned();
+        const int PT = kUserSpeedDial.at(7);
+        const ImageBytes before = image;
+        SaveTelNum(image, PT, c.entered);
+        for (int k = 0; k <= 10; ++k)
+            EXPECT_EQ(image[PT + k], c.stored[static_cast<std::size_t>(k)]) << "byte " << k;
+        EXPECT_EQ(Changed(before, image, PT).find(" 12"), std::string::npos) << "the identification stays";
+        if (c.entered.size() <= 11) {
+            EXPECT_EQ(image[PT + 11], before[PT + 11]);
+        }
+        EXPECT_EQ(DisplayAPNum(image, PT), c.shown);
+    }
+    EXPECT_EQ(CalcLength("9,1,0"), 3);
+
+    ImageBytes image;
+    const int PT = kEmergencySpeedDial.at(2);
+    const std::uint8_t odd[] = {4, 0x25, 0xF0, 0x0D, 0x0C};
+    for (int k = 0; k < 5; ++k)
+        image[PT + k] = odd[k];
+    EXPECT_EQ(DisplayAPNum(image, PT), ",5,0#") << "two pauses show as one; D shows 0, A to C nothing";
+    image[PT] = 12;
+    EXPECT_EQ(DisplayAPNum(image, PT), "");
+}
+
+TEST(SpeedDial, GroupsAndRows) {
+    SpeedDialGroup page{5};
+    EXPECT_EQ(page.GetPT(0), 6364);
+    EXPECT_EQ(page.GetPT(9), 6634);
+    EXPECT_EQ(page.firstEntry, 50);
+    SpeedDialGroup outside{10};
+    EXPECT_EQ(outside.GetPT(0), 0);
+
+    ImageBytes image;
+    const int emergencyWords[] = {341, 342, 343, 344, 345, 346, 347, 348};
+    for (int i = 0; i < 10; ++i) {
+        const int PT = page.GetPT(i);
+        SaveTelNum(image, PT, "555");
+        PutWords(image, PT + 12, i, std::vector<int>(emergencyWords, emergencyWords + std::min(i, 8)));
+    }
+    image[page.GetPT(3)] = 0;  // no number: no identification either
+    image[page.GetPT(4)] = 12; // a length that cannot fit
+    const auto rows = DisplaySD(image, page);
+    EXPECT_EQ(rows[0].pos, "50");
+    EXPECT_EQ(rows[9].pos, "59");
+    EXPECT_EQ(rows[1].number, "555");
+    EXPECT_EQ(rows[2].id, " East Echo");
+    EXPECT_EQ(rows[3].number + rows[3].id, "");
+    EXPECT_EQ(rows[4].number + rows[4].id, "");
+    EXPECT_EQ(rows[8].id, " East Echo " + VoiceWordText(3 * 256 + 43) + " Emergency End Enter Equals Error");
+    EXPECT_EQ(rows[9].id, "") << "nine words cannot fit in an entry";
+    EXPECT_EQ(SpeedNumberHeading(page.firstEntry + 2), "Telephone Number 52");
+
+    const int em = kEmergencySpeedDial.at(4);
+    image[em] = 12;
+    PutWords(image, em + 12, 1, {340});
+    const auto emer = DisplayEMSD(image);
+    EXPECT_EQ(emer[4].pos, "4");
+    EXPECT_EQ(emer[4].number, "");
+    EXPECT_EQ(emer[4].id, " E") << "an emergency entry shows its identification whatever its length";
+    EXPECT_EQ(EmergencyNumberHeading(3), "Emergency Number 3");
+}
+
+void SaveEmergencyAt(ImageBytes& image, int PT, const VoiceContract& v) {
+    SaveEMTelID(image, (PT - kEmergencySpeedDial.offset) / kEmergencySpeedDial.recordSize, v);
+}
+
+TEST(SpeedDial, IdentificationsWriteOnlyTheNewList) {
+    const SaveCase cases[] = {
+        {"two words", kUserSpeedDial.at(42), 3, Built({"312", "045"}), " 12 13 14 15 16"},
+        {"emptied: the count alone", kUserSpeedDial.at(0), 2, Built({}), " 12"},
+        {"cancel writes nothing", kUserSpeedDial.at(99), 2, Built({"045"}, false), ""},
+        {"the same words again write nothing", kUserSpeedDial.at(5), 2, Built({"210", "250"}), ""},
+        {"a count past 8 goes once a list is built", kUserSpeedDial.at(6), 9, Built({}), " 12"},
+    };
+    for (const SaveCase& c : cases)
+        CheckSave(c, 12, SaveTelIdAt);
+    CheckSave({"emergency 3", kEmergencySpeedDial.at(3), 0, Built({"999"}), " 12 13 14"}, 12,
+              SaveEmergencyAt);
+
+    ImageBytes image;
+    SpeedDialGroup page{5};
+    SaveTelID(image, page, 2, Built({"210"}));
+    EXPECT_EQ(image[6424 + 12], 1);
+    EXPECT_EQ(VoiceForTelId(" Radio Club", 13).VoiceOldText, "Radio Club");
+    EXPECT_EQ(VoiceForTelId("", 13).VoiceMaxWords, 8);
+}
+
+TEST(PreDial, CountAndCodes) {
+    ImageBytes image = Patterned();
+    const ImageBytes before = image;
+    SavePreDial(image, "*7,0");
+    EXPECT_EQ(Changed(before, image, 4688), Range(0, 7));
+    const std::uint8_t want[] = {4, 11, 7, 0, 10, 0, 0, 0};
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(image[4688 + k], want[k]) << k;
+    EXPECT_EQ(PreDialText(image), "*7D0") << "the comma reads back as D";
+}
+
+} // namespace
+} // namespace rc
