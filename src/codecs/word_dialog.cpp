@@ -25,7 +25,10 @@ bool SameWords(const ImageBytes& image, int offset, int count, const std::vector
 }
 
 void WordDialogLogic::Activate(const VoiceContract& voice) {
+    const int lastNumber = voice_.VoiceMessageNumber;
     voice_ = voice;
+    if (voice_.VoiceMessageNumber == kKeepMessageNumber)
+        voice_.VoiceMessageNumber = lastNumber;
     ready_ = false;
     picked_.clear();
     touched_ = false;

@@ -17,6 +17,10 @@ inline constexpr int kWordDialogReadyMs = 500;
 // The help topic of the word dialog (F1): the voice messages page.
 inline constexpr int kWordDialogHelpContext = 400;
 
+// A VoiceMessageNumber that leaves the dialog's heading at the number it showed last: the
+// telephone identifications have no message number of their own.
+inline constexpr int kKeepMessageNumber = -1;
+
 // What a caller and the word dialog exchange. The caller sets the first three; the dialog fills
 // the rest when it closes.
 struct VoiceContract {

@@ -102,10 +102,10 @@ void SaveEMTelID(ImageBytes& image, int Index, const VoiceContract& voice) {
         SaveTelIdAt(image, kEmergencySpeedDial.at(Index), voice);
 }
 
-VoiceContract VoiceForTelId(const std::string& text, int messageNumber) {
+VoiceContract VoiceForTelId(const std::string& text) {
     VoiceContract voice;
     voice.VoiceMaxWords = kTelIdMaxWords;
-    voice.VoiceMessageNumber = messageNumber;
+    voice.VoiceMessageNumber = kKeepMessageNumber;
     voice.VoiceOldText = TrimBlanks(text);
     return voice;
 }

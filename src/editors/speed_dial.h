@@ -49,8 +49,9 @@ std::string TelIdText(const ImageBytes& image, int PT);
 void SaveTelIdAt(ImageBytes& image, int PT, const VoiceContract& voice);
 void SaveTelID(ImageBytes& image, SpeedDialGroup& page, int Index, const VoiceContract& voice);
 void SaveEMTelID(ImageBytes& image, int Index, const VoiceContract& voice);
-// What the word dialog is opened with for an identification showing `text`.
-VoiceContract VoiceForTelId(const std::string& text, int messageNumber);
+// What the word dialog is opened with for an identification showing `text`; its heading keeps the
+// message number it showed last.
+VoiceContract VoiceForTelId(const std::string& text);
 
 struct SpeedDialRow {
     std::string pos; // the entry number shown

@@ -90,6 +90,9 @@ TEST(WordDialog, Sessions) {
         WordDialogLogic logic;
         logic.Activate(in);
         EXPECT_EQ(logic.Heading(), "Word Construction For Message 13");
+        in.VoiceMessageNumber = kKeepMessageNumber; // an identification next: the heading stays
+        logic.Activate(in);
+        EXPECT_EQ(logic.Heading(), "Word Construction For Message 13");
         EXPECT_EQ(logic.PickingEnabled(), c.oldText.empty());
         int beeps = 0;
         bool closed = false;
@@ -305,8 +308,8 @@ TEST(SpeedDial, IdentificationsWriteOnlyTheNewList) {
     SpeedDialGroup page{5};
     SaveTelID(image, page, 2, Built({"210"}));
     EXPECT_EQ(image[6424 + 12], 1);
-    EXPECT_EQ(VoiceForTelId(" Radio Club", 13).VoiceOldText, "Radio Club");
-    EXPECT_EQ(VoiceForTelId("", 13).VoiceMaxWords, 8);
+    EXPECT_EQ(VoiceForTelId(" Radio Club").VoiceOldText, "Radio Club");
+    EXPECT_EQ(VoiceForTelId("").VoiceMaxWords, 8);
 }
 
 TEST(PreDial, CountAndCodes) {

@@ -1,13 +1,14 @@
 #include "shell/qt/rcedit_app.h"
 
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
+#include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
+#include "image/qt/qt_messages.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/help_viewer.h"
 #include "shell/qt/mdi_form1.h"
 #include "shell/qt/qt_desktop.h"
 #include "shell/qt/qt_file_dialogs.h"
-#include "image/qt/qt_messages.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/single_instance.h"
 
@@ -74,7 +75,9 @@ int RunEditor(int argc, char** argv) {
     QtDesktop desktop;
     HelpViewer help;
     QtKeyPad keypad(messages, &help);
-    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop};
+    // The word dialog and its pick lists are built once, before the first window shows.
+    QtWordDialog words(messages, &help);
+    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop, words};
 
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<MDIForm1> main;
