@@ -188,29 +188,6 @@ TEST(VoiceMessages, SaveWritesOnlyTheNewList) {
         CheckSave(c, 0, SaveVoice);
 }
 
-TEST(VoiceMessages, PagesAndCaptions) {
-    ImageBytes image;
-    PutWords(image, VoiceRecord(0, 1, 0), 2, {210, 250});
-    PutWords(image, VoiceRecord(0, 1, 1), 24, {210, 250});
-    PutWords(image, VoiceRecord(3, 0, 7), 1, {555});
-    const auto base = DisVoice(image, 0, 1);
-    ASSERT_EQ(base.size(), 10u);
-    EXPECT_EQ(base[0].number, 11);
-    EXPECT_EQ(base[9].number, 20);
-    EXPECT_EQ(base[0].text, "A B");
-    EXPECT_EQ(base[1].text, "") << "24 words cannot fit in a record";
-    const auto mem = DisVoice(image, 3, 1);
-    ASSERT_EQ(mem.size(), 8u);
-    EXPECT_EQ(mem[7].number, 8);
-    EXPECT_EQ(mem[7].text, VoiceWordText(WordKey(PackWordCode(555))));
-    EXPECT_EQ(VoiceCaption(0), "Halden R8 Base Voice Synthesizer Messages");
-    EXPECT_EQ(VoiceCaption(3), "Halden R8 Memory Save #3 Voice Synthesizer Messages");
-    const VoiceContract v = VoiceForMessage(13, "  A B ");
-    EXPECT_EQ(v.VoiceMaxWords, 23);
-    EXPECT_EQ(v.VoiceMessageNumber, 13);
-    EXPECT_EQ(v.VoiceOldText, "A B");
-}
-
 TEST(SpeedDial, NumbersStoredAndShown) {
     struct Case {
         std::string entered;
@@ -249,42 +226,31 @@ TEST(SpeedDial, NumbersStoredAndShown) {
     EXPECT_EQ(DisplayAPNum(image, PT), "");
 }
 
-TEST(SpeedDial, GroupsAndRows) {
+TEST(SpeedDial, GroupsAndRowsReadOnlyTheirEntry) {
     SpeedDialGroup page{5};
     EXPECT_EQ(page.GetPT(0), 6364);
     EXPECT_EQ(page.GetPT(9), 6634);
     EXPECT_EQ(page.firstEntry, 50);
-    SpeedDialGroup outside{10};
-    EXPECT_EQ(outside.GetPT(0), 0);
+    EXPECT_EQ(SpeedDialGroup{10}.GetPT(0), 0);
 
-    ImageBytes image;
-    const int emergencyWords[] = {341, 342, 343, 344, 345, 346, 347, 348};
+    ImageBytes image = Patterned();
     for (int i = 0; i < 10; ++i) {
-        const int PT = page.GetPT(i);
-        SaveTelNum(image, PT, "555");
-        PutWords(image, PT + 12, i, std::vector<int>(emergencyWords, emergencyWords + std::min(i, 8)));
+        SaveTelNum(image, page.GetPT(i), "5");
+        PutWords(image, page.GetPT(i) + 12, i, std::vector<int>(std::min(i, 8), 340));
     }
     image[page.GetPT(3)] = 0;  // no number: no identification either
     image[page.GetPT(4)] = 12; // a length that cannot fit
     const auto rows = DisplaySD(image, page);
-    EXPECT_EQ(rows[0].pos, "50");
-    EXPECT_EQ(rows[9].pos, "59");
-    EXPECT_EQ(rows[1].number, "555");
-    EXPECT_EQ(rows[2].id, " East Echo");
-    EXPECT_EQ(rows[3].number + rows[3].id, "");
-    EXPECT_EQ(rows[4].number + rows[4].id, "");
-    EXPECT_EQ(rows[8].id, " East Echo " + VoiceWordText(3 * 256 + 43) + " Emergency End Enter Equals Error");
+    EXPECT_EQ(rows[0].pos + rows[9].pos, "5059");
+    EXPECT_EQ(rows[2].number + rows[2].id, "5 E E");
+    EXPECT_EQ(rows[3].number + rows[3].id + rows[4].number + rows[4].id, "");
+    EXPECT_EQ(rows[8].id, " E E E E E E E E");
     EXPECT_EQ(rows[9].id, "") << "nine words cannot fit in an entry";
-    EXPECT_EQ(SpeedNumberHeading(page.firstEntry + 2), "Telephone Number 52");
 
     const int em = kEmergencySpeedDial.at(4);
     image[em] = 12;
     PutWords(image, em + 12, 1, {340});
-    const auto emer = DisplayEMSD(image);
-    EXPECT_EQ(emer[4].pos, "4");
-    EXPECT_EQ(emer[4].number, "");
-    EXPECT_EQ(emer[4].id, " E") << "an emergency entry shows its identification whatever its length";
-    EXPECT_EQ(EmergencyNumberHeading(3), "Emergency Number 3");
+    EXPECT_EQ(DisplayEMSD(image)[4].number + DisplayEMSD(image)[4].id, " E") << "shown whatever the length";
 }
 
 void SaveEmergencyAt(ImageBytes& image, int PT, const VoiceContract& v) {
@@ -310,17 +276,6 @@ TEST(SpeedDial, IdentificationsWriteOnlyTheNewList) {
     EXPECT_EQ(image[6424 + 12], 1);
     EXPECT_EQ(VoiceForTelId(" Radio Club").VoiceOldText, "Radio Club");
     EXPECT_EQ(VoiceForTelId("").VoiceMaxWords, 8);
-}
-
-TEST(PreDial, CountAndCodes) {
-    ImageBytes image = Patterned();
-    const ImageBytes before = image;
-    SavePreDial(image, "*7,0");
-    EXPECT_EQ(Changed(before, image, 4688), Range(0, 7));
-    const std::uint8_t want[] = {4, 11, 7, 0, 10, 0, 0, 0};
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(image[4688 + k], want[k]) << k;
-    EXPECT_EQ(PreDialText(image), "*7D0") << "the comma reads back as D";
 }
 
 } // namespace

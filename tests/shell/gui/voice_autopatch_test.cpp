@@ -118,35 +118,22 @@ TEST_F(VoiceAutopatchTest, CancellingEveryEntryLeavesTheImageAsOpened) {
 
 TEST_F(VoiceAutopatchTest, EntriesReachTheFileAndItsReports) {
     rig.words.replies = {Words({820, 834}), Words({730}), Words({731, 286}), Words({344})};
-    rig.keypad.entries = {"9,5550123", "911", "*71"};
+    rig.keypad.entries = {"9,5550123", "911", "*7,1"};
     for (const Visit& v : visits)
         Run(v);
 
     // What each dialog was opened with.
-    ASSERT_EQ(rig.words.calls.size(), 4u);
-    const int numbers[] = {13, 8, kKeepMessageNumber, kKeepMessageNumber};
-    const int limits[] = {23, 23, 8, 8};
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(rig.words.calls[k].VoiceMessageNumber, numbers[k]) << k;
-        EXPECT_EQ(rig.words.calls[k].VoiceMaxWords, limits[k]) << k;
-    }
-    EXPECT_EQ(rig.words.calls[0].VoiceOldText, Name(210));
-    ASSERT_EQ(rig.keypad.calls.size(), 3u);
-    const struct {
-        int mode, maxDigits;
-        const char *heading, *value;
-        int check;
-    } keypad[] = {{6, 11, "Telephone Number 42", ",955", 9},
-                  {6, 11, "Emergency Number 3", "", 9},
-                  {6, 7, "Tel Pre-Dial", "DDDDDDD", 0}};
-    for (std::size_t k = 0; k < 3; ++k) {
-        const auto& call = rig.keypad.calls[k];
-        EXPECT_EQ(call.mode, keypad[k].mode) << k;
-        EXPECT_EQ(call.maxDigits, keypad[k].maxDigits) << k;
-        EXPECT_EQ(call.heading, keypad[k].heading) << k;
-        EXPECT_EQ(call.value, keypad[k].value) << k;
-        EXPECT_EQ(call.check, keypad[k].check) << k;
-    }
+    std::string opened;
+    for (const VoiceContract& v : rig.words.calls)
+        opened += std::to_string(v.VoiceMaxWords) + " " + std::to_string(v.VoiceMessageNumber) + " [" +
+                  v.VoiceOldText + "]\n";
+    for (const auto& c : rig.keypad.calls)
+        opened += std::to_string(c.mode) + " " + std::to_string(c.maxDigits) + " " + c.heading + " [" +
+                  c.value + "] " + std::to_string(c.check) + "\n";
+    EXPECT_EQ(opened, "23 13 [" + Name(210) +
+                          "]\n23 8 []\n8 -1 []\n8 -1 []\n"
+                          "6 11 Telephone Number 42 [,955] 9\n6 11 Emergency Number 3 [] 9\n"
+                          "6 7 Tel Pre-Dial [DDDDDDD] 0\n");
 
     rig.Command("mnuSave")->trigger();
     EXPECT_FALSE(rig.state.IsChanged());
@@ -166,8 +153,9 @@ TEST_F(VoiceAutopatchTest, EntriesReachTheFileAndItsReports) {
     };
     for (const std::string& row : rows)
         EXPECT_NE(report.find("\n       " + row + "\n"), std::string::npos) << row;
-    EXPECT_EQ(rig.state.image[kPreDialNumber.offset], 3);
-    EXPECT_EQ(rig.state.image[kPreDialNumber.offset + 1], 11);
+    const std::uint8_t preDial[] = {4, 11, 7, 0, 1, 0, 0, 0}; // the comma counts and is stored as 0
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(rig.state.image[kPreDialNumber.offset + k], preDial[k]) << k;
 }
 
 } // namespace
