@@ -82,12 +82,12 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     cboVoice->activated(cboVoice->findData(210));
     EXPECT_EQ(text1->text().toStdString(), lessThan + " A");
 
+    // Back Space takes a name with a blank whole (its rules are the logic's, tested there).
     Find<QPushButton>(dialog, "cmdBackSpace")->click();
     Find<QPushButton>(dialog, "cmdBackSpace")->click();
-    EXPECT_EQ(text1->text(), "") << "a name with a blank goes whole";
+    EXPECT_EQ(text1->text(), "");
     Find<QPushButton>(dialog, "cmdBackSpace")->click();
     EXPECT_EQ(messages.beeps, 1);
-    EXPECT_EQ(dialog.Logic().Contract().VoiceWordCount, 0);
     cboVoice->activated(cboVoice->findData(250));
     Find<QPushButton>(dialog, "cmdExit")->click();
     EXPECT_FALSE(dialog.isVisible());
@@ -96,13 +96,6 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     EXPECT_EQ(out.VoiceWordCount, 1);
     EXPECT_EQ(out.VoiceWords[0], "250");
     EXPECT_EQ(out.VoiceNewText, Name(250));
-
-    // The close box is Cancel.
-    dialog.Activate(voice);
-    dialog.show();
-    dialog.reject();
-    EXPECT_FALSE(dialog.Logic().Contract().VoiceRebuilt);
-    EXPECT_EQ(dialog.Logic().Contract().VoiceNewText, "A Call");
 }
 
 } // namespace
