@@ -67,7 +67,8 @@ frmSpeed::frmSpeed(EditorState& state, IKeyPad& keypad, IWordDialog& words, IHel
     frame->setObjectName("Frame1");
     auto* groups = new QGridLayout(frame);
     for (int g = 0; g < kSpeedDialGroups; ++g) {
-        optGrp_[g] = new QRadioButton(QString("%1-%2").arg(10 * g, 2, 10, QChar('0')).arg(10 * g + 9), frame);
+        optGrp_[g] = new QRadioButton(
+            QString("%1-%2").arg(10 * g, 2, 10, QChar('0')).arg(10 * g + 9, 2, 10, QChar('0')), frame);
         optGrp_[g]->setObjectName(QString("optGrp_%1").arg(g));
         groups->addWidget(optGrp_[g], g % 5, g / 5);
         connect(optGrp_[g], &QRadioButton::clicked, this, [this, g] { optGrp_Click(g); });

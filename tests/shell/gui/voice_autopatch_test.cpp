@@ -73,6 +73,9 @@ protected:
         std::string shown;
         WhenModal([&](QWidget* modal) {
             shown = modal->objectName().toStdString();
+            if (auto* first = modal->findChild<QRadioButton*>("optGrp_0")) {
+                EXPECT_EQ(first->text(), "00-09");
+            }
             for (const char* name : v.clicks) {
                 if (auto* option = modal->findChild<QRadioButton*>(name)) {
                     option->click();
