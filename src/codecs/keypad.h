@@ -18,4 +18,11 @@ public:
                                    const std::string& value, int check) = 0;
 };
 
+// A keypad result equal to the value the keypad was opened with (Cancel, or OK on an unchanged
+// value) is no edit: the caller writes nothing, so a field the editor would store differently from
+// how it reads it is never rewritten behind the user's back.
+inline bool KeyPadEdited(const std::string& opened, const std::string& result) {
+    return result != opened;
+}
+
 } // namespace rc

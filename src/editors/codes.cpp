@@ -57,7 +57,12 @@ std::array<std::string, 17> DisplayCodes(const ImageBytes& image, int copy) {
 
 void SaveCodes(ImageBytes& image, int copy, const std::array<std::string, 17>& codes) {
     for (int i = 0; i < kCodeCount; ++i)
-        WriteCountedDigits(image, Codes(copy).at(i), kCodeDigits, codes[i]);
+        SaveCode(image, copy, i, codes[i]);
+}
+
+void SaveCode(ImageBytes& image, int copy, int i, const std::string& code) {
+    if (i >= 0 && i < kCodeCount)
+        WriteCountedDigits(image, Codes(copy).at(i), kCodeDigits, code);
 }
 
 } // namespace rc

@@ -20,5 +20,7 @@ std::string CodesCaption(int copy);
 std::array<std::string, 17> DisplayCodes(const ImageBytes& image, int copy);
 // Writes all seventeen texts back into the copy's fields.
 void SaveCodes(ImageBytes& image, int copy, const std::array<std::string, 17>& codes);
+// Writes code i (0..16) of the copy alone: an entry never rewrites its neighbours.
+void SaveCode(ImageBytes& image, int copy, int i, const std::string& code);
 
 } // namespace rc

@@ -64,6 +64,26 @@ void Schedular(std::vector<Document>& out, const ReportContext& ctx) {
     }));
 }
 
+// Five pages of twenty entries, each page with its own heading and title.
+void UserSpeedDial(std::vector<Document>& out, const ReportContext& ctx) {
+    DocumentBuilder b;
+    for (int page = 0; page < 5; ++page) {
+        if (page > 0)
+            b.NewPage();
+        PageHeading(b, ctx);
+        SubHeading(b, 50);
+        PSpeedDial(b, ctx.image, page);
+    }
+    out.push_back(b.Finish());
+}
+
+void EmergencySpeedDial(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) {
+        SubHeading(b, 55);
+        PSpeedDialE(b, ctx.image);
+    }));
+}
+
 const std::array<PrintJob, 13> kJobs = {{
     {0, "codes", "Base Repeater Codes", BaseCodes},
     {1, "mem-codes", "Memory Saves Repeater Codes", MemoryCodes},
@@ -73,8 +93,8 @@ const std::array<PrintJob, 13> kJobs = {{
     {5, "mem-voice", "Memory Saves Voice Messages", MemoryMessages},
     {6, "macros", "Macros", Macros},
     {7, "scheduler", "Schedular", Schedular},
-    {8, "speed-dial", "User Speed Dial Numbers", nullptr},
-    {9, "emergency", "Emergency Speed Dial Numbers", nullptr},
+    {8, "speed-dial", "User Speed Dial Numbers", UserSpeedDial},
+    {9, "emergency", "Emergency Speed Dial Numbers", EmergencySpeedDial},
     {10, "zones", "Base Repeater Zones", nullptr},
     {11, "mem-zones", "Memory Saves Repeater Zones", nullptr},
     {12, "tones-cw", "Courtesy Tones / CW Message", nullptr},

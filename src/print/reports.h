@@ -19,5 +19,9 @@ void PMessagesM(DocumentBuilder& b, const ImageBytes& image, int copy);
 void PMacros(DocumentBuilder& b, const ImageBytes& image);
 // Scheduler events 1 to 20 (page 1) or 21 to 40 (page 2), with their title.
 void PSchedular(DocumentBuilder& b, const ImageBytes& image, int page);
+// Page `page` (0..4) of the user speed dial: entries 20 * page to 20 * page + 19, without headings.
+void PSpeedDial(DocumentBuilder& b, const ImageBytes& image, int page);
+// The five emergency speed dial entries, without headings.
+void PSpeedDialE(DocumentBuilder& b, const ImageBytes& image);
 
 } // namespace rc::print

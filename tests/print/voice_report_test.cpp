@@ -33,6 +33,7 @@ std::vector<Document> Build(const ImageBytes& image, std::string_view job) {
 }
 
 // The message rows of a rendered document: the lines that start with a number at column 8.
+// The speed dial rows are found the same way.
 std::vector<std::string> MessageRows(const std::string& page) {
     std::vector<std::string> rows;
     for (const std::string& line : Split(page, '\n'))
@@ -145,6 +146,75 @@ TEST(VoiceReport, MemorySavesPrintOneDocumentEachFromTheirOwnArea) {
         EXPECT_EQ(rows[0], Row(1, std::to_string(copy)));
         EXPECT_EQ(rows[7], Row(8, std::string(kLetters[copy].text) + " [Pause 1]"));
         EXPECT_EQ(text.find("[Model_8]"), std::string::npos);
+    }
+}
+
+// A speed dial row as printed: the entry at column 8, the number at 15, the identification at 32.
+std::string SpeedRow(int n, const std::string& number, const std::string& id) {
+    std::string row = Row(n, "");
+    if (!number.empty())
+        row += std::string(14 - row.size(), ' ') + number;
+    if (!id.empty())
+        row += std::string(31 - row.size(), ' ') + id;
+    return row;
+}
+
+void WriteEntry(ImageBytes& image, int PT, std::vector<int> digits, int idCount,
+                const std::vector<int>& words) {
+    image[PT] = static_cast<std::uint8_t>(digits.size());
+    for (std::size_t k = 0; k < digits.size(); ++k)
+        image[PT + 1 + static_cast<int>(k)] = static_cast<std::uint8_t>(digits[k]);
+    WriteMessage(image, PT + 12, idCount, words);
+}
+
+TEST(SpeedDialReport, EmptyFullAndInvalidEntries) {
+    const std::vector<int> eight = {210, 250, 270, 310, 340, 370, 410, 440};
+    struct Case {
+        std::string what;
+        std::vector<int> digits;
+        int idCount;
+        std::vector<int> words;
+        std::string number, id;
+    } cases[] = {
+        {"empty", {}, 0, {}, "", ""},
+        {"full", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 8, eight, "1234567890*", " A B C D E F G H"},
+        {"pauses and #", {0x19, 0x2C}, 1, {210}, ",9,#", " A"},
+        {"identification without a number", {}, 1, {250}, "", " B"},
+        {"a length that cannot fit", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 1, {270}, "", " C"},
+        {"a word count that cannot fit", {5}, 9, eight, "5", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImageBytes image;
+        WriteEntry(image, kUserSpeedDial.at(47), c.digits, c.idCount, c.words);
+        WriteEntry(image, kEmergencySpeedDial.at(4), c.digits, c.idCount, c.words);
+        // The next entry's words must never join this one.
+        WriteEntry(image, kUserSpeedDial.at(48), {1}, 1, {950});
+        std::vector<Document> user = Build(image, "speed-dial"), emergency = Build(image, "emergency");
+        ASSERT_EQ(user.size(), 1u);
+        ASSERT_EQ(user[0].pages.size(), 5u);
+        ASSERT_EQ(emergency.size(), 1u);
+        std::vector<std::string> page3 = MessageRows(RenderText({Document{{user[0].pages[2]}}}));
+        ASSERT_EQ(page3.size(), 20u);
+        EXPECT_EQ(page3[0], SpeedRow(40, "", ""));
+        EXPECT_EQ(page3[7], SpeedRow(47, c.number, c.id));
+        EXPECT_EQ(page3[8], SpeedRow(48, "1", " Z"));
+        std::vector<std::string> rows = MessageRows(RenderText(emergency));
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[0], SpeedRow(0, "", ""));
+        EXPECT_EQ(rows[4], SpeedRow(4, c.number, c.id));
+    }
+}
+
+TEST(SpeedDialReport, EveryPageHasItsHeadingAndTitle) {
+    const std::vector<std::string> pages = Split(RenderText(Build(ImageBytes{}, "speed-dial")), '\f');
+    ASSERT_EQ(pages.size(), 5u);
+    for (int p = 0; p < 5; ++p) {
+        const std::string& page = pages[static_cast<std::size_t>(p)];
+        EXPECT_EQ(page.rfind("\n       File:  /x/site.HR8\n       Print Date: 12/06/26\n\n", 0), 0u) << p;
+        EXPECT_NE(page.find("Halden R8 Speed Dial Numbers"), std::string::npos) << p;
+        EXPECT_EQ(MessageRows(page).front() + MessageRows(page).back(),
+                  SpeedRow(20 * p, "", "") + SpeedRow(20 * p + 19, "", ""));
     }
 }
 

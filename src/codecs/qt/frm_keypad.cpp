@@ -71,6 +71,10 @@ constexpr int kSpacing = 3;
 
 } // namespace
 
+std::unique_ptr<IReadyTimer> MakeQtReadyTimer() {
+    return std::make_unique<QtReadyTimer>();
+}
+
 frmKeyPad::frmKeyPad(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QWidget* parent)
     : QDialog(parent), messages_(messages), help_(help), readyTimer_(readyTimer) {
     setObjectName("frmKeyPad");

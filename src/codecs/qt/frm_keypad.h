@@ -25,6 +25,9 @@ public:
     virtual void Stop() = 0;
 };
 
+// The program's ready delay: a single-shot QTimer.
+std::unique_ptr<IReadyTimer> MakeQtReadyTimer();
+
 // The on-screen telephone keypad. Created once and only hidden between uses, so the keys and
 // selection labels of the last mode stay until a new mode changes them.
 class frmKeyPad : public QDialog {

@@ -45,13 +45,12 @@ void frmCodes_1::DisplayCodes() {
 }
 
 void frmCodes_1::EditCode(int i) {
-    const std::string entry = keypad_.ShowKeyPad(kCodeKeyPadMode, kCodeDigits, CodeName(i),
-                                                 lblCode_[i]->text().toStdString(), kCodeCheck);
-    lblCode_[i]->setText(QString::fromStdString(entry));
-    std::array<std::string, kCodeCount> codes;
-    for (int k = 0; k < kCodeCount; ++k)
-        codes[k] = lblCode_[k]->text().toStdString();
-    SaveCodes(state_.image, state_.copies.CodesCopy, codes);
+    const std::string shown = lblCode_[i]->text().toStdString();
+    const std::string entry =
+        keypad_.ShowKeyPad(kCodeKeyPadMode, kCodeDigits, CodeName(i), shown, kCodeCheck);
+    if (!KeyPadEdited(shown, entry))
+        return;
+    SaveCode(state_.image, state_.copies.CodesCopy, i, entry);
     DisplayCodes();
 }
 

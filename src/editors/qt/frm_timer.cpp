@@ -56,15 +56,16 @@ void frmTimer1::DisplayTimers() {
 void frmTimer1::EditTimer(int i) {
     const int copy = state_.copies.TimersCopy;
     const std::string current = TimerEntryFromCaption(i, lblTime_[i]->text().toStdString());
-    if (IsTenthsTimer(i)) {
-        const std::string entry =
-            keypad_.ShowKeyPad(kTimerKeyPadMode, kTenthsDigits, TimerName(i), current, kTenthsCheck);
+    const bool tenths = IsTenthsTimer(i);
+    const std::string entry =
+        tenths ? keypad_.ShowKeyPad(kTimerKeyPadMode, kTenthsDigits, TimerName(i), current, kTenthsCheck)
+               : keypad_.ShowKeyPad(kTimerKeyPadMode, kSecondsDigits, TimerName(i), current, kSecondsCheck);
+    if (!KeyPadEdited(current, entry))
+        return;
+    if (tenths)
         SaveTimerSec(state_.image, GetPT(copy, i), entry);
-    } else {
-        const std::string entry =
-            keypad_.ShowKeyPad(kTimerKeyPadMode, kSecondsDigits, TimerName(i), current, kSecondsCheck);
+    else
         SaveTimerMin(state_.image, GetPT(copy, i), entry);
-    }
     DisplayTimers();
 }
 

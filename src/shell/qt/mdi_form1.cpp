@@ -2,7 +2,9 @@
 
 #include "desktop/qt/centre_on_screen.h"
 #include "editors/qt/frm_codes.h"
+#include "editors/qt/frm_speed.h"
 #include "editors/qt/frm_timer.h"
+#include "editors/qt/frm_voc.h"
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
 #include "shell/qt/automation_commands.h"
@@ -130,6 +132,21 @@ void MDIForm1::InstallCommands() {
         SetCommand("mnuCodes_" + std::to_string(copy), [this, copy](int help) { ShowCodes(copy, help); });
         SetCommand("mnuTimers_" + std::to_string(copy), [this, copy](int help) { ShowTimers(copy, help); });
     }
+    SetCommand("mnuVocBase", [this](int help) { ShowMessages(kBaseCopy, help); });
+    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
+        SetCommand("mnuMes_" + std::to_string(copy), [this, copy](int help) { ShowMessages(copy, help); });
+    SetCommand("mnuUSD", [this](int help) {
+        frmSpeed dialog(state_, services_.keypad, services_.words, services_.help, help, this);
+        dialog.exec();
+    });
+    SetCommand("mnuESD", [this](int help) {
+        frmEmer dialog(state_, services_.keypad, services_.words, services_.help, help, this);
+        dialog.exec();
+    });
+    SetCommand("mnuPreDial", [this](int help) {
+        frmPreDial dialog(state_, services_.keypad, services_.help, help, this);
+        dialog.exec();
+    });
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();
@@ -236,6 +253,17 @@ void MDIForm1::ShowTimers(int copy, int helpContext) {
     state_.copies.TimersCopy = copy;
     frmTimer1 dialog(state_, services_.keypad, services_.help, helpContext, this);
     dialog.exec();
+}
+
+void MDIForm1::ShowMessages(int copy, int helpContext) {
+    state_.copies.MessagesCopy = copy;
+    if (copy == kBaseCopy) {
+        frmVoc dialog(state_, services_.words, services_.help, helpContext, this);
+        dialog.exec();
+    } else {
+        frmVocMem dialog(state_, services_.words, services_.help, helpContext, this);
+        dialog.exec();
+    }
 }
 
 void MDIForm1::ShowAbout() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "codecs/word_dialog.h"
 #include "image/editor_state.h"
 #include "image/message.h"
 #include "shell/desktop.h"
@@ -33,6 +34,7 @@ struct ShellServices {
     IHelp* help;
     ISettingsStore& settings;
     IDesktop& desktop;
+    IWordDialog& words;
 };
 
 // The editor's main window: the menu tree, the status bar with the "Mod" indicator, and the
@@ -81,6 +83,7 @@ private:
     void UpdateCommandStates();
     void ShowCodes(int copy, int helpContext);
     void ShowTimers(int copy, int helpContext);
+    void ShowMessages(int copy, int helpContext);
     void ShowAbout();
     void OpenWeb();
 

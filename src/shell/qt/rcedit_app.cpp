@@ -1,6 +1,7 @@
 #include "shell/qt/rcedit_app.h"
 
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
+#include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
 #include "desktop/qt/close_on_terminate.h"
 #include "desktop/qt/help_viewer.h"
@@ -87,7 +88,9 @@ int RunEditor(int argc, char** argv) {
     QtDesktop desktop;
     HelpViewer help(EditorHelp());
     QtKeyPad keypad(messages, &help);
-    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop};
+    // The word dialog and its pick lists are built once, before the first window shows.
+    QtWordDialog words(messages, &help);
+    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop, words};
 
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<MDIForm1> main;

@@ -134,44 +134,38 @@ TEST(EditorDialogs, ClickWritesTheOneFieldOfItsCopy) {
     }
 }
 
-TEST(CodesDialog, EntriesAndNormalising) {
+TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
+    // Code 9 holds a count beyond its seven places, D first and stray high bits.
+    const std::vector<std::uint8_t> malformed = {12, 0, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7};
     struct Case {
         const char* what;
+        int code;
         std::string reply;
-        std::vector<std::uint8_t> stored; // count byte and seven digit codes of code 5
+        std::vector<std::uint8_t> stored; // count byte and seven digit codes of the code clicked
     } cases[] = {
-        {"empty entry", "", {0, 0, 0, 0, 0, 0, 0, 0}},
-        {"every key of the mode", "A*#0B9C", {7, 13, 11, 12, 10, 14, 9, 15}},
-        {"too long is cut to the field", "123456789", {7, 1, 2, 3, 4, 5, 6, 7}},
+        {"empty entry", 5, "", {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"every key of the mode", 5, "A*#0B9C", {7, 13, 11, 12, 10, 14, 9, 15}},
+        {"too long is cut to the field", 5, "123456789", {7, 1, 2, 3, 4, 5, 6, 7}},
+        {"cancel on a malformed code keeps it", 9, "D234567", malformed},
+        {"a new entry normalises it", 9, "D2", {2, 0, 2, 0, 0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         EditorState state = PatternedState();
         state.copies.CodesCopy = 2;
-        // A code with a count beyond its seven places, D first and stray high bits.
-        const int bad = Codes(2).at(9);
-        const std::uint8_t malformed[8] = {12, 0, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7};
+        const int bad = Codes(2).at(9), at = Codes(2).at(c.code);
         for (int j = 0; j < 8; ++j)
-            state.image[bad + j] = malformed[j];
-        const ImageBytes before = state.image;
+            state.image[bad + j] = malformed[static_cast<std::size_t>(j)];
+        ImageBytes expected = state.image;
+        for (int j = 0; j < 8; ++j)
+            expected[at + j] = c.stored[static_cast<std::size_t>(j)];
         ScriptedKeyPad keypad;
         keypad.reply = c.reply;
         frmCodes_1 dialog(state, keypad, nullptr, 201);
         dialog.show();
         EXPECT_EQ(Text(dialog, "lblCode", 9), "D234567");
-        ClickValue(dialog, "lblCode", 5);
-        for (int j = 0; j < 8; ++j)
-            EXPECT_EQ(state.image[1816 + 40 + j], c.stored[j]) << c.what << " byte " << j;
-        EXPECT_EQ(Text(dialog, "lblCode", 5), CountedDigitsText(state.image, 1816 + 40, 7)) << c.what;
-        // Saving rewrites the whole set, so the malformed code comes back as shown ...
-        const std::uint8_t normalised[8] = {7, 0, 2, 3, 4, 5, 6, 7};
-        for (int j = 0; j < 8; ++j)
-            EXPECT_EQ(state.image[bad + j], normalised[j]) << c.what << " byte " << j;
-        // ... and nothing outside memory save #2's codes changes.
-        for (int i = 0; i < kImageSize; ++i) {
-            if (i < 1816 || i > 1951) {
-                ASSERT_EQ(state.image[i], before[i]) << c.what << ": byte " << i;
-            }
-        }
+        ClickValue(dialog, "lblCode", c.code);
+        EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Differences(state.image, expected);
+        EXPECT_EQ(Text(dialog, "lblCode", c.code), CountedDigitsText(state.image, at, 7)) << c.what;
     }
 }
 
@@ -184,12 +178,14 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         const char* shownAfter;
     } cases[] = {
         {0, 0x08, 0x07, "30:00", "1800", "1800", 0x08, 0x07, "30:00"},
-        {0, 0x08, 0xFF, "30:00", "1800", "1800", 0x08, 0x07, "30:00"}, // upper bits cleared
+        {0, 0x08, 0xFF, "30:00", "1800", "1800", 0x08, 0xFF, "30:00"}, // unchanged: upper bits kept
+        {0, 0x08, 0xFF, "30:00", "1800", "900", 0x84, 0x03, "15:00"},  // a new value clears them
         {6, 0xFF, 0x07, "34:07", "2047", "2047", 0xFF, 0x07, "34:07"}, // Cancel on a value past 1800
         {1, 90, 0, "01:30", "90", "", 0, 0, "00:00"},
         {7, 0, 0, "00:00", "0", "256", 0, 1, "04:16"},
         {2, 0, 0, "0.0", "0", "5", 5, 0, "0.5"},
         {9, 25, 0xF8, "2.5", "25", "99", 99, 0, "9.9"},
+        {9, 25, 0xF8, "2.5", "25", "25", 25, 0xF8, "2.5"}, // Cancel writes nothing
         {12, 7, 0, "0.7", "7", "", 0, 0, "0.0"},
         {13, 0xFF, 0x07, "204.7", "2047", "2047", 0xFF, 0x07, "204.7"}, // too large to store: kept
     };

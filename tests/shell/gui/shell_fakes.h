@@ -40,6 +40,27 @@ struct ScriptedKeyPad : IKeyPad {
     }
 };
 
+// Answers the word dialog with the queued results in turn (Cancel once the queue is empty) and
+// records what each call was opened with.
+struct ScriptedWordDialog : IWordDialog {
+    std::deque<VoiceContract> replies;
+    std::vector<VoiceContract> calls;
+    void ShowWordDialog(VoiceContract& voice) override {
+        calls.push_back(voice);
+        if (replies.empty()) {
+            voice.VoiceNewText = voice.VoiceOldText;
+            voice.VoiceRebuilt = false;
+            return;
+        }
+        VoiceContract reply = replies.front();
+        replies.pop_front();
+        voice.VoiceNewText = reply.VoiceNewText;
+        voice.VoiceRebuilt = reply.VoiceRebuilt;
+        voice.VoiceWordCount = reply.VoiceWordCount;
+        voice.VoiceWords = reply.VoiceWords;
+    }
+};
+
 struct RecordingHelp : IHelp {
     std::vector<std::string> calls;
     void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
@@ -74,11 +95,12 @@ struct ShellRig {
     RecordingHelp help;
     MemoryStore store;
     ScriptedDesktop desktop;
+    ScriptedWordDialog words;
     std::unique_ptr<MDIForm1> window;
 
     void Start() {
         window = std::make_unique<MDIForm1>(
-            state, ShellServices{messages, dialogs, fonts, keypad, &help, store, desktop});
+            state, ShellServices{messages, dialogs, fonts, keypad, &help, store, desktop, words});
         window->GetRegistry();
         window->DisplayFileList();
         window->StartUp();

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "codecs/word_dialog.h"
+#include "editors/qt/editor_dialog.h"
+#include "image/editor_state.h"
+#include "image/message.h"
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace rc {
+
+class ValueLabel;
+
+// The voice messages of the copy in state.copies.MessagesCopy: the base messages in two groups of
+// ten (frmVoc), or a memory save's eight (frmVocMem). A click rebuilds a message in the word dialog
+// and writes it into the image at once.
+class VoiceMessagesDialog : public EditorDialog {
+    Q_OBJECT
+public:
+    // Shows the rows of the current page from the image.
+    void DisVoice();
+
+protected:
+    VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
+                        QWidget* parent);
+    void Activate() override;
+
+private:
+    void lblMsg_Click(int Index);
+    void optGroup_Click(int Index);
+
+    EditorState& state_;
+    IWordDialog& words_;
+    const int copy_;
+    int group_ = 0;
+    std::vector<QLabel*> Label1_;
+    std::vector<ValueLabel*> lblMsg_;
+    QRadioButton* optGroup_[2] = {};
+    QPushButton* cmdOK_ = nullptr;
+};
+
+class frmVoc : public VoiceMessagesDialog {
+    Q_OBJECT
+public:
+    frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent = nullptr);
+};
+
+class frmVocMem : public VoiceMessagesDialog {
+    Q_OBJECT
+public:
+    frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
+              QWidget* parent = nullptr);
+};
+
+} // namespace rc

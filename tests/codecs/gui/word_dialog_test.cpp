@@ -1,0 +1,102 @@
+#include "codecs/qt/frm_voice.h"
+#include "dialog_fakes.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace rc {
+namespace {
+
+using namespace rc::testing;
+
+template <typename T = QLabel> T* Find(QWidget& w, const QString& name) {
+    auto* child = w.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+std::string Text(QWidget& w, const QString& name) {
+    return Find(w, name)->text().toStdString();
+}
+
+std::string Name(int code) {
+    return VoiceWordText(WordKey(PackWordCode(code)));
+}
+
+// The real word dialog: filled once, a ready delay, one list at a time, words found by typing in
+// the open list, Back Space by whole words.
+TEST(WordDialogWindow, BuildsAListWordByWord) {
+    RecordingMessages messages;
+    ManualTimer timer;
+    QtWordDialog service(messages, nullptr, &timer);
+    frmVoice& dialog = *service.Dialog();
+    EXPECT_EQ(dialog.windowTitle(), "Halden R8 Voice Synthesizer Editor Dialog Box");
+    auto* cboVoice = Find<PickListBox>(dialog, "cboVoice");
+    EXPECT_EQ(cboVoice->count(), static_cast<int>(VoiceWordList().size()));
+    EXPECT_EQ(Find<QComboBox>(dialog, "cbocall")->count(), static_cast<int>(CallLettersList().size()));
+    EXPECT_EQ(Find<QComboBox>(dialog, "cboSpecial")->count(), static_cast<int>(SpecialList().size()));
+
+    VoiceContract voice;
+    voice.VoiceMaxWords = 23;
+    voice.VoiceMessageNumber = 13;
+    voice.VoiceOldText = "A Call";
+    dialog.Activate(voice);
+    dialog.show();
+    EXPECT_EQ(timer.started, 500);
+    EXPECT_EQ(Text(dialog, "Label1"), "Word Construction For Message 13");
+    auto* text1 = Find<QLineEdit>(dialog, "Text1");
+    EXPECT_TRUE(text1->isReadOnly());
+    EXPECT_EQ(text1->text(), "A Call");
+    EXPECT_FALSE(cboVoice->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
+    Find<QPushButton>(dialog, "cmdClear")->click();
+    Find<QPushButton>(dialog, "cmdExit")->click();
+    EXPECT_TRUE(dialog.isVisible()) << "nothing works before the ready delay";
+    EXPECT_EQ(text1->text(), "A Call");
+
+    timer.Fire();
+    Find<QPushButton>(dialog, "cmdClear")->click();
+    EXPECT_TRUE(cboVoice->isEnabled());
+    const char* boxes[] = {"cboVoice", "cbocall", "cboSpecial"};
+    const char* options[] = {"optAll", "optCall", "optSpecial"};
+    for (int k : {1, 2, 0}) {
+        Find<QRadioButton>(dialog, options[k])->click();
+        for (int b = 0; b < 3; ++b)
+            EXPECT_EQ(Find<QComboBox>(dialog, boxes[b])->isVisible(), b == k) << options[k] << boxes[b];
+    }
+
+    // Typing moves through the open list without picking; Enter picks.
+    cboVoice->setFocus();
+    QTest::keyClick(cboVoice, Qt::Key_L);
+    ASSERT_TRUE(cboVoice->view()->isVisible());
+    QTest::keyClicks(cboVoice->view(), "ess");
+    EXPECT_EQ(dialog.Logic().Contract().VoiceWordCount, 0);
+    QTest::keyClick(cboVoice->view(), Qt::Key_Return);
+    const std::string lessThan = cboVoice->currentText().toStdString();
+    EXPECT_EQ(lessThan.rfind("Less", 0), 0u) << lessThan;
+    EXPECT_EQ(dialog.Logic().Contract().VoiceWords[0], "555");
+    cboVoice->activated(cboVoice->findData(210));
+    EXPECT_EQ(text1->text().toStdString(), lessThan + " A");
+
+    // Back Space takes a name with a blank whole (its rules are the logic's, tested there).
+    Find<QPushButton>(dialog, "cmdBackSpace")->click();
+    Find<QPushButton>(dialog, "cmdBackSpace")->click();
+    EXPECT_EQ(text1->text(), "");
+    Find<QPushButton>(dialog, "cmdBackSpace")->click();
+    EXPECT_EQ(messages.beeps, 1);
+    cboVoice->activated(cboVoice->findData(250));
+    Find<QPushButton>(dialog, "cmdExit")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    const VoiceContract& out = dialog.Logic().Contract();
+    EXPECT_TRUE(out.VoiceRebuilt);
+    EXPECT_EQ(out.VoiceWordCount, 1);
+    EXPECT_EQ(out.VoiceWords[0], "250");
+    EXPECT_EQ(out.VoiceNewText, Name(250));
+}
+
+} // namespace
+} // namespace rc
