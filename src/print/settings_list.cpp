@@ -7,7 +7,9 @@
 #include "editors/macros.h"
 #include "editors/option_flags.h"
 #include "editors/scheduler.h"
+#include "editors/speed_dial.h"
 #include "editors/timers.h"
+#include "editors/voice.h"
 #include "image/image_file.h"
 
 #include <algorithm>
@@ -41,8 +43,38 @@ void ListTimers(const ImageBytes& image, int copy, std::vector<SettingLine>& out
 }
 
 void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
-    for (int n = 0; n < MessageCount(copy); ++n)
-        out.push_back({"", Numbered("Message", n + 1), VoiceMessageText(image, Messages(copy).at(n))});
+    for (int group = 0; group < (copy == kBaseCopy ? 2 : 1); ++group)
+        for (const VoiceRow& row : DisVoice(image, copy, group))
+            out.push_back({"", Numbered("Message", row.number), row.text});
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Entries by the number their dialog shows beside them.
+template <std::size_t N>
+void ListTelephoneRows(const std::array<SpeedDialRow, N>& rows, std::vector<SettingLine>& out) {
+    for (const SpeedDialRow& row : rows) {
+        out.push_back({"", "Entry " + row.pos + " Number", row.number});
+        out.push_back({"", "Entry " + row.pos + " Identification", Trimmed(row.id)});
+    }
+}
+
+void ListSpeedDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    for (int group = 0; group < kSpeedDialGroups; ++group) {
+        SpeedDialGroup page{group};
+        ListTelephoneRows(DisplaySD(image, page), out);
+    }
+}
+
+void ListEmergency(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    ListTelephoneRows(DisplayEMSD(image), out);
+}
+
+void ListPreDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    out.push_back({"", "Pre-Dial Number", PreDialText(image)});
 }
 
 // A command as the controller will read it: its digits, then what it does.
@@ -126,6 +158,9 @@ std::vector<ListedArea> BuildAreas() {
         areas.push_back({CopyArea(copy, "Voice Messages"),
                          RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, copy});
     areas.push_back({"Macros", {kMacros.region()}, ListMacros});
+    areas.push_back({"User Speed Dial", {kUserSpeedDial.region()}, ListSpeedDial});
+    areas.push_back({"Emergency Speed Dial", {kEmergencySpeedDial.region()}, ListEmergency});
+    areas.push_back({"Pre-Dial Number", {kPreDialNumber}, ListPreDial});
     areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler});
     areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs});
     areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags});

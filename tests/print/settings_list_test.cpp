@@ -5,6 +5,7 @@
 #include "editors/macros.h"
 #include "editors/option_flags.h"
 #include "editors/scheduler.h"
+#include "editors/speed_dial.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
 
@@ -47,6 +48,14 @@ TEST(SettingsList, OneEditGivesOneLineNamingItsSetting) {
              im.MutableBytes()[record] = 1;
              im.MutableBytes()[record + 2] = static_cast<std::uint8_t>(im[record + 2] ^ 1);
          }},
+        {"User Speed Dial", "Entry 42 Number",
+         [](ImageBytes& im) {
+             SpeedDialGroup page{4};
+             const int pt = page.GetPT(2);
+             SaveTelNum(im, pt, DisplayAPNum(im, pt) == "5551212" ? "5551213" : "5551212");
+         }},
+        {"Pre-Dial Number", "Pre-Dial Number",
+         [](ImageBytes& im) { SavePreDial(im, PreDialText(im) == "9," ? "8," : "9,"); }},
         {"Macros", "Macro 12 Command 3",
          [](ImageBytes& im) {
              const std::string was = DisplayMacros(im, 1)[1].commands[2];
