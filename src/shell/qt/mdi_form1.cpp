@@ -7,6 +7,7 @@
 #include "shell/menu_tree.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
+#include "shell/qt/switch_tone_commands.h"
 #include "shell/shell_texts.h"
 #include "shell/status_date.h"
 
@@ -129,6 +130,7 @@ void MDIForm1::InstallCommands() {
         SetCommand("mnuCodes_" + std::to_string(copy), [this, copy](int help) { ShowCodes(copy, help); });
         SetCommand("mnuTimers_" + std::to_string(copy), [this, copy](int help) { ShowTimers(copy, help); });
     }
+    InstallSwitchToneCommands(*this, state_, services_);
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();
