@@ -1,4 +1,3 @@
-#include "image/regions.h"
 #include "print/jobs.h"
 #include "print/text_renderer.h"
 
@@ -10,23 +9,21 @@
 namespace rc::print {
 namespace {
 
-std::vector<Document> Build(const ImageBytes& image, const char* job) {
+std::vector<std::vector<std::string>> Documents(const ImageBytes& image, std::string_view job) {
     ReportContext ctx{image, " /x/site.HR8", "12/06/26", 10};
+    std::vector<std::vector<std::string>> docs;
     for (const PrintJob& j : PrintJobs())
         if (j.name == job)
-            return BuildJob(j, ctx);
-    return {};
+            for (const Document& d : BuildJob(j, ctx)) {
+                std::stringstream ss(RenderText({d}));
+                docs.emplace_back();
+                for (std::string line; std::getline(ss, line);)
+                    docs.back().push_back(line);
+            }
+    return docs;
 }
 
-std::vector<std::string> Lines(const Document& doc) {
-    std::vector<std::string> lines;
-    std::stringstream ss(RenderText({doc}));
-    for (std::string line; std::getline(ss, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// A line as the printer lays it out: each text starting at its column.
+// A line as the printer lays it out: each text from its column on.
 std::string At(std::vector<std::pair<int, std::string>> cells) {
     std::string line;
     for (auto& [column, text] : cells) {
@@ -36,150 +33,94 @@ std::string At(std::vector<std::pair<int, std::string>> cells) {
     return line;
 }
 
-bool Has(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
+// The index of the first line holding `line` (checked to be there).
+std::ptrdiff_t Find(const std::vector<std::string>& lines, const std::string& line) {
+    auto it = std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.find(line) != std::string::npos; });
+    EXPECT_NE(it, lines.end()) << "missing: " << line;
+    return it - lines.begin();
 }
 
-TEST(ZoneReports, DocumentsTitlesAndMarks) {
+std::string ZoneRow(int flag, const char* mark1, const char* label1, const char* mark2, const char* label2) {
+    const std::string b = std::to_string(flag);
+    return At({{8, b}, {11, mark1}, {14, label1}, {60, b}, {63, mark2}, {66, label2}});
+}
+
+TEST(ZoneReports, TwoDocumentsPerTableWithTheReportsOwnLabels) {
     ImageBytes image;
     image[25] = 0x05;       // base zone 2: flags 1 and 3
     image[2400 + 7] = 0x80; // memory save #3 zone 8: flag 8
-    struct Case {
-        const char* job;
-        int document;
-        const char* title;
-        std::vector<std::string> lines;
-    } cases[] = {
-        {"zones",
-         0,
-         "Halden R8 Base Control Zones",
-         {At({{8, "Zone 1"}, {60, "Zone 2"}}),
-          At({{8, "1"},
-              {11, " "},
-              {14, "Repeater Transmitter Enable"},
-              {60, "1"},
-              {63, "X"},
-              {66, "Repeater Timeout Timer Enable"}}),
-          At({{8, "2"},
-              {11, " "},
-              {14, "Repeater CTCSS Enable"},
-              {60, "2"},
-              {63, " "},
-              {66, "Squelch Tail Enable"}}),
-          At({{8, "3"},
-              {11, " "},
-              {14, "DTMF Access Enable"},
-              {60, "3"},
-              {63, "X"},
-              {66, "Scheduler Enable"}}),
-          At({{8, "1"},
-              {11, " "},
-              {14, "Repeater ID #1 (At Rest)Enable"},
-              {60, "1"},
-              {63, " "},
-              {66, "Autopatch Enable"}})}},
-        {"zones",
-         1,
-         "Halden R8 Base Control Zones",
-         {At({{8, "Zone 7"}, {60, "Zone 8"}}), At({{8, "8"},
-                                                   {11, " "},
-                                                   {14, "User Output #4 Enable"},
-                                                   {60, "8"},
-                                                   {63, " "},
-                                                   {66, "DVR Output Switch #8  Enable"}})}},
-        {"mem-zones",
-         5,
-         "Halden R8 Memory Save 3 Control Zones",
-         {At({{8, "8"},
-              {11, " "},
-              {14, "User Output #4 Enable"},
-              {60, "8"},
-              {63, "X"},
-              {66, "DVR Output Switch #8  Enable"}})}},
-        {"mem-zones", 7, "Halden R8 Memory Save 4 Control Zones", {At({{8, "Zone 5"}, {60, "Zone 6"}})}},
-    };
-    EXPECT_EQ(Build(image, "zones").size(), 2u);
-    EXPECT_EQ(Build(image, "mem-zones").size(), 8u);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.job) + " document " + std::to_string(c.document));
-        const auto lines = Lines(Build(image, c.job)[static_cast<std::size_t>(c.document)]);
-        EXPECT_NE(std::find_if(lines.begin(), lines.end(),
-                               [&](const std::string& l) { return l.find(c.title) != std::string::npos; }),
-                  lines.end());
-        for (const std::string& line : c.lines)
-            EXPECT_TRUE(Has(lines, line)) << "missing: " << line;
-    }
-    // Each pair: headings, an empty line, eight rows each followed by an empty line; two empty lines
-    // between the pairs.
-    const auto lines = Lines(Build(image, "zones")[0]);
-    const auto first = std::find(lines.begin(), lines.end(), At({{8, "Zone 1"}, {60, "Zone 2"}}));
-    ASSERT_NE(first, lines.end());
-    EXPECT_EQ(*(first + 1), "");
-    EXPECT_EQ(*(first + 2 + 16 + 2), At({{8, "Zone 3"}, {60, "Zone 4"}}));
+    const auto base = Documents(image, "zones"), mem = Documents(image, "mem-zones");
+    ASSERT_EQ(base.size(), 2u);
+    ASSERT_EQ(mem.size(), 8u);
+    Find(base[1], "Halden R8 Base Control Zones");
+    Find(mem[5], "Halden R8 Memory Save 3 Control Zones");
+    const auto heading = Find(base[0], At({{8, "Zone 1"}, {60, "Zone 2"}}));
+    EXPECT_EQ(base[0][heading + 2],
+              ZoneRow(1, " ", "Repeater Transmitter Enable", "X", "Repeater Timeout Timer Enable"));
+    EXPECT_EQ(base[0][heading + 4], ZoneRow(2, " ", "Repeater CTCSS Enable", " ", "Squelch Tail Enable"));
+    EXPECT_EQ(base[0][heading + 6], ZoneRow(3, " ", "DTMF Access Enable", "X", "Scheduler Enable"));
+    // Eight rows, each followed by an empty line, then two more empty lines before the next pair.
+    EXPECT_EQ(base[0][heading + 2 + 16 + 2], At({{8, "Zone 3"}, {60, "Zone 4"}}));
+    Find(base[0], ZoneRow(1, " ", "Repeater ID #1 (At Rest)Enable", " ", "Autopatch Enable"));
+    Find(base[1], ZoneRow(8, " ", "User Output #4 Enable", " ", "DVR Output Switch #8  Enable"));
+    Find(mem[5], ZoneRow(8, " ", "User Output #4 Enable", "X", "DVR Output Switch #8  Enable"));
+    Find(mem[7], At({{8, "Zone 5"}, {60, "Zone 6"}}));
 }
 
 TEST(TonesCwReport, TonesThenTheMessageOnTheSamePage) {
-    struct Case {
-        const char* what;
-        std::vector<int> cw; // count byte and codes at 1184
-        const char* message;
-    } cases[] = {
-        {"empty message", {0}, "Empty"},
-        {"DE and a call sign", {7, 13, 14, 38, 32, 1, 10, 32}, "DE W1AW"},
-        {"a count past the field", {200}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ/(AR) .;"},
+    const std::pair<std::vector<int>, std::string> messages[] = {
+        {{0}, "Empty"},
+        {{7, 13, 14, 38, 32, 1, 10, 32}, "DE W1AW"},
+        {{200}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ/(AR) .;"}, // 31 characters, none of memory save #1
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [cw, text] : messages) {
+        SCOPED_TRACE(text);
         ImageBytes image;
-        const std::uint8_t tone3[8] = {3, 2, 1, 5, 2, 1, 8, 4};
+        const int tone3[8] = {3, 2, 1, 5, 2, 1, 8, 4};
         for (int f = 0; f < 8; ++f)
-            image[4608 + f] = tone3[f];
+            image[4608 + f] = static_cast<std::uint8_t>(tone3[f]);
         image[4592] = 9; // tone 1 without a frequency text
         for (int k = 0; k < 31; ++k)
-            image[1185 + k] = static_cast<std::uint8_t>(k + 10); // "A" ...
-        image[1216] = 46; // memory save #1's first byte: never part of the message
-        for (std::size_t k = 0; k < c.cw.size(); ++k)
-            image[1184 + static_cast<int>(k)] = static_cast<std::uint8_t>(c.cw[k]);
-        const auto docs = Build(image, "tones-cw");
+            image[1185 + k] = static_cast<std::uint8_t>(k + 10);
+        image[1216] = 46;
+        for (std::size_t k = 0; k < cw.size(); ++k)
+            image[1184 + static_cast<int>(k)] = static_cast<std::uint8_t>(cw[k]);
+        const auto docs = Documents(image, "tones-cw");
         ASSERT_EQ(docs.size(), 1u);
-        ASSERT_EQ(docs[0].pages.size(), 1u);
-        const auto lines = Lines(docs[0]);
-        EXPECT_TRUE(Has(lines, At({{15, "Tone #1"},
-                                   {35, "Delay"},
-                                   {45, "Tone #2 Hz-Ms"},
-                                   {65, "Delay"},
-                                   {75, "Tone #3 Hz-Ms"}})));
-        EXPECT_TRUE(Has(lines, At({{8, " 2 "}})));
-        EXPECT_TRUE(Has(lines, At({{8, " 3 "},
-                                   {15, "500"},
-                                   {21, "-"},
-                                   {24, "100"},
-                                   {35, "50"},
-                                   {45, "700"},
-                                   {51, "-"},
-                                   {54, "100"},
-                                   {65, "50"},
-                                   {75, "1000"},
-                                   {81, "-"},
-                                   {84, "200"}})));
-        EXPECT_TRUE(Has(lines, At({{8, " 1 "},
-                                   {21, "-"},
-                                   {24, "0"},
-                                   {35, "0"},
-                                   {45, "0"},
-                                   {51, "-"},
-                                   {54, "0"},
-                                   {65, "0"},
-                                   {75, "0"},
-                                   {81, "-"},
-                                   {84, "0"}})));
-        const auto title = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
-            return l.find("Halden R8 CW Message") != std::string::npos;
-        });
-        ASSERT_NE(title, lines.end());
-        EXPECT_EQ(*(title - 1), "");
-        EXPECT_EQ(*(title - 2), "");
-        EXPECT_TRUE(Has(lines, At({{8, c.message}}))) << c.message;
+        const auto& lines = docs[0];
+        Find(lines, At({{15, "Tone #1"},
+                        {35, "Delay"},
+                        {45, "Tone #2 Hz-Ms"},
+                        {65, "Delay"},
+                        {75, "Tone #3 Hz-Ms"}}));
+        Find(lines, At({{8, " 1 "},
+                        {21, "-"},
+                        {24, "0"},
+                        {35, "0"},
+                        {45, "0"},
+                        {51, "-"},
+                        {54, "0"},
+                        {65, "0"},
+                        {75, "0"},
+                        {81, "-"},
+                        {84, "0"}}));
+        EXPECT_EQ(lines[Find(lines, At({{8, " 3 "}})) - 2], At({{8, " 2 "}})); // tone 2 off: its number only
+        Find(lines, At({{8, " 3 "},
+                        {15, "500"},
+                        {21, "-"},
+                        {24, "100"},
+                        {35, "50"},
+                        {45, "700"},
+                        {51, "-"},
+                        {54, "100"},
+                        {65, "50"},
+                        {75, "1000"},
+                        {81, "-"},
+                        {84, "200"}}));
+        const auto title = Find(lines, "Halden R8 CW Message");
+        EXPECT_EQ(lines[title - 1] + lines[title - 2], "");
+        EXPECT_EQ(lines[title + 3], At({{8, text}}));
     }
 }
 
