@@ -56,9 +56,11 @@ int LockoutPT(int group, int row) {
 
 std::array<LockoutRow, kLockoutRows> DisplayLockout(const ImageBytes& image, int group) {
     std::array<LockoutRow, kLockoutRows> rows;
-    for (int i = 0; i < kLockoutRows; ++i)
-        rows[i] = {" " + std::to_string(LockoutNumber(group, i)),
-                   CountedDigitsText(image, LockoutPT(group, i), kLockoutDigits)};
+    for (int i = 0; i < kLockoutRows; ++i) {
+        std::string number(1, ' ');
+        number += std::to_string(LockoutNumber(group, i));
+        rows[i] = {std::move(number), CountedDigitsText(image, LockoutPT(group, i), kLockoutDigits)};
+    }
     return rows;
 }
 

@@ -2,6 +2,8 @@
 
 #include "editors/qt/editor_dialog.h"
 
+#include <QHideEvent>
+
 namespace rc {
 
 // An editor dialog that holds entries of its own until OK (ticks, a message being built, a chosen
@@ -23,7 +25,9 @@ protected:
         ShowFresh();
     }
     void hideEvent(QHideEvent* event) override {
-        fresh_ = false;
+        // Minimising the main window hides the dialog too; that is no new showing.
+        if (!event->spontaneous())
+            fresh_ = false;
         EditorDialog::hideEvent(event);
     }
 
