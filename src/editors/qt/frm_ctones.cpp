@@ -58,6 +58,7 @@ frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpC
         erase->setObjectName(QString("cmdErase_%1").arg(i));
         erase->setToolTip(QString("Erase courtesy tone %1").arg(i + 1));
         erase->setAutoDefault(false);
+        erase->setMaximumWidth(fontMetrics().horizontalAdvance("E") + 28);
         grid->addWidget(erase, kFirstRow + i, kToneFieldCount + 1);
         connect(erase, &QPushButton::clicked, this, [this, i] { Erase(i); });
     }

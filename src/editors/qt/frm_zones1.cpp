@@ -15,6 +15,7 @@ frmZones1::frmZones1(EditorState& state, IHelp* help, int helpContext, std::func
     auto* layout = new QVBoxLayout(this);
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName("SSTab1");
+    SSTab1_->setUsesScrollButtons(false); // all eight zones in sight
     for (int k = 1; k <= kZoneCount; ++k) {
         auto* page = new QWidget(SSTab1_);
         page->setObjectName(QString("Zone%1").arg(k));
