@@ -124,5 +124,14 @@ TEST(TonesCwReport, TonesThenTheMessageOnTheSamePage) {
     }
 }
 
+// Bytes no editor would write still print, and never read past their fields.
+TEST(ZonesTonesReports, AnyBytesPrint) {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = 0xFF;
+    for (const char* job : {"zones", "mem-zones", "tones-cw"})
+        EXPECT_FALSE(Documents(image, job).empty()) << job;
+}
+
 } // namespace
 } // namespace rc::print
