@@ -132,7 +132,8 @@ std::optional<MessageSpec> KeyPadCheckFailure(int check, const std::string& disp
             return Exclamation("Error! Need 2 Digit Entry", "Macro Command");
         break;
     case 6:
-        if (n != 1)
+        // Index 9 has no frequency: stored, it would silence the whole courtesy tone.
+        if (n != 1 || display == "9")
             return Exclamation("Error! Frequency between 1 and 8", "Frequency Entry");
         break;
     case 8:

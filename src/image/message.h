@@ -6,7 +6,7 @@ namespace rc {
 
 // A modal message as the user sees it: the Qt layer shows it, a test records it.
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct MessageSpec {

@@ -1,6 +1,7 @@
 #include "print/jobs.h"
 
 #include "image/regions.h"
+#include "print/report_zones_tones.h"
 #include "print/reports.h"
 
 namespace rc::print {
@@ -95,9 +96,9 @@ const std::array<PrintJob, 13> kJobs = {{
     {7, "scheduler", "Schedular", Schedular},
     {8, "speed-dial", "User Speed Dial Numbers", UserSpeedDial},
     {9, "emergency", "Emergency Speed Dial Numbers", EmergencySpeedDial},
-    {10, "zones", "Base Repeater Zones", nullptr},
-    {11, "mem-zones", "Memory Saves Repeater Zones", nullptr},
-    {12, "tones-cw", "Courtesy Tones / CW Message", nullptr},
+    {10, "zones", "Base Repeater Zones", BaseZonesJob},
+    {11, "mem-zones", "Memory Saves Repeater Zones", MemoryZonesJob},
+    {12, "tones-cw", "Courtesy Tones / CW Message", TonesCwJob},
 }};
 
 } // namespace

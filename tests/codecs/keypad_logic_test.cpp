@@ -80,7 +80,7 @@ TEST(KeyPadChecks, Boundaries) {
         {3, {"10", "99"}, {"9", "100"}, "Error! Entry must be between 10 and 99", "Macro Command"},
         {4, {std::string(15, '7')}, {std::string(16, '7')}, "Error! Maximum 15 Digit Entry", "Macro Command"},
         {5, {"05"}, {"5"}, "Error! Need 2 Digit Entry", "Macro Command"},
-        {6, {"0"}, {"12"}, "Error! Frequency between 1 and 8", "Frequency Entry"},
+        {6, {"0", "8"}, {"12", "9"}, "Error! Frequency between 1 and 8", "Frequency Entry"},
         {7, {"123456"}, {}, "", ""},
         {8, {"555"}, {"55"}, "Error! Need 3 Digit Entry", "Area Code Entry"},
         {9,

@@ -72,6 +72,10 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const MessageSpec& message, QWidget
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
+    case MessageButtons::OkCancel:
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     box->setDefaultButton(ToButton(message.defaultButton));
     return box;

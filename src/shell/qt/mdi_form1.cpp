@@ -10,6 +10,7 @@
 #include "shell/qt/automation_commands.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
+#include "shell/qt/switch_tone_commands.h"
 #include "shell/shell_texts.h"
 #include "shell/status_date.h"
 
@@ -147,6 +148,7 @@ void MDIForm1::InstallCommands() {
         frmPreDial dialog(state_, services_.keypad, services_.help, help, this);
         dialog.exec();
     });
+    InstallSwitchToneCommands(*this, state_, services_);
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "codecs/keypad.h"
+#include "editors/courtesy_tones.h"
+#include "editors/qt/editor_dialog.h"
+#include "image/editor_state.h"
+
+#include <array>
+
+class QPushButton;
+
+namespace rc {
+
+class ValueLabel;
+
+// The eight courtesy tones: per row three frequencies, their lengths and the two gaps, each picked
+// on the keypad and written into the image at once.
+class frmCTones : public EditorDialog {
+    Q_OBJECT
+public:
+    frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent = nullptr);
+
+    void DisplayCTones();
+
+protected:
+    void Activate() override;
+
+private:
+    void EditField(int row, int field);
+    void Erase(int row);
+
+    EditorState& state_;
+    IKeyPad& keypad_;
+    std::array<std::array<ValueLabel*, kToneFieldCount>, kToneRowCount> labels_{};
+    QPushButton* cmdOK_ = nullptr;
+};
+
+} // namespace rc

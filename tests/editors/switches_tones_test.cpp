@@ -1,0 +1,133 @@
+#include "edit_expect.h"
+#include "editors/courtesy_tones.h"
+#include "editors/cw_ident.h"
+#include "editors/expanded_switches.h"
+#include "editors/telephone_codes.h"
+#include "editors/zones.h"
+#include "image/regions.h"
+
+#include <functional>
+
+namespace rc {
+namespace {
+
+using testing::ExpectBytes;
+using testing::Patterned;
+
+CwBuilder Built(std::vector<int> codes) {
+    CwBuilder b;
+    b.Clear();
+    for (int code : codes)
+        b.Pick(code);
+    return b;
+}
+
+TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
+    ZoneChecks switch8{};
+    switch8[7][7] = true;
+    struct Case {
+        const char* what;
+        std::function<void(ImageBytes&)> edit;
+        int offset;
+        std::vector<int> bytes;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"gap 2 of row 1 = 450 ms", [](auto& m) { SaveToneField(m, 0, 5, DelayOut("9")); }, 4597, {9}},
+        {"erasing row 8", [](auto& m) { EraseTone(m, 7); }, 4648, {0, 0, 0, 0, 0, 0, 0, 0}},
+        {"CW D E space (AR)", [](auto& m) { SaveCwMessage(m, Built({13, 14, 38, 37})); }, 1184, {4, 13, 14, 38, 37}},
+        {"CW OK without Clear", [](auto& m) { SaveCwMessage(m, CwBuilder{}); }, 0, {}},
+        {"mem #3 zone 8 switch 8", [&](auto& m) { SaveGroup1(m, 2400, switch8); }, 2400, {0, 0, 0, 0, 0, 0, 0, 128}},
+        {"switch 10 bit 0", [](auto& m) { ToggleExpBit(m, 1, 1, 0); }, 4681, {(4681 * 37 + 11) % 256 ^ 1}},
+        {"one lamp twice", [](auto& m) { ToggleExpBit(m, 0, 4, 6), ToggleExpBit(m, 0, 4, 6); }, 0, {}},
+        {"area code 20 = 010", [](auto& m) { SaveAreaCodes(m, 19, "010"); }, 3769, {10, 1, 10}},
+        {"area code cleared", [](auto& m) { SaveAreaCodes(m, 4, ""); }, 3724, {0, 0, 0}},
+        {"lockout 11", [](auto& m) { SaveLockout(m, 1, 0, "5551234"); }, 3896, {7, 5, 5, 5, 1, 2, 3, 4, 0, 0, 0, 0}},
+        {"unlock code", [](auto& m) { SaveUnlock(m, "12AB*#0"); }, 16, {7, 1, 2, 13, 14, 11, 12, 10}},
+        {"unlock cleared", [](auto& m) { SaveUnlock(m, ""); }, 0, {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImageBytes image = Patterned();
+        const ImageBytes before = image;
+        c.edit(image);
+        ExpectBytes(before, image, c.offset, c.bytes);
+    }
+}
+
+TEST(CourtesyTones, ValueTablesAndRowsOff) {
+    // index, frequency text, time text ("" where the index has none)
+    const std::tuple<int, const char*, const char*> values[] = {
+        {0, "0", "0"}, {1, "300", "50"}, {8, "1000", "400"}, {9, "", "450"}, {12, "", ""}};
+    ImageBytes image;
+    for (auto [index, freq, time] : values) {
+        image[4600] = static_cast<std::uint8_t>(index);
+        EXPECT_EQ(CFreq(image, 4600), freq) << index;
+        EXPECT_EQ(CDly(image, 4600), time) << index;
+        EXPECT_EQ(FreqIn(freq), *freq ? std::to_string(index) : "");
+        EXPECT_EQ(DelayOut(DelayIn(time)), time);
+        EXPECT_EQ(SaveTones(freq) + SaveDelay(time), (*freq ? index : 0) + (*time ? index : 0));
+    }
+    EXPECT_EQ(FreqOut("9"), "");
+    const std::uint8_t row3[8] = {5, 2, 1, 8, 9, 12, 1, 4};
+    for (int f = 0; f < 8; ++f)
+        image[4608 + f] = row3[f], image[4616 + f] = static_cast<std::uint8_t>(f == 0 ? 0 : 3);
+    const auto rows = DisplayCTones(image);
+    EXPECT_EQ(rows[2], (ToneRow{"700", "100", "50", "1000", "450", "", "300", "200"}));
+    EXPECT_EQ(rows[3], ToneRow{}) << "tone 1 off: the row shows empty";
+}
+
+TEST(CwIdent, NeverMoreThanTheField) {
+    ImageBytes image;
+    for (int k = 0; k < 31; ++k)
+        image[1185 + k] = static_cast<std::uint8_t>(k < 3 ? std::vector<int>{10, 37, 46}[k] : 0);
+    image[1216] = 12; // memory save #1's first byte: never a character of the message
+    const std::pair<int, std::string> shown[] = {
+        {0, "(Empty)"}, {3, "A(AR)(SK)"}, {200, "A(AR)(SK)" + std::string(28, '0')}};
+    for (const auto& [count, text] : shown) {
+        image[1184] = static_cast<std::uint8_t>(count);
+        EXPECT_EQ(LoadCWIdent(image, 1), text) << count;
+    }
+    CwBuilder b = Built(std::vector<int>(31, 20));
+    EXPECT_FALSE(b.Pick(20)) << "a 32nd character";
+    EXPECT_EQ(b.count, 31);
+    EXPECT_FALSE(CwBuilder{}.Pick(13)) << "a pick before Clear";
+
+    // A shorter message leaves the old tail behind, no longer counted.
+    SaveCwMessage(image, Built({13, 14, 38}));
+    EXPECT_EQ(LoadCWIdent(image, 1), "DE ");
+    EXPECT_EQ(image[1188], 0);
+    const auto list = FillCwList();
+    ASSERT_EQ(list.size(), 47u);
+    EXPECT_EQ(list[38].text + list[46].text, " (SK)");
+}
+
+// The dialog tests show 0x07 ticking the first three switches; here the captions and copies.
+TEST(Zones, CaptionsAndBits) {
+    EXPECT_EQ(ZoneCaption(3, 4), "5.  Digital Recorder Enable ");
+    EXPECT_EQ(ZoneCaption(6, 4), "4.  Remote Base Macro Enable");
+    EXPECT_EQ(ZonesCaption(24) + "/" + ZonesCaption(2992), "Base Zones/Zone Channels For Memory #4");
+    EXPECT_EQ(GetBit(0xFF, 8), 0);
+}
+
+TEST(TelephoneCodes, ShownTexts) {
+    ImageBytes image;
+    const std::uint8_t area[9] = {10, 1, 10, 0, 5, 5, 3, 12, 0};
+    for (int j = 0; j < 9; ++j)
+        image[3712 + j] = area[j];
+    const auto codes = DisplayAreaCodes(image);
+    EXPECT_EQ(codes[0] + "|" + codes[1] + "|" + codes[2], "010||300");
+
+    image[3896] = 14; // a length past the entry shows eleven characters
+    for (int k = 1; k <= 11; ++k)
+        image[3896 + k] = static_cast<std::uint8_t>(k % 12);
+    const auto rows = DisplayLockout(image, 1);
+    EXPECT_EQ(rows[0].lblNum + rows[0].text, " 111234567890*");
+    EXPECT_EQ(rows[9].lblNum, " 20");
+    image[3776] = 2; // stored code 0 is a D
+    EXPECT_EQ(DisplayLockout(image, 0)[0].text, "DD");
+}
+
+} // namespace
+} // namespace rc
