@@ -3,13 +3,18 @@
 #include "codecs/commands.h"
 #include "codecs/voice_message.h"
 #include "editors/codes.h"
+#include "editors/courtesy_tones.h"
+#include "editors/cw_ident.h"
+#include "editors/expanded_switches.h"
 #include "editors/hardware_inputs.h"
 #include "editors/macros.h"
 #include "editors/option_flags.h"
 #include "editors/scheduler.h"
 #include "editors/speed_dial.h"
+#include "editors/telephone_codes.h"
 #include "editors/timers.h"
 #include "editors/voice.h"
+#include "editors/zones.h"
 #include "image/image_file.h"
 
 #include <algorithm>
@@ -30,6 +35,15 @@ std::string Numbered(const std::string& what, int n) {
     return what + " " + (n < 10 ? "0" : "") + std::to_string(n);
 }
 
+std::string OnOff(bool on) {
+    return on ? "On" : "Off";
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 void ListCodes(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
     const auto codes = DisplayCodes(image, copy);
     for (int i = 0; i < kCodeCount; ++i)
@@ -46,11 +60,6 @@ void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& o
     for (int group = 0; group < (copy == kBaseCopy ? 2 : 1); ++group)
         for (const VoiceRow& row : DisVoice(image, copy, group))
             out.push_back({"", Numbered("Message", row.number), row.text});
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // Entries by the number their dialog shows beside them.
@@ -128,10 +137,6 @@ void ListHardwareInputs(const ImageBytes& image, int, std::vector<SettingLine>& 
                                     rows[static_cast<std::size_t>(j)].description)});
 }
 
-std::string OnOff(bool on) {
-    return on ? "On" : "Off";
-}
-
 void ListOptionFlags(const ImageBytes& image, int, std::vector<SettingLine>& out) {
     const OptionFlags flags = ReadOptionFlags(image);
     out.push_back({"", "Voice clock as 24 Hour Time", OnOff(flags.clock24)});
@@ -141,6 +146,72 @@ void ListOptionFlags(const ImageBytes& image, int, std::vector<SettingLine>& out
         {"", "Inhibit Forced D Key from processing entered DTMF commands.", OnOff(flags.inhibitForcedD)});
 }
 
+void ListUnlock(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    out.push_back({"", "Unlock Number", DisplayUnlock(image)});
+}
+
+void ListCw(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    out.push_back({"", "CW Message", CwMessageText(image)});
+}
+
+// The switches that are on, by their numbers counted from 1; empty when none is.
+std::string OnSwitches(const std::array<bool, 8>& bits) {
+    std::string on;
+    for (std::size_t b = 0; b < bits.size(); ++b)
+        if (bits[b])
+            on += (on.empty() ? "" : ", ") + std::to_string(b + 1);
+    return on.empty() ? on : "On: " + on;
+}
+
+void ListZones(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
+    const ZoneChecks checks = DisplayGroup1(image, ZonesStart(copy));
+    for (int zone = 1; zone <= kZoneCount; ++zone)
+        for (int bit = 0; bit < kZoneSwitches; ++bit)
+            out.push_back({"", "Zone " + std::to_string(zone) + " " + Trimmed(ZoneCaption(zone, bit)),
+                           OnOff(checks[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(bit)])});
+}
+
+void ListAreaCodes(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    const auto codes = DisplayAreaCodes(image);
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        out.push_back({"", AreaCodeHeading(static_cast<int>(i)), codes[i]});
+}
+
+void ListLockout(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    for (int group = 0; group < 2; ++group)
+        for (const LockoutRow& row : DisplayLockout(image, group))
+            out.push_back({"", Numbered("Lockout Number", std::stoi(row.lblNum)), row.text});
+}
+
+void ListCourtesyTones(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    const auto tones = DisplayCTones(image);
+    for (std::size_t n = 0; n < tones.size(); ++n) {
+        const ToneRow& t = tones[n];
+        auto tone = [&](int k) {
+            const std::string& hz = t[static_cast<std::size_t>(3 * k)];
+            const std::string& ms = t[static_cast<std::size_t>(3 * k + 1)];
+            return hz.empty() && ms.empty()
+                       ? ""
+                       : "Tone #" + std::to_string(k + 1) + " " + hz + " Hz-" + ms + " Ms";
+        };
+        auto delay = [&](int k) {
+            const std::string& ms = t[static_cast<std::size_t>(3 * k + 2)];
+            return ms.empty() ? "" : "Delay " + ms + " Ms";
+        };
+        out.push_back({"", "Courtesy Tone " + std::to_string(n + 1),
+                       Joined({tone(0), delay(0), tone(1), delay(1), tone(2)})});
+    }
+}
+
+void ListExpandedSwitches(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    for (int group = 0; group < 2; ++group) {
+        const ExpGroup g = DisplayExp(image, group);
+        for (int row = 0; row < kExpGroupSize; ++row)
+            out.push_back({"", "Switch " + std::to_string(g.firstNumber + row),
+                           OnSwitches(DisExpLine(g.bytes[static_cast<std::size_t>(row)]))});
+    }
+}
+
 std::vector<Region> RecordHeads(const RecordTable& table, int used) {
     std::vector<Region> regions;
     for (int n = 0; n < table.count; ++n)
@@ -148,21 +219,30 @@ std::vector<Region> RecordHeads(const RecordTable& table, int used) {
     return regions;
 }
 
+// In the order of the menus: Codes/Timers, Messages, Macro Op's, Zones, Autopatch, Misc.
 std::vector<ListedArea> BuildAreas() {
     std::vector<ListedArea> areas;
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, copy});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, ListTimers, copy});
+    areas.push_back({"Unlock Number", {kUnlockCode}, ListUnlock});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Voice Messages"),
                          RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, copy});
+    areas.push_back({"CW Message", {kCwMessage}, ListCw});
     areas.push_back({"Macros", {kMacros.region()}, ListMacros});
+    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler});
+    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs});
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
+        areas.push_back({CopyArea(copy, "Zones"), {{ZonesStart(copy), kZoneCount}}, ListZones, copy});
     areas.push_back({"User Speed Dial", {kUserSpeedDial.region()}, ListSpeedDial});
     areas.push_back({"Emergency Speed Dial", {kEmergencySpeedDial.region()}, ListEmergency});
     areas.push_back({"Pre-Dial Number", {kPreDialNumber}, ListPreDial});
-    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler});
-    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs});
+    areas.push_back({"Area Code Numbers", {kAreaCodes.region()}, ListAreaCodes});
+    areas.push_back({"Telephone Lockout Numbers", {kLockoutNumbers.region()}, ListLockout});
+    areas.push_back({"Courtesy Tones", {kCourtesyTones.region()}, ListCourtesyTones});
+    areas.push_back({"Expanded Switches", {kExpandedSwitches.region()}, ListExpandedSwitches});
     areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags});
     return areas;
 }
