@@ -2,6 +2,9 @@
 
 #include "codecs/qt/centre_on_screen.h"
 #include "editors/qt/frm_codes.h"
+#include "editors/qt/frm_erase.h"
+#include "editors/qt/frm_memory.h"
+#include "editors/qt/frm_stat.h"
 #include "editors/qt/frm_timer.h"
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
@@ -129,6 +132,9 @@ void MDIForm1::InstallCommands() {
         SetCommand("mnuCodes_" + std::to_string(copy), [this, copy](int help) { ShowCodes(copy, help); });
         SetCommand("mnuTimers_" + std::to_string(copy), [this, copy](int help) { ShowTimers(copy, help); });
     }
+    SetCommand("mnuMemory", [this](int help) { ShowMemory(help); });
+    SetCommand("mnuFlush", [this](int help) { ShowErase(help); });
+    SetCommand("mnuStats", [this](int help) { ShowStats(help); });
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();
@@ -233,6 +239,22 @@ void MDIForm1::ShowCodes(int copy, int helpContext) {
 void MDIForm1::ShowTimers(int copy, int helpContext) {
     state_.copies.TimersCopy = copy;
     frmTimer1 dialog(state_, services_.keypad, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowMemory(int helpContext) {
+    if (!memory_)
+        memory_ = new frmMemory(state_, services_.messages, services_.help, helpContext, this);
+    memory_->exec();
+}
+
+void MDIForm1::ShowErase(int helpContext) {
+    frmErase dialog(state_, services_.messages, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowStats(int helpContext) {
+    frmStat dialog(state_, services_.messages, services_.help, helpContext, this);
     dialog.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "editors/qt/frm_memory.h"
 #include "image/editor_state.h"
 #include "image/message.h"
 #include "shell/desktop.h"
@@ -82,6 +83,9 @@ private:
     void ShowCodes(int copy, int helpContext);
     void ShowTimers(int copy, int helpContext);
     void ShowAbout();
+    void ShowMemory(int helpContext);
+    void ShowErase(int helpContext);
+    void ShowStats(int helpContext);
     void OpenWeb();
 
     // IShellView
@@ -101,6 +105,7 @@ private:
     QTimer* tmrMod_;
     QPointer<frmSplash> about_;
     QPointer<frmTip> tip_;
+    QPointer<frmMemory> memory_; // hidden, not destroyed, between showings
     bool centred_ = false;
     int busy_ = 0;
 };
