@@ -15,14 +15,14 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: rcedit [FILE]\n"
-    "       rcedit --report JOBS [--format text] [--output PATH] FILE\n"
+    "       rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n"
     "\n"
     "Without --report, opens the editor window (on FILE when given).\n"
     "\n"
     "Options:\n"
     "  --report JOBS   print the reports JOBS (comma-separated job names, or all) of FILE\n"
-    "  --format text   the output format (text is the only one)\n"
-    "  --output PATH   write the reports to PATH instead of standard output\n"
+    "  --format FORMAT text (the default) or pdf, drawn as the printer draws it\n"
+    "  --output PATH   write the reports to PATH instead of standard output (pdf needs it)\n"
     "  --no-splash     start the editor without its splash window\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n";
@@ -38,7 +38,8 @@ std::string ValidJobNames() {
 }
 
 // The option's value: "--opt value" or "--opt=value".
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt, std::string& value) {
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt,
+               std::string& value) {
     const std::string& a = args[i];
     if (a == opt) {
         if (i + 1 >= args.size())
@@ -53,7 +54,9 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::
     return false;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 } // namespace
 
@@ -66,7 +69,8 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return false;
 }
 
-int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     IPdfReports* pdf) {
     std::string jobsArg, format = "text", output, file;
     bool haveJobs = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -115,8 +119,14 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << kUsage;
         return 2;
     }
-    if (format != "text") {
-        err << "rcedit: unknown format '" << format << "'; the format is: text\n";
+    const bool asPdf = format == "pdf" && pdf;
+    if (format != "text" && !asPdf) {
+        err << "rcedit: unknown format '" << format << "'; the formats are: text" << (pdf ? ", pdf" : "")
+            << "\n";
+        return 2;
+    }
+    if (asPdf && output.empty()) {
+        err << "rcedit: --format pdf needs --output FILE.pdf\n";
         return 2;
     }
 
@@ -152,19 +162,29 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     ImageBytes image;
     ReadResult read = ReadImageFile(file, image);
     if (read.error != OpenError::None) {
-        MessageSpec m = read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+        MessageSpec m =
+            read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
         err << m.text << "\n";
         return 2;
     }
 
     // The heading shows the file as the editor's status bar would after opening it.
-    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(), 10};
+    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
+                      asPdf ? pdf->FontSize() : 10};
     std::vector<Document> docs;
     for (const PrintJob& job : PrintJobs()) {
         if (!wanted.count(job.index))
             continue;
         for (Document& d : BuildJob(job, ctx))
             docs.push_back(std::move(d));
+    }
+    if (asPdf) {
+        std::string why;
+        if (!pdf->WritePdf(docs, output, why)) {
+            err << "rcedit: cannot write " << output << (why.empty() ? "" : ": " + why) << "\n";
+            return 1;
+        }
+        return 0;
     }
     std::string text = RenderText(docs);
 
