@@ -135,6 +135,7 @@ void MDIForm1::InstallCommands() {
     SetCommand("mnuMemory", [this](int help) { ShowMemory(help); });
     SetCommand("mnuFlush", [this](int help) { ShowErase(help); });
     SetCommand("mnuStats", [this](int help) { ShowStats(help); });
+    SetCommand("mnuPrint", [this](int help) { ShowPrint(help); });
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();
@@ -256,6 +257,17 @@ void MDIForm1::ShowErase(int helpContext) {
 void MDIForm1::ShowStats(int helpContext) {
     frmStat dialog(state_, services_.messages, services_.help, helpContext, this);
     dialog.exec();
+}
+
+void MDIForm1::ShowPrint(int helpContext) {
+    if (!print_) {
+        auto font = [this] {
+            return print::PrinterFont{Text(settings_.PrintFontName), FontSizeValue(settings_.PrintFontSize)};
+        };
+        print_ = new print::frmPrint(state_, font, services_.messages, *printing_, services_.help,
+                                     helpContext, this);
+    }
+    print_->exec();
 }
 
 void MDIForm1::ShowAbout() {

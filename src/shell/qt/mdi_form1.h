@@ -4,6 +4,7 @@
 #include "editors/qt/frm_memory.h"
 #include "image/editor_state.h"
 #include "image/message.h"
+#include "print/qt/frm_print.h"
 #include "shell/desktop.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"
@@ -57,6 +58,9 @@ public:
     // on (once an image is open, for the items that need one).
     void SetCommand(const std::string& menuName, std::function<void(int helpContext)> handler);
 
+    // The printer dialog and preview the print window uses (the system's unless replaced).
+    void SetPrintService(print::IPrintService* printing) { printing_ = printing; }
+
     QAction* Command(const std::string& menuName) const;
     QLabel* Panel(int number) const; // 1..3
     EditorSettings& Settings() { return settings_; }
@@ -86,6 +90,7 @@ private:
     void ShowMemory(int helpContext);
     void ShowErase(int helpContext);
     void ShowStats(int helpContext);
+    void ShowPrint(int helpContext);
     void OpenWeb();
 
     // IShellView
@@ -105,7 +110,10 @@ private:
     QTimer* tmrMod_;
     QPointer<frmSplash> about_;
     QPointer<frmTip> tip_;
-    QPointer<frmMemory> memory_; // hidden, not destroyed, between showings
+    QPointer<frmMemory> memory_;      // hidden, not destroyed, between showings
+    QPointer<print::frmPrint> print_; // keeps its ticks between showings
+    print::QtPrintService systemPrinting_;
+    print::IPrintService* printing_ = &systemPrinting_;
     bool centred_ = false;
     int busy_ = 0;
 };

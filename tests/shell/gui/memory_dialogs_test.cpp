@@ -43,7 +43,7 @@ protected:
     std::string path;
 };
 
-TEST_F(MemoryDialogsTest, CopyFlushAndResetFromTheMenu) {
+TEST_F(MemoryDialogsTest, CopyFlushResetAndPrintFromTheMenu) {
     const ImageBytes start = rig.state.image;
     rig.messages.answers = {Answer::Yes, Answer::Yes};
     struct Case {
@@ -72,6 +72,7 @@ TEST_F(MemoryDialogsTest, CopyFlushAndResetFromTheMenu) {
              d->findChild<QPushButton*>("cmdErase")->click();
              EXPECT_EQ(Text(d, "lblData_9"), "0");
          }},
+        {"mnuPrint", "frmPrint", "Halden R8 Print Driver", [](QWidget*) {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
@@ -84,7 +85,8 @@ TEST_F(MemoryDialogsTest, CopyFlushAndResetFromTheMenu) {
                   c.dialog);
         EXPECT_EQ(caption, c.caption);
     }
-    EXPECT_EQ(rig.help.calls, (std::vector<std::string>{"context 906", "context 105", "context 104"}));
+    EXPECT_EQ(rig.help.calls,
+              (std::vector<std::string>{"context 906", "context 105", "context 104", "context 106"}));
     EXPECT_EQ(rig.messages.Titles(),
               (std::vector<std::string>{"Memory Files Configuration", "Memory Files Configuration",
                                         "Memory Flush Process", "Clear Stats"}));
