@@ -120,7 +120,13 @@ frmPrint::frmPrint(const EditorState& state, std::function<PrinterFont()> font, 
 
 void frmPrint::Activate() {
     cmdPrint_->setFocus();
+}
+
+void frmPrint::showEvent(QShowEvent* event) {
+    // Only a new showing clears the outcome: coming back from the printer dialog re-activates the
+    // window, and the message of the run just finished must stay readable.
     lblAction_->clear();
+    EditorDialog::showEvent(event);
 }
 
 void frmPrint::RecomputeSelected() {

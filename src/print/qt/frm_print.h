@@ -52,6 +52,7 @@ public:
 
 protected:
     void Activate() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void cmdPrint_Click();

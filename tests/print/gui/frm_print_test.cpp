@@ -106,6 +106,9 @@ TEST_F(PrintDialogTest, PrintRunsAndTheirOutcomes) {
         printing.file = c.writable ? dir.filePath("out.pdf").toStdString() : "/nonexistent/dir/out.pdf";
         QFile::remove(dir.filePath("out.pdf"));
         Click("cmdPrint");
+        // Back from the printer dialog the window is activated again; the outcome stays.
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&dialog, &activate);
         EXPECT_EQ(Action(), c.action);
         if (c.ticked.empty()) {
             ASSERT_EQ(messages.shown.size(), 1u);
