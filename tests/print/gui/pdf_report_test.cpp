@@ -30,13 +30,5 @@ TEST(PdfReport, EveryJobOnPaperReadsLikeItsText) {
     }
 }
 
-TEST(PdfReport, AnUnwritablePathIsAFailureNotASuccess) {
-    ImageBytes image;
-    const ReportContext ctx{image, "", "12/07/26", 10};
-    std::string why;
-    EXPECT_FALSE(WritePdfFile(BuildJob(PrintJobs()[0], ctx), "/nonexistent/dir/x.pdf", PrinterFont{}, why));
-    EXPECT_FALSE(why.empty());
-}
-
 } // namespace
 } // namespace rc::print

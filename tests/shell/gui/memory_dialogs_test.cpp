@@ -1,6 +1,5 @@
 #include "shell_fakes.h"
 
-#include "editors/qt/frm_stat.h"
 #include "image/memory_blocks.h"
 #include "image/statistics.h"
 #include "shell/qt/frm_splash.h"
@@ -108,17 +107,6 @@ TEST_F(MemoryDialogsTest, CopyFlushResetAndPrintFromTheMenu) {
     rig.state.image[32] = 0xEE;
     Run("mnuMemory", [](QWidget* d) { d->findChild<QPushButton*>("cmdCodes_3")->click(); });
     EXPECT_EQ(rig.state.image[3000], 0xEE);
-}
-
-TEST_F(MemoryDialogsTest, StatisticsBeforeAnyOpenAndAfterTheFileWentAway) {
-    EditorState none;
-    frmStat dialog(none, rig.messages, &rig.help, 104);
-    EXPECT_EQ(Text(&dialog, "lblFileName"), " No File Assigned");
-    EXPECT_EQ(Text(&dialog, "lblData_0"), "");
-    EXPECT_EQ(Text(&dialog, "lblFileDate"), "");
-
-    std::filesystem::remove(path);
-    Run("mnuStats", [](QWidget* d) { EXPECT_EQ(Text(d, "lblFileDate"), "File no longer found"); });
 }
 
 } // namespace
