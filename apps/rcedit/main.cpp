@@ -1,18 +1,33 @@
+#include "print/qt/pdf_reports.h"
 #include "print/report_cli.h"
 #include "print/settings_list.h"
+#include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
 
 #include <iostream>
 #include <string>
 #include <vector>
 
+namespace {
+
+// The printer font the print dialog would use, from the editor's settings.
+rc::print::PrinterFont SettingsPrinterFont() {
+    rc::shell::QtSettingsStore store;
+    const rc::shell::EditorSettings settings = rc::shell::GetRegistry(store);
+    return {QString::fromStdString(settings.PrintFontName), rc::shell::FontSizeValue(settings.PrintFontSize)};
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
     // The command line reports run anywhere, with no display, so they come before any window.
     if (rc::print::IsListingInvocation(args))
         return rc::print::RunListingCommand(args, std::cout, std::cerr);
-    if (rc::print::IsHeadlessInvocation(args))
-        return rc::print::RunReportCommand(args, std::cout, std::cerr);
+    if (rc::print::IsHeadlessInvocation(args)) {
+        rc::print::PdfReports pdf(SettingsPrinterFont);
+        return rc::print::RunReportCommand(args, std::cout, std::cerr, &pdf);
+    }
     for (std::size_t i = 1; i < args.size(); ++i)
         if (args[i] == "--has-windows")
             return 0;

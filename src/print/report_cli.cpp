@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: rcedit [FILE]\n"
-    "       rcedit --report JOBS [--format text] [--output PATH] FILE\n"
+    "       rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n"
     "       rcedit --export [--format text|json] [--output PATH] FILE\n"
     "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n"
     "\n"
@@ -26,8 +26,9 @@ constexpr const char* kUsage =
     "  --export        list every setting of FILE by name, one per line: area | item | value\n"
     "  --diff          list the settings that differ between OLD and NEW; exit 0 when the two are\n"
     "                  equal in every byte, 1 when they differ\n"
-    "  --format text   the output format (text is the only one)\n"
-    "  --output PATH   write the reports to PATH instead of standard output\n"
+    "  --format FORMAT text (the default) or pdf, drawn as the printer draws it; json for --export\n"
+    "                  and --diff\n"
+    "  --output PATH   write the reports to PATH instead of standard output (pdf needs it)\n"
     "  --no-splash     start the editor without its splash window\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n";
@@ -71,7 +72,8 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     return false;
 }
 
-int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     IPdfReports* pdf) {
     std::string jobsArg, format = "text", output, file;
     bool haveJobs = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -120,8 +122,14 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << kUsage;
         return 2;
     }
-    if (format != "text") {
-        err << "rcedit: unknown format '" << format << "'; the format is: text\n";
+    const bool asPdf = format == "pdf" && pdf;
+    if (format != "text" && !asPdf) {
+        err << "rcedit: unknown format '" << format << "'; the formats are: text" << (pdf ? ", pdf" : "")
+            << "\n";
+        return 2;
+    }
+    if (asPdf && output.empty()) {
+        err << "rcedit: --format pdf needs --output FILE.pdf\n";
         return 2;
     }
 
@@ -163,13 +171,22 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
 
     // The heading shows the file as the editor's status bar would after opening it.
-    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(), 10};
+    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
+                      asPdf ? pdf->FontSize() : 10};
     std::vector<Document> docs;
     for (const PrintJob& job : PrintJobs()) {
         if (!wanted.count(job.index))
             continue;
         for (Document& d : BuildJob(job, ctx))
             docs.push_back(std::move(d));
+    }
+    if (asPdf) {
+        std::string why;
+        if (!pdf->WritePdf(docs, output, why)) {
+            err << "rcedit: cannot write " << output << (why.empty() ? "" : ": " + why) << "\n";
+            return 1;
+        }
+        return 0;
     }
     std::string text = RenderText(docs);
 

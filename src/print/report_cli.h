@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/document.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -9,8 +11,21 @@ namespace rc::print {
 // True when the arguments ask for the command line (reports, help, version) rather than windows.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
-// rcedit --report JOBS [--format text] [--output PATH] FILE
+// The PDF side of the reports, which needs the printer renderer; the text side needs nothing.
+class IPdfReports {
+public:
+    virtual ~IPdfReports() = default;
+    // The printer font size of the settings, which the page headings use.
+    virtual int FontSize() = 0;
+    // Writes the documents to `path`; false, with the reason, when it could not.
+    virtual bool WritePdf(const std::vector<Document>& documents, const std::string& path,
+                          std::string& error) = 0;
+};
+
+// rcedit --report JOBS [--format text|pdf] [--output PATH] FILE
 // Exit status: 0 done, 1 the output could not be written, 2 bad arguments or a refused file.
-int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Without `pdf` only the text format is offered.
+int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                     IPdfReports* pdf = nullptr);
 
 } // namespace rc::print

@@ -72,7 +72,8 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
         std::string errPart;
     } cases[] = {
         {{"--report", "codes", shortFile}, "Error, Incorrect Halden R8 Filename or File is Corrupted"},
-        {{"--report", "codes", (dir / "gone.HR8").string()}, "Halden R8 File Open Error!\nFile May Be Missing"},
+        {{"--report", "codes", (dir / "gone.HR8").string()},
+         "Halden R8 File Open Error!\nFile May Be Missing"},
         {{"--report", "bogus", image}, "valid names: codes, mem-codes, timers, mem-timers"},
         {{"--report", "codes", "--format", "pdf", image}, "unknown format"},
         {{"--report", "codes"}, "no image file"},
@@ -86,6 +87,39 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
         EXPECT_NE(r.err.find(c.errPart), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
+}
+
+// Records what the PDF side was given; fails when told to.
+struct FakePdf : IPdfReports {
+    bool works = true;
+    std::vector<Document> written;
+    std::string path;
+    int FontSize() override { return 12; }
+    bool WritePdf(const std::vector<Document>& docs, const std::string& p, std::string& error) override {
+        written = docs;
+        path = p;
+        if (!works)
+            error = "disk full";
+        return works;
+    }
+};
+
+TEST_F(ReportCli, PdfFormatHandsTheSameDocumentsToThePdfSide) {
+    FakePdf pdf;
+    std::ostringstream out, err;
+    const std::string target = (dir / "r.pdf").string();
+    std::vector<std::string> args = {"rcedit", "--report", "timers,codes", "--format", "pdf", image};
+    EXPECT_EQ(RunReportCommand(args, out, err, &pdf), 2) << "a PDF needs --output";
+    EXPECT_NE(err.str().find("--output"), std::string::npos);
+    args.insert(args.end() - 1, {"--output", target});
+    ASSERT_EQ(RunReportCommand(args, out, err, &pdf), 0) << err.str();
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(pdf.path, target);
+    ASSERT_EQ(pdf.written.size(), 2u);
+    EXPECT_EQ(pdf.written[0].pages[0].lines[1].fontSize, 12) << "headings at the printer font size";
+    pdf.works = false;
+    EXPECT_EQ(RunReportCommand(args, out, err, &pdf), 1);
+    EXPECT_NE(err.str().find("disk full"), std::string::npos);
 }
 
 TEST(ReportCliArgs, HelpAndVersionAndHeadlessDetection) {

@@ -3,6 +3,9 @@
 #include "desktop/qt/centre_on_screen.h"
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_speed.h"
+#include "editors/qt/frm_erase.h"
+#include "editors/qt/frm_memory.h"
+#include "editors/qt/frm_stat.h"
 #include "editors/qt/frm_timer.h"
 #include "editors/qt/frm_voc.h"
 #include "shell/help_topics.h"
@@ -149,6 +152,10 @@ void MDIForm1::InstallCommands() {
         dialog.exec();
     });
     InstallSwitchToneCommands(*this, state_, services_);
+    SetCommand("mnuMemory", [this](int help) { ShowMemory(help); });
+    SetCommand("mnuFlush", [this](int help) { ShowErase(help); });
+    SetCommand("mnuStats", [this](int help) { ShowStats(help); });
+    SetCommand("mnuPrint", [this](int help) { ShowPrint(help); });
     SetCommand("mnuHelpContents", [this](int) {
         if (services_.help)
             services_.help->ShowContents();
@@ -266,6 +273,33 @@ void MDIForm1::ShowMessages(int copy, int helpContext) {
         frmVocMem dialog(state_, services_.words, services_.help, helpContext, this);
         dialog.exec();
     }
+}
+
+void MDIForm1::ShowMemory(int helpContext) {
+    if (!memory_)
+        memory_ = new frmMemory(state_, services_.messages, services_.help, helpContext, this);
+    memory_->exec();
+}
+
+void MDIForm1::ShowErase(int helpContext) {
+    frmErase dialog(state_, services_.messages, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowStats(int helpContext) {
+    frmStat dialog(state_, services_.messages, services_.help, helpContext, this);
+    dialog.exec();
+}
+
+void MDIForm1::ShowPrint(int helpContext) {
+    if (!print_) {
+        auto font = [this] {
+            return print::PrinterFont{Text(settings_.PrintFontName), FontSizeValue(settings_.PrintFontSize)};
+        };
+        print_ = new print::frmPrint(state_, font, services_.messages, *printing_, services_.help,
+                                     helpContext, this);
+    }
+    print_->exec();
 }
 
 void MDIForm1::ShowAbout() {

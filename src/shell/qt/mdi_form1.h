@@ -2,8 +2,10 @@
 
 #include "codecs/keypad.h"
 #include "codecs/word_dialog.h"
+#include "editors/qt/frm_memory.h"
 #include "image/editor_state.h"
 #include "image/message.h"
+#include "print/qt/frm_print.h"
 #include "shell/desktop.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"
@@ -58,6 +60,9 @@ public:
     // on (once an image is open, for the items that need one).
     void SetCommand(const std::string& menuName, std::function<void(int helpContext)> handler);
 
+    // The printer dialog and preview the print window uses (the system's unless replaced).
+    void SetPrintService(print::IPrintService* printing) { printing_ = printing; }
+
     QAction* Command(const std::string& menuName) const;
     QLabel* Panel(int number) const; // 1..3
     EditorSettings& Settings() { return settings_; }
@@ -85,6 +90,10 @@ private:
     void ShowTimers(int copy, int helpContext);
     void ShowMessages(int copy, int helpContext);
     void ShowAbout();
+    void ShowMemory(int helpContext);
+    void ShowErase(int helpContext);
+    void ShowStats(int helpContext);
+    void ShowPrint(int helpContext);
     void OpenWeb();
 
     // IShellView
@@ -104,6 +113,10 @@ private:
     QTimer* tmrMod_;
     QPointer<frmSplash> about_;
     QPointer<frmTip> tip_;
+    QPointer<frmMemory> memory_;      // hidden, not destroyed, between showings
+    QPointer<print::frmPrint> print_; // keeps its ticks between showings
+    print::QtPrintService systemPrinting_;
+    print::IPrintService* printing_ = &systemPrinting_;
     bool centred_ = false;
     int busy_ = 0;
 };

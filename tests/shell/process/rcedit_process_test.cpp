@@ -1,4 +1,6 @@
 // The rcedit program as a user starts it: real processes, real time, a private runtime folder.
+#include "pdf_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -58,6 +60,11 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--report codes --output '" + (dir / "codes.txt").string() +
              "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
          0},
+        {"--report all --format pdf --output '" + (dir / "all.pdf").string() +
+             "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
+         0},
+        {"--report all --output '" + (dir / "all.txt").string() + "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
+         0},
         {"--no-such-option", 2},
     };
     for (const Case& c : cases) {
@@ -65,6 +72,9 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         EXPECT_EQ(Run(command), c.status) << c.args;
     }
     EXPECT_GT(fs::file_size(dir / "codes.txt"), 100u);
+    std::ifstream text(dir / "all.txt");
+    rc::test::ExpectPdfReadsLikeText(rc::test::PdfText((dir / "all.pdf").string()),
+                                     std::string(std::istreambuf_iterator<char>(text), {}));
 }
 
 TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {

@@ -1,0 +1,131 @@
+#include "image/memory_blocks.h"
+#include "image/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace rc {
+namespace {
+
+struct ScriptedMessages : IMessages {
+    Answer answer = Answer::Yes;
+    std::vector<MessageSpec> shown;
+    Answer Show(const MessageSpec& m) override {
+        shown.push_back(m);
+        return answer;
+    }
+};
+
+// Every byte non-zero and unlike its neighbours, so a byte moved to the wrong place shows.
+ImageBytes Patterned() {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>(1 + i % 251);
+    return image;
+}
+
+// True when `after` differs from `before` exactly inside [from, from + length).
+bool ChangedExactly(const ImageBytes& before, const ImageBytes& after, int from, int length) {
+    for (int i = 0; i < kImageSize; ++i)
+        if ((before[i] != after[i]) != (i >= from && i < from + length))
+            return false;
+    return true;
+}
+
+TEST(MemoryCopy, EachGroupLandsInItsSaveAndNothingElseMoves) {
+    struct Case {
+        int group, save, from, to, length;
+    } cases[] = {{0, 3, 32, 2408, 144}, {1, 4, 184, 3152, 40}, {2, 2, 224, 2008, 384}, {3, 1, 24, 1216, 8}};
+    for (const Case& c : cases) {
+        const ImageBytes before = Patterned();
+        ImageBytes image = before;
+        CopyToMemorySave(image, c.group, c.save);
+        for (int k = 0; k < c.length; ++k)
+            ASSERT_EQ(image[c.to + k], before[c.from + k]) << c.group << " " << k;
+        EXPECT_TRUE(ChangedExactly(before, image, c.to, c.length)) << c.group;
+    }
+}
+
+TEST(Flush, IndicatorsFollowTheBlocksAndAFlushClearsExactlyItsBlock) {
+    ScriptedMessages messages;
+    ImageBytes zero;
+    for (int i = 0; i < kFlushBlockCount; ++i)
+        EXPECT_FALSE(FlushMemoryBlock(zero, i, messages)) << "an empty block cannot be flushed";
+    EXPECT_TRUE(messages.shown.empty());
+
+    // The one non-zero byte and the indicator it turns red (-1: none, it is a neighbour's byte).
+    const std::pair<int, int> pokes[] = {{4704, 1},  {4853, 1}, {4854, -1}, {7863, 0}, {8167, 2},  {4591, 3},
+                                         {4592, -1}, {1183, 4}, {1184, -1}, {1799, 5}, {1800, -1}, {3575, 8}};
+    for (auto [poke, red] : pokes) {
+        ImageBytes image;
+        image[poke] = 7;
+        const auto colours = DisplayErase(image);
+        for (int i = 0; i < kFlushBlockCount; ++i)
+            EXPECT_EQ(colours[i], i == red ? kIndicatorRed : kIndicatorWhite) << poke << " " << i;
+    }
+
+    for (int i = 0; i < kFlushBlockCount; ++i) {
+        const ImageBytes before = Patterned();
+        ImageBytes image = before;
+        messages.answer = Answer::No;
+        EXPECT_FALSE(FlushMemoryBlock(image, i, messages));
+        EXPECT_EQ(image, before);
+        EXPECT_EQ(messages.shown.back(), FlushQuestion());
+        messages.answer = Answer::Yes;
+        EXPECT_TRUE(FlushMemoryBlock(image, i, messages));
+        const Region block = FlushBlocks()[i].block;
+        EXPECT_TRUE(ChangedExactly(before, image, block.offset, block.length)) << FlushBlocks()[i].label;
+        EXPECT_EQ(DisplayErase(image)[i], kIndicatorWhite);
+    }
+}
+
+TEST(Statistics, DialogTextsAndReset) {
+    ImageBytes image = Patterned();
+    image[4017] = 0;
+    image[4026] = 255;
+    struct Case {
+        std::string name;
+        FileFacts file;
+        std::string shownName, shownDate;
+        bool readOnly;
+        std::string first, last;
+    } cases[] = {
+        {"", {}, " No File Assigned", "", false, "", ""},
+        {"/r/a.HR8", {true, true, 2002, 4, 2}, " /r/a.HR8", "Tuesday, April 02, 2002", true, "0", "255"},
+        {"/r/b.HR8", {true, false, 2026, 12, 7}, " /r/b.HR8", "Monday, December 07, 2026", false, "0", "255"},
+        {"/r/gone.HR8", {}, " /r/gone.HR8", "File no longer found", false, "0", "255"},
+    };
+    for (const Case& c : cases) {
+        StatsView view = DisplayStats(image, c.name, c.file);
+        EXPECT_EQ(view.fileName, c.shownName);
+        EXPECT_EQ(view.fileDate, c.shownDate);
+        EXPECT_EQ(view.readOnlyShown, c.readOnly);
+        EXPECT_EQ(view.data[0], c.first);
+        EXPECT_EQ(view.data[9], c.last);
+    }
+
+    ScriptedMessages messages;
+    image[4017] = 1;
+    const ImageBytes before = image;
+    messages.answer = Answer::No;
+    EXPECT_FALSE(ResetStats(image, messages));
+    EXPECT_EQ(messages.shown.back(), ResetStatsQuestion());
+    messages.answer = Answer::Yes;
+    EXPECT_TRUE(ResetStats(image, messages));
+    EXPECT_TRUE(ChangedExactly(before, image, 4017, 10));
+    EXPECT_EQ(DisplayStats(image, "/r/b.HR8", cases[2].file).data[9], "0");
+
+    const auto path =
+        std::filesystem::temp_directory_path() / ("rc-stat-" + std::to_string(::getpid()) + ".HR8");
+    std::ofstream(path) << "x";
+    const FileFacts facts = StatFile(path.string());
+    EXPECT_TRUE(facts.exists);
+    EXPECT_NE(FileDateText(facts.year, facts.month, facts.day), "");
+    std::filesystem::remove(path);
+    EXPECT_FALSE(StatFile(path.string()).exists);
+}
+
+} // namespace
+} // namespace rc

@@ -1,0 +1,151 @@
+// Every display routine and every report over random images: nothing reads outside the image (the
+// sanitizer build checks that), and no text changes when only bytes outside its own record change.
+
+#include "codecs/voice_message.h"
+#include "editors/codes.h"
+#include "editors/timers.h"
+#include "image/memory_blocks.h"
+#include "image/statistics.h"
+#include "print/jobs.h"
+#include "print/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace rc {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// One decoder: item k of its texts is made only from the bytes of reads(k).
+struct Decoder {
+    std::string name;
+    std::function<std::vector<Region>(int)> reads;
+    std::function<Texts(const ImageBytes&)> texts;
+};
+
+template <typename C> Texts Strings(const C& c) {
+    return Texts(std::begin(c), std::end(c));
+}
+
+std::vector<Region> InEveryMemorySave(Region (*of)(int copy)) {
+    return {of(1), of(2), of(3), of(4)};
+}
+
+// The image areas each print job reads, in job order.
+std::vector<Region> JobReads(int job) {
+    switch (job) {
+    case 0:
+        return {Codes(0).region()};
+    case 1:
+        return InEveryMemorySave([](int c) { return Codes(c).region(); });
+    case 2:
+        return {Timers(0).region()};
+    case 3:
+        return InEveryMemorySave([](int c) { return Timers(c).region(); });
+    case 4:
+        return {Messages(0).region()};
+    case 5:
+        return InEveryMemorySave([](int c) { return Messages(c).region(); });
+    case 6:
+        return {kMacros.region()};
+    case 7:
+        return {kScheduler.region()};
+    case 8:
+        return {kUserSpeedDial.region()};
+    case 9:
+        return {kEmergencySpeedDial.region()};
+    case 10:
+        return {kBaseZones};
+    case 11:
+        return InEveryMemorySave([](int c) { return Region{ZonesStart(c), kZoneCount}; });
+    default:
+        return {kCourtesyTones.region(), kCwMessage};
+    }
+}
+
+std::vector<Decoder> Decoders() {
+    std::vector<Decoder> d;
+    for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
+        const std::string n = " " + std::to_string(copy);
+        d.push_back({"DisplayCodes" + n,
+                     [=](int k) {
+                         return std::vector<Region>{{Codes(copy).at(k), 8}};
+                     },
+                     [=](const ImageBytes& im) { return Strings(DisplayCodes(im, copy)); }});
+        d.push_back({"DisplayTimers" + n,
+                     [=](int k) {
+                         return std::vector<Region>{{Timers(copy).at(k), 2}};
+                     },
+                     [=](const ImageBytes& im) { return Strings(DisplayTimers(im, copy)); }});
+        d.push_back({"VoiceMessageText" + n,
+                     [=](int k) {
+                         return std::vector<Region>{{Messages(copy).at(k), 48}};
+                     },
+                     [=](const ImageBytes& im) {
+                         Texts t;
+                         for (int k = 0; k < MessageCount(copy); ++k)
+                             t.push_back(VoiceMessageText(im, Messages(copy).at(k)));
+                         return t;
+                     }});
+    }
+    d.push_back({"DisplayErase", [](int k) { return std::vector<Region>{FlushBlocks()[k].block}; },
+                 [](const ImageBytes& im) {
+                     Texts t;
+                     for (int colour : DisplayErase(im))
+                         t.push_back(std::to_string(colour));
+                     return t;
+                 }});
+    d.push_back({"DisplayStats",
+                 [](int k) {
+                     return std::vector<Region>{{kStatistics.offset + k, 1}};
+                 },
+                 [](const ImageBytes& im) { return Strings(DisplayStats(im, "/srv/a.HR8", {true}).data); }});
+    d.push_back({"report", JobReads, [](const ImageBytes& im) {
+                     const print::ReportContext ctx{im, " /srv/a.HR8", "12/07/26", 10};
+                     Texts t;
+                     for (const print::PrintJob& job : print::PrintJobs())
+                         t.push_back(print::RenderText(print::BuildJob(job, ctx)));
+                     return t;
+                 }});
+    return d;
+}
+
+// Random bytes, half of them small, so that counts and digit codes often look valid.
+ImageBytes RandomImage(std::mt19937& rng) {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i) {
+        const unsigned r = rng();
+        image[i] = static_cast<std::uint8_t>((r & 0x100) ? (r & 0xFF) : (r & 0x0F));
+    }
+    return image;
+}
+
+TEST(DecoderFuzz, EveryTextComesOnlyFromItsOwnRecord) {
+    std::mt19937 rng(20261207);
+    const std::vector<Decoder> decoders = Decoders();
+    std::vector<ImageBytes> images(2);
+    std::fill(images[1].MutableBytes().begin(), images[1].MutableBytes().end(), 0xFF);
+    for (int n = 0; n < 2000; ++n)
+        images.push_back(RandomImage(rng));
+    for (std::size_t n = 0; n < images.size(); ++n) {
+        const ImageBytes other = RandomImage(rng);
+        for (const Decoder& d : decoders) {
+            const Texts texts = d.texts(images[n]);
+            // The neighbours test runs on a share of the images: each item is decoded again on
+            // other bytes everywhere but in its own record.
+            for (std::size_t k = 0; k < texts.size() && (n < 2 || n % 100 == 0); ++k) {
+                ImageBytes moved = other;
+                for (const Region& r : d.reads(static_cast<int>(k)))
+                    for (int i = r.offset; i < r.end(); ++i)
+                        moved[i] = images[n][i];
+                ASSERT_EQ(d.texts(moved)[k], texts[k]) << d.name << " item " << k << " on image " << n;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace rc
