@@ -16,6 +16,7 @@
 #include "editors/voice.h"
 #include "editors/zones.h"
 #include "image/image_file.h"
+#include "image/statistics.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -146,6 +147,14 @@ void ListOptionFlags(const ImageBytes& image, int, std::vector<SettingLine>& out
         {"", "Inhibit Forced D Key from processing entered DTMF commands.", OnOff(flags.inhibitForcedD)});
 }
 
+void ListStats(const ImageBytes& image, int, std::vector<SettingLine>& out) {
+    // The counters as the dialog shows them for an open file; the file's own name and date are not
+    // settings of the image.
+    const StatsView view = DisplayStats(image, "image", FileFacts{true, false, 2000, 1, 1});
+    for (int i = 0; i < kStatCount; ++i)
+        out.push_back({"", StatLabel(i), view.data[static_cast<std::size_t>(i)]});
+}
+
 void ListUnlock(const ImageBytes& image, int, std::vector<SettingLine>& out) {
     out.push_back({"", "Unlock Number", DisplayUnlock(image)});
 }
@@ -219,9 +228,11 @@ std::vector<Region> RecordHeads(const RecordTable& table, int used) {
     return regions;
 }
 
-// In the order of the menus: Codes/Timers, Messages, Macro Op's, Zones, Autopatch, Misc.
+// In the order of the menus: File (statistics), Codes/Timers, Messages, Macro Op's, Zones, Autopatch,
+// Misc.
 std::vector<ListedArea> BuildAreas() {
     std::vector<ListedArea> areas;
+    areas.push_back({"Repeater Stats", {kStatistics}, ListStats});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, copy});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)

@@ -1,13 +1,19 @@
 #include "print/settings_list.h"
 
 #include "editors/codes.h"
+#include "editors/courtesy_tones.h"
+#include "editors/cw_ident.h"
+#include "editors/expanded_switches.h"
 #include "editors/hardware_inputs.h"
 #include "editors/macros.h"
 #include "editors/option_flags.h"
 #include "editors/scheduler.h"
 #include "editors/speed_dial.h"
+#include "editors/telephone_codes.h"
 #include "editors/timers.h"
+#include "editors/zones.h"
 #include "image/image_file.h"
+#include "image/statistics.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +54,19 @@ TEST(SettingsList, OneEditGivesOneLineNamingItsSetting) {
              im.MutableBytes()[record] = 1;
              im.MutableBytes()[record + 2] = static_cast<std::uint8_t>(im[record + 2] ^ 1);
          }},
+        {"Repeater Stats", "Telephone Ring Detects",
+         [](ImageBytes& im) { im.MutableBytes()[kStatistics.offset + 8] ^= 1; }},
+        {"Memory Save #3 Zones", "Zone 8 8.  Expanded DVR User Function Switch 8",
+         [](ImageBytes& im) {
+             ZoneChecks z = DisplayGroup1(im, ZonesStart(3));
+             z[7][7] = !z[7][7];
+             SaveGroup1(im, ZonesStart(3), z);
+         }},
+        {"Area Code Numbers", AreaCodeHeading(4),
+         [](ImageBytes& im) { SaveAreaCodes(im, 4, DisplayAreaCodes(im)[4] == "010" ? "011" : "010"); }},
+        {"Expanded Switches", "Switch 10", [](ImageBytes& im) { ToggleExpBit(im, 1, 1, 2); }},
+        {"Courtesy Tones", "Courtesy Tone 3",
+         [](ImageBytes& im) { SaveToneField(im, 2, 0, CFreq(im, GetPT(2)) == "500" ? "600" : "500"); }},
         {"User Speed Dial", "Entry 42 Number",
          [](ImageBytes& im) {
              SpeedDialGroup page{4};
