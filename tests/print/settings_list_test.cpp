@@ -54,6 +54,25 @@ TEST(SettingsList, OneEditGivesOneLineNamingItsSetting) {
              im.MutableBytes()[record] = 1;
              im.MutableBytes()[record + 2] = static_cast<std::uint8_t>(im[record + 2] ^ 1);
          }},
+        {"Unlock Number", "Unlock Number",
+         [](ImageBytes& im) { SaveUnlock(im, DisplayUnlock(im) == "1357" ? "2468" : "1357"); }},
+        {"CW Message", "CW Message",
+         [](ImageBytes& im) {
+             CwBuilder cw;
+             cw.Clear();
+             cw.Pick(13);
+             cw.Pick(CwMessageText(im) == "D" ? 14 : 13);
+             SaveCwMessage(im, cw);
+         }},
+        {"Emergency Speed Dial", "Entry 3 Number",
+         [](ImageBytes& im) {
+             const int pt = kEmergencySpeedDial.at(3);
+             SaveTelNum(im, pt, DisplayAPNum(im, pt) == "911" ? "912" : "911");
+         }},
+        {"Telephone Lockout Numbers", "Lockout Number 11",
+         [](ImageBytes& im) {
+             SaveLockout(im, 1, 0, DisplayLockout(im, 1)[0].text == "1900" ? "1976" : "1900");
+         }},
         {"Repeater Stats", "Telephone Ring Detects",
          [](ImageBytes& im) { im.MutableBytes()[kStatistics.offset + 8] ^= 1; }},
         {"Memory Save #3 Zones", "Zone 8 8.  Expanded DVR User Function Switch 8",
