@@ -1,4 +1,5 @@
-// Every display routine and every report over random images: nothing reads outside the image (the
+// Every display routine (of every editor dialog, through the settings listing) and every report over
+// random images: nothing reads outside the image (the
 // sanitizer build checks that), and no text changes when only bytes outside its own record change.
 
 #include "codecs/voice_message.h"
@@ -7,6 +8,7 @@
 #include "image/memory_blocks.h"
 #include "image/statistics.h"
 #include "print/jobs.h"
+#include "print/settings_list.h"
 #include "print/text_renderer.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +105,17 @@ std::vector<Decoder> Decoders() {
                      return std::vector<Region>{{kStatistics.offset + k, 1}};
                  },
                  [](const ImageBytes& im) { return Strings(DisplayStats(im, "/srv/a.HR8", {true}).data); }});
+    // The settings listing runs the display routine of every editor dialog, area by area.
+    for (const print::ListedArea& area : print::ListedAreas())
+        d.push_back({area.area, [area](int) { return area.bytes; },
+                     [area](const ImageBytes& im) {
+                         std::vector<print::SettingLine> lines;
+                         area.list(im, area.copy, lines);
+                         Texts t;
+                         for (const print::SettingLine& l : lines)
+                             t.push_back(l.item + " = " + l.value);
+                         return t;
+                     }});
     d.push_back({"report", JobReads, [](const ImageBytes& im) {
                      const print::ReportContext ctx{im, " /srv/a.HR8", "12/07/26", 10};
                      Texts t;
