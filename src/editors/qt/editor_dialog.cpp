@@ -3,6 +3,7 @@
 #include "desktop/qt/centre_on_screen.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace rc {
 
@@ -32,6 +33,13 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QPushButton* MakeOkButton(QWidget* dialog) {
+    auto* ok = new QPushButton("OK", dialog);
+    ok->setObjectName("cmdOK");
+    ok->setDefault(true);
+    return ok;
 }
 
 } // namespace rc

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 namespace rc {
 
 // What every editor dialog does alike: centred on the screen the first time it shows, redisplayed
@@ -27,5 +29,8 @@ private:
     int helpContext_;
     bool centred_ = false;
 };
+
+// The dialog's "OK" button, named cmdOK and the default button, as every editor dialog has it.
+QPushButton* MakeOkButton(QWidget* dialog);
 
 } // namespace rc

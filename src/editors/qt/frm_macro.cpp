@@ -20,12 +20,6 @@ constexpr int kCommandKeyPadMode = 1; // digits only
 constexpr int kCommandDigits = 4;
 constexpr int kCommandCheck = 1; // four digits or empty
 
-QPushButton* OkButton(QWidget* parent) {
-    auto* ok = new QPushButton("OK", parent);
-    ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    return ok;
-}
 } // namespace
 
 MacHelp::MacHelp(const ImageBytes& image, IHelp* help, int helpContext, QWidget* parent)
@@ -48,7 +42,7 @@ MacHelp::MacHelp(const ImageBytes& image, IHelp* help, int helpContext, QWidget*
         Label2_[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, 'M')));
         grid->addWidget(Label2_[i], i + 2, 1);
     }
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kMacroCommands + 2, 0, 1, 2, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::hide);
 }
@@ -116,7 +110,7 @@ frmMacro::frmMacro(EditorState& state, IKeyPad& keypad, IHelp* help, int helpCon
             connect(cells_[i][cell], &ValueLabel::clicked, this, [this, i, cell] { EditCell(i, cell); });
         }
     }
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kMacroGroupSize + 2, 0, 1, kMacroCommands + 2, Qt::AlignCenter);
     // Every cell was written when it was edited, so OK only closes.
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);

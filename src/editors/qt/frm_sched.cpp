@@ -19,13 +19,6 @@ constexpr int kDigitsMode = 1;
 constexpr int kCommandDigits = 4;
 constexpr int kCommandCheck = 1; // four digits or empty
 
-QPushButton* OkButton(QWidget* parent) {
-    auto* ok = new QPushButton("OK", parent);
-    ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    return ok;
-}
-
 QLabel* Named(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -108,7 +101,7 @@ frmSetSched::frmSetSched(const SchedEntry& entry, IKeyPad& keypad, IMessages& me
     grid->addWidget(lblCmd_, 5, 0);
     grid->addWidget(lblA_[2], 6, 0, 1, 2);
     grid->addWidget(lblReview_, 7, 0, 1, 2);
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, 8, 0, 1, 2, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplaySched();
@@ -210,7 +203,7 @@ frmsched::frmsched(EditorState& state, IKeyPad& keypad, IMessages& messages, IHe
         grid->addWidget(lblDOM_[i], row, 4);
         grid->addWidget(lblCmd_[i], row, 5);
     }
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kSchedPageSize + 2, 0, 1, 6, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::hide);
     DisplaySched();

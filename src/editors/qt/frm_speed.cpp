@@ -37,9 +37,7 @@ QLabel* Heading(const char* text, QWidget* parent) {
 }
 
 QPushButton* OkButton(QDialog* dialog) {
-    auto* button = new QPushButton("OK", dialog);
-    button->setObjectName("cmdOK");
-    button->setDefault(true);
+    auto* button = MakeOkButton(dialog);
     QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
     return button;
 }

@@ -22,13 +22,6 @@ constexpr int kLockoutCheck = 0;
 constexpr int kUnlockMode = 3; // digits, A to C, * and #
 constexpr int kUnlockCheck = 10;
 
-QPushButton* AddOK(QWidget* dialog) {
-    auto* ok = new QPushButton("OK", dialog);
-    ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    return ok;
-}
-
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -53,7 +46,7 @@ frmAreaCodes::frmAreaCodes(EditorState& state, IKeyPad& keypad, IHelp* help, int
         grid->addWidget(lblAC_[i], row, column + 1);
         connect(lblAC_[i], &ValueLabel::clicked, this, [this, i] { Edit(i); });
     }
-    cmdOK_ = AddOK(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, 10, 0, 1, 4, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayAreaCodes();
@@ -108,7 +101,7 @@ frmLockout::frmLockout(EditorState& state, IKeyPad& keypad, IHelp* help, int hel
         connect(Label1_[i], &ValueLabel::clicked, this, [this, i] { Edit(i); });
     }
     layout->addLayout(grid);
-    cmdOK_ = AddOK(this);
+    cmdOK_ = MakeOkButton(this);
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayLockout();
@@ -157,7 +150,7 @@ frmUnlock::frmUnlock(EditorState& state, IKeyPad& keypad, IMessages& messages, I
     lblNum_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(8, '0')) + 24);
     layout->addWidget(lblNum_, 0, Qt::AlignCenter);
     connect(lblNum_, &ValueLabel::clicked, this, &frmUnlock::Edit);
-    cmdOK_ = AddOK(this);
+    cmdOK_ = MakeOkButton(this);
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayUnlock();
