@@ -103,7 +103,9 @@ const std::array<PrintJob, 13> kJobs = {{
 
 } // namespace
 
-const std::array<PrintJob, 13>& PrintJobs() { return kJobs; }
+const std::array<PrintJob, 13>& PrintJobs() {
+    return kJobs;
+}
 
 std::vector<Document> BuildJob(const PrintJob& job, const ReportContext& ctx) {
     std::vector<Document> docs;

@@ -44,7 +44,8 @@ std::string ValidJobNames() {
 }
 
 // The option's value: "--opt value" or "--opt=value".
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt, std::string& value) {
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt,
+               std::string& value) {
     const std::string& a = args[i];
     if (a == opt) {
         if (i + 1 >= args.size())
@@ -59,7 +60,9 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::
     return false;
 }
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 } // namespace
 
@@ -165,7 +168,8 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     ImageBytes image;
     ReadResult read = ReadImageFile(file, image);
     if (read.error != OpenError::None) {
-        MessageSpec m = read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+        MessageSpec m =
+            read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
         err << m.text << "\n";
         return 2;
     }

@@ -2,9 +2,9 @@
 
 #include "desktop/qt/centre_on_screen.h"
 #include "editors/qt/frm_codes.h"
-#include "editors/qt/frm_speed.h"
 #include "editors/qt/frm_erase.h"
 #include "editors/qt/frm_memory.h"
+#include "editors/qt/frm_speed.h"
 #include "editors/qt/frm_stat.h"
 #include "editors/qt/frm_timer.h"
 #include "editors/qt/frm_voc.h"
