@@ -19,12 +19,8 @@ bool CheckFileName(const std::string& name, IMessages& messages) {
 bool ProcessOpen(EditorState& state, const std::string& path, IMessages& messages) {
     ImageBytes loaded = state.image;
     ReadResult r = ReadImageFile(path, loaded);
-    if (r.error == OpenError::FilenameError) {
-        messages.Show(FilenameErrorMessage());
-        return false;
-    }
-    if (r.error == OpenError::OpenFailure) {
-        messages.Show(OpenFailureMessage());
+    if (r.error != OpenError::None) {
+        messages.Show(OpenErrorMessage(r.error));
         return false;
     }
     state.image = loaded;

@@ -13,10 +13,10 @@ inline constexpr int kImageSize = 8192;
 // image is a programming error, and silently writing past it would corrupt a controller's settings.
 [[noreturn]] void InvariantFailed(const char* what, const char* file, int line);
 
-#define RC_ASSERT(cond)                                                                                \
-    do {                                                                                               \
-        if (!(cond))                                                                                   \
-            ::rc::InvariantFailed(#cond, __FILE__, __LINE__);                                          \
+#define RC_ASSERT(cond)                                                                                      \
+    do {                                                                                                     \
+        if (!(cond))                                                                                         \
+            ::rc::InvariantFailed(#cond, __FILE__, __LINE__);                                                \
     } while (0)
 
 // The controller's whole settings memory: exactly 8192 bytes, zero until a file is read into it.

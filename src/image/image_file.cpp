@@ -124,6 +124,10 @@ MessageSpec OpenFailureMessage() {
             MessageButtons::Ok, Answer::Ok};
 }
 
+MessageSpec OpenErrorMessage(OpenError error) {
+    return error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+}
+
 MessageSpec SaveExtensionErrorMessage() {
     return {"Error, Filename must contain the extension .HR8.", "File Save Error", MessageIcon::Critical,
             MessageButtons::Ok, Answer::Ok};

@@ -41,6 +41,8 @@ std::optional<MessageSpec> CheckClosure(const ImageBytes& image);
 // The system's own messages around image files.
 MessageSpec FilenameErrorMessage();
 MessageSpec OpenFailureMessage();
+// The message that refuses a file for the reason ReadImageFile gave (not for OpenError::None).
+MessageSpec OpenErrorMessage(OpenError error);
 MessageSpec SaveExtensionErrorMessage();
 MessageSpec ReadOnlyMessage(const std::string& path);
 MessageSpec ChangedQuestion();

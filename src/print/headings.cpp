@@ -73,11 +73,13 @@ void SubHeading(DocumentBuilder& b, int code) {
         BoldHeadings(b, {{14, "Code"}, {28, "Commands"}});
         break;
     case 40:
-        BoldHeadings(b, {{15, "Time"}, {25, "Day Of Week"}, {45, "Month"}, {55, "Day Of Month"}, {75, "Command"}});
+        BoldHeadings(
+            b, {{15, "Time"}, {25, "Day Of Week"}, {45, "Month"}, {55, "Day Of Month"}, {75, "Command"}});
         b.EmptyLine();
         break;
     case 70:
-        BoldHeadings(b, {{15, "Tone #1"}, {35, "Delay"}, {45, "Tone #2 Hz-Ms"}, {65, "Delay"}, {75, "Tone #3 Hz-Ms"}});
+        BoldHeadings(
+            b, {{15, "Tone #1"}, {35, "Delay"}, {45, "Tone #2 Hz-Ms"}, {65, "Delay"}, {75, "Tone #3 Hz-Ms"}});
         break;
     default:
         break;

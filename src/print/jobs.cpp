@@ -1,7 +1,6 @@
 #include "print/jobs.h"
 
 #include "image/regions.h"
-#include "print/report_zones_tones.h"
 #include "print/reports.h"
 
 namespace rc::print {
@@ -85,6 +84,37 @@ void EmergencySpeedDial(std::vector<Document>& out, const ReportContext& ctx) {
     }));
 }
 
+// Two documents per zone table, zones 1 to 4 and 5 to 8, each with its own heading and title.
+void ZoneDocuments(std::vector<Document>& out, const ReportContext& ctx, int copy) {
+    for (int first : {1, 5})
+        out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) {
+            SubHeading(b, 60 + copy);
+            PZonePair(b, ctx.image, ZonesStart(copy), first);
+            b.EmptyLine();
+            b.EmptyLine();
+            PZonePair(b, ctx.image, ZonesStart(copy), first + 2);
+        }));
+}
+
+void BaseZones(std::vector<Document>& out, const ReportContext& ctx) {
+    ZoneDocuments(out, ctx, kBaseCopy);
+}
+
+void MemoryZones(std::vector<Document>& out, const ReportContext& ctx) {
+    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
+        ZoneDocuments(out, ctx, copy);
+}
+
+// The courtesy tones, then the CW message on the same page.
+void TonesCw(std::vector<Document>& out, const ReportContext& ctx) {
+    out.push_back(OneDocument(ctx, [&](DocumentBuilder& b) {
+        SubHeading(b, 70);
+        pCourtesyTones(b, ctx.image);
+        SubHeading(b, 80);
+        PCWMessages(b, ctx.image);
+    }));
+}
+
 const std::array<PrintJob, 13> kJobs = {{
     {0, "codes", "Base Repeater Codes", BaseCodes},
     {1, "mem-codes", "Memory Saves Repeater Codes", MemoryCodes},
@@ -96,9 +126,9 @@ const std::array<PrintJob, 13> kJobs = {{
     {7, "scheduler", "Schedular", Schedular},
     {8, "speed-dial", "User Speed Dial Numbers", UserSpeedDial},
     {9, "emergency", "Emergency Speed Dial Numbers", EmergencySpeedDial},
-    {10, "zones", "Base Repeater Zones", BaseZonesJob},
-    {11, "mem-zones", "Memory Saves Repeater Zones", MemoryZonesJob},
-    {12, "tones-cw", "Courtesy Tones / CW Message", TonesCwJob},
+    {10, "zones", "Base Repeater Zones", BaseZones},
+    {11, "mem-zones", "Memory Saves Repeater Zones", MemoryZones},
+    {12, "tones-cw", "Courtesy Tones / CW Message", TonesCw},
 }};
 
 } // namespace

@@ -168,9 +168,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     ImageBytes image;
     ReadResult read = ReadImageFile(file, image);
     if (read.error != OpenError::None) {
-        MessageSpec m =
-            read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
-        err << m.text << "\n";
+        err << OpenErrorMessage(read.error).text << "\n";
         return 2;
     }
 

@@ -10,11 +10,11 @@ namespace rc::print {
 namespace {
 
 constexpr std::array<const char*, kCodeCount> kCodeLabels = {
-    "Control Operator Prefix",     "Time Request Prefix",        "Memory Recall Prefix",
-    "DTMF Access Prefix",          "DTMF Pad Test Prefix",       "User Function Switch Prefix",
+    "Control Operator Prefix",     "Time Request Prefix",         "Memory Recall Prefix",
+    "DTMF Access Prefix",          "DTMF Pad Test Prefix",        "User Function Switch Prefix",
     "Autopatch Access Number",     "Autopatch Disconnect Prefix", "User Speed Dial Prefix",
-    "Emergency Speed Dial Prefix", "Long Distance Dial Prefix",  "Reverse Autopatch Prefix",
-    "DVR Control Prefix",          "Signal Reporting Number",    "Expanded User Function Prefix",
+    "Emergency Speed Dial Prefix", "Long Distance Dial Prefix",   "Reverse Autopatch Prefix",
+    "DVR Control Prefix",          "Signal Reporting Number",     "Expanded User Function Prefix",
     "Remote Base Control Prefix",  "Voice Demonstration Prefix",
 };
 
@@ -56,7 +56,9 @@ void PTimers(DocumentBuilder& b, const ImageBytes& image, int copy) {
         // The same 11-bit value the editor shows: a stray high bit in the file is not a time.
         int v = TimerValue(image, GetPT(copy, k));
         const TimerRow& row = kTimerRows[k];
-        b.Row({{8, row.label}, {40, row.minutes ? MinSecText(v) : TenthsText(v)}, {48, row.minutes ? "Min" : "Sec"}});
+        b.Row({{8, row.label},
+               {40, row.minutes ? MinSecText(v) : TenthsText(v)},
+               {48, row.minutes ? "Min" : "Sec"}});
     }
 }
 

@@ -1,4 +1,4 @@
-#include "print/report_zones_tones.h"
+#include "print/reports.h"
 
 #include "editors/courtesy_tones.h"
 #include "editors/cw_ident.h"
@@ -39,23 +39,6 @@ constexpr const char* kZoneLabels[kZoneCount][8] = {
 
 std::string Mark(const ImageBytes& image, int table, int zone, int flag) {
     return (image[table + zone - 1] >> (flag - 1)) & 1 ? "X" : " ";
-}
-
-// Zones first to first + 3 of a table under their title: a document of the zone jobs.
-Document ZoneDocument(const ReportContext& ctx, int code, int table, int first) {
-    DocumentBuilder b;
-    PageHeading(b, ctx);
-    SubHeading(b, code);
-    PZonePair(b, ctx.image, table, first);
-    b.EmptyLine();
-    b.EmptyLine();
-    PZonePair(b, ctx.image, table, first + 2);
-    return b.Finish();
-}
-
-void ZoneDocuments(std::vector<Document>& out, const ReportContext& ctx, int copy) {
-    for (int first : {1, 5})
-        out.push_back(ZoneDocument(ctx, 60 + copy, ZonesStart(copy), first));
 }
 
 } // namespace
@@ -102,25 +85,6 @@ void pCourtesyTones(DocumentBuilder& b, const ImageBytes& image) {
 // A count past the field's 31 places prints the 31 characters, never memory save #1's bytes.
 void PCWMessages(DocumentBuilder& b, const ImageBytes& image) {
     b.Row({{8, image[kCwMessage.offset] == 0 ? "Empty" : CwMessageText(image)}});
-}
-
-void BaseZonesJob(std::vector<Document>& out, const ReportContext& ctx) {
-    ZoneDocuments(out, ctx, kBaseCopy);
-}
-
-void MemoryZonesJob(std::vector<Document>& out, const ReportContext& ctx) {
-    for (int copy = 1; copy <= kMemorySaveCount; ++copy)
-        ZoneDocuments(out, ctx, copy);
-}
-
-void TonesCwJob(std::vector<Document>& out, const ReportContext& ctx) {
-    DocumentBuilder b;
-    PageHeading(b, ctx);
-    SubHeading(b, 70);
-    pCourtesyTones(b, ctx.image);
-    SubHeading(b, 80);
-    PCWMessages(b, ctx.image);
-    out.push_back(b.Finish());
 }
 
 } // namespace rc::print

@@ -23,5 +23,12 @@ void PSchedular(DocumentBuilder& b, const ImageBytes& image, int page);
 void PSpeedDial(DocumentBuilder& b, const ImageBytes& image, int page);
 // The five emergency speed dial entries, without headings.
 void PSpeedDialE(DocumentBuilder& b, const ImageBytes& image);
+// Two zones side by side, `first` and first + 1 (1, 3, 5 or 7), of the zone table at `table`, with
+// the report's own labels (they differ from the dialog's captions).
+void PZonePair(DocumentBuilder& b, const ImageBytes& image, int table, int first);
+// The eight courtesy tones, without headings.
+void pCourtesyTones(DocumentBuilder& b, const ImageBytes& image);
+// The CW identification message, "Empty" when there is none.
+void PCWMessages(DocumentBuilder& b, const ImageBytes& image);
 
 } // namespace rc::print

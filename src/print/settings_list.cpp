@@ -1,6 +1,7 @@
 #include "print/settings_list.h"
 
 #include "codecs/commands.h"
+#include "codecs/vocabulary.h"
 #include "codecs/voice_message.h"
 #include "editors/codes.h"
 #include "editors/courtesy_tones.h"
@@ -40,11 +41,6 @@ std::string OnOff(bool on) {
     return on ? "On" : "Off";
 }
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 void ListCodes(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
     const auto codes = DisplayCodes(image, copy);
     for (int i = 0; i < kCodeCount; ++i)
@@ -68,7 +64,7 @@ template <std::size_t N>
 void ListTelephoneRows(const std::array<SpeedDialRow, N>& rows, std::vector<SettingLine>& out) {
     for (const SpeedDialRow& row : rows) {
         out.push_back({"", "Entry " + row.pos + " Number", row.number});
-        out.push_back({"", "Entry " + row.pos + " Identification", Trimmed(row.id)});
+        out.push_back({"", "Entry " + row.pos + " Identification", TrimBlanks(row.id)});
     }
 }
 
@@ -176,7 +172,7 @@ void ListZones(const ImageBytes& image, int copy, std::vector<SettingLine>& out)
     const ZoneChecks checks = DisplayGroup1(image, ZonesStart(copy));
     for (int zone = 1; zone <= kZoneCount; ++zone)
         for (int bit = 0; bit < kZoneSwitches; ++bit)
-            out.push_back({"", "Zone " + std::to_string(zone) + " " + Trimmed(ZoneCaption(zone, bit)),
+            out.push_back({"", "Zone " + std::to_string(zone) + " " + TrimBlanks(ZoneCaption(zone, bit)),
                            OnOff(checks[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(bit)])});
 }
 
@@ -455,9 +451,7 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
     for (std::size_t f = 0; f < files.size(); ++f) {
         const ReadResult read = ReadImageFile(files[f], images[f]);
         if (read.error != OpenError::None) {
-            const MessageSpec m =
-                read.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
-            err << files[f] << ": " << m.text << "\n";
+            err << files[f] << ": " << OpenErrorMessage(read.error).text << "\n";
             return 2;
         }
     }

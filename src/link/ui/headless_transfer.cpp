@@ -1,5 +1,6 @@
 #include "link/ui/headless_transfer.h"
 
+#include "desktop/qt/signal_notifier.h"
 #include "link/transfer_cli.h"
 #include "link/transfer_file.h"
 #include "link/ui/qt_serial_port.h"
@@ -7,67 +8,15 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace rc::link {
 
 namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void OnSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
-}
-
-// Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the temporary
-// file of a download is removed and the user's file stays as it was.
-class CancelOnSignal {
-public:
-    explicit CancelOnSignal(XferDriver& driver) {
-        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-            return;
-        notifier_ = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &driver);
-        QObject::connect(notifier_, &QSocketNotifier::activated, &driver, [&driver] {
-            char c;
-            while (::read(g_signalPipe[0], &c, 1) > 0) {
-            }
-            driver.Cancel();
-        });
-        struct sigaction sa {};
-        sa.sa_handler = OnSignal;
-        sigemptyset(&sa.sa_mask);
-        sa.sa_flags = SA_RESTART;
-        ::sigaction(SIGINT, &sa, &oldInt_);
-        ::sigaction(SIGTERM, &sa, &oldTerm_);
-        installed_ = true;
-    }
-    ~CancelOnSignal() {
-        if (installed_) {
-            ::sigaction(SIGINT, &oldInt_, nullptr);
-            ::sigaction(SIGTERM, &oldTerm_, nullptr);
-        }
-        for (int& fd : g_signalPipe)
-            if (fd >= 0) {
-                ::close(fd);
-                fd = -1;
-            }
-    }
-    CancelOnSignal(const CancelOnSignal&) = delete;
-    CancelOnSignal& operator=(const CancelOnSignal&) = delete;
-
-private:
-    QSocketNotifier* notifier_ = nullptr;
-    struct sigaction oldInt_ {};
-    struct sigaction oldTerm_ {};
-    bool installed_ = false;
-};
 
 // Progress on standard error: rewritten in place on a terminal, one line per change in a log.
 class Reporter {
@@ -168,7 +117,9 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
 
     XferDriver driver(port, std::move(job));
     Reporter reporter(driver.Job().expectedSize);
-    CancelOnSignal cancel(driver);
+    // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
+    // file stays as it was.
+    SignalNotifier cancel({SIGINT, SIGTERM}, [&driver] { driver.Cancel(); });
     QObject::connect(&driver, &XferDriver::message, &app,
                      [&](const QString& text) { reporter.Message(text); });
     QObject::connect(&driver, &XferDriver::countersChanged, &app,

@@ -3,7 +3,7 @@
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
 #include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
-#include "desktop/qt/close_on_terminate.h"
+#include "desktop/qt/signal_notifier.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
 #include "desktop/qt/single_instance.h"
