@@ -8,7 +8,9 @@
 #include "link/link_timer.h"
 #include "link/serial_port.h"
 
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <map>
 #include <string>
 #include <tuple>
@@ -42,6 +44,15 @@ public:
             values[{"MODEM", keys[i++]}] = value;
     }
 };
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
 
 inline auto Line(const LineSettings& l) {
     return std::tuple(l.device, l.baud, l.dataBits, l.parity, l.stopBits);

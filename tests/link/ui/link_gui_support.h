@@ -37,6 +37,14 @@ template <typename T> T* Find(QWidget* w, const char* name) {
     return found;
 }
 
+// Rejects whatever modal window is still up after `ms`, so a transfer that never ends fails the test.
+inline void Guard(int ms = 20000) {
+    QTimer::singleShot(ms, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            d->reject();
+    });
+}
+
 class FakeHelp : public IHelp {
 public:
     std::vector<std::string> calls;

@@ -28,13 +28,7 @@ constexpr int kGenerousMs = 8000; // a loaded machine may be slow, never this sl
 struct Line {
     explicit Line(bool realTimers = false)
         : timers(realTimers ? static_cast<ITimerFactory&>(qtTimers) : fakeTimers) {
-        store.values[{"MODEM", "PORT"}] = "1";
-        store.values[{"MODEM", "BAUD"}] = "9600";
-        store.values[{"MODEM", "BITS"}] = "8";
-        store.values[{"MODEM", "PARITY"}] = "N";
-        store.values[{"MODEM", "STOP"}] = "1";
-        store.values[{"MODEM", "DTR"}] = "1";
-        store.values[{"MODEM", "RTS"}] = "1";
+        store.Modem({"1", "9600", "8", "N", "1", "1", "1"});
         store.values[{"MODEM", "DEVICE1"}] = modem.SlavePath();
         store.values[{"MODEM_INIT", "INIT"}] = "ATZ0";
         store.values[{"TEL_NUMBERS", "NUMBER1"}] = "5550100";
