@@ -49,8 +49,7 @@ constexpr const char* kInvalid = "Invalid Entry";
 const Described kDescriptions[] = {
     // no command, and functions the controller does not know
     {0x00, 0x00, "No Command"}, {0x00, 0xFF, "No Command"}, {0x10, 0x10, kInvalid}, {0x19, 0x10, kInvalid},
-    {0x28, 0x00, kInvalid}, {0x38, 0x00, kInvalid}, {0x40, 0x00, kInvalid}, {0x52, 0x01, kInvalid},
-    {0x67, 0x00, kInvalid}, {0x71, 0x00, kInvalid}, {0x9A, 0x10, kInvalid}, {0xFF, 0xFF, kInvalid},
+    {0x52, 0x01, kInvalid}, {0x9A, 0x10, kInvalid},
     // switch groups: items 1 to 8 (high digit), OFF or ON (low digit)
     {0x11, 0x10, "Repeater Transmitter OFF"}, {0x11, 0x61, "Reserved"}, {0x11, 0x81, "Control Operator CTCSS ON"},
     {0x12, 0x50, "CTCSS OR Logic OFF"}, {0x13, 0x11, "ID #1 (At Rest)ON"}, {0x14, 0x80, "Autopatch Pre-Dial OFF"},

@@ -138,6 +138,8 @@ Outcome Play(const KeyPadParams& params, const std::string& events) {
     return out;
 }
 
+// The dialog tests play the rest through the window: a full display beeping, Cancel and the close box
+// after typing, a refused entry, a second delay, the letters of mode 3.
 TEST(KeyPadKeys, Sequences) {
     const std::string delayError = "Error, One delay entry only.";
     const std::string range = "Error! Entry must be between 1 and 1800";
@@ -151,18 +153,13 @@ TEST(KeyPadKeys, Sequences) {
         bool closed;
     } cases[] = {
         {"first key replaces", {1, 4, "", "1234", 0}, "@5", "5", 0, {}, false},
-        {"full display beeps", {1, 4, "", "", 0}, "@12345", "1234", 1, {}, false},
         {"keys before ready do nothing", {6, 11, "", "555", 9}, "12,~!^@7", "7", 0, {}, false},
-        {"second delay in a row", {6, 11, "", "", 9}, "@,,", ",", 0, {delayError}, false},
         {"delays between digits", {6, 11, "", "", 9}, "@1,2,", "1,2,", 0, {}, false},
         {"delay, digit, delay", {6, 11, "", "", 9}, "@1,,2", "1,2", 0, {delayError}, false},
         {"full display ignores delay", {4, 3, "", "", 0}, "@123,", "123", 0, {}, false},
         {"delay fills last place", {4, 3, "", "", 0}, "@12,", "12,", 0, {}, false},
         {"empty OK closes whatever the check", {3, 7, "", "1234567", 10}, "@~!", "", 0, {}, true},
-        {"cancel restores opening value", {1, 4, "", "77", 2}, "@123^", "77", 0, {}, true},
         {"close box before ready", {1, 4, "", "77", 2}, "%", "77", 0, {}, true},
-        {"close box after typing", {1, 4, "", "77", 2}, "@9%", "77", 0, {}, true},
-        {"failed check stays open", {1, 4, "", "90", 2}, "@0!", "0", 0, {range}, false},
         {"corrected entry then passes", {1, 4, "", "90", 2}, "@0!~1800!", "1800", 0, {range}, true},
         {"unchanged long value passes check 0", {1, 2, "", "2047", 0}, "@!", "2047", 0, {}, true},
         {"clear keeps first-key replace", {1, 4, "", "55", 0}, "@~1", "1", 0, {}, false},
@@ -170,7 +167,6 @@ TEST(KeyPadKeys, Sequences) {
         {"clear forgets the delay", {6, 11, "", "", 0}, "@1,~,", ",", 0, {}, false},
         {"hidden D cannot be typed", {3, 7, "", "12", 0}, "@D", "12", 0, {}, false},
         {"hidden delay cannot be typed", {1, 4, "", "12", 0}, "@,3", "3", 0, {}, false},
-        {"letters in mode 3", {3, 7, "", "", 0}, "@A1B*#C", "A1B*#C", 0, {}, false},
     };
     for (const Case& c : cases) {
         Outcome out = Play(c.params, c.events);

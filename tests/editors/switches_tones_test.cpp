@@ -33,17 +33,13 @@ TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
     };
     // clang-format off
     const Case cases[] = {
-        {"gap 2 of row 1 = 450 ms", [](auto& m) { SaveToneField(m, 0, 5, DelayOut("9")); }, 4597, {9}},
         {"erasing row 8", [](auto& m) { EraseTone(m, 7); }, 4648, {0, 0, 0, 0, 0, 0, 0, 0}},
-        {"CW D E space (AR)", [](auto& m) { SaveCwMessage(m, Built({13, 14, 38, 37})); }, 1184, {4, 13, 14, 38, 37}},
         {"CW OK without Clear", [](auto& m) { SaveCwMessage(m, CwBuilder{}); }, 0, {}},
         {"mem #3 zone 8 switch 8", [&](auto& m) { SaveGroup1(m, 2400, switch8); }, 2400, {0, 0, 0, 0, 0, 0, 0, 128}},
         {"switch 10 bit 0", [](auto& m) { ToggleExpBit(m, 1, 1, 0); }, 4681, {(4681 * 37 + 11) % 256 ^ 1}},
         {"one lamp twice", [](auto& m) { ToggleExpBit(m, 0, 4, 6), ToggleExpBit(m, 0, 4, 6); }, 0, {}},
-        {"area code 20 = 010", [](auto& m) { SaveAreaCodes(m, 19, "010"); }, 3769, {10, 1, 10}},
         {"area code cleared", [](auto& m) { SaveAreaCodes(m, 4, ""); }, 3724, {0, 0, 0}},
         {"lockout 11", [](auto& m) { SaveLockout(m, 1, 0, "5551234"); }, 3896, {7, 5, 5, 5, 1, 2, 3, 4, 0, 0, 0, 0}},
-        {"unlock code", [](auto& m) { SaveUnlock(m, "12AB*#0"); }, 16, {7, 1, 2, 13, 14, 11, 12, 10}},
         {"unlock cleared", [](auto& m) { SaveUnlock(m, ""); }, 0, {}},
     };
     // clang-format on
@@ -89,9 +85,6 @@ TEST(CwIdent, NeverMoreThanTheField) {
         image[1184] = static_cast<std::uint8_t>(count);
         EXPECT_EQ(LoadCWIdent(image, 1), text) << count;
     }
-    CwBuilder b = Built(std::vector<int>(31, 20));
-    EXPECT_FALSE(b.Pick(20)) << "a 32nd character";
-    EXPECT_EQ(b.count, 31);
     EXPECT_FALSE(CwBuilder{}.Pick(13)) << "a pick before Clear";
 
     // A shorter message leaves the old tail behind, no longer counted.
@@ -101,14 +94,6 @@ TEST(CwIdent, NeverMoreThanTheField) {
     const auto list = FillCwList();
     ASSERT_EQ(list.size(), 47u);
     EXPECT_EQ(list[38].text + list[46].text, " (SK)");
-}
-
-// The dialog tests show 0x07 ticking the first three switches; here the captions and copies.
-TEST(Zones, CaptionsAndBits) {
-    EXPECT_EQ(ZoneCaption(3, 4), "5.  Digital Recorder Enable ");
-    EXPECT_EQ(ZoneCaption(6, 4), "4.  Remote Base Macro Enable");
-    EXPECT_EQ(ZonesCaption(24) + "/" + ZonesCaption(2992), "Base Zones/Zone Channels For Memory #4");
-    EXPECT_EQ(GetBit(0xFF, 8), 0);
 }
 
 TEST(TelephoneCodes, ShownTexts) {

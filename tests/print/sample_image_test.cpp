@@ -63,10 +63,8 @@ TEST_F(SampleImage, CountedDigitFields) {
         {"unlock code", kUnlockCode.offset, 7, "2468135"},
         {"pre-dial", kPreDialNumber.offset, 7, "*70"},
         {"macro 1 code", kMacros.at(0), kMacroCodeDigits, "7001"},
-        {"macro 11 code", 4312, kMacroCodeDigits, "7011"},
         {"macro 14 is not defined", kMacros.at(13), kMacroCodeDigits, ""},
         {"lockout 1", kLockoutNumbers.at(0), kLockoutDigits, "900"},
-        {"lockout 6", kLockoutNumbers.at(5), kLockoutDigits, "0"},
         {"lockout 11", 3896, kLockoutDigits, ""},
     };
     for (const Case& c : cases)
@@ -93,11 +91,9 @@ TEST_F(SampleImage, VoiceMessagesSpeakTheCallSign) {
         std::vector<int> words;
     } cases[] = {
         {"base 1", 224, id},
-        {"base 7", 224 + 48 * 6, {244, 348, 689, 848, 221}},
         {"base 19", 224 + 48 * 18, {964, 830, 838, 482, 100}},
         {"base 20 is empty", 224 + 48 * 19, {}},
         {"memory save 1, 1", 1416, {834, 620, 0, 770, 580, 680, 746, 623}},
-        {"memory save 4, 1", 3192, {834, 620, 0, 770, 580, 680, 746, 626}},
         {"memory save 3, 8", 2600 + 48 * 7, {620, 0, 770, 580, 680}},
     };
     for (const Case& c : cases)
@@ -112,14 +108,11 @@ TEST_F(SampleImage, CommandsAndSchedulerEvents) {
     } cases[] = {
         {"macro 1 commands", kMacros.at(0) + 8, {0x59, 0x01, 0x31, 0x01, 0x00, 0x00}},
         {"macro 10 speaks N 0", kMacros.at(9) + 8, {0x96, 0x20, 0x90, 0x00}},
-        {"macro 10 last slot", kMacros.at(9) + 26, {0x00, 0x00}},
         {"event 1 daily 08:00", kScheduler.at(0), {0xFF, 0, 0, 0x08, 0x00, 0x58, 0x03}},
-        {"event 5 Tuesday 21:30", kScheduler.at(4), {0xFF, 0, 3, 0x21, 0x30, 0x58, 0x02}},
         {"event 6 every hour", kScheduler.at(5), {0xFF, 0, 0, 0xFF, 0x00, 0x20, 0x00}},
         {"event 7 December 25", kScheduler.at(6), {0x12, 0x25, 0, 0x09, 0x00, 0x26, 0x00}},
         {"event 10 is empty", kScheduler.at(9), {0, 0, 0, 0, 0, 0, 0}},
         {"input 1 edges", kHardwareInputs.at(0), {0x30, 0x18, 0x58, 0x02}},
-        {"input 3 edges", kHardwareInputs.at(4), {0x17, 0x51, 0x17, 0x50}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Bytes(image, c.offset, static_cast<int>(c.bytes.size())), c.bytes) << c.what;
@@ -146,10 +139,8 @@ TEST_F(SampleImage, SpeedDialsWithIdentifications) {
         {"user 0", kUserSpeedDial.at(0), "5550123", 7, {731, 286}},
         {"user 3", kUserSpeedDial.at(3), "18005550199", 11, {228, 731, 781}},
         {"user 4 pauses", kUserSpeedDial.at(4), "9,5550110", 8, {826}},
-        {"user 42", 4864 + 30 * 42, "5550156", 7, {296, 659}},
         {"user 5 is empty", kUserSpeedDial.at(5), "", 0, {}},
         {"emergency 0", 4704, "911", 3, {344}},
-        {"emergency 4", 4704 + 120, "5550114", 7, {750, 781}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DialText(image, c.entry), c.number) << c.what;
@@ -167,11 +158,8 @@ TEST_F(SampleImage, SmallTables) {
     } cases[] = {
         {"CW identification: DE and the call sign", kCwMessage.offset, {8, 13, 14, 38, 23, 0, 28, 22, 25, 0}},
         {"area code 1 is 402", kAreaCodes.at(0), {4, 10, 2}},
-        {"area code 5 is empty", kAreaCodes.at(4), {0, 0, 0}},
         {"courtesy tone 3", kCourtesyTones.at(2), {3, 2, 1, 5, 2, 1, 7, 2}},
-        {"courtesy tone 6 is empty", kCourtesyTones.at(5), {0, 0, 0, 0, 0, 0, 0, 0}},
         {"expanded switches 1 and 2", kExpandedSwitches.at(0), {0x81, 0x0F, 0}},
-        {"expanded switch 9", kExpandedSwitches.at(8), {0x01}},
         {"option flags", kOptionFlags, {0x01}},
         {"statistics", kStatistics.offset, {37, 12, 1, 4, 9, 3, 15, 2, 21, 0}},
         {"base zones", kBaseZones.offset, {0x51, 0x47, 0x47, 0x33, 0x85, 0x00, 0x11, 0x00}},
