@@ -70,9 +70,8 @@ protected:
 
     void Run(const Visit& v) {
         SCOPED_TRACE(v.menu);
-        std::string shown;
-        WhenModal([&](QWidget* modal) {
-            shown = modal->objectName().toStdString();
+        rig.help.calls.clear();
+        auto act = [&](QWidget* modal) {
             if (auto* first = modal->findChild<QRadioButton*>("optGrp_0")) {
                 EXPECT_EQ(first->text(), "00-09");
             }
@@ -85,12 +84,9 @@ protected:
                 ASSERT_TRUE(label) << name;
                 QTest::mouseClick(label, Qt::LeftButton);
             }
-            QTest::keyClick(modal, Qt::Key_F1);
             modal->findChild<QPushButton*>("cmdOK")->click();
-        });
-        rig.help.calls.clear();
-        rig.Command(v.menu)->trigger();
-        EXPECT_EQ(shown, v.dialog);
+        };
+        EXPECT_EQ(RunDialog(rig, v.menu, act), v.dialog);
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(v.helpContext)});
     }
 
