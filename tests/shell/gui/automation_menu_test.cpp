@@ -18,15 +18,6 @@
 namespace rc::shell::testing {
 namespace {
 
-void Click(QWidget* parent, const char* name) {
-    auto* w = parent->findChild<QWidget*>(name);
-    ASSERT_TRUE(w) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->click();
-    else
-        QTest::mouseClick(w, Qt::LeftButton);
-}
-
 std::string Text(QWidget* parent, const char* name) {
     auto* label = parent->findChild<QLabel*>(name);
     return label ? label->text().toStdString() : "<no " + std::string(name) + ">";

@@ -7,8 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -72,19 +70,9 @@ protected:
         SCOPED_TRACE(v.menu);
         rig.help.calls.clear();
         auto act = [&](QWidget* modal) {
-            if (auto* first = modal->findChild<QRadioButton*>("optGrp_0")) {
-                EXPECT_EQ(first->text(), "00-09");
-            }
-            for (const char* name : v.clicks) {
-                if (auto* option = modal->findChild<QRadioButton*>(name)) {
-                    option->click();
-                    continue;
-                }
-                auto* label = modal->findChild<QLabel*>(name);
-                ASSERT_TRUE(label) << name;
-                QTest::mouseClick(label, Qt::LeftButton);
-            }
-            modal->findChild<QPushButton*>("cmdOK")->click();
+            for (const char* name : v.clicks)
+                Click(modal, name);
+            Click(modal, "cmdOK");
         };
         EXPECT_EQ(RunDialog(rig, v.menu, act), v.dialog);
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(v.helpContext)});
