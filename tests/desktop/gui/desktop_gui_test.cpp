@@ -118,9 +118,7 @@ TEST(BuildMessageBox, IconButtonsAndDefaultOfEachFileMessage) {
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
     } cases[] = {
-        {FilenameErrorMessage(), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
         {OpenFailureMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
-        {SaveExtensionErrorMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
         {ReadOnlyMessage("/x/<b>y</b>.HR8"), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
         {*CheckClosure(ImageBytes{}), QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No,
          QMessageBox::No},
@@ -147,7 +145,6 @@ TEST(QtMessages, ReturnsTheButtonPressedAndEscapeIsTheSafeAnswer) {
     } cases[] = {
         {ChangedQuestion(), Qt::Key_Return, Answer::Cancel}, // the default button
         {ChangedQuestion(), Qt::Key_Escape, Answer::Cancel},
-        {*CheckClosure(ImageBytes{}), Qt::Key_Return, Answer::No},
         {*CheckClosure(ImageBytes{}), Qt::Key_Escape, Answer::No},
         {OpenFailureMessage(), Qt::Key_Escape, Answer::Ok},
     };
@@ -173,7 +170,6 @@ struct HelpCase {
 TEST(HelpViewer, OpensEachProgramsPagesAtTheContextContentsOrSearch) {
     const HelpCase cases[] = {
         {shell::EditorHelp(), 10, "main.html", "The Main Window"},
-        {shell::EditorHelp(), 300, "timers.html", "Timers"},
         {shell::EditorHelp(), 4711, "contents.html", "Contents"},
         {link::LinkHelp(), 4711, "index.html", "Contents"},
     };

@@ -18,15 +18,6 @@
 namespace rc::shell::testing {
 namespace {
 
-void Click(QWidget* parent, const char* name) {
-    auto* w = parent->findChild<QWidget*>(name);
-    ASSERT_TRUE(w) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->click();
-    else
-        QTest::mouseClick(w, Qt::LeftButton);
-}
-
 std::string Text(QWidget* parent, const char* name) {
     auto* label = parent->findChild<QLabel*>(name);
     return label ? label->text().toStdString() : "<no " + std::string(name) + ">";
@@ -52,14 +43,11 @@ std::string LineWith(const std::string& text, const std::string& needle) {
 // reported. Nothing else in the file changes.
 TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
     TempFolder folder;
-    std::string bytes(8192, '\0');
-    for (int i = 0; i < 8192; ++i)
-        bytes[static_cast<std::size_t>(i)] = static_cast<char>(i * 37 + 11);
-    bytes[24] = 1;                                  // transmitter on: no save alert
+    const std::string path = folder.Path("site.HR8");
+    std::string bytes = WritePatternedImage(path);
     bytes.replace(4340, 28, std::string(28, '\0')); // macro 12 empty
     bytes.replace(7888, 14, std::string(14, '\0')); // events 1 and 2 empty
     bytes[4029] = static_cast<char>(0xF8);
-    const std::string path = folder.Path("site.HR8");
     std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
 
     ShellRig rig;
@@ -132,18 +120,11 @@ TEST(AutomationMenus, DefineReviewScheduleSaveAndReport) {
     rig.Command("mnuSave")->trigger();
     EXPECT_TRUE(rig.messages.shown.empty());
     std::string expected = bytes;
-    auto put = [&](int at, std::vector<int> values) {
-        for (std::size_t i = 0; i < values.size(); ++i)
-            expected[static_cast<std::size_t>(at) + i] = static_cast<char>(values[i]);
-    };
-    put(4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
-    put(7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
-    put(4662, {0x01, 0x25});
-    put(4029, {0xF9});
-    const std::string saved = TempFolder::Read(path);
-    ASSERT_EQ(saved.size(), 8192u);
-    for (std::size_t i = 0; i < 8192; ++i)
-        ASSERT_EQ(saved[i], expected[i]) << "byte " << i;
+    Put(expected, 4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
+    Put(expected, 7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
+    Put(expected, 4662, {0x01, 0x25});
+    Put(expected, 4029, {0xF9});
+    ExpectFileHolds(path, expected);
 
     std::ostringstream out, err;
     ASSERT_EQ(print::RunReportCommand({"rcedit", "--report", "macros,scheduler", path}, out, err), 0)

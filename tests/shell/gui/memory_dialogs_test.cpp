@@ -22,18 +22,12 @@ protected:
         for (int i = 0; i < kImageSize; ++i)
             rig.state.image[i] = static_cast<std::uint8_t>(1 + i % 250);
     }
-    // Runs the menu command; `act` works the dialog, then F1 and its OK button close it.
+    // Runs the menu command; `act` works the dialog, then its OK button closes it.
     std::string Run(const std::string& menu, std::function<void(QWidget*)> act) {
-        std::string shown;
-        WhenModal([&](QWidget* modal) {
-            shown = modal->objectName().toStdString();
+        return RunDialog(rig, menu, [&](QWidget* modal) {
             act(modal);
-            QApplication::setActiveWindow(modal);
-            QTest::keyClick(modal, Qt::Key_F1);
             modal->findChild<QPushButton*>("cmdOK")->click();
         });
-        rig.Command(menu)->trigger();
-        return shown;
     }
     static QString Text(QWidget* w, const QString& name) { return w->findChild<QLabel*>(name)->text(); }
 

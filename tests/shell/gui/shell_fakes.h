@@ -9,12 +9,17 @@
 #include "shell/qt/mdi_form1.h"
 #include "when_modal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
+#include <functional>
 #include <memory>
 
 namespace rc::shell::testing {
@@ -107,5 +112,54 @@ struct ShellRig {
     }
     QAction* Command(const std::string& name) const { return window->Command(name); }
 };
+
+// Clicks the named button, or the named value as a mouse would.
+inline void Click(QWidget* parent, const char* name) {
+    auto* w = parent->findChild<QWidget*>(name);
+    ASSERT_TRUE(w) << name;
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->click();
+    else
+        QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// Triggers `menu`; once its dialog is up, F1 asks for its help and `act` works and closes it.
+// Returns the dialog's name.
+inline std::string RunDialog(const ShellRig& rig, const std::string& menu,
+                             const std::function<void(QWidget*)>& act) {
+    std::string shown;
+    WhenModal([&](QWidget* modal) {
+        shown = modal->objectName().toStdString();
+        QApplication::setActiveWindow(modal);
+        QTest::keyClick(modal, Qt::Key_F1);
+        act(modal);
+    });
+    rig.Command(menu)->trigger();
+    return shown;
+}
+
+// Bytes unlike their neighbours, so a byte written to the wrong place shows; the transmitter is on,
+// so saving raises no alert. Written to `path`.
+inline std::string WritePatternedImage(const std::string& path) {
+    std::string bytes(8192, '\0');
+    for (int i = 0; i < 8192; ++i)
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(i * 37 + 11);
+    bytes[24] = 1;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
+    return bytes;
+}
+
+inline void Put(std::string& bytes, int at, const std::vector<int>& values) {
+    for (int v : values)
+        bytes[static_cast<std::size_t>(at++)] = static_cast<char>(v);
+}
+
+// The file holds exactly `expected`; the first byte that differs is named.
+inline void ExpectFileHolds(const std::string& path, const std::string& expected) {
+    const std::string saved = TempFolder::Read(path);
+    ASSERT_EQ(saved.size(), expected.size());
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        ASSERT_EQ(saved[i], expected[i]) << "byte " << i;
+}
 
 } // namespace rc::shell::testing

@@ -9,8 +9,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace rc::shell::testing {
 namespace {
 
@@ -39,12 +37,8 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
     TempFolder folder;
     ShellRig rig;
     rig.Start();
-    std::string original(8192, '\0');
-    for (int i = 0; i < 8192; ++i)
-        original[static_cast<std::size_t>(i)] = static_cast<char>(i * 37 + 11);
-    original[24] = 1; // transmitter on: no save alert
     const std::string path = folder.Path("site.HR8");
-    std::ofstream(path, std::ios::binary).write(original.data(), 8192);
+    const std::string original = WritePatternedImage(path);
     ASSERT_TRUE(rig.window->OpenAtStart(path));
 
     struct Step {
@@ -70,36 +64,22 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
         SCOPED_TRACE(s.menu);
         rig.keypad.entries = s.entries;
         rig.help.calls.clear();
-        std::string shown;
-        WhenModal([&](QWidget* modal) {
-            shown = modal->objectName().toStdString();
-            QTest::keyClick(modal, Qt::Key_F1);
-            Act(modal, s.actions);
-        });
-        rig.Command(s.menu)->trigger();
-        EXPECT_EQ(shown, s.dialog);
+        EXPECT_EQ(RunDialog(rig, s.menu, [&](QWidget* modal) { Act(modal, s.actions); }), s.dialog);
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(s.helpContext)});
         EXPECT_TRUE(rig.keypad.entries.empty());
     }
     rig.Command("mnuSave")->trigger();
 
     std::string expected = original;
-    auto put = [&](int at, std::vector<int> bytes) {
-        for (int b : bytes)
-            expected[static_cast<std::size_t>(at++)] = static_cast<char>(b);
-    };
-    put(4592, {3, 2, 1, 5, 2, 1, 8, 4});
-    put(4648, {0, 0, 0, 0, 0, 0, 0, 0});
-    put(1184, {7, 13, 14, 38, 32, 1, 10, 32}); // "DE W1AW"
+    Put(expected, 4592, {3, 2, 1, 5, 2, 1, 8, 4});
+    Put(expected, 4648, {0, 0, 0, 0, 0, 0, 0, 0});
+    Put(expected, 1184, {7, 13, 14, 38, 32, 1, 10, 32}); // "DE W1AW"
     for (auto [at, bit] : {std::pair{25, 0x04}, {2407, 0x80}, {4672, 0x01}, {4679, 0x80}})
         expected[at] = static_cast<char>(original[at] ^ bit);
-    put(3712, {2, 1, 2});
-    put(3776, {7, 5, 5, 5, 1, 2, 1, 2, 0, 0, 0, 0});
-    put(16, {7, 1, 2, 3, 4, 5, 6, 7});
-    const std::string saved = TempFolder::Read(path);
-    ASSERT_EQ(saved.size(), 8192u);
-    for (std::size_t i = 0; i < 8192; ++i)
-        ASSERT_EQ(saved[i], expected[i]) << "byte " << i;
+    Put(expected, 3712, {2, 1, 2});
+    Put(expected, 3776, {7, 5, 5, 5, 1, 2, 1, 2, 0, 0, 0, 0});
+    Put(expected, 16, {7, 1, 2, 3, 4, 5, 6, 7});
+    ExpectFileHolds(path, expected);
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -70,27 +68,13 @@ protected:
 
     void Run(const Visit& v) {
         SCOPED_TRACE(v.menu);
-        std::string shown;
-        WhenModal([&](QWidget* modal) {
-            shown = modal->objectName().toStdString();
-            if (auto* first = modal->findChild<QRadioButton*>("optGrp_0")) {
-                EXPECT_EQ(first->text(), "00-09");
-            }
-            for (const char* name : v.clicks) {
-                if (auto* option = modal->findChild<QRadioButton*>(name)) {
-                    option->click();
-                    continue;
-                }
-                auto* label = modal->findChild<QLabel*>(name);
-                ASSERT_TRUE(label) << name;
-                QTest::mouseClick(label, Qt::LeftButton);
-            }
-            QTest::keyClick(modal, Qt::Key_F1);
-            modal->findChild<QPushButton*>("cmdOK")->click();
-        });
         rig.help.calls.clear();
-        rig.Command(v.menu)->trigger();
-        EXPECT_EQ(shown, v.dialog);
+        auto act = [&](QWidget* modal) {
+            for (const char* name : v.clicks)
+                Click(modal, name);
+            Click(modal, "cmdOK");
+        };
+        EXPECT_EQ(RunDialog(rig, v.menu, act), v.dialog);
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(v.helpContext)});
     }
 
