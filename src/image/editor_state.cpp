@@ -20,7 +20,7 @@ bool ProcessOpen(EditorState& state, const std::string& path, IMessages& message
     ImageBytes loaded = state.image;
     ReadResult r = ReadImageFile(path, loaded);
     if (r.error != OpenError::None) {
-        messages.Show(OpenErrorMessage(r.error));
+        messages.Show(OpenErrorMessage(r));
         return false;
     }
     state.image = loaded;
@@ -39,12 +39,19 @@ SaveOutcome WriteChecked(EditorState& state, const std::string& path, IMessages&
         messages.Show(ReadOnlyMessage(path));
         return SaveOutcome::ReadOnly;
     }
+    // Writing over the open file: it may have been replaced under us since we read it.
+    if (state.FileOpen && (path == state.SavePath || SameFile(path, state.SavePath)) &&
+        CompareWithDisk(state) == DiskState::Changed &&
+        messages.Show(OverwriteChangedQuestion(path)) != Answer::Yes)
+        return SaveOutcome::KeptOnDisk;
     WriteResult w = WriteImageFile(path, state.image);
     if (!w.ok) {
         messages.Show(WriteFailureMessage(path, w.reason));
         return SaveOutcome::WriteFailed;
     }
     state.MarkSaved();
+    if (!w.keptCopy.empty())
+        messages.Show(KeptCopyMessage(path, w.keptCopy));
     return SaveOutcome::Saved;
 }
 
@@ -54,6 +61,27 @@ bool AlertAccepted(const EditorState& state, IMessages& messages) {
 }
 
 } // namespace
+
+DiskState CompareWithDisk(const EditorState& state) {
+    if (!state.FileOpen || state.SavePath.empty())
+        return DiskState::Same;
+    ImageBytes onDisk;
+    const ReadResult r = ReadImageFile(state.SavePath, onDisk);
+    if (r.error == OpenError::OpenFailure && r.missing)
+        return DiskState::Gone;
+    return r.error == OpenError::None && onDisk == state.savedImage ? DiskState::Same : DiskState::Changed;
+}
+
+MessageSpec OverwriteChangedQuestion(const std::string& path) {
+    return {path + "\nhas been changed on disk by another program since it was opened or saved here.\n"
+                   "Overwrite it with the image in the editor?",
+            "Halden R8 Editor", MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No};
+}
+
+MessageSpec ReloadChangedQuestion(const std::string& path) {
+    return {path + "\nhas been changed on disk by another program.\nReload it?", "Halden R8 Editor",
+            MessageIcon::Question, MessageButtons::YesNo, Answer::Yes};
+}
 
 SaveOutcome SaveFile(EditorState& state, IMessages& messages) {
     if (!state.FileOpen)

@@ -48,7 +48,18 @@ enum class SaveOutcome {
     Declined,    // the user answered No to the save alert
     ReadOnly,    // the target may not be written
     WriteFailed, // the system refused the write; the old file is untouched
+    KeptOnDisk,  // the file changed on disk and the user chose not to write over it
 };
+
+// Whether the open file still holds the bytes last opened or saved: another program (a download,
+// a second editor) may have written it since.
+enum class DiskState { Same, Changed, Gone };
+DiskState CompareWithDisk(const EditorState& state);
+
+// Asked before a save would write over a file that changed on disk, and when the file changes on
+// disk while the editor holds no edits of its own.
+MessageSpec OverwriteChangedQuestion(const std::string& path);
+MessageSpec ReloadChangedQuestion(const std::string& path);
 
 // "&Save File": alert, read-only check, atomic write to SavePath.
 SaveOutcome SaveFile(EditorState& state, IMessages& messages);

@@ -52,6 +52,7 @@ ReadResult ReadImageFile(const std::string& path, ImageBytes& out) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         result.error = OpenError::OpenFailure;
+        result.missing = errno == ENOENT;
         result.reason = SystemReason(errno);
         return result;
     }
@@ -124,8 +125,11 @@ MessageSpec OpenFailureMessage() {
             MessageButtons::Ok, Answer::Ok};
 }
 
-MessageSpec OpenErrorMessage(OpenError error) {
-    return error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+MessageSpec OpenErrorMessage(const ReadResult& result) {
+    MessageSpec m = result.error == OpenError::FilenameError ? FilenameErrorMessage() : OpenFailureMessage();
+    if (!result.reason.empty())
+        m.text += "\n" + result.reason;
+    return m;
 }
 
 MessageSpec SaveExtensionErrorMessage() {
@@ -136,6 +140,14 @@ MessageSpec SaveExtensionErrorMessage() {
 MessageSpec ReadOnlyMessage(const std::string& path) {
     return {"Error.. " + path + " .. is Read Only", "Halden R8 Editor", MessageIcon::Exclamation,
             MessageButtons::Ok, Answer::Ok};
+}
+
+MessageSpec KeptCopyMessage(const std::string& path, const std::string& copy) {
+    return {"The folder of " + path +
+                " takes no new files, so the file was rewritten in place.\n"
+                "Its old contents are kept in " +
+                copy,
+            "Halden R8 Editor", MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
 }
 
 MessageSpec ChangedQuestion() {

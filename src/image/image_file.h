@@ -19,7 +19,8 @@ enum class OpenError { None, FilenameError, OpenFailure };
 struct ReadResult {
     OpenError error = OpenError::None;
     bool readOnly = false; // the file cannot be written by us (no write permission)
-    std::string reason;    // the system's words, for diagnostics
+    std::string reason;    // the system's words, when it gave any
+    bool missing = false;  // nothing at all by that name
 };
 
 // Validates and reads an image file. On any failure `out` is left exactly as it was.
@@ -41,11 +42,14 @@ std::optional<MessageSpec> CheckClosure(const ImageBytes& image);
 // The system's own messages around image files.
 MessageSpec FilenameErrorMessage();
 MessageSpec OpenFailureMessage();
-// The message that refuses a file for the reason ReadImageFile gave (not for OpenError::None).
-MessageSpec OpenErrorMessage(OpenError error);
+// The message that refuses a file for the reason ReadImageFile gave (not for OpenError::None), with
+// the system's own reason on a line of its own where there is one.
+MessageSpec OpenErrorMessage(const ReadResult& result);
 MessageSpec SaveExtensionErrorMessage();
 MessageSpec ReadOnlyMessage(const std::string& path);
 MessageSpec ChangedQuestion();
 MessageSpec WriteFailureMessage(const std::string& path, const std::string& reason);
+// After a save that had to rewrite the file in place: where its old contents are kept.
+MessageSpec KeptCopyMessage(const std::string& path, const std::string& copy);
 
 } // namespace rc

@@ -1,11 +1,14 @@
 #include "image/replace_file.h"
 
+#include "image/backups.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace rc {
 
@@ -29,7 +32,7 @@ bool WriteFully(int fd, std::span<const std::uint8_t> bytes) {
 }
 
 WriteResult Failed(int err) {
-    return {false, std::strerror(err)};
+    return {false, std::strerror(err), {}};
 }
 
 void SyncFolder(const fs::path& dir) {
@@ -40,9 +43,36 @@ void SyncFolder(const fs::path& dir) {
     }
 }
 
+bool ReadWhole(const std::string& path, std::vector<std::uint8_t>& out) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::uint8_t buf[65536];
+    ssize_t r = 0;
+    while ((r = ::read(fd, buf, sizeof buf)) != 0) {
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            break;
+        out.insert(out.end(), buf, buf + r);
+    }
+    ::close(fd);
+    return r == 0;
+}
+
 // Without a place for a new file the old one must take the bytes itself: not atomic, but the only
-// way a user can still save a file he may write in a folder he may not.
+// way a user can still save a file he may write in a folder he may not. Its old bytes are put in
+// safety first, so a crash halfway loses nothing.
 WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
+    std::vector<std::uint8_t> before;
+    if (!ReadWhole(target, before))
+        return Failed(errno);
+    const KeptCopy copy = KeepCopy(before, "overwritten", fs::path(target).filename().string());
+    if (!copy.ok)
+        return {false,
+                "the folder takes no new files, and no copy of the old contents could be kept in " +
+                    BackupFolder() + ": " + copy.reason,
+                {}};
     const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return Failed(errno);
@@ -52,37 +82,68 @@ WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8
         ok = false;
         err = errno;
     }
-    return ok ? WriteResult{true, {}} : Failed(err);
+    if (!ok)
+        return {false, std::string(std::strerror(err)) + "; the old contents are kept in " + copy.path,
+                copy.path};
+    return {true, {}, copy.path};
 }
 
 } // namespace
 
-std::string LinkTarget(const std::string& path) {
+WriteTarget ResolveWriteTarget(const std::string& path) {
     fs::path p(path);
-    std::error_code ec;
+    const uid_t me = ::geteuid();
     for (int i = 0; i < kMaxLinks; ++i) {
-        if (!fs::is_symlink(p, ec))
-            return p.string();
+        struct stat link {};
+        if (::lstat(p.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return {p.string(), {}};
+        const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
+        struct stat folder {};
+        if (::stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) &&
+            link.st_uid != me && link.st_uid != 0 && link.st_uid != folder.st_uid)
+            return {{}, "refused: " + p.string() + " is a link that another user made in a shared folder"};
+        std::error_code ec;
         const fs::path to = fs::read_symlink(p, ec);
         if (ec)
-            return p.string();
-        p = to.is_absolute() ? to : p.parent_path() / to;
+            return {p.string(), {}};
+        p = to.is_absolute() ? to : dir / to;
     }
-    return path;
+    return {{}, std::strerror(ELOOP)};
 }
 
-WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::string target = LinkTarget(path);
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+std::string OutputNamesAnInput(const std::string& output, const std::vector<std::string>& inputs) {
+    for (const std::string& in : inputs)
+        if (SameFile(output, in))
+            return in;
+    return {};
+}
+
+WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes,
+                                InPlace inPlace) {
+    const WriteTarget resolved = ResolveWriteTarget(path);
+    if (resolved.path.empty())
+        return {false, resolved.refusal, {}};
+    const std::string& target = resolved.path;
     const fs::path targetPath(target);
     const fs::path dir = targetPath.has_parent_path() ? targetPath.parent_path() : fs::path(".");
 
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    std::string temp = (dir / ("." + targetPath.filename().string() + ".XXXXXX")).string();
+    // A short name of our own: one derived from the target's could pass the length a folder allows.
+    std::string temp = (dir / ".rc-save.XXXXXX").string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         const int err = errno;
-        if (exists && S_ISREG(old.st_mode) && ::access(target.c_str(), W_OK) == 0)
+        const bool folderRefuses = err == EACCES || err == EPERM;
+        if (folderRefuses && inPlace == InPlace::WithKeptCopy && exists && S_ISREG(old.st_mode) &&
+            ::access(target.c_str(), W_OK) == 0)
             return RewriteInPlace(target, bytes);
         return Failed(err);
     }
@@ -116,7 +177,7 @@ WriteResult ReplaceFileContents(const std::string& path, std::span<const std::ui
         return Failed(err);
     }
     SyncFolder(dir); // the rename itself must survive a power cut
-    return {true, {}};
+    return {true, {}, {}};
 }
 
 } // namespace rc

@@ -5,24 +5,42 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace rc {
 
 struct WriteResult {
     bool ok = false;
-    std::string reason; // the system's words when !ok
+    std::string reason;   // the system's words when !ok
+    std::string keptCopy; // when the file had to be rewritten in place: where its old bytes are kept
 };
 
-// The file a path names once every symbolic link on the way is followed, so that a save through a
-// link updates the file it points to and the link stays a link. A path that is not a link, or a
-// link that loops, comes back as given.
-std::string LinkTarget(const std::string& path);
+// The file a write to `path` replaces once every symbolic link on the way is followed, so that a
+// save through a link updates the file it points to and the link stays a link. A link in a shared
+// folder (world-writable and sticky, like /tmp) is followed only when it belongs to the user, to
+// root or to the folder's owner, as the kernel decides for its own opens: otherwise another user
+// could point our write at any file of ours. `refusal` then says why and `path` is empty.
+struct WriteTarget {
+    std::string path;
+    std::string refusal;
+};
+WriteTarget ResolveWriteTarget(const std::string& path);
 
-// Makes `bytes` the whole content of the file at `path` (links followed). The bytes go to a new file
-// beside the target, reach the disk, and replace the target in one rename, so the target holds either
-// its old or its new content, never a mix. An existing target's permissions, owner and group are
-// kept where the system allows. When no new file can be made in the target's folder (a folder the
-// user may not write) but the target itself is writable, it is rewritten in place instead.
-WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
+// True when both paths name one existing file (links followed, hard links too).
+bool SameFile(const std::string& a, const std::string& b);
+// The first of `inputs` that `output` would overwrite, or empty.
+std::string OutputNamesAnInput(const std::string& output, const std::vector<std::string>& inputs);
+
+enum class InPlace { WithKeptCopy, Never };
+
+// Makes `bytes` the whole content of the file at `path` (links followed as ResolveWriteTarget says).
+// The bytes go to a new file beside the target, reach the disk, and replace the target in one rename,
+// so the target holds either its old or its new content, never a mix. An existing target's
+// permissions, owner and group are kept where the system allows. Only when the target's folder
+// refuses new files (a folder the user may not write) but the target itself is writable is it
+// rewritten in place, and then only after a copy of its old bytes is safe in the backups folder:
+// a crash in between leaves that copy.
+WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes,
+                                InPlace inPlace = InPlace::WithKeptCopy);
 
 } // namespace rc

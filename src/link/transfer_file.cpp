@@ -16,8 +16,12 @@ DownloadFile::DownloadFile(std::string path) : path_(std::move(path)) {}
 DownloadFile::~DownloadFile() = default;
 
 bool DownloadFile::Open() {
+    const WriteTarget resolved = ResolveWriteTarget(path_);
+    refusal_ = resolved.refusal;
+    if (resolved.path.empty())
+        return false;
     std::error_code ec;
-    const fs::path target = fs::absolute(fs::path(LinkTarget(path_)), ec);
+    const fs::path target = fs::absolute(fs::path(resolved.path), ec);
     if (ec || !target.has_filename())
         return false;
     const fs::file_status status = fs::status(target, ec);
@@ -45,11 +49,14 @@ bool DownloadFile::Commit() {
     if (!open_)
         return false;
     open_ = false;
-    return ReplaceFileContents(target_, received_).ok;
+    const WriteResult written = ReplaceFileContents(target_, received_);
+    refusal_ = written.reason;
+    keptCopy_ = written.keptCopy;
+    return written.ok;
 }
 
 std::string DownloadFile::FailureMessage() const {
-    return UnwritableFileMessage(path_);
+    return UnwritableFileMessage(path_) + (refusal_.empty() ? "" : "\n " + refusal_);
 }
 
 UploadFile LoadUploadFile(const std::string& path) {

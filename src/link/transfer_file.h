@@ -25,12 +25,16 @@ public:
     bool StoreBlock(std::span<const std::uint8_t> block) override;
     bool Commit() override;
     std::string FailureMessage() const override;
+    // After a commit that had to rewrite the file in place: where its old bytes are kept.
+    const std::string& KeptCopy() const { return keptCopy_; }
 
 private:
     std::string path_;   // as chosen, for messages
     std::string target_; // the file that is replaced, links followed
     std::vector<std::uint8_t> received_;
     bool open_ = false;
+    std::string refusal_; // the system's reason when the file may not be written
+    std::string keptCopy_;
 };
 
 // An upload file checked against its model's transfer size: its bytes, or the panel text that

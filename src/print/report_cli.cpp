@@ -1,10 +1,10 @@
 #include "print/report_cli.h"
 
 #include "image/image_file.h"
+#include "image/replace_file.h"
 #include "print/jobs.h"
 #include "print/text_renderer.h"
 
-#include <fstream>
 #include <ostream>
 #include <set>
 #include <sstream>
@@ -165,10 +165,13 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
 
+    if (RefusesOutput(output, {file}, err))
+        return 2;
+
     ImageBytes image;
     ReadResult read = ReadImageFile(file, image);
     if (read.error != OpenError::None) {
-        err << OpenErrorMessage(read.error).text << "\n";
+        err << OpenErrorMessage(read).text << "\n";
         return 2;
     }
 
@@ -197,14 +200,25 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         out.flush();
         return out ? 0 : 1;
     }
-    std::ofstream f(output, std::ios::binary | std::ios::trunc);
-    f << text;
-    f.close();
-    if (!f) {
-        err << "rcedit: cannot write " << output << "\n";
-        return 1;
-    }
-    return 0;
+    return WriteOutputFile(output, text, err) ? 0 : 1;
+}
+
+bool RefusesOutput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err) {
+    if (output.empty())
+        return false;
+    const std::string input = OutputNamesAnInput(output, inputs);
+    if (input.empty())
+        return false;
+    err << "rcedit: --output " << output << " is the input file " << input << "; nothing was written\n";
+    return true;
+}
+
+bool WriteOutputFile(const std::string& output, const std::string& text, std::ostream& err) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const WriteResult written = ReplaceFileContents(output, {bytes, text.size()});
+    if (!written.ok)
+        err << "rcedit: cannot write " << output << ": " << written.reason << "\n";
+    return written.ok;
 }
 
 } // namespace rc::print

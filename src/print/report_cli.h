@@ -28,4 +28,10 @@ public:
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      IPdfReports* pdf = nullptr);
 
+// For every command that takes --output: true, with the refusal said on `err`, when `output` is one
+// of the command's input files (links followed), which writing the output would destroy.
+bool RefusesOutput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err);
+// Writes a command's output file whole or not at all; false, with the reason on `err`, when it could not.
+bool WriteOutputFile(const std::string& output, const std::string& text, std::ostream& err);
+
 } // namespace rc::print

@@ -18,6 +18,7 @@
 #include "editors/zones.h"
 #include "image/image_file.h"
 #include "image/statistics.h"
+#include "print/report_cli.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -447,11 +448,13 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
             << kUsage;
         return 2;
     }
+    if (RefusesOutput(output, files, err))
+        return 2;
     std::vector<ImageBytes> images(files.size());
     for (std::size_t f = 0; f < files.size(); ++f) {
         const ReadResult read = ReadImageFile(files[f], images[f]);
         if (read.error != OpenError::None) {
-            err << files[f] << ": " << OpenErrorMessage(read.error).text << "\n";
+            err << files[f] << ": " << OpenErrorMessage(read).text << "\n";
             return 2;
         }
     }
@@ -472,14 +475,7 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
         out.flush();
         return out ? status : 2;
     }
-    std::ofstream f(output, std::ios::binary | std::ios::trunc);
-    f << text;
-    f.close();
-    if (!f) {
-        err << "rcedit: cannot write " << output << "\n";
-        return 2;
-    }
-    return status;
+    return WriteOutputFile(output, text, err) ? status : 2;
 }
 
 } // namespace rc::print

@@ -129,4 +129,20 @@ bool FileCommands::QueryUnload() {
     return ConfirmDiscard();
 }
 
+bool FileCommands::OnChangedOnDisk() {
+    if (!state_.FileOpen || state_.IsChanged())
+        return false;
+    ImageBytes onDisk;
+    // Half-written or no image at all: nothing to offer yet (a save asks before writing over it).
+    if (ReadImageFile(state_.SavePath, onDisk).error != OpenError::None || onDisk == state_.savedImage ||
+        onDisk == declinedReload_)
+        return false;
+    if (messages_.Show(ReloadChangedQuestion(state_.SavePath)) != Answer::Yes) {
+        declinedReload_ = onDisk;
+        return false;
+    }
+    const std::string path = state_.SavePath;
+    return OpenPath(path);
+}
+
 } // namespace rc::shell

@@ -58,6 +58,9 @@ public:
     bool SaveAs();
     // Asked as the main window closes: true when it may close.
     bool QueryUnload();
+    // The open file changed on disk (another program wrote it). Without unsaved edits the user is
+    // offered the new bytes, once for each new content; true when they were loaded.
+    bool OnChangedOnDisk();
 
 private:
     // The change question before an action that would drop unsaved edits: true to go on.
@@ -68,6 +71,7 @@ private:
     IMessages& messages_;
     IFileDialogs& dialogs_;
     IShellView& view_;
+    std::optional<ImageBytes> declinedReload_; // the disk content the user chose not to load
 };
 
 } // namespace rc::shell

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -91,6 +93,9 @@ TEST(ReadImageFile, MissingOrUnreadableFileIsAnOpenFailure) {
     ImageBytes image;
     EXPECT_EQ(ReadImageFile(dir.File("gone.HR8"), image).error, OpenError::OpenFailure);
     EXPECT_EQ(ReadImageFile(dir.File("gone.txt"), image).error, OpenError::OpenFailure);
+    // The system's reason follows the editor's own words on a line of its own.
+    const std::string text = OpenErrorMessage(ReadImageFile(dir.File("gone.HR8"), image)).text;
+    EXPECT_EQ(text, OpenFailureMessage().text + "\n" + std::strerror(ENOENT));
     if (::geteuid() != 0) { // the superuser reads anything
         WriteBytes(dir.File("locked.HR8"), 8192);
         fs::permissions(dir.File("locked.HR8"), fs::perms::none);
@@ -198,7 +203,12 @@ TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
         EXPECT_EQ(st.st_gid, 65534u);
     }
 
-    // A writable file in a folder that takes no new files is written in place.
+    // A writable file in a folder that takes no new files is written in place, once its old bytes
+    // are safe in the user's backups folder.
+    const fs::path data = dir.path() / "data";
+    fs::create_directory(data);
+    fs::permissions(data, fs::perms::all);
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
     const fs::path locked = dir.path() / "locked";
     fs::create_directory(locked);
     const std::string inLocked = (locked / "site.HR8").string();
@@ -208,11 +218,62 @@ TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     fs::permissions(dir.path(), fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
-    EXPECT_TRUE(AsOrdinaryUser([&] { return WriteImageFile(inLocked, image).ok; }));
+    EXPECT_TRUE(AsOrdinaryUser([&] {
+        const WriteResult r = WriteImageFile(inLocked, image);
+        return r.ok && r.keptCopy.rfind(data.string(), 0) == 0 &&
+               ReadAll(r.keptCopy) == std::string(8192, '\1');
+    }));
     EXPECT_TRUE(holdsImage(inLocked));
     EXPECT_EQ(std::distance(fs::directory_iterator(locked), {}), 1);
+    // With nowhere to keep that copy, the file is not touched at all.
+    if (::geteuid() == 0) {
+        fs::permissions(data, fs::perms::owner_all, fs::perm_options::replace);
+        EXPECT_TRUE(AsOrdinaryUser([&] { return !WriteImageFile(inLocked, ImageBytes{}).ok; }));
+        EXPECT_TRUE(holdsImage(inLocked));
+    }
+    ::unsetenv("XDG_DATA_HOME");
     // ... but a new file there is still refused.
     EXPECT_TRUE(AsOrdinaryUser([&] { return !WriteImageFile((locked / "new.HR8").string(), image).ok; }));
+}
+
+TEST(WriteImageFile, ANameAsLongAsTheFolderAllowsIsWrittenWhole) {
+    TempDir dir;
+    ImageBytes image;
+    image.MutableBytes()[7] = 7;
+    const std::string longest = dir.File(std::string(255 - 4, 'n') + ".HR8");
+    WriteBytes(longest, 8192, 1);
+    ASSERT_TRUE(WriteImageFile(longest, image).ok);
+    EXPECT_EQ(ReadAll(longest)[7], '\7');
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(WriteImageFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make a link that belongs to another user";
+    TempDir dir;
+    const fs::path shared = dir.path() / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    const std::string victim = dir.File("notes.txt");
+    WriteBytes(victim, 10, 'v');
+    ImageBytes image;
+    struct Case {
+        const char* name;
+        uid_t owner;
+        bool followed;
+    } cases[] = {{"planted.HR8", 65534, false}, {"mine.HR8", ::geteuid(), true}};
+    for (const Case& c : cases) {
+        const fs::path link = shared / c.name;
+        fs::create_symlink(victim, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.owner, c.owner), 0);
+        const WriteResult r = WriteImageFile(link.string(), image);
+        EXPECT_EQ(r.ok, c.followed) << c.name;
+        EXPECT_EQ(ReadAll(victim).size(), c.followed ? 8192u : 10u) << c.name;
+        if (!c.followed) {
+            EXPECT_NE(r.reason.find("another user"), std::string::npos) << r.reason;
+        }
+        EXPECT_TRUE(fs::is_symlink(link)) << c.name;
+    }
 }
 
 TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {

@@ -142,6 +142,41 @@ TEST_F(FileCommandsTest, SaveAlertAnsweredNoWritesNothing) {
     EXPECT_FALSE(state.IsChanged());
 }
 
+// Another program (a download, a second editor) wrote the open file.
+TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
+    ASSERT_TRUE(commands.OpenPath(first));
+    Write("first.HR8", 9);
+    // Without edits of its own the editor offers the new bytes, once for each new content.
+    messages.answers = {Answer::No};
+    EXPECT_FALSE(commands.OnChangedOnDisk());
+    EXPECT_FALSE(commands.OnChangedOnDisk());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(first), std::string::npos);
+    messages.answers = {Answer::Yes};
+    Write("first.HR8", 8);
+    EXPECT_TRUE(commands.OnChangedOnDisk());
+    EXPECT_EQ(state.image[100], 8);
+    EXPECT_FALSE(state.IsChanged());
+    // With edits, nothing is offered, and Save asks before writing over the new bytes: No keeps them.
+    state.image[200] = 7;
+    Write("first.HR8", 6);
+    messages.shown.clear();
+    EXPECT_FALSE(commands.OnChangedOnDisk());
+    EXPECT_TRUE(messages.shown.empty());
+    messages.answers = {Answer::No};
+    EXPECT_FALSE(commands.Save());
+    EXPECT_EQ(Read(first)[100], 6);
+    EXPECT_TRUE(state.IsChanged());
+    messages.answers = {Answer::Yes};
+    EXPECT_TRUE(commands.Save());
+    EXPECT_EQ(Read(first)[200], 7);
+    // Our own save is no change from outside: the next save asks nothing.
+    messages.shown.clear();
+    state.image[201] = 1;
+    EXPECT_TRUE(commands.Save());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(FileCommandsTest, SaveBeforeAnyOpenDoesNothing) {
     EXPECT_FALSE(commands.Save());
     EXPECT_TRUE(messages.shown.empty());

@@ -1,5 +1,11 @@
 #include "desktop/qt/settings_file.h"
 
+#include <QFile>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <sys/stat.h>
+
 namespace rc {
 
 namespace {
@@ -23,15 +29,40 @@ std::string Text(const QVariant& v) {
     return v.toString().toStdString();
 }
 
+// Something other than a file under the settings' name (a FIFO, a device, a folder) would block
+// or fail every read at start-up.
+bool IsNoFile(const QString& fileName) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(fileName).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
 } // namespace
 
-SettingsFile::SettingsFile(const QString& application)
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application)) {}
+SettingsFile::SettingsFile(const QString& application) {
+    const QString usual =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + application + ".ini";
+    if (IsNoFile(usual))
+        UseScratch(usual);
+    else
+        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application);
+}
 
-SettingsFile::SettingsFile(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+SettingsFile::SettingsFile(const QString& fileName, bool) {
+    if (IsNoFile(fileName))
+        UseScratch(fileName);
+    else
+        settings_ = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+}
 
 SettingsFile SettingsFile::AtPath(const QString& fileName) {
-    return SettingsFile(std::make_unique<QSettings>(fileName, QSettings::IniFormat));
+    return SettingsFile(fileName, true);
+}
+
+void SettingsFile::UseScratch(const QString& fileName) {
+    std::fprintf(stderr, "%s is not a file: settings start empty and are not kept\n",
+                 QFile::encodeName(fileName).constData());
+    scratch_ = std::make_unique<QTemporaryDir>();
+    settings_ = std::make_unique<QSettings>(scratch_->filePath("settings.ini"), QSettings::IniFormat);
 }
 
 QStringList SettingsFile::Groups(const QString& section) {

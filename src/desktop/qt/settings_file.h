@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <optional>
@@ -28,12 +29,15 @@ public:
     QString FileName() const;
 
 private:
-    explicit SettingsFile(std::unique_ptr<QSettings> settings);
+    SettingsFile(const QString& fileName, bool);
+    // Settings that live only while the program runs, for a name that is no file.
+    void UseScratch(const QString& fileName);
     // Every spelling of `section` in the file, the exact one first.
     QStringList Groups(const QString& section);
     // Every spelling of `key` in `group`, the exact one first.
     QStringList Keys(const QString& group, const QString& key);
 
+    std::unique_ptr<QTemporaryDir> scratch_;
     std::unique_ptr<QSettings> settings_;
 };
 

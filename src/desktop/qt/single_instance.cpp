@@ -103,8 +103,11 @@ void SingleInstance::Receive(QLocalSocket* socket) {
     socket->write(kReceived);
     socket->disconnectFromServer();
     const QString path = QFile::decodeName(data.left(end));
+    // The receiver may run a dialog, whose event loop would delete this socket under the handler
+    // that is still reading it: the file is passed on once the handler has returned.
     if (!path.isEmpty())
-        emit fileHandedOver(path);
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit fileHandedOver(path); }, Qt::QueuedConnection);
 }
 
 bool SingleInstance::HandOver(const QString& path, int timeoutMs) {

@@ -84,6 +84,10 @@ void XferDriver::End(bool ok) {
         port_.EndTransfer();
     }
     ended_ = true;
+    if (ok && file_ && !file_->KeptCopy().empty())
+        emit message(QString::fromStdString(" The folder takes no new files: " + job_.path +
+                                            " was rewritten in place; its old contents are kept in " +
+                                            file_->KeptCopy()));
     // Whatever did not become the user's file goes now.
     file_.reset();
     QMetaObject::invokeMethod(

@@ -1,8 +1,11 @@
 #include "print/qt/pdf_reports.h"
 
-#include <QFileInfo>
+#include "image/replace_file.h"
+
+#include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -37,19 +40,32 @@ bool PdfReports::WritePdf(const std::vector<Document>& documents, const std::str
 
 bool WritePdfFile(const std::vector<Document>& documents, const std::string& path, const PrinterFont& font,
                   std::string& error) {
+    // Drawn in a private folder first, then put in place whole: a PDF that fails halfway never
+    // replaces the file that was there, and an unwritable path is our refusal, not the printer's.
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        error = scratch.errorString().toStdString();
+        return false;
+    }
+    const QString drawn = scratch.filePath("report.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setOutputFileName(drawn);
     printer.setCreator("rcedit");
     if (!PrintDocuments(printer, documents, font)) {
         error = "the PDF could not be written";
         return false;
     }
-    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    QFile file(drawn);
+    if (!file.open(QIODevice::ReadOnly)) {
         error = "no file was written";
         return false;
     }
-    return true;
+    const QByteArray pdf = file.readAll();
+    const WriteResult written = ReplaceFileContents(
+        path, {reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size())});
+    error = written.reason;
+    return written.ok;
 }
 
 } // namespace rc::print

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -33,6 +34,7 @@ namespace rc::shell {
 namespace {
 
 constexpr int kModInterval = 100; // ms
+constexpr int kDiskSettleMs = 300;
 constexpr const char* kHelpContextProperty = "helpContext";
 
 QString Text(const std::string& s) {
@@ -67,6 +69,16 @@ MDIForm1::MDIForm1(EditorState& state, const ShellServices& services, QWidget* p
     tmrMod_->setInterval(kModInterval);
     connect(tmrMod_, &QTimer::timeout, this, &MDIForm1::tmrMod_Timer);
     tmrMod_->start();
+
+    watcher_ = new QFileSystemWatcher(this);
+    // A program that writes a file often does it in steps (a new file renamed into place): one look
+    // once it has settled.
+    diskCheck_ = new QTimer(this);
+    diskCheck_->setSingleShot(true);
+    diskCheck_->setInterval(kDiskSettleMs);
+    connect(diskCheck_, &QTimer::timeout, this, &MDIForm1::CheckOpenFileOnDisk);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, diskCheck_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, diskCheck_, qOverload<>(&QTimer::start));
 
     UpdateCommandStates();
     DisplayFileList();
@@ -342,6 +354,30 @@ void MDIForm1::SetImageCommandsEnabled(bool) {
 
 void MDIForm1::SetStatusFile(const std::string& text) {
     panels_[0]->setText(Text(text));
+    WatchOpenFile();
+}
+
+void MDIForm1::WatchOpenFile() {
+    const QStringList now = watcher_->files() + watcher_->directories();
+    if (!now.isEmpty())
+        watcher_->removePaths(now);
+    if (!state_.FileOpen || state_.SavePath.empty())
+        return;
+    const QFileInfo file(QString::fromStdString(state_.SavePath));
+    watcher_->addPath(file.absolutePath());
+    if (file.exists())
+        watcher_->addPath(file.absoluteFilePath());
+}
+
+void MDIForm1::CheckOpenFileOnDisk() {
+    // Never over an open dialog: it shows the image a reload would replace.
+    if (QApplication::activeModalWidget()) {
+        diskCheck_->start();
+        return;
+    }
+    // A file replaced by a rename is a new file to the watcher.
+    WatchOpenFile();
+    files_.OnChangedOnDisk();
 }
 
 void MDIForm1::ShowRecentFiles(const RecentFiles&) {

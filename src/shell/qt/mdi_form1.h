@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 
+class QFileSystemWatcher;
 class QLabel;
 class QMdiArea;
 class QTimer;
@@ -95,6 +96,9 @@ private:
     void ShowStats(int helpContext);
     void ShowPrint(int helpContext);
     void OpenWeb();
+    // Follows the open file on disk, so that another program's write is noticed.
+    void WatchOpenFile();
+    void CheckOpenFileOnDisk();
 
     // IShellView
     void SetImageCommandsEnabled(bool enabled) override;
@@ -111,6 +115,8 @@ private:
     QMdiArea* mdiArea_;
     QLabel* panels_[3];
     QTimer* tmrMod_;
+    QFileSystemWatcher* watcher_;
+    QTimer* diskCheck_;
     QPointer<frmSplash> about_;
     QPointer<frmTip> tip_;
     QPointer<frmMemory> memory_;      // hidden, not destroyed, between showings

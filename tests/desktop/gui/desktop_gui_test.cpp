@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <sys/stat.h>
 
 namespace rc {
 namespace {
@@ -109,6 +110,24 @@ TEST(SettingsFile, AwkwardValuesSurviveTheRoundTrip) {
     int i = 0;
     for (const std::string& v : values)
         EXPECT_EQ(file.Get("tel_numbers", "k" + std::to_string(i++)), v);
+}
+
+TEST(SettingsFile, ANameThatIsNoFileReadsAsEmptyAndIsLeftAlone) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("H_R8.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A FIFO blocks whoever opens it for reading until a writer comes: a hang at start-up.
+    auto opened = std::async(std::launch::async, [&] {
+        SettingsFile file = SettingsFile::AtPath(fifo);
+        file.Set("Printer", "Font", "x");
+        file.Sync();
+        return file.Get("printer", "font").has_value() && !file.Get("Printer", "Size").has_value();
+    });
+    ASSERT_EQ(opened.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(opened.get());
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(BuildMessageBox, IconButtonsAndDefaultOfEachFileMessage) {

@@ -45,6 +45,11 @@ protected:
     static int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
     int Run(const std::string& command) const { return Status(std::system(command.c_str())); }
 
+    static std::string ReadFile(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
     fs::path dir;
     std::string pidFile;
     const std::string rcedit = RCEDIT_PATH;
@@ -73,14 +78,37 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
                                      std::string(std::istreambuf_iterator<char>(text), {}));
 }
 
+TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
+    const fs::path image = dir / "a.HR8";
+    fs::copy_file(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8", image);
+    fs::copy_file(image, dir / "b.HR8");
+    fs::create_symlink(image, dir / "link.HR8");
+    fs::create_hard_link(image, dir / "hard.HR8");
+    const std::string sample = ReadFile(image);
+    const std::string a = "'" + image.string() + "'", b = "'" + (dir / "b.HR8").string() + "'";
+    const std::string link = "'" + (dir / "link.HR8").string() + "'",
+                      hard = "'" + (dir / "hard.HR8").string() + "'";
+    for (const std::string& args :
+         {"--report all --output " + a + " " + a, "--report all --format pdf --output " + link + " " + a,
+          "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
+          "--diff --output " + a + " " + b + " " + a}) {
+        EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
+        EXPECT_EQ(ReadFile(image), sample) << args;
+    }
+}
+
 TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     pidFile = (dir / "first.pid").string();
     fs::path socket = dir / "runtime" / "rcedit.socket";
-    ASSERT_EQ(Run(Env(true) + "'" + rcedit + "' --no-splash >/dev/null 2>&1 & echo $! > '" + pidFile + "'"),
+    // Freed memory filled with junk: a handler that reads its socket after a dialog deleted it crashes.
+    const std::string statusFile = (dir / "first.status").string();
+    ASSERT_EQ(Run("(" + Env(true) + "MALLOC_PERTURB_=165 sh -c 'echo $$ > \"" + pidFile +
+                  "\"; exec \"$0\" --no-splash' '" + rcedit + "'; echo $? > '" + statusFile +
+                  "') >/dev/null 2>&1 &"),
               0);
     // Generous on a loaded machine: the first copy has to load Qt before it takes the lock.
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!fs::exists(socket) && std::chrono::steady_clock::now() < deadline)
+    while (!(fs::exists(socket) && fs::exists(pidFile)) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(fs::exists(socket));
     EXPECT_EQ(fs::status(socket).permissions() & (fs::perms::group_all | fs::perms::others_all),
@@ -90,15 +118,18 @@ TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     ASSERT_TRUE(in >> pid);
 
     // Without a file the second copy ends silently; with one, named from its own folder, it hands
-    // the file over. Either way it ends at once with status 0 and the first copy runs on.
+    // the file over. Either way it ends at once with status 0 and the first copy runs on, also
+    // when the file it was handed is refused and a message box stays open over the window.
     fs::copy_file(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8", dir / "other site.HR8");
-    for (const char* args : {"--no-splash", "--no-splash 'other site.HR8'"}) {
+    std::ofstream(dir / "short.HR8") << "abc";
+    for (const char* args : {"--no-splash", "--no-splash 'other site.HR8'", "--no-splash short.HR8"}) {
         auto started = std::chrono::steady_clock::now();
         EXPECT_EQ(Run("cd '" + dir.string() + "' && " + Env(true) + "timeout 60 '" + rcedit + "' " + args +
                       " >/dev/null 2>&1"),
                   0)
             << args;
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         EXPECT_EQ(::kill(pid, 0), 0) << args;
     }
 
@@ -108,6 +139,14 @@ TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (::kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // It ended by itself: the message box's loop left, the code that had opened it returned safely.
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!fs::exists(statusFile) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::ifstream status(statusFile);
+    int code = -1;
+    EXPECT_TRUE(status >> code);
+    EXPECT_EQ(code, 0);
     std::ifstream ini(dir / "config" / "H_R8.ini");
     std::string text((std::istreambuf_iterator<char>(ini)), {});
     EXPECT_NE(text.find("File1=" + (dir / "other site.HR8").string() + "\n"), std::string::npos) << text;

@@ -1,0 +1,29 @@
+#pragma once
+
+// Copies of images kept in the user's data folder, so that what was on disk or in the controller
+// before a write can always be had back.
+
+#include <cstdint>
+#include <ctime>
+#include <span>
+#include <string>
+
+namespace rc {
+
+// $XDG_DATA_HOME/halden-r8-tools/backups, by default under ~/.local/share; shared by both programs.
+std::string BackupFolder();
+
+struct KeptCopy {
+    bool ok = false;
+    std::string path;   // the copy, when ok
+    std::string reason; // the system's words, when not
+};
+
+// Writes `bytes` into the backups folder (made when missing, private to the user) under a name that
+// starts with the local date and time, then `direction` ("download", "upload", "overwritten"...), then
+// the file's own name with its extension, so either program opens the copy. Never replaces an
+// earlier copy.
+KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direction,
+                  const std::string& fileName, std::time_t when = std::time(nullptr));
+
+} // namespace rc
