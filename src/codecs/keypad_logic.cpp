@@ -209,6 +209,15 @@ KeyResult KeyPadLogic::Press(PadKey key) {
     }
 }
 
+KeyResult KeyPadLogic::BackSpace() {
+    if (!ready_ || display_.empty())
+        return {};
+    display_.pop_back();
+    firstKey_ = false;
+    delayUsed_ = !display_.empty() && display_.back() == ',';
+    return {};
+}
+
 KeyResult KeyPadLogic::Dismiss() {
     display_ = entryOnOpen_;
     return Closing();

@@ -91,6 +91,8 @@ public:
     // The ready delay has run out.
     void TimerTick();
     KeyResult Press(PadKey key);
+    // The keyboard's Backspace: the last character goes, and the keys after it add to what is left.
+    KeyResult BackSpace();
     // The window's close box, or any other way of dismissing the dialog: Cancel, even while not
     // ready, since the display has not changed by then.
     KeyResult Dismiss();

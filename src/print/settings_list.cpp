@@ -402,6 +402,16 @@ std::string ChangesJson(const std::vector<SettingChange>& changes) {
     return text + "\n]\n";
 }
 
+std::string ChangeName(const ImageBytes& before, const ImageBytes& after) {
+    const std::vector<SettingChange> changes = DiffSettings(before, after);
+    if (changes.empty())
+        return {};
+    std::string name = changes.front().area + ": " + changes.front().item;
+    if (changes.size() > 1)
+        name += " and " + std::to_string(changes.size() - 1) + " more";
+    return name;
+}
+
 bool IsListingInvocation(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i)
         if (args[i] == "--export" || args[i] == "--diff")

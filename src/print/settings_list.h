@@ -46,6 +46,10 @@ std::vector<SettingLine> ListSettings(const ImageBytes& image);
 // for an area whose bytes differ in bits none of its settings shows, one line naming those bytes.
 std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageBytes& newImage);
 
+// What an edit that turned `before` into `after` changed, for the edit history: the first setting
+// that differs as "area: item", with " and N more" when others differ too; empty when none does.
+std::string ChangeName(const ImageBytes& before, const ImageBytes& after);
+
 // "area | item | value" and "area | item | old -> new"; an empty value shows as "(none)".
 std::string ListingText(const std::vector<SettingLine>& lines);
 std::string ChangesText(const std::vector<SettingChange>& changes);

@@ -72,6 +72,7 @@ bool FileCommands::OpenPath(const std::string& path) {
         BusyScope busy(view_, messages_);
         opened = ProcessOpen(state_, path, busy);
         if (opened) {
+            view_.ImageLoaded();
             view_.SetStatusFile(state_.statusFileText);
             if (ProcessFileList(recent_, path))
                 view_.ShowRecentFiles(recent_);

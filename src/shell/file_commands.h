@@ -34,6 +34,8 @@ public:
     virtual void SetStatusFile(const std::string& text) = 0;
     virtual void ShowRecentFiles(const RecentFiles& files) = 0;
     virtual void SetBusy(bool busy) = 0; // the hourglass while a file is read or written
+    // Another image took the place of the one shown (a file was opened): its edit history starts.
+    virtual void ImageLoaded() {}
 };
 
 // The File menu's commands and the question asked before unsaved edits could be lost.

@@ -24,6 +24,7 @@ class QTimer;
 
 namespace rc::shell {
 
+class ImageHistory;
 class frmSplash;
 class frmTip;
 
@@ -83,6 +84,7 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildEditMenu();
     void BuildStatusBar();
     void InstallCommands();
     void RunCommand(const std::string& menuName);
@@ -105,6 +107,7 @@ private:
     void SetStatusFile(const std::string& text) override;
     void ShowRecentFiles(const RecentFiles& files) override;
     void SetBusy(bool busy) override;
+    void ImageLoaded() override;
 
     EditorState& state_;
     ShellServices services_;
@@ -115,6 +118,7 @@ private:
     QMdiArea* mdiArea_;
     QLabel* panels_[3];
     QTimer* tmrMod_;
+    ImageHistory* history_;
     QFileSystemWatcher* watcher_;
     QTimer* diskCheck_;
     QPointer<frmSplash> about_;
