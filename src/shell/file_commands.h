@@ -13,6 +13,7 @@ namespace rc::shell {
 struct FileDialogSpec {
     std::string filter;
     int filterIndex = 1;
+    std::string folder; // where the dialog starts; empty for the usual place
 };
 
 inline constexpr const char* kOpenFilter = "Halden R8 File(s) *.HR8)|*.HR8";
@@ -58,6 +59,9 @@ public:
     bool Save();
     // "Save File &As...". True when the file was written.
     bool SaveAs();
+    // "Co&mpare With...": the file to hold the open image against, read and checked as Open would,
+    // the dialog starting among the kept copies of images; no value when cancelled or refused.
+    std::optional<std::pair<std::string, ImageBytes>> ChooseComparison();
     // Asked as the main window closes: true when it may close.
     bool QueryUnload();
     // The open file changed on disk (another program wrote it). Without unsaved edits the user is

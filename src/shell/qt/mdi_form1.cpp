@@ -11,6 +11,7 @@
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
 #include "shell/qt/automation_commands.h"
+#include "shell/qt/frm_compare.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/qt/image_history.h"
@@ -144,6 +145,13 @@ void MDIForm1::InstallCommands() {
     SetCommand("mnuOpen", [this](int) { files_.Open(); });
     SetCommand("mnuSave", [this](int) { files_.Save(); });
     SetCommand("mnuSaveAs", [this](int) { files_.SaveAs(); });
+    SetCommand("mnuCompare", [this](int) {
+        if (auto other = files_.ChooseComparison()) {
+            frmCompare dialog(QString::fromStdString(other->first),
+                              print::DiffSettings(state_.image, other->second), this);
+            dialog.exec();
+        }
+    });
     SetCommand("mnuPrtFont", [this](int) { SelectPrintFont(settings_, services_.fonts); });
     for (int i = 0; i < kRecentFileCount; ++i)
         SetCommand("mnuFileList_" + std::to_string(i), [this, i](int) { files_.OpenRecent(i); });

@@ -3,6 +3,7 @@
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_timer.h"
 #include "image/image_file.h"
+#include "image/regions.h"
 #include "shell/menu_tree.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -239,6 +241,42 @@ TEST_F(MainWindowTest, FileShortcutsAndTheKeyboardInsideADialog) {
     });
     EXPECT_EQ(rig.keypad.calls.size(), 2u);
     EXPECT_TRUE(rig.keypad.entries.empty());
+}
+
+TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsIncluded) {
+    const std::string path = folder.WriteImage("site.HR8", 5);
+    ASSERT_TRUE(rig.window->OpenAtStart(path));
+    EXPECT_EQ(rig.Command("mnuCompare")->text(), "Co&mpare With...");
+    struct Case {
+        std::function<void()> edit;
+        std::vector<std::string> rows; // "area|item"
+    } cases[] = {
+        {[] {}, {}},
+        {[&] { rig.state.image[kBaseTimersBlock.offset] = 0x12; }, {"Base Timers|Repeater Time-Out"}},
+    };
+    for (Case& c : cases) {
+        c.edit();
+        rig.dialogs.opens = {path};
+        QString summary;
+        std::vector<std::string> rows;
+        WhenModal([&](QWidget* modal) {
+            summary = modal->findChild<QLabel*>("lblSummary")->text();
+            if (auto* table = modal->findChild<QTableWidget*>("tblChanges"))
+                for (int r = 0; r < table->rowCount(); ++r)
+                    rows.push_back(table->item(r, 0)->text().toStdString() + "|" +
+                                   table->item(r, 1)->text().toStdString());
+            static_cast<QDialog*>(modal)->reject();
+        });
+        Trigger("mnuCompare");
+        EXPECT_EQ(summary.contains("same"), c.rows.empty()) << summary.toStdString();
+        EXPECT_EQ(rows, c.rows);
+    }
+    // A file the editor would refuse is refused here too, with Open's message.
+    rig.dialogs.opens = {folder.WriteImage("short.HR8", 0, 100)};
+    rig.messages.shown.clear();
+    Trigger("mnuCompare");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, "Filename Error");
 }
 
 TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {
