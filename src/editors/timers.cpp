@@ -107,6 +107,10 @@ std::string TimerEntryFromCaption(int i, const std::string& caption) {
     return std::to_string(minutes * 60 + seconds);
 }
 
+KeyPadParams TimerKeyPad(int i) {
+    return IsTenthsTimer(i) ? KeyPadParams{1, 2, TimerName(i), "", 0} : KeyPadParams{1, 4, TimerName(i), "", 2};
+}
+
 void SaveTimerSec(ImageBytes& image, int PT, const std::string& H_TXT) {
     if (H_TXT.empty()) {
         image[PT] = 0;
@@ -132,6 +136,13 @@ void SaveTimerMin(ImageBytes& image, int PT, const std::string& H_TXT) {
         return;
     image[PT] = static_cast<std::uint8_t>(v & 255);
     image[PT + 1] = static_cast<std::uint8_t>((v >> 8) & 7);
+}
+
+void SaveTimer(ImageBytes& image, int copy, int i, const std::string& entry) {
+    if (IsTenthsTimer(i))
+        SaveTimerSec(image, GetPT(copy, i), entry);
+    else
+        SaveTimerMin(image, GetPT(copy, i), entry);
 }
 
 } // namespace rc
