@@ -171,8 +171,8 @@ std::optional<MessageSpec> KeyPadEntryRefusal(const KeyPadParams& params, const 
     // A key past the last place beeps, and a delay there is dropped: either way the entry is not
     // what the keypad would hand back.
     if (pad.Display() != entry)
-        return MessageSpec{"Error! Maximum " + std::to_string(params.maxDigits) + " Digit Entry", "Keypad Entry",
-                           MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+        return MessageSpec{"Error! Maximum " + std::to_string(params.maxDigits) + " Digit Entry",
+                           "Keypad Entry", MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
     return pad.Press(PadKey::OK).message;
 }
 

@@ -155,7 +155,6 @@ void SavePreDial(ImageBytes& image, std::string_view text) {
     WriteCountedDigits(image, kPreDialNumber.offset, kPreDialDigits, text);
 }
 
-
 KeyPadParams TelNumberKeyPad(const std::string& heading) {
     return {6, kSpeedDialDigits, heading, "", 9};
 }

@@ -84,7 +84,6 @@ void SaveUnlock(ImageBytes& image, const std::string& label) {
         image[kUnlockCode.offset + k] = CodeAt(label, static_cast<std::size_t>(k - 1));
 }
 
-
 KeyPadParams AreaCodeKeyPad(int i) {
     return {1, 3, AreaCodeHeading(i), "", 8};
 }
@@ -98,7 +97,8 @@ KeyPadParams UnlockKeyPad() {
 }
 
 MessageSpec NoUnlockEntryMessage() {
-    return {"Error, No Unlock Entry.", "Unlock Code", MessageIcon::Exclamation, MessageButtons::OkCancel, Answer::Ok};
+    return {"Error, No Unlock Entry.", "Unlock Code", MessageIcon::Exclamation, MessageButtons::OkCancel,
+            Answer::Ok};
 }
 
 } // namespace rc

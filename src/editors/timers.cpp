@@ -108,7 +108,8 @@ std::string TimerEntryFromCaption(int i, const std::string& caption) {
 }
 
 KeyPadParams TimerKeyPad(int i) {
-    return IsTenthsTimer(i) ? KeyPadParams{1, 2, TimerName(i), "", 0} : KeyPadParams{1, 4, TimerName(i), "", 2};
+    return IsTenthsTimer(i) ? KeyPadParams{1, 2, TimerName(i), "", 0}
+                            : KeyPadParams{1, 4, TimerName(i), "", 2};
 }
 
 void SaveTimerSec(ImageBytes& image, int PT, const std::string& H_TXT) {

@@ -41,8 +41,7 @@ void frmCodes_1::DisplayCodes() {
 
 void frmCodes_1::EditCode(int i) {
     const std::string shown = lblCode_[i]->text().toStdString();
-    const std::string entry =
-        ShowKeyPad(keypad_, CodeKeyPad(i), shown);
+    const std::string entry = ShowKeyPad(keypad_, CodeKeyPad(i), shown);
     if (!KeyPadEdited(shown, entry))
         return;
     SaveCode(state_.image, state_.copies.CodesCopy, i, entry);

@@ -55,8 +55,7 @@ void frmUser::DisHardware() {
 
 void frmUser::Label1_Click(int entry) {
     const std::string opened = Label1_[entry]->text().toStdString();
-    const std::string entered =
-        ShowKeyPad(keypad_, HardwareKeyPad(), opened);
+    const std::string entered = ShowKeyPad(keypad_, HardwareKeyPad(), opened);
     SaveHardware(state_.image, entry, opened, entered);
     // The description follows the new command at once, so the row never reads one thing and does another.
     DisHardware();
