@@ -2,6 +2,7 @@
 
 #include "image/regions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,9 +41,11 @@ bool Valid(int i) {
     return i >= 0 && i < kTimerCount;
 }
 
-// The integer at the start of a text, as the keypad hands digits back; 0 when there is none.
+// The integer at the start of a text, as the keypad hands digits back; 0 when there is none. A
+// typed text can hold any number of digits: it is held far below the point where scaling it to
+// tenths would overflow, and far above any timer.
 long LeadingNumber(const std::string& s) {
-    return std::strtol(s.c_str(), nullptr, 10);
+    return std::clamp(std::strtol(s.c_str(), nullptr, 10), -1000000L, 1000000L);
 }
 
 } // namespace

@@ -266,8 +266,11 @@ class JsonReader {
 public:
     explicit JsonReader(const std::string& text) : text_(text) {}
 
-    int Line() const {
-        return static_cast<int>(std::count(text_.begin(), text_.begin() + static_cast<long>(at_), '\n')) + 1;
+    int Line() {
+        line_ += static_cast<int>(std::count(text_.begin() + static_cast<long>(counted_),
+                                             text_.begin() + static_cast<long>(at_), '\n'));
+        counted_ = at_;
+        return line_;
     }
 
     bool Next(char c) {
@@ -351,6 +354,8 @@ private:
 
     const std::string& text_;
     std::size_t at_ = 0;
+    std::size_t counted_ = 0; // where line_ was counted up to; the reader never goes back
+    int line_ = 1;
 };
 
 std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRefusal>& refusals) {
@@ -728,7 +733,10 @@ Refusal ImportOptionFlags(ImageBytes& image, int, int index, const std::string& 
 
 // --- Parsing, applying, the command -----------------------------------------------------------
 
-std::vector<ImportLine> ParseSettings(const std::string& text, std::vector<ImportRefusal>& refusals) {
+std::vector<ImportLine> ParseSettings(const std::string& input, std::vector<ImportRefusal>& refusals) {
+    // Editors on some systems start a UTF-8 text with a byte order mark.
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string text = input.rfind(bom, 0) == 0 ? input.substr(bom.size()) : input;
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     return first != std::string::npos && text[first] == '[' ? ParseJson(text, refusals)
                                                             : ParseText(text, refusals);

@@ -140,7 +140,7 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "Unlock Number | Unlock Number | (none)\n"
         "Area Code Numbers | Area Code 1 | 12\n"
         "Base Timers | Repeater Time-Out | 45:00\n"
-        "Base Timers | Turn On Delay | 12.5\n"
+        "Base Timers | Turn On Delay | 99999999999999999999.5\n"
         "Macros | Macro 01 Command 1 | 123\n"
         "Macros | Macro 14 Command 1 | 3101 Play Voice Message 1\n"
         "Scheduler | Event 01 | 25:00, Daily, Skip, 2000\n"
