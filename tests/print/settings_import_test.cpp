@@ -151,6 +151,7 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms\n"
         "Nowhere | Control Operator Code | 1\n"
         "Base Codes | Nothing | 1\n"
+        "User Speed Dial | Entry 0 Number | 555,,0123\n"
         "Unnamed bytes | 0x0020 | 00\n"
         "a line without its parts\n"
         "Base Codes | Time Request Prefix | *9\n";
@@ -172,8 +173,9 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "15: Error! A frequency is 0 or 300 to 1000 Hz in steps of 100",
         "16: Error! No settings area is called \"Nowhere\"",
         "17: Error! Base Codes has no setting \"Nothing\"",
-        "18: Error! Byte 0x0020 belongs to a setting",
-        "19: Error! A setting line is: area | item | value",
+        "18: Error, One delay entry only.",
+        "19: Error! Byte 0x0020 belongs to a setting",
+        "20: Error! A setting line is: area | item | value",
     };
     std::vector<std::string> refusals = Import(image, text);
     std::sort(refusals.begin(), refusals.end(),
