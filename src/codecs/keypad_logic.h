@@ -80,6 +80,11 @@ struct KeyResult {
     bool close = false;
 };
 
+// An entry typed rather than keyed in, judged as the keypad would take it with `params`: a character
+// the mode has no key for, more than maxDigits characters, a second delay in a row or a failed
+// check is refused with the keypad's own message where it has one. Nothing when it is accepted.
+std::optional<MessageSpec> KeyPadEntryRefusal(const KeyPadParams& params, const std::string& entry);
+
 // One keypad dialog's state. It lives as long as the dialog, which is hidden between uses, so the
 // key visibility and selection labels of the last mode persist; Activate resets the rest.
 class KeyPadLogic {
