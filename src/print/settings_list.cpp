@@ -19,6 +19,7 @@
 #include "image/image_file.h"
 #include "image/statistics.h"
 #include "print/report_cli.h"
+#include "print/settings_check.h"
 #include "print/settings_import.h"
 
 #include <algorithm>
@@ -393,11 +394,11 @@ std::string ChangesText(const std::vector<SettingChange>& changes) {
     return text;
 }
 
-std::string ListingJson(const std::vector<SettingLine>& lines) {
+std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey) {
     std::string text = "[";
     for (std::size_t i = 0; i < lines.size(); ++i)
         text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(lines[i].area) +
-                ", \"item\": " + Json(lines[i].item) + ", \"value\": " + Json(lines[i].value) + "}";
+                ", \"item\": " + Json(lines[i].item) + ", " + Json(valueKey) + ": " + Json(lines[i].value) + "}";
     return text + "\n]\n";
 }
 
@@ -432,6 +433,7 @@ constexpr ListingCommand kListingCommands[] = {
     {"--export", RunExportOrDiff},
     {"--diff", RunExportOrDiff},
     {"--import", RunImportCommand},
+    {"--check", RunCheckCommand},
 };
 
 const ListingCommand* FindListingCommand(const std::vector<std::string>& args) {

@@ -66,7 +66,7 @@ std::string ChangeName(const ImageBytes& before, const ImageBytes& after);
 std::string ListingText(const std::vector<SettingLine>& lines);
 std::string ChangesText(const std::vector<SettingChange>& changes);
 // A JSON array with one object per line: {"area", "item", "value"} or {"area", "item", "old", "new"}.
-std::string ListingJson(const std::vector<SettingLine>& lines);
+std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey = "value");
 std::string ChangesJson(const std::vector<SettingChange>& changes);
 
 // rcedit --export [--format text|json] [--output PATH] FILE
