@@ -33,6 +33,10 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             r.help = true;
             continue;
         }
+        if (name == "--version") {
+            r.version = true;
+            continue;
+        }
         const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
                                 name == "--parity" || name == "--stop" || name == "--download" ||
                                 name == "--upload";
@@ -80,7 +84,7 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             r.file = v;
         }
     }
-    if (r.help)
+    if (r.help || r.version)
         return r;
     if (r.line.device.empty())
         return fail("--port DEVICE is missing");

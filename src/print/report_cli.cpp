@@ -3,6 +3,7 @@
 #include "image/image_file.h"
 #include "print/jobs.h"
 #include "print/text_renderer.h"
+#include "rc_version.h"
 
 #include <fstream>
 #include <ostream>
@@ -87,7 +88,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
             return 0;
         }
         if (a == "--version") {
-            out << "rcedit 1.10\n";
+            out << "rcedit " << kProgramVersion << "\n";
             return 0;
         }
         if (StartsWith(a, "--report")) {

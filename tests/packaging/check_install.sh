@@ -24,8 +24,12 @@ share/mime/packages/halden-r8-tools.xml
 share/icons/hicolor/scalable/apps/rcedit.svg
 share/icons/hicolor/scalable/apps/rclink.svg
 share/icons/hicolor/scalable/mimetypes/application-x-halden-r8-image.svg
-share/man/man1/rcedit.1
-share/man/man1/rclink.1
+share/man/man1/rcedit.1.gz
+share/man/man1/rclink.1.gz
+share/metainfo/org.example.halden_r8_tools.rcedit.metainfo.xml
+share/metainfo/org.example.halden_r8_tools.rclink.metainfo.xml
+$doc/copyright
+$doc/changelog.gz
 $doc/examples/Default.HR8
 LIST
 diff -u "$work/expected" "$work/files" || fail "installed files differ from the list"
@@ -56,7 +60,8 @@ fi
 
 # Every option the program lists in --help is described in its manual page.
 for program in rcedit rclink; do
-    page=$stage/share/man/man1/$program.1
+    page=$work/$program.1
+    zcat "$stage/share/man/man1/$program.1.gz" >"$page"
     head -n 1 "$page" | grep -q "^\.TH $(echo $program | tr a-z A-Z) 1 " || fail "$page has no title"
     "$stage/bin/$program" --help >"$work/$program.help" 2>&1 || true
     options=$(grep -o -- '--[a-z][a-z-]*' "$work/$program.help" | sort -u)

@@ -5,6 +5,7 @@
 #include "link/transfer_file.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_driver.h"
+#include "rc_version.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -64,8 +65,8 @@ constexpr int kDrainPollMs = 10;
 
 bool IsHeadlessTransfer(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (a == "--help" || a == "-h" || a.rfind("--port", 0) == 0 || a.rfind("--download", 0) == 0 ||
-            a.rfind("--upload", 0) == 0)
+        if (a == "--help" || a == "-h" || a == "--version" || a.rfind("--port", 0) == 0 ||
+            a.rfind("--download", 0) == 0 || a.rfind("--upload", 0) == 0)
             return true;
     return false;
 }
@@ -79,6 +80,10 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
     }
     if (request->help) {
         std::fputs(HeadlessUsage().c_str(), stdout);
+        return kExitTransferred;
+    }
+    if (request->version) {
+        std::printf("rclink %s\n", kProgramVersion);
         return kExitTransferred;
     }
 
