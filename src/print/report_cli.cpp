@@ -3,8 +3,8 @@
 #include "image/image_file.h"
 #include "print/jobs.h"
 #include "print/text_renderer.h"
-#include "rc_version.h"
 
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <set>
@@ -14,25 +14,7 @@ namespace rc::print {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: rcedit [FILE]\n"
-    "       rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n"
-    "       rcedit --export [--format text|json] [--output PATH] FILE\n"
-    "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n"
-    "\n"
-    "Without --report, opens the editor window (on FILE when given).\n"
-    "\n"
-    "Options:\n"
-    "  --report JOBS   print the reports JOBS (comma-separated job names, or all) of FILE\n"
-    "  --export        list every setting of FILE by name, one per line: area | item | value\n"
-    "  --diff          list the settings that differ between OLD and NEW; exit 0 when the two are\n"
-    "                  equal in every byte, 1 when they differ\n"
-    "  --format FORMAT text (the default) or pdf, drawn as the printer draws it; json for --export\n"
-    "                  and --diff\n"
-    "  --output PATH   write the reports to PATH instead of standard output (pdf needs it)\n"
-    "  --no-splash     start the editor without its splash window\n"
-    "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n";
+constexpr const char* kUsage = "Usage: rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n";
 
 std::string ValidJobNames() {
     std::string names;
@@ -70,7 +52,7 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h" || a == "--version" || a == "--report" || StartsWith(a, "--report="))
+        if (a == "--report" || StartsWith(a, "--report="))
             return true;
     }
     return false;
@@ -83,14 +65,6 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         std::string value;
-        if (a == "--help" || a == "-h") {
-            out << kUsage;
-            return 0;
-        }
-        if (a == "--version") {
-            out << "rcedit " << kProgramVersion << "\n";
-            return 0;
-        }
         if (StartsWith(a, "--report")) {
             if (!TakeValue(args, i, "--report", value)) {
                 err << "rcedit: --report needs a list of jobs\n";
@@ -173,8 +147,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
 
-    // The heading shows the file as the editor's status bar would after opening it.
-    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
+    // The heading shows the file as the editor's status bar would after opening it: by its full path.
+    std::error_code noFolder;
+    const std::filesystem::path full = std::filesystem::absolute(file, noFolder);
+    const std::string shown = noFolder ? file : full.lexically_normal().string();
+    ReportContext ctx{image, " " + shown + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
                       asPdf ? pdf->FontSize() : 10};
     std::vector<Document> docs;
     for (const PrintJob& job : PrintJobs()) {

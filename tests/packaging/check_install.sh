@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the build into a staging folder and checks what a desktop gets: the exact file list,
 # menu entries that desktop-file-validate accepts, the image file type as the MIME database
-# compiles it, well-formed icons, and manual pages that name every option of the program's --help.
-# Usage: check_install.sh BUILD_DIR WORK_DIR
+# compiles it, well-formed icons, and the same options in each program's --help, its manual page
+# and the README.
+# Usage: check_install.sh BUILD_DIR WORK_DIR SOURCE_DIR
 set -eu
 build=$1
 work=$2
+source=$3
 stage=$work/stage
 rm -rf "$work"
 mkdir -p "$work"
@@ -58,7 +60,8 @@ if command -v update-mime-database >/dev/null; then
         fail "the image glob is not compiled, or only for one case"
 fi
 
-# Every option the program lists in --help is described in its manual page.
+# Every option the program lists in --help is described in its manual page and the README, and
+# the page describes no option the program does not know.
 for program in rcedit rclink; do
     page=$work/$program.1
     zcat "$stage/share/man/man1/$program.1.gz" >"$page"
@@ -68,6 +71,10 @@ for program in rcedit rclink; do
     test -n "$options" || fail "$program --help lists no options"
     for option in $options; do
         grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$page" || fail "$page does not describe $option"
+        grep -qF -- "$option" "$source/README.md" || fail "README.md does not name $option of $program"
+    done
+    for option in $(grep -o -- '\\-\\-[a-z][a-z\\-]*' "$page" | sed 's/\\//g' | sort -u); do
+        echo "$options" | grep -qx -- "$option" || fail "$page describes $option, which $program --help does not list"
     done
 done
 echo "staged install is complete"

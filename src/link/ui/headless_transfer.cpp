@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -64,18 +65,17 @@ constexpr int kDrainPollMs = 10;
 } // namespace
 
 bool IsHeadlessTransfer(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h" || a == "--version" || a.rfind("--port", 0) == 0 ||
-            a.rfind("--download", 0) == 0 || a.rfind("--upload", 0) == 0)
-            return true;
-    return false;
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a != "--no-splash"; });
 }
 
 int RunHeadlessTransfer(const std::vector<std::string>& args) {
     std::string error;
     const std::optional<HeadlessRequest> request = ParseHeadlessArgs(args, &error);
     if (!request) {
-        std::fprintf(stderr, "rclink: %s\n\n%s", error.c_str(), HeadlessUsage().c_str());
+        // The usage lines, the head of the help.
+        const std::string usage = HeadlessUsage();
+        std::fprintf(stderr, "rclink: %s\n%s", error.c_str(),
+                     usage.substr(0, usage.find("\n\n") + 1).c_str());
         return kExitUsage;
     }
     if (request->help) {
