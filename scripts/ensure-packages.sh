@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 ccache
     lrzsz socat poppler-utils
-    desktop-file-utils shared-mime-info libxml2-utils dpkg-dev
+    desktop-file-utils shared-mime-info libxml2-utils dpkg-dev lintian appstream
 )
 
 missing=()
