@@ -4,7 +4,8 @@
 # SERIAL keeps tests that use real time, ptys or other programs from running beside any other test.
 
 function(rc_test_properties name serial timeout env)
-    set(props "")
+    # Transfers and saves keep copies in the user's data folder: a test's go to the build tree.
+    set(props ENVIRONMENT_MODIFICATION "XDG_DATA_HOME=set:${PROJECT_BINARY_DIR}/test-data-home")
     if(env)
         list(APPEND props ENVIRONMENT "${env}")
     endif()
@@ -16,11 +17,7 @@ function(rc_test_properties name serial timeout env)
     endif()
     target_compile_definitions(${name} PRIVATE RC_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                                RC_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    if(props)
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${props})
-    else()
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
-    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${props})
 endfunction()
 
 function(rc_core_test name)

@@ -1,7 +1,9 @@
 // rclink: the serial and modem terminal that dials the repeater and moves its settings images.
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
+#include "image/backups.h"
 #include "link/help_pages.h"
+#include "link/link_settings.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/headless_transfer.h"
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     rc::link::frmSplash title(rc::link::frmSplash::Mode::StartUp);
     auto start = [&] {
         window.LoadSettings();
+        rc::PruneCopies(rc::link::BackupDays(store));
         window.OpenPort();
         title.close();
         window.show();

@@ -1,5 +1,7 @@
 #include "link/link_settings.h"
 
+#include "image/backups.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -176,6 +178,13 @@ LineSettings ToLineSettings(const LinkSettings& s, const LineSettings& previous)
     if (s.stop == "1" || s.stop == "2")
         line.stopBits = s.stop[0] - '0';
     return line;
+}
+
+int BackupDays(ISettingsStore& store) {
+    const std::string text = store.Get("Backups", "Days");
+    int days = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), days);
+    return ec == std::errc() && end == text.data() + text.size() && days >= 0 ? days : kDefaultBackupDays;
 }
 
 } // namespace rc::link

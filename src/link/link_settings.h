@@ -56,6 +56,9 @@ struct LinkSettings {
     bool operator==(const LinkSettings&) const = default;
 };
 
+// How many days the copies of transferred images are kept ([Backups] Days; 0 keeps them all).
+int BackupDays(ISettingsStore& store);
+
 // The values the setup dialog offers, in the order of its option buttons.
 const std::vector<std::string>& PortChoices();   // "1" .. "4"
 const std::vector<std::string>& BaudChoices();   // "300" .. "9600"

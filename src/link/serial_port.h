@@ -17,9 +17,9 @@ enum class Parity { None, Odd, Even };
 struct LineSettings {
     std::string device; // /dev/ttyS0, /dev/ttyUSB0, a pty path ...
     int baud = 9600;
-    int dataBits = 8;   // 7 or 8
+    int dataBits = 8; // 7 or 8
     Parity parity = Parity::None;
-    int stopBits = 1;   // 1 or 2
+    int stopBits = 1; // 1 or 2
 };
 
 class ISerialPort {

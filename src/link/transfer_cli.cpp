@@ -29,11 +29,12 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (name == "--help" || name == "--version" || name == "--no-splash") {
+        if (name == "--help" || name == "--version" || name == "--no-splash" || name == "--force") {
             if (value)
                 return fail(name + " takes no value");
             r.help = r.help || name == "--help";
             r.version = r.version || name == "--version";
+            r.force = r.force || name == "--force";
             continue; // --no-splash: no window to start without its splash
         }
         const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
@@ -95,7 +96,7 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
 std::string HeadlessUsage() {
     return "Usage: rclink [--no-splash]\n"
            "       rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
-           "              (--download FILE | --upload FILE)\n"
+           "              (--download FILE | --upload [--force] FILE)\n"
            "\n"
            "The first form opens the terminal window. The second moves a settings image between\n"
            "the controller and FILE with XMODEM (128-byte blocks, 8-bit checksum) on DEVICE,\n"
@@ -105,7 +106,10 @@ std::string HeadlessUsage() {
            "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
            "                   only when the transfer succeeds\n"
            "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
-           "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096\n"
+           "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096;\n"
+           "                   an .HR8 image with settings no editor dialog could have written\n"
+           "                   (as the editor's check reports them) is refused, exit status 2\n"
+           "  --force          send such an image all the same\n"
            "  --no-splash      open the terminal window without its title window\n"
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"

@@ -24,6 +24,7 @@ struct HeadlessRequest {
     LineSettings line; // 9600 baud, 8 data bits, no parity, 1 stop bit unless told
     TransferDirection direction = TransferDirection::Download;
     std::string file;
+    bool force = false; // send an image even when the editor's check has findings
 };
 
 // The request, or nothing with `error` saying what is wrong. Options take their value as the next

@@ -27,6 +27,8 @@ public:
     std::string FailureMessage() const override;
     // After a commit that had to rewrite the file in place: where its old bytes are kept.
     const std::string& KeptCopy() const { return keptCopy_; }
+    // What arrived; after a commit, the file's new content.
+    const std::vector<std::uint8_t>& Received() const { return received_; }
 
 private:
     std::string path_;   // as chosen, for messages

@@ -1,11 +1,15 @@
 #include "link/ui/frm_comm.h"
 
+#include "image/backups.h"
+
 #include "link/ui/comm_setup.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/terminal_view.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +18,7 @@
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace rc::link {
@@ -147,6 +152,8 @@ void frmComm::BuildMenus() {
     transfers->setObjectName("mnuTransfers");
     add(transfers, "mnuUpload", "&Upload Xmodem...", &frmComm::PUpLoad);
     add(transfers, "mnuDownload", "&Download Xmodem...", &frmComm::PDownLoad);
+    transfers->addSeparator();
+    add(transfers, "mnuBackups", "&Backups...", &frmComm::ShowBackups);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -163,6 +170,15 @@ void frmComm::BuildMenus() {
         FocusTerminal();
     });
     add(help, "mnuAbout", "&About...", &frmComm::ShowAbout);
+}
+
+void frmComm::ShowBackups() {
+    // The copies of every image that went to or came from the controller, in the file manager.
+    const QString folder = QString::fromStdString(BackupFolder());
+    QDir().mkpath(folder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        setMessagePanel(" The backups are in " + folder);
+    FocusTerminal();
 }
 
 QLabel* frmComm::PanelLabel(Panel panel) const {

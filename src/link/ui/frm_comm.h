@@ -40,6 +40,7 @@ public:
     void ShowCommSetup();    // "Communications Setup", modal
     void ShowProgramSetup(); // "Program Setup", modal
     void ShowAbout();
+    void ShowBackups();
 
     // The transfers (frm_comm_transfer.cpp).
     void PDownLoad();

@@ -3,6 +3,7 @@
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_xfer.h"
 #include "link/ui/xfer_file_dialog.h"
+#include "link/upload_check.h"
 
 namespace rc::link {
 
@@ -88,6 +89,9 @@ void frmComm::PUpLoad() {
     UploadFile file = LoadUploadFile(*path);
     if (!file.refusal.empty()) {
         setMessagePanel(QString::fromStdString(file.refusal));
+    } else if (const std::vector<std::string> findings = UploadFindings(*path, file.bytes);
+               !findings.empty() && messages().Show(UploadFindingsQuestion(*path, findings)) != Answer::Yes) {
+        // Nothing is sent: the controller keeps what it has.
     } else {
         job.upload = std::move(file.bytes);
         RunTransfer(*this, std::move(job));

@@ -5,6 +5,7 @@
 #include "link/transfer_file.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_driver.h"
+#include "link/upload_check.h"
 #include "rc_version.h"
 
 #include <QCoreApplication>
@@ -104,6 +105,16 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
         if (file.problem != UploadFile::Problem::None) {
             std::fprintf(stderr, "rclink: %s\n", file.refusal.c_str());
             return file.problem == UploadFile::Problem::Unreadable ? kExitUsage : kExitTransferFailed;
+        }
+        if (const std::vector<std::string> findings = UploadFindings(request->file, file.bytes);
+            !findings.empty() && !request->force) {
+            std::fprintf(stderr,
+                         "rclink: %s holds settings no dialog of the editor could have written; "
+                         "nothing was sent (--force sends it all the same):\n",
+                         request->file.c_str());
+            for (const std::string& f : findings)
+                std::fprintf(stderr, "  %s\n", f.c_str());
+            return kExitUsage;
         }
         job.upload = std::move(file.bytes);
     }

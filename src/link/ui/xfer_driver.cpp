@@ -1,5 +1,7 @@
 #include "link/ui/xfer_driver.h"
 
+#include "image/backups.h"
+
 #include <QMetaObject>
 
 #include <algorithm>
@@ -37,6 +39,8 @@ void XferDriver::Start() {
     } else {
         engine_ = std::make_unique<XmodemSend>(job_.upload, job_.timing, job_.refusalLimit);
     }
+    if (job_.direction == TransferDirection::Upload)
+        KeepTransferCopy(job_.upload, "upload");
     running_ = true;
     clock_.start();
     // From here on the terminal sees nothing: every byte that arrives belongs to the transfer, and
@@ -77,6 +81,13 @@ void XferDriver::Apply(const XferOutput& out) {
         timer_.start(static_cast<int>(std::clamp<std::int64_t>(*deadline - Now(), 0, 24 * 3600 * 1000)));
 }
 
+void XferDriver::KeepTransferCopy(std::span<const std::uint8_t> bytes, const char* direction) {
+    // A copy that cannot be kept never stops a transfer, but the user must know there is none.
+    const KeptCopy copy = KeepNewCopy(bytes, direction, job_.path);
+    if (!copy.ok)
+        emit message(QString::fromStdString(" No copy kept in " + BackupFolder() + ": " + copy.reason));
+}
+
 void XferDriver::End(bool ok) {
     timer_.stop();
     if (running_) {
@@ -84,6 +95,8 @@ void XferDriver::End(bool ok) {
         port_.EndTransfer();
     }
     ended_ = true;
+    if (ok && file_)
+        KeepTransferCopy(file_->Received(), "download");
     if (ok && file_ && !file_->KeptCopy().empty())
         emit message(QString::fromStdString(" The folder takes no new files: " + job_.path +
                                             " was rewritten in place; its old contents are kept in " +

@@ -56,6 +56,8 @@ private:
     void OnTimer();
     void Apply(const XferOutput& out);
     void End(bool ok);
+    // Puts a copy of what went to or came from the controller in the user's backups folder.
+    void KeepTransferCopy(std::span<const std::uint8_t> bytes, const char* direction);
     std::int64_t Now() const { return clock_.elapsed(); }
 
     ISerialPort& port_;

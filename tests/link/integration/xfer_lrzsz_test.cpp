@@ -281,14 +281,17 @@ TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
     const QByteArray old = Image(8192, 10);
     WriteAll(b.Path("site.HR8"), old);
     b.Pair("ttyA", "ttyB"); // nobody sends
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
     QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
+    qputenv("XDG_DATA_HOME", previous);
     QTest::qWait(1500);
     rclink->terminate();
     const Outcome o = Collect(rclink);
     EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
     EXPECT_TRUE(o.errors.contains("rclink: Transfer Cancelled By User.")) << o.errors.toStdString();
     EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
-    EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+    EXPECT_EQ(b.Strays({"site.HR8"}), QStringList()) << "no copy kept of a download that failed";
 }
 
 // ---- through the relay ----
@@ -370,7 +373,8 @@ TEST(RclinkThroughARelay, FaultsOnTheLine) {
         QProcess* rclink = nullptr;
         QProcess* peer = nullptr;
         if (c.upload) {
-            rclink = b.Rclink({"--port", b.Path("ttyA"), "--upload", "img.HR8"});
+            // Random bytes, which the editor's check would stop: sent all the same.
+            rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", "--upload", "img.HR8"});
             peer = b.PeerOn("ttyL", b.Path("rx"), kReceive);
         } else {
             peer = b.PeerOn("ttyL", b.Path(""), kSend);
@@ -492,6 +496,42 @@ TEST(TransferWindowWithLrzsz, UploadToRx) {
     EXPECT_TRUE(Bench::Finish(peer, 15000));
     EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
     EXPECT_EQ(w.terminalBytes, 0);
+}
+
+// What went to and came from the controller is kept in the user's data folder; an image the editor's
+// check finds fault with goes nowhere without --force.
+TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
+    Bench b;
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
+    const QString backups = b.Path("data/halden-r8-tools/backups");
+    auto kept = [&] { return QDir(backups).entryList(QDir::Files, QDir::Name); };
+    WriteAll(b.Path("blank.HR8"), QByteArray(8192, '\0'));
+    QDir(b.Path("")).mkdir("rx");
+
+    Outcome o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--upload", "blank.HR8"}));
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_TRUE(o.errors.contains("the image is blank")) << o.errors.toStdString();
+    EXPECT_EQ(kept(), QStringList());
+
+    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
+    o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
+    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    EXPECT_TRUE(Bench::Finish(peer, 10000));
+    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), QByteArray(8192, '\0'));
+
+    const QByteArray image = Image(8192, 5);
+    WriteAll(b.Path("img.HR8"), image);
+    b.PeerOn("ttyL", b.Path(""), kSend);
+    o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
+    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    const QStringList copies = kept();
+    ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
+    EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8") || copies[1].endsWith("_upload_blank.HR8"));
+    const QString download = copies[0].endsWith("_download_site.HR8") ? copies[0] : copies[1];
+    EXPECT_TRUE(download.endsWith("_download_site.HR8"));
+    EXPECT_EQ(ReadAll(backups + "/" + download), image);
+    qputenv("XDG_DATA_HOME", previous);
 }
 
 } // namespace

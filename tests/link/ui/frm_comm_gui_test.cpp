@@ -77,7 +77,7 @@ TEST(frmComm, MenuTreeWithAccessKeys) {
     EXPECT_EQ(tree.toStdString(), "&File: - - E&xit Program\n"
                                   "&Configuration: &Comm Setup... &Program Setup...\n"
                                   "&Dialing: &Dial Repeater Dis&connect - &Test Modem Init\n"
-                                  "&Transfers: &Upload Xmodem... &Download Xmodem...\n"
+                                  "&Transfers: &Upload Xmodem... &Download Xmodem... - &Backups...\n"
                                   "&Help: &Help Contents... &Search For Help On... &About...\n");
 }
 
