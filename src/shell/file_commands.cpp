@@ -3,6 +3,7 @@
 #include "image/image_file.h"
 
 #include <exception>
+#include <filesystem>
 
 namespace rc::shell {
 
@@ -40,8 +41,23 @@ private:
 } // namespace
 
 FileCommands::FileCommands(EditorState& state, RecentFiles& recent, IMessages& messages,
-                           IFileDialogs& dialogs, IShellView& view)
-    : state_(state), recent_(recent), messages_(messages), dialogs_(dialogs), view_(view) {}
+                           IFileDialogs& dialogs, IShellView& view, std::string* lastFolder)
+    : state_(state), recent_(recent), messages_(messages), dialogs_(dialogs), view_(view),
+      lastFolder_(lastFolder) {}
+
+FileDialogSpec FileCommands::DialogSpec(const char* filter) const {
+    FileDialogSpec spec{filter, 1, {}};
+    if (state_.FileOpen && !state_.SavePath.empty())
+        spec.folder = std::filesystem::path(state_.SavePath).parent_path().string();
+    else if (lastFolder_)
+        spec.folder = *lastFolder_;
+    return spec;
+}
+
+void FileCommands::RememberFolder(const std::string& path) {
+    if (lastFolder_)
+        *lastFolder_ = std::filesystem::path(path).parent_path().string();
+}
 
 bool FileCommands::ConfirmDiscard() {
     if (!state_.IsChanged())
@@ -60,9 +76,10 @@ bool FileCommands::ConfirmDiscard() {
 bool FileCommands::Open() {
     if (!ConfirmDiscard())
         return false;
-    std::optional<std::string> path = dialogs_.ShowOpen({kOpenFilter, 1});
+    std::optional<std::string> path = dialogs_.ShowOpen(DialogSpec(kOpenFilter));
     if (!path)
         return false;
+    RememberFolder(*path);
     return OpenPath(*path);
 }
 
@@ -108,9 +125,10 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    std::optional<std::string> path = dialogs_.ShowSave({kSaveFilter, 1});
+    std::optional<std::string> path = dialogs_.ShowSave(DialogSpec(kSaveFilter));
     if (!path)
         return false;
+    RememberFolder(*path);
     try {
         if (SaveFileAs(state_, *path, messages_) != SaveOutcome::Saved)
             return false;

@@ -21,11 +21,15 @@ private:
 };
 
 std::optional<std::string> AskForFile(frmComm& window, TransferDirection direction) {
-    const FileDialogRequest request = TransferDialogRequest(direction, window.linkSettings().modelType);
-    if (IFileDialog* scripted = TransferFileDialogOverride())
-        return scripted->Show(request);
+    LinkSettings& settings = window.linkSettings();
+    const FileDialogRequest request =
+        TransferDialogRequest(direction, settings.modelType, settings.lastFolder);
     QtFileDialog dialog(window.dialogParent());
-    return dialog.Show(request);
+    IFileDialog* shown = TransferFileDialogOverride();
+    std::optional<std::string> path = (shown ? shown : &dialog)->Show(request);
+    if (path)
+        settings.lastFolder = FolderOf(*path);
+    return path;
 }
 
 // Takes the model of the chosen file, so the next dialog preselects it and it is stored at exit.

@@ -43,7 +43,7 @@ QString Text(const std::string& s) {
 
 MDIForm1::MDIForm1(EditorState& state, const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services),
-      files_(state, settings_.Files, services.messages, services.files, *this) {
+      files_(state, settings_.Files, services.messages, services.files, *this, &settings_.LastFolder) {
     setObjectName("MDIForm1");
     setWindowTitle(kMainCaption);
     setWindowIcon(QIcon(RepeaterPicture(64)));

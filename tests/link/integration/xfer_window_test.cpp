@@ -7,8 +7,11 @@
 #include "link_fakes.h"
 #include "link_gui_support.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -171,7 +174,7 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     w.window.PDownLoad();
 
     ASSERT_EQ(w.dialog.requests.size(), 1u);
-    EXPECT_EQ(w.dialog.requests[0], (FileDialogRequest{"Select file to Download", kFilter, 3, 6, true}));
+    EXPECT_EQ(w.dialog.requests[0], (FileDialogRequest{"Select file to Download", kFilter, 3, 6, true, ""}));
     EXPECT_TRUE(busyInDialog);
     EXPECT_FALSE(w.window.isTransferBusy());
     EXPECT_EQ(shown, (QStringList{"Xmodem File Download", QString::fromStdString(path), "8192", "busy"}));
@@ -182,10 +185,11 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.line.terminalBytes, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.path().toStdString()), {}), 1);
 
-    // The next dialog preselects the model of the last file.
+    // The next dialog preselects the model of the last file and starts in its folder.
     w.dialog.answer.reset();
     w.window.PDownLoad();
     EXPECT_EQ(w.dialog.requests.back().filterIndex, 2);
+    EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
 }
 
 TEST(TransferCommands, CancelInTheDialogTransfersNothing) {
@@ -218,7 +222,8 @@ TEST(TransferCommands, UploadSendsTheCheckedFile) {
     Find<QPushButton>(&w.window, "cmdDial")->setFocus();
     Guard();
     w.window.PUpLoad();
-    EXPECT_EQ(w.dialog.requests.at(0), (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false}));
+    EXPECT_EQ(w.dialog.requests.at(0),
+              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, ""}));
     EXPECT_EQ(received, image);
     EXPECT_EQ(w.Panel(), " Upload Successful");
     EXPECT_EQ(w.window.linkSettings().modelType, "4");
@@ -380,6 +385,45 @@ TEST(frmXfer, CountersFollowTheTransfer) {
     EXPECT_EQ(rig.beeps, 1);
     EXPECT_EQ(rig.panel, (QStringList{" Awaiting Confirmation From Remote", " Upload Of Data In Progress",
                                       " Upload Successful", " Upload Successful"}));
+}
+
+// A bare name takes the extension of the filter chosen, so the transfer is of that model; the dialog
+// starts in the folder it is given.
+TEST(QtFileDialog, BareNameTakesTheChosenFiltersExtension) {
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    WriteBytes((folder + "/old.HR8").toStdString(), Pattern(8192));
+    struct Case {
+        TransferDirection direction;
+        const char* model; // preselected
+        bool nextFilter;   // the user picks the filter below the preselected one
+        const char* typed;
+        const char* chosen; // file name returned
+    } cases[] = {
+        {TransferDirection::Download, "2", false, "site", "site.HR8"},
+        {TransferDirection::Download, "2", true, "site", "site.HM4"},
+        {TransferDirection::Download, "2", false, "site.bin", "site.bin"}, // named by the user
+        {TransferDirection::Download, "4", false, "site", "site"},         // no one extension
+        {TransferDirection::Upload, "2", false, "old", "old.HR8"},
+    };
+    for (const Case& c : cases) {
+        QString startedIn;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            startedIn = d->directory().canonicalPath();
+            if (c.nextFilter)
+                QTest::keyClick(d->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
+            static_cast<QDialog*>(d)->accept();
+        });
+        FileDialogRequest request = TransferDialogRequest(c.direction, c.model, folder.toStdString());
+        const std::optional<std::string> chosen = QtFileDialog().Show(request);
+        EXPECT_EQ(startedIn, folder) << c.typed;
+        EXPECT_EQ(chosen.value_or(""), (folder + "/" + c.chosen).toStdString());
+    }
 }
 
 TEST(QtFileDialog, TitleFilterModeAndOverwriteQuestion) {
