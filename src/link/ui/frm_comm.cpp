@@ -1,5 +1,6 @@
 #include "link/ui/frm_comm.h"
 
+#include "desktop/qt/window_fit.h"
 #include "link/ui/comm_setup.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
@@ -58,6 +59,7 @@ frmComm::frmComm(ISerialPort& port, ISettingsStore& store, IMessages& messages, 
       clock_(clock) {
     setObjectName("frmComm");
     setWindowTitle("HaldenLink (32 Bit) Communications Program");
+    FitWindowsToTitles();
 
     terminal_ = new TerminalView;
     auto* cmdDial = Button("cmdDial", "Dial Repeater");
