@@ -1,6 +1,8 @@
 #include "link/ui/frm_comm.h"
 
+#include "desktop/qt/help_viewer.h"
 #include "desktop/qt/window_fit.h"
+#include "link/help_pages.h"
 #include "link/ui/comm_setup.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
@@ -60,6 +62,7 @@ frmComm::frmComm(ISerialPort& port, ISettingsStore& store, IMessages& messages, 
     setObjectName("frmComm");
     setWindowTitle("HaldenLink (32 Bit) Communications Program");
     FitWindowsToTitles();
+    AddHelpKey(this, help_, kTerminalHelp);
 
     terminal_ = new TerminalView;
     auto* cmdDial = Button("cmdDial", "Dial Repeater");
@@ -230,6 +233,7 @@ void frmComm::ClearScreen() {
 
 void frmComm::ShowCommSetup() {
     CommSetup dialog(session_->Settings(), SystemPorts(), this);
+    AddHelpKey(&dialog, help_, kCommSetupHelp);
     PlaceBesideMain(&dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         session_->ApplyCommSetup(dialog.Choice());
@@ -237,6 +241,7 @@ void frmComm::ShowCommSetup() {
 
 void frmComm::ShowProgramSetup() {
     frmModemInit dialog(session_->Settings(), this);
+    AddHelpKey(&dialog, help_, kProgramSetupHelp);
     PlaceBesideMain(&dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         session_->ApplyProgramSetup(dialog.Setup());
@@ -247,6 +252,7 @@ void frmComm::ShowAbout() {
     if (about == nullptr) {
         about = new frmSplash(frmSplash::Mode::About, this);
         about->setAttribute(Qt::WA_DeleteOnClose);
+        AddHelpKey(about, help_, kAboutHelp);
     }
     about->show();
     about->raise();

@@ -1,3 +1,5 @@
+#include "desktop/qt/help_viewer.h"
+#include "link/help_pages.h"
 #include "link/transfer_file.h"
 #include "link/transfer_models.h"
 #include "link/ui/frm_comm.h"
@@ -48,6 +50,7 @@ void RunTransfer(frmComm& window, XferJob job) {
     frmXfer xfer(
         window.port(), std::move(job), [&window](const QString& text) { window.setMessagePanel(text); },
         [&window] { window.messages().Beep(); }, window.dialogParent());
+    AddHelpKey(&xfer, window.help(), kTransferHelp);
     xfer.exec();
 }
 
