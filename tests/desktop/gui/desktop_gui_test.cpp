@@ -202,13 +202,13 @@ TEST(HelpViewer, IndexAndSearchListAndOpenWhatIsTyped) {
         const HelpBook& book;
         bool index; // else the search through the pages
         const char* typed;
-        QStringList listed;
+        QStringList listed; // keywords, or the titles of the pages found
         const char* file;
     } cases[] = {
         {shell::EditorHelp(), true, "autopatch l", {"autopatch length"}, "timers.html"},
         {link::LinkHelp(), true, "Error #10", {"Error #101", "Error #102"}, "errors.html"},
-        {shell::EditorHelp(), false, "sleep", {}, "timers.html"},
-        {link::LinkHelp(), false, "dialout group", {}, "errors.html"},
+        {shell::EditorHelp(), false, "sleep", {"Timers", "Zones"}, "timers.html"},
+        {link::LinkHelp(), false, "dialout group", {"Error messages"}, "errors.html"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -221,12 +221,7 @@ TEST(HelpViewer, IndexAndSearchListAndOpenWhatIsTyped) {
             tabs->setCurrentIndex(1);
         auto* typed = window->findChild<QLineEdit*>(c.index ? "txtKeyword" : "txtSearch");
         QTest::keyClicks(typed, c.typed);
-        if (c.index) {
-            EXPECT_EQ(window->ListedKeywords(), c.listed);
-        } else {
-            ASSERT_FALSE(window->FoundPages().isEmpty());
-            EXPECT_STREQ(c.book.Find(c.file)->title, window->FoundPages().front().toUtf8().constData());
-        }
+        EXPECT_EQ(c.index ? window->ListedKeywords() : window->FoundPages(), c.listed);
         QTest::keyClick(typed, Qt::Key_Return);
         EXPECT_EQ(window->CurrentFile(), c.file);
 

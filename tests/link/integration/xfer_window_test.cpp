@@ -387,69 +387,45 @@ TEST(frmXfer, CountersFollowTheTransfer) {
                                       " Upload Successful", " Upload Successful"}));
 }
 
-// A bare name takes the extension of the filter chosen, so the transfer is of that model; the dialog
-// starts in the folder it is given.
-TEST(QtFileDialog, BareNameTakesTheChosenFiltersExtension) {
+// The dialog of each direction, with the model's filter preselected; a bare name takes the extension
+// of the filter chosen, so the transfer is of that model; the dialog starts in the folder it is given.
+TEST(QtFileDialog, TitleFilterModeAndTheChosenFiltersExtension) {
+    const QStringList filters{"Halden R6 Files (*.HR6)", "Halden R8 Files (*.HR8)", "Halden M4 Files (*.HM4)",
+                              "Halden K9 Files (*.HK?)"};
+    EXPECT_EQ(NameFilters(kFilter), filters);
     QTemporaryDir dir;
     const QString folder = QFileInfo(dir.path()).canonicalFilePath();
     WriteBytes((folder + "/old.HR8").toStdString(), Pattern(8192));
     struct Case {
         TransferDirection direction;
-        const char* model; // preselected
-        bool nextFilter;   // the user picks the filter below the preselected one
+        int model;       // preselected
+        bool nextFilter; // the user picks the filter below it
         const char* typed;
-        const char* chosen; // file name returned
+        const char* chosen; // in the folder the dialog started in
     } cases[] = {
-        {TransferDirection::Download, "2", false, "site", "site.HR8"},
-        {TransferDirection::Download, "2", true, "site", "site.HM4"},
-        {TransferDirection::Download, "2", false, "site.bin", "site.bin"}, // named by the user
-        {TransferDirection::Download, "4", false, "site", "site"},         // no one extension
-        {TransferDirection::Upload, "2", false, "old", "old.HR8"},
+        {TransferDirection::Download, 2, false, "site", "site.HR8"},
+        {TransferDirection::Download, 2, true, "site", "site.HM4"},
+        {TransferDirection::Download, 4, false, "site", "site"}, // no one extension
+        {TransferDirection::Upload, 3, false, "old.HR8", "old.HR8"},
+        {TransferDirection::Upload, 2, false, "old", "old.HR8"},
     };
     for (const Case& c : cases) {
-        QString startedIn;
+        const FileDialogRequest request =
+            TransferDialogRequest(c.direction, std::to_string(c.model), folder.toStdString());
+        const bool download = c.direction == TransferDirection::Download;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
-            startedIn = d->directory().canonicalPath();
+            EXPECT_EQ(d->windowTitle().toStdString(), request.title);
+            EXPECT_EQ(d->selectedNameFilter(), filters[c.model - 1]);
+            EXPECT_EQ(d->acceptMode(), download ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            EXPECT_EQ(!d->testOption(QFileDialog::DontConfirmOverwrite), download);
             if (c.nextFilter)
                 QTest::keyClick(d->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
-            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
-            ASSERT_NE(name, nullptr);
-            name->setText(c.typed);
+            d->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
             static_cast<QDialog*>(d)->accept();
         });
-        FileDialogRequest request = TransferDialogRequest(c.direction, c.model, folder.toStdString());
-        const std::optional<std::string> chosen = QtFileDialog().Show(request);
-        EXPECT_EQ(startedIn, folder) << c.typed;
-        EXPECT_EQ(chosen.value_or(""), (folder + "/" + c.chosen).toStdString());
-    }
-}
-
-TEST(QtFileDialog, TitleFilterModeAndOverwriteQuestion) {
-    EXPECT_EQ(NameFilters(kFilter), (QStringList{"Halden R6 Files (*.HR6)", "Halden R8 Files (*.HR8)",
-                                                 "Halden M4 Files (*.HM4)", "Halden K9 Files (*.HK?)"}));
-    for (TransferDirection direction : {TransferDirection::Download, TransferDirection::Upload}) {
-        const FileDialogRequest request = TransferDialogRequest(direction, "3");
-        QString title, selected;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-        bool confirms = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            title = d->windowTitle();
-            selected = d->selectedNameFilter();
-            mode = d->acceptMode();
-            confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
-            d->reject();
-        });
-        QtFileDialog dialog;
-        EXPECT_FALSE(dialog.Show(request).has_value());
-        EXPECT_EQ(title.toStdString(), request.title);
-        EXPECT_EQ(selected, "Halden M4 Files (*.HM4)");
-        EXPECT_EQ(mode, direction == TransferDirection::Download ? QFileDialog::AcceptSave
-                                                                 : QFileDialog::AcceptOpen);
-        EXPECT_EQ(confirms, direction == TransferDirection::Download);
+        EXPECT_EQ(QtFileDialog().Show(request).value_or(""), (folder + "/" + c.chosen).toStdString());
     }
 }
 
