@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rc {
@@ -33,5 +35,28 @@ struct HelpBook {
     // Keywords that contain `text` (any case); those that start with it come first. Empty text: all.
     std::vector<HelpIndexEntry> Match(const std::string& text) const;
 };
+
+struct HelpSearchHit {
+    const HelpPage* page;
+    int count; // how often the words searched for occur on the page
+};
+
+// A search through the words of every page: the text of each page is added once, then any number of
+// searches run over it.
+class HelpWordIndex {
+public:
+    void AddPage(const HelpPage& page, std::string_view text);
+    bool Empty() const { return pages_.empty(); }
+    // The pages that hold every word of `query`, a word matching the words it begins ("sleep" finds
+    // "sleeps" too), without regard to case: most hits first, then in the order the pages were added.
+    std::vector<HelpSearchHit> Find(std::string_view query) const;
+
+private:
+    std::vector<const HelpPage*> pages_;
+    std::map<std::string, std::map<std::size_t, int>> words_; // word -> page number -> count
+};
+
+// The words of a text as the index keeps them: runs of letters and digits, in small letters.
+std::vector<std::string> HelpWords(std::string_view text);
 
 } // namespace rc

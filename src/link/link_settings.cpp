@@ -119,6 +119,7 @@ LinkSettings ReadLinkSettings(ISettingsStore& store, bool* firstRun) {
     (void)store.Get(kFormLocation, "POS-BOOLEAN");
     s.cwBoolean = store.Get(kCallWait, "CW-BOOLEAN");
     s.cwString = store.Get(kCallWait, "CW-STRING");
+    s.lastFolder = store.Get(kFileType, "FOLDER");
     return s;
 }
 
@@ -136,6 +137,7 @@ void WriteLinkSettings(ISettingsStore& store, const LinkSettings& s, int leftTwi
     store.Set(kModemInit, "INIT", s.init);
     store.Set(kTelNumbers, "NUMBER1", s.number1);
     store.Set(kFileType, "FILETYPE", ModelCodeFromIndex(s.modelType));
+    store.Set(kFileType, "FOLDER", s.lastFolder);
     store.Set(kModemInit, "INIT-BOOLEAN", s.initBoolean);
     store.Set(kFormLocation, "LEFT", std::to_string(leftTwips));
     store.Set(kFormLocation, "TOP", std::to_string(topTwips));

@@ -49,6 +49,7 @@ struct LinkSettings {
     std::string modelType = "3"; // the index "1" to "4", not the stored code
     std::string cwBoolean;       // call-waiting disable prefix on
     std::string cwString;
+    std::string lastFolder; // where the transfer file dialogs start
     // The device behind Comm1 to Comm4.
     std::array<std::string, kCommPorts> devices = DefaultDevices();
 

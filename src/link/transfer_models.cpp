@@ -1,6 +1,7 @@
 #include "link/transfer_models.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace rc::link {
 
@@ -48,8 +49,10 @@ const TransferModel& ModelForIndex(std::string_view index) {
     return kModels[3];
 }
 
-FileDialogRequest TransferDialogRequest(TransferDirection direction, std::string_view modelIndex) {
+FileDialogRequest TransferDialogRequest(TransferDirection direction, std::string_view modelIndex,
+                                        std::string folder) {
     FileDialogRequest request;
+    request.folder = std::move(folder);
     for (const TransferModel& m : kModels) {
         if (!request.filter.empty())
             request.filter += '|';
@@ -66,6 +69,10 @@ FileDialogRequest TransferDialogRequest(TransferDirection direction, std::string
         request.save = false;
     }
     return request;
+}
+
+std::string FolderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
 }
 
 std::string CorruptedFileMessage(const std::string& path) {

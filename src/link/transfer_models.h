@@ -37,7 +37,8 @@ struct FileDialogRequest {
     std::string filter;  // "Text|pattern|Text|pattern..."
     int filterIndex = 1; // 1 for the first entry
     int flags = 0;
-    bool save = false; // the save dialog; else the open dialog
+    bool save = false;  // the save dialog; else the open dialog
+    std::string folder; // where the dialog starts; empty: the working folder
 
     bool operator==(const FileDialogRequest&) const = default;
 };
@@ -50,7 +51,11 @@ public:
 };
 
 // The dialog of a transfer, with the entry of the current model preselected.
-FileDialogRequest TransferDialogRequest(TransferDirection direction, std::string_view modelIndex);
+// It starts in `folder`, the folder of the last transfer file.
+FileDialogRequest TransferDialogRequest(TransferDirection direction, std::string_view modelIndex,
+                                        std::string folder = {});
+// The folder a chosen transfer file lies in, for the next dialog.
+std::string FolderOf(const std::string& path);
 
 // The message panel's text for an upload file of the wrong size.
 std::string CorruptedFileMessage(const std::string& path);

@@ -14,6 +14,7 @@ constexpr const char* kPrinter = "Printer";
 constexpr const char* kProjects = "Projects";
 constexpr const char* kOptions = "Options";
 constexpr const char* kShowTipsKey = "Show Tips at Startup";
+constexpr const char* kLastFolderKey = "Folder";
 // Written on every exit in place of whatever was read; older releases of the program expect it.
 constexpr const char* kWrittenPassword = "Tern Haven";
 
@@ -82,6 +83,7 @@ EditorSettings GetRegistry(ISettingsStore& store) {
     for (int k = 0; k < kRecentFileCount; ++k)
         s.Files[static_cast<std::size_t>(k)] = GetOr(store, kProjects, FileKey(k), "");
     s.ShowTips = ParseShowTips(GetOr(store, kOptions, kShowTipsKey, "1"));
+    s.LastFolder = GetOr(store, kProjects, kLastFolderKey, "");
     return s;
 }
 
@@ -93,6 +95,7 @@ void SaveRegistry(ISettingsStore& store, const EditorSettings& s) {
     for (int k = 0; k < kRecentFileCount; ++k)
         store.Save(kProjects, FileKey(k), s.Files[static_cast<std::size_t>(k)]);
     store.Save(kOptions, kShowTipsKey, std::to_string(s.ShowTips));
+    store.Save(kProjects, kLastFolderKey, s.LastFolder);
 }
 
 bool SelectPrintFont(EditorSettings& settings, IFontPicker& picker) {

@@ -22,7 +22,8 @@ struct EditorSettings {
     std::string PrintFontName = "Arial";
     std::string PrintFontSize = "10";
     RecentFiles Files;
-    int ShowTips = 1; // 0: no tip window at start-up
+    int ShowTips = 1;       // 0: no tip window at start-up
+    std::string LastFolder; // where the file dialogs start when no file is open
 };
 
 inline constexpr const char* kSettingsApplication = "H_R8";

@@ -3,9 +3,8 @@
 #include "image/backups.h"
 #include "image/image_file.h"
 
-#include <filesystem>
-
 #include <exception>
+#include <filesystem>
 
 namespace rc::shell {
 
@@ -43,8 +42,23 @@ private:
 } // namespace
 
 FileCommands::FileCommands(EditorState& state, RecentFiles& recent, IMessages& messages,
-                           IFileDialogs& dialogs, IShellView& view)
-    : state_(state), recent_(recent), messages_(messages), dialogs_(dialogs), view_(view) {}
+                           IFileDialogs& dialogs, IShellView& view, std::string* lastFolder)
+    : state_(state), recent_(recent), messages_(messages), dialogs_(dialogs), view_(view),
+      lastFolder_(lastFolder) {}
+
+FileDialogSpec FileCommands::DialogSpec(const char* filter) const {
+    FileDialogSpec spec{filter, 1, {}};
+    if (state_.FileOpen && !state_.SavePath.empty())
+        spec.folder = std::filesystem::path(state_.SavePath).parent_path().string();
+    else if (lastFolder_)
+        spec.folder = *lastFolder_;
+    return spec;
+}
+
+void FileCommands::RememberFolder(const std::string& path) {
+    if (lastFolder_)
+        *lastFolder_ = std::filesystem::path(path).parent_path().string();
+}
 
 bool FileCommands::ConfirmDiscard() {
     if (!state_.IsChanged())
@@ -63,9 +77,10 @@ bool FileCommands::ConfirmDiscard() {
 bool FileCommands::Open() {
     if (!ConfirmDiscard())
         return false;
-    std::optional<std::string> path = dialogs_.ShowOpen({kOpenFilter, 1, {}});
+    std::optional<std::string> path = dialogs_.ShowOpen(DialogSpec(kOpenFilter));
     if (!path)
         return false;
+    RememberFolder(*path);
     return OpenPath(*path);
 }
 
@@ -112,9 +127,10 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    std::optional<std::string> path = dialogs_.ShowSave({kSaveFilter, 1, {}});
+    std::optional<std::string> path = dialogs_.ShowSave(DialogSpec(kSaveFilter));
     if (!path)
         return false;
+    RememberFolder(*path);
     try {
         if (SaveFileAs(state_, *path, messages_) != SaveOutcome::Saved)
             return false;
@@ -132,8 +148,10 @@ bool FileCommands::SaveAs() {
 std::optional<std::pair<std::string, ImageBytes>> FileCommands::ChooseComparison() {
     std::error_code ec;
     const std::string backups = BackupFolder();
-    std::optional<std::string> path =
-        dialogs_.ShowOpen({kOpenFilter, 1, std::filesystem::is_directory(backups, ec) ? backups : ""});
+    FileDialogSpec spec = DialogSpec(kOpenFilter);
+    if (std::filesystem::is_directory(backups, ec))
+        spec.folder = backups;
+    std::optional<std::string> path = dialogs_.ShowOpen(spec);
     if (!path)
         return std::nullopt;
     ImageBytes other;

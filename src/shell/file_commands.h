@@ -13,7 +13,7 @@ namespace rc::shell {
 struct FileDialogSpec {
     std::string filter;
     int filterIndex = 1;
-    std::string folder; // where the dialog starts; empty for the usual place
+    std::string folder; // where the dialog starts; empty: the working folder
 };
 
 inline constexpr const char* kOpenFilter = "Halden R8 File(s) *.HR8)|*.HR8";
@@ -42,8 +42,9 @@ public:
 // The File menu's commands and the question asked before unsaved edits could be lost.
 class FileCommands {
 public:
+    // `lastFolder`, when given, is the folder of the last file chosen in a dialog, kept between runs.
     FileCommands(EditorState& state, RecentFiles& recent, IMessages& messages, IFileDialogs& dialogs,
-                 IShellView& view);
+                 IShellView& view, std::string* lastFolder = nullptr);
 
     // "&Open...": the open dialog, then OpenPath.
     bool Open();
@@ -71,6 +72,9 @@ public:
 private:
     // The change question before an action that would drop unsaved edits: true to go on.
     bool ConfirmDiscard();
+    // A dialog starts in the folder of the file in use, else in the one last chosen from.
+    FileDialogSpec DialogSpec(const char* filter) const;
+    void RememberFolder(const std::string& path);
 
     EditorState& state_;
     RecentFiles& recent_;
@@ -78,6 +82,7 @@ private:
     IFileDialogs& dialogs_;
     IShellView& view_;
     std::optional<ImageBytes> declinedReload_; // the disk content the user chose not to load
+    std::string* lastFolder_;
 };
 
 } // namespace rc::shell

@@ -67,9 +67,13 @@ TEST(HelpBook, EveryContextOfTheEditorHasItsOwnPage) {
         const HelpBook& book;
         int context;
         const char* file;
-    } cases[] = {{book, 10, "main.html"},     {book, 110, "keypad.html"},
-                 {book, 300, "timers.html"},  {book, 0, "contents.html"},
-                 {book, -5, "contents.html"}, {link::LinkHelp(), 10, "index.html"}};
+    } cases[] = {{book, 10, "main.html"},
+                 {book, 110, "keypad.html"},
+                 {book, 300, "timers.html"},
+                 {book, 0, "contents.html"},
+                 {book, -5, "contents.html"},
+                 {link::LinkHelp(), link::kTransferHelp, "transfers.html"},
+                 {link::LinkHelp(), 99, "index.html"}};
     for (const Case& c : cases)
         EXPECT_STREQ(c.book.PageForContext(c.context).file, c.file) << c.context;
 }
@@ -101,6 +105,27 @@ TEST(HelpBook, KeywordSearchStartsWithBeforeContainsInAnyCase) {
     }
     for (const Book& b : kBooks)
         EXPECT_EQ(b.book.Match("").size(), b.book.Index().size());
+}
+
+// Results list the pages holding every word typed, a word finding those it begins, most hits first.
+TEST(HelpWordIndex, FindsPagesByTheirWords) {
+    const HelpPage a{"a.html", "A", {}, {}}, b{"b.html", "B", {}, {}}, c{"c.html", "C", {}, {}};
+    HelpWordIndex index;
+    index.AddPage(a, "Courtesy tone after the timer; the timer stops.");
+    index.AddPage(b, "Repeater Sleep: the repeater sleeps after the sleep timer");
+    index.AddPage(c, "Pre-Dial number 9, ID timer");
+    using Hits = std::vector<std::pair<const HelpPage*, int>>;
+    const std::pair<const char*, Hits> cases[] = {
+        {"sleep", {{&b, 3}}},         {"TIMER", {{&a, 2}, {&b, 1}, {&c, 1}}},
+        {"tim, courtesy", {{&a, 3}}}, {"pre-dial", {{&c, 2}}},
+        {"sleep courtesy", {}},       {"  ", {}},
+    };
+    for (const auto& [query, hits] : cases) {
+        Hits got;
+        for (const HelpSearchHit& h : index.Find(query))
+            got.emplace_back(h.page, h.count);
+        EXPECT_EQ(got, hits) << query;
+    }
 }
 
 } // namespace

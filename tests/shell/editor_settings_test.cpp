@@ -37,6 +37,7 @@ TEST(SaveRegistry, WritesEveryKeyWithItsFixedValues) {
     s.PrintFontSize = "12";
     s.Files = {"/a.HR8", "/b.HR8", "", ""};
     s.ShowTips = 0;
+    s.LastFolder = "/home/op/sites";
     SaveRegistry(store, s);
     std::map<std::pair<std::string, std::string>, std::string> expected = {
         {{"Startup", "Password"}, "Tern Haven"},
@@ -47,9 +48,11 @@ TEST(SaveRegistry, WritesEveryKeyWithItsFixedValues) {
         {{"Projects", "File2"}, "/b.HR8"},
         {{"Projects", "File3"}, ""},
         {{"Projects", "File4"}, ""},
+        {{"Projects", "Folder"}, "/home/op/sites"},
         {{"Options", "Show Tips at Startup"}, "0"},
     };
     EXPECT_EQ(store.values, expected);
+    EXPECT_EQ(GetRegistry(store).LastFolder, "/home/op/sites");
 }
 
 TEST(ParseShowTips, ReadsIntegersAndFallsBackOnAnythingElse) {

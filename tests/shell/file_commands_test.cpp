@@ -128,6 +128,29 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
     EXPECT_FALSE(fs::exists(Path("noext")));
 }
 
+// The dialogs start in the folder of the file in use, else in the folder a file was last chosen from,
+// also when that choice was then refused.
+TEST_F(FileCommandsTest, DialogsStartInTheFolderInUseElseTheLastOne) {
+    std::string last = "/home/op/kept";
+    FileCommands remembering{state, recent, messages, dialogs, view, &last};
+    fs::create_directory(Path("sub"));
+    const std::string other = folder.WriteImage("sub/other.HR8", 3);
+    const std::string here = fs::path(first).parent_path().string(), sub = Path("sub");
+    dialogs.opens = {std::nullopt, Path("sub/missing.HR8"), other};
+    EXPECT_FALSE(remembering.Open());
+    EXPECT_FALSE(remembering.Open());
+    EXPECT_EQ(last, sub);
+    ASSERT_TRUE(remembering.OpenPath(first));
+    ASSERT_TRUE(remembering.Open());
+    dialogs.saves = {std::nullopt};
+    EXPECT_FALSE(remembering.SaveAs());
+    std::vector<std::string> started;
+    for (const FileDialogSpec& s : dialogs.openSpecs)
+        started.push_back(s.folder);
+    started.push_back(dialogs.saveSpecs.at(0).folder);
+    EXPECT_EQ(started, (std::vector<std::string>{"/home/op/kept", "/home/op/kept", here, sub}));
+}
+
 TEST_F(FileCommandsTest, SaveAlertAnsweredNoWritesNothing) {
     ASSERT_TRUE(commands.OpenPath(first));
     state.image[24] = 7;

@@ -3,22 +3,29 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rc {
 
 frmHelp::frmHelp(const HelpBook& book, QWidget* parent) : QWidget(parent, Qt::Window), book_(book) {
     setObjectName("frmHelp");
     setWindowTitle(QString::fromStdString(book_.caption));
-    resize(760, 540);
 
     auto* splitter = new QSplitter(this);
     tabs_ = new QTabWidget(splitter);
@@ -43,6 +50,17 @@ frmHelp::frmHelp(const HelpBook& book, QWidget* parent) : QWidget(parent, Qt::Wi
     indexLayout->addWidget(lstKeywords_);
     tabs_->addTab(indexPage, "Index");
 
+    auto* searchPage = new QWidget;
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    txtSearch_ = new QLineEdit;
+    txtSearch_->setObjectName("txtSearch");
+    txtSearch_->setPlaceholderText("Type words to find on the pages");
+    lstFound_ = new QListWidget;
+    lstFound_->setObjectName("lstFound");
+    searchLayout->addWidget(txtSearch_);
+    searchLayout->addWidget(lstFound_);
+    tabs_->addTab(searchPage, "Search");
+
     txtTopic_ = new QTextBrowser(splitter);
     txtTopic_->setObjectName("txtTopic");
     txtTopic_->setOpenExternalLinks(true);
@@ -51,10 +69,12 @@ frmHelp::frmHelp(const HelpBook& book, QWidget* parent) : QWidget(parent, Qt::Wi
     if (css.open(QIODevice::ReadOnly))
         txtTopic_->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
     splitter->setStretchFactor(1, 3);
-    splitter->setSizes({220, 540});
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(lstContents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         if (const HelpPage* page = book_.Find(item->data(Qt::UserRole).toString().toStdString()))
@@ -66,12 +86,82 @@ frmHelp::frmHelp(const HelpBook& book, QWidget* parent) : QWidget(parent, Qt::Wi
     connect(lstKeywords_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { OpenKeyword(lstKeywords_->row(item)); });
     connect(lstKeywords_, &QListWidget::itemClicked, lstKeywords_, &QListWidget::itemActivated);
+    connect(txtSearch_, &QLineEdit::textChanged, this, &frmHelp::FillFound);
+    connect(txtSearch_, &QLineEdit::returnPressed, this, [this] { OpenFound(0); });
+    connect(lstFound_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { OpenFound(lstFound_->row(item)); });
+    connect(lstFound_, &QListWidget::itemClicked, lstFound_, &QListWidget::itemActivated);
     connect(txtTopic_, &QTextBrowser::sourceChanged, this, &frmHelp::SourceChanged);
     FillKeywords({});
+    FitPanes(splitter);
+}
+
+void frmHelp::FitPanes(QSplitter* splitter) {
+    constexpr int kPageWidth = 540, kHeight = 540;
+    // Room a window manager takes around the window.
+    constexpr int kFrameWidth = 16, kFrameHeight = 48;
+    int widest = 0;
+    const QFontMetrics fm(lstKeywords_->font());
+    for (QListWidget* list : {lstContents_, lstKeywords_})
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, fm.horizontalAdvance(list->item(i)->text()));
+    const int listChrome = 2 * lstKeywords_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                           4 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + fm.averageCharWidth() * 2;
+    int left = widest + listChrome;
+    QSize size(left + kPageWidth, kHeight);
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = s->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+        size = size.boundedTo(room);
+        left = std::min(left, size.width() * 3 / 5);
+    }
+    resize(size);
+    splitter->setSizes({left, size.width() - left});
 }
 
 void frmHelp::ShowPage(const HelpPage& page) {
     txtTopic_->setSource(QUrl("qrc" + QString::fromStdString(book_.root) + page.file));
+}
+
+void frmHelp::ShowWordSearch() {
+    tabs_->setCurrentIndex(2);
+    txtSearch_->setFocus();
+    txtSearch_->selectAll();
+}
+
+QStringList frmHelp::FoundPages() const {
+    QStringList titles;
+    for (const HelpSearchHit& hit : found_)
+        titles << hit.page->title;
+    return titles;
+}
+
+void frmHelp::FillFound(const QString& text) {
+    if (words_.Empty()) {
+        for (const HelpPage& page : book_.pages) {
+            QFile file(QString::fromStdString(book_.root) + page.file);
+            const QString html =
+                file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+            const QString words =
+                QString(page.title) + "\n" + QTextDocumentFragment::fromHtml(html).toPlainText();
+            words_.AddPage(page, words.toStdString());
+        }
+    }
+    found_ = words_.Find(text.toStdString());
+    lstFound_->clear();
+    for (const HelpSearchHit& hit : found_)
+        lstFound_->addItem(hit.page->title);
+    if (!found_.empty())
+        lstFound_->setCurrentRow(0);
+}
+
+void frmHelp::OpenFound(int row) {
+    if (row < 0 || row >= static_cast<int>(found_.size()))
+        return;
+    ShowPage(*found_[static_cast<std::size_t>(row)].page);
+    // The first word searched for is marked where it first appears on the page.
+    const std::vector<std::string> words = HelpWords(txtSearch_->text().toStdString());
+    if (!words.empty())
+        txtTopic_->find(QString::fromStdString(words.front()));
 }
 
 void frmHelp::ShowIndex() {
@@ -180,7 +270,12 @@ void HelpViewer::ShowSearch() {
     frmHelp* w = Prepare();
     if (w->CurrentFile().isEmpty())
         w->ShowPage(book_.Contents());
-    w->ShowIndex();
+    w->ShowWordSearch();
+}
+
+void AddHelpKey(QWidget* window, IHelp& help, int context) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(f1, &QShortcut::activated, window, [&help, context] { help.ShowContext(context); });
 }
 
 } // namespace rc

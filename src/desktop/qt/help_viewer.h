@@ -8,12 +8,14 @@
 
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 
 namespace rc {
 
-// The help window of a program: the list of its pages, the keyword index and the page itself.
+// The help window of a program: the list of its pages, the keyword index, the search through the
+// words of every page, and the page itself. Escape closes it.
 class frmHelp : public QWidget {
     Q_OBJECT
 public:
@@ -21,14 +23,21 @@ public:
 
     void ShowPage(const HelpPage& page);
     void ShowIndex();
+    void ShowWordSearch();
     // The page shown, as its file name ("timers.html").
     QString CurrentFile() const;
     // Keywords listed for the text in the search box.
     QStringList ListedKeywords() const;
+    // Titles of the pages the word search lists.
+    QStringList FoundPages() const;
 
 private:
     void FillKeywords(const QString& text);
     void OpenKeyword(int row);
+    void FillFound(const QString& text);
+    void OpenFound(int row);
+    // The left side as wide as its longest index entry, the window no larger than its screen.
+    void FitPanes(QSplitter* splitter);
     void SourceChanged(const QUrl& url);
 
     const HelpBook& book_;
@@ -36,8 +45,12 @@ private:
     QListWidget* lstContents_;
     QLineEdit* txtKeyword_;
     QListWidget* lstKeywords_;
+    QLineEdit* txtSearch_;
+    QListWidget* lstFound_;
     QTextBrowser* txtTopic_;
     std::vector<HelpIndexEntry> listed_;
+    HelpWordIndex words_; // built at the first search
+    std::vector<HelpSearchHit> found_;
 };
 
 // A program's help: one help window, opened at a page, the contents or the keyword search. It opens
@@ -72,5 +85,8 @@ private:
     QPointer<QWidget> owner_;
     QPointer<frmHelp> window_;
 };
+
+// F1 in `window` opens the help page of `context`.
+void AddHelpKey(QWidget* window, IHelp& help, int context);
 
 } // namespace rc

@@ -2,6 +2,9 @@
 
 #include "image/backups.h"
 
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/window_fit.h"
+#include "link/help_pages.h"
 #include "link/ui/comm_setup.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
@@ -63,6 +66,8 @@ frmComm::frmComm(ISerialPort& port, ISettingsStore& store, IMessages& messages, 
       clock_(clock) {
     setObjectName("frmComm");
     setWindowTitle("HaldenLink (32 Bit) Communications Program");
+    FitWindowsToTitles();
+    AddHelpKey(this, help_, kTerminalHelp);
 
     terminal_ = new TerminalView;
     auto* cmdDial = Button("cmdDial", "Dial Repeater");
@@ -244,6 +249,7 @@ void frmComm::ClearScreen() {
 
 void frmComm::ShowCommSetup() {
     CommSetup dialog(session_->Settings(), SystemPorts(), this);
+    AddHelpKey(&dialog, help_, kCommSetupHelp);
     PlaceBesideMain(&dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         session_->ApplyCommSetup(dialog.Choice());
@@ -251,6 +257,7 @@ void frmComm::ShowCommSetup() {
 
 void frmComm::ShowProgramSetup() {
     frmModemInit dialog(session_->Settings(), this);
+    AddHelpKey(&dialog, help_, kProgramSetupHelp);
     PlaceBesideMain(&dialog, this);
     if (dialog.exec() == QDialog::Accepted)
         session_->ApplyProgramSetup(dialog.Setup());
@@ -261,6 +268,7 @@ void frmComm::ShowAbout() {
     if (about == nullptr) {
         about = new frmSplash(frmSplash::Mode::About, this);
         about->setAttribute(Qt::WA_DeleteOnClose);
+        AddHelpKey(about, help_, kAboutHelp);
     }
     about->show();
     about->raise();

@@ -50,6 +50,7 @@ public:
     ISerialPort& port() { return port_; }
     TerminalView& terminal() { return *terminal_; }
     IMessages& messages() { return messages_; }
+    IHelp& help() { return help_; }
     ITimerFactory& timers() { return timers_; }
     IClock& clock() { return clock_; }
     // Set while a transfer procedure runs; dialing and hang-up do nothing meanwhile.

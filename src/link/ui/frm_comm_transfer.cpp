@@ -1,3 +1,5 @@
+#include "desktop/qt/help_viewer.h"
+#include "link/help_pages.h"
 #include "link/transfer_file.h"
 #include "link/transfer_models.h"
 #include "link/ui/frm_comm.h"
@@ -22,11 +24,15 @@ private:
 };
 
 std::optional<std::string> AskForFile(frmComm& window, TransferDirection direction) {
-    const FileDialogRequest request = TransferDialogRequest(direction, window.linkSettings().modelType);
-    if (IFileDialog* scripted = TransferFileDialogOverride())
-        return scripted->Show(request);
+    LinkSettings& settings = window.linkSettings();
+    const FileDialogRequest request =
+        TransferDialogRequest(direction, settings.modelType, settings.lastFolder);
     QtFileDialog dialog(window.dialogParent());
-    return dialog.Show(request);
+    IFileDialog* shown = TransferFileDialogOverride();
+    std::optional<std::string> path = (shown ? shown : &dialog)->Show(request);
+    if (path)
+        settings.lastFolder = FolderOf(*path);
+    return path;
 }
 
 // Takes the model of the chosen file, so the next dialog preselects it and it is stored at exit.
@@ -45,6 +51,7 @@ void RunTransfer(frmComm& window, XferJob job) {
     frmXfer xfer(
         window.port(), std::move(job), [&window](const QString& text) { window.setMessagePanel(text); },
         [&window] { window.messages().Beep(); }, window.dialogParent());
+    AddHelpKey(&xfer, window.help(), kTransferHelp);
     xfer.exec();
 }
 

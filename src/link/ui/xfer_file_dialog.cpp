@@ -1,7 +1,8 @@
 #include "link/ui/xfer_file_dialog.h"
 
+#include "desktop/qt/file_dialog.h"
+
 #include <QFile>
-#include <QFileDialog>
 
 namespace rc::link {
 
@@ -18,19 +19,19 @@ QStringList NameFilters(const std::string& filter) {
 }
 
 std::optional<std::string> QtFileDialog::Show(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_, QString::fromStdString(request.title));
-    dialog.setObjectName("CommonDialog1");
-    const QStringList filters = NameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[request.filterIndex - 1]);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    FileDialogOptions options;
+    options.title = QString::fromStdString(request.title);
+    options.objectName = "CommonDialog1";
+    options.nameFilters = NameFilters(request.filter);
+    options.filterIndex = request.filterIndex;
+    options.folder = QFile::decodeName(QByteArray::fromStdString(request.folder));
+    options.save = request.save;
     // The dialog has no read-only box to hide; the overwrite question is the one flag that matters.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & kOverwritePrompt) == 0);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    options.confirmOverwrite = (request.flags & kOverwritePrompt) != 0;
+    std::optional<QString> name = AskForFile(parent_, options);
+    if (!name)
         return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    return QFile::encodeName(*name).toStdString();
 }
 
 void SetTransferFileDialog(IFileDialog* dialog) {

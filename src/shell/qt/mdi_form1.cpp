@@ -1,6 +1,7 @@
 #include "shell/qt/mdi_form1.h"
 
 #include "desktop/qt/centre_on_screen.h"
+#include "desktop/qt/window_fit.h"
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_erase.h"
 #include "editors/qt/frm_memory.h"
@@ -48,9 +49,10 @@ QString Text(const std::string& s) {
 
 MDIForm1::MDIForm1(EditorState& state, const ShellServices& services, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services),
-      files_(state, settings_.Files, services.messages, services.files, *this) {
+      files_(state, settings_.Files, services.messages, services.files, *this, &settings_.LastFolder) {
     setObjectName("MDIForm1");
     setWindowTitle(kMainCaption);
+    FitWindowsToTitles();
     setWindowIcon(QIcon(RepeaterPicture(64)));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("mdiArea");

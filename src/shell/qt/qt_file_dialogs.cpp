@@ -1,6 +1,7 @@
 #include "shell/qt/qt_file_dialogs.h"
 
-#include <QFileDialog>
+#include "desktop/qt/file_dialog.h"
+
 #include <QFontDialog>
 #include <QStringList>
 
@@ -19,32 +20,29 @@ QString ToQtFilter(const std::string& filter) {
 
 namespace {
 
-std::optional<std::string> Chosen(const QString& name) {
-    if (name.isEmpty())
+std::optional<std::string> Ask(QWidget* parent, const char* title, const FileDialogSpec& spec, bool save) {
+    FileDialogOptions options;
+    options.title = title;
+    options.nameFilters = ToQtFilter(spec.filter).split(";;");
+    options.filterIndex = spec.filterIndex;
+    options.folder = QString::fromStdString(spec.folder);
+    options.save = save;
+    // The save dialog asks before an existing file is replaced.
+    options.confirmOverwrite = save;
+    std::optional<QString> name = AskForFile(parent, options);
+    if (!name || name->isEmpty())
         return std::nullopt;
-    return name.toStdString();
-}
-
-// Every filter of a dialog, so the filter index picks one.
-QString SelectedFilter(const FileDialogSpec& spec, const QString& filters) {
-    QStringList list = filters.split(";;");
-    return list.value(spec.filterIndex - 1, list.value(0));
+    return name->toStdString();
 }
 
 } // namespace
 
 std::optional<std::string> QtFileDialogs::ShowOpen(const FileDialogSpec& spec) {
-    QString filters = ToQtFilter(spec.filter);
-    QString selected = SelectedFilter(spec, filters);
-    return Chosen(QFileDialog::getOpenFileName(parent_, "Open", QString::fromStdString(spec.folder), filters,
-                                               &selected));
+    return Ask(parent_, "Open", spec, false);
 }
 
 std::optional<std::string> QtFileDialogs::ShowSave(const FileDialogSpec& spec) {
-    QString filters = ToQtFilter(spec.filter);
-    QString selected = SelectedFilter(spec, filters);
-    // The dialog asks before an existing file is replaced.
-    return Chosen(QFileDialog::getSaveFileName(parent_, "Save As", QString(), filters, &selected));
+    return Ask(parent_, "Save As", spec, true);
 }
 
 std::optional<FontChoice> QtFontPicker::PickFont(const FontChoice& preset) {

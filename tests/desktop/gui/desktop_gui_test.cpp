@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocalSocket>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -213,25 +214,49 @@ TEST(HelpViewer, OpensEachProgramsPagesAtTheContextContentsOrSearch) {
     EXPECT_FALSE(ReadText(":/help/help.css").isEmpty());
 }
 
-TEST(HelpViewer, SearchListsAndOpensTheKeywordTyped) {
+// The index lists keywords, whole and readable; the search finds the words of every page and lists
+// the pages; Escape closes the window.
+TEST(HelpViewer, IndexAndSearchListAndOpenWhatIsTyped) {
     struct Case {
         const HelpBook& book;
+        bool index; // else the search through the pages
         const char* typed;
-        QStringList listed;
+        QStringList listed; // keywords, or the titles of the pages found
         const char* file;
     } cases[] = {
-        {shell::EditorHelp(), "autopatch l", {"autopatch length"}, "timers.html"},
-        {link::LinkHelp(), "Error #10", {"Error #101", "Error #102"}, "errors.html"},
+        {shell::EditorHelp(), true, "autopatch l", {"autopatch length"}, "timers.html"},
+        {link::LinkHelp(), true, "Error #10", {"Error #101", "Error #102"}, "errors.html"},
+        {shell::EditorHelp(), false, "sleep", {"Timers", "Zones"}, "timers.html"},
+        {link::LinkHelp(), false, "dialout group", {"Error messages"}, "errors.html"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
         HelpViewer help(c.book);
         help.ShowSearch();
-        EXPECT_EQ(help.Window()->findChild<QTabWidget*>("tabHelp")->currentIndex(), 1);
-        auto* keyword = help.Window()->findChild<QLineEdit*>("txtKeyword");
-        QTest::keyClicks(keyword, c.typed);
-        EXPECT_EQ(help.Window()->ListedKeywords(), c.listed);
-        QTest::keyClick(keyword, Qt::Key_Return);
-        EXPECT_EQ(help.Window()->CurrentFile(), c.file);
+        frmHelp* window = help.Window();
+        auto* tabs = window->findChild<QTabWidget*>("tabHelp");
+        EXPECT_EQ(tabs->currentIndex(), 2);
+        if (c.index)
+            tabs->setCurrentIndex(1);
+        auto* typed = window->findChild<QLineEdit*>(c.index ? "txtKeyword" : "txtSearch");
+        QTest::keyClicks(typed, c.typed);
+        EXPECT_EQ(c.index ? window->ListedKeywords() : window->FoundPages(), c.listed);
+        QTest::keyClick(typed, Qt::Key_Return);
+        EXPECT_EQ(window->CurrentFile(), c.file);
+
+        // Each entry of the full index fits the list's width.
+        tabs->setCurrentIndex(1);
+        typed = window->findChild<QLineEdit*>("txtKeyword");
+        typed->clear();
+        auto* keywords = window->findChild<QListWidget*>("lstKeywords");
+        for (int i = 0; i < keywords->count(); ++i)
+            EXPECT_LE(keywords->fontMetrics().horizontalAdvance(keywords->item(i)->text()),
+                      keywords->viewport()->width())
+                << keywords->item(i)->text().toStdString();
+
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(typed, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
     }
 }
 

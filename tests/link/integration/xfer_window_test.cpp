@@ -7,8 +7,11 @@
 #include "link_fakes.h"
 #include "link_gui_support.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -171,7 +174,7 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     w.window.PDownLoad();
 
     ASSERT_EQ(w.dialog.requests.size(), 1u);
-    EXPECT_EQ(w.dialog.requests[0], (FileDialogRequest{"Select file to Download", kFilter, 3, 6, true}));
+    EXPECT_EQ(w.dialog.requests[0], (FileDialogRequest{"Select file to Download", kFilter, 3, 6, true, ""}));
     EXPECT_TRUE(busyInDialog);
     EXPECT_FALSE(w.window.isTransferBusy());
     EXPECT_EQ(shown, (QStringList{"Xmodem File Download", QString::fromStdString(path), "8192", "busy"}));
@@ -182,10 +185,11 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.line.terminalBytes, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.path().toStdString()), {}), 1);
 
-    // The next dialog preselects the model of the last file.
+    // The next dialog preselects the model of the last file and starts in its folder.
     w.dialog.answer.reset();
     w.window.PDownLoad();
     EXPECT_EQ(w.dialog.requests.back().filterIndex, 2);
+    EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
 }
 
 TEST(TransferCommands, CancelInTheDialogTransfersNothing) {
@@ -218,7 +222,8 @@ TEST(TransferCommands, UploadSendsTheCheckedFile) {
     Find<QPushButton>(&w.window, "cmdDial")->setFocus();
     Guard();
     w.window.PUpLoad();
-    EXPECT_EQ(w.dialog.requests.at(0), (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false}));
+    EXPECT_EQ(w.dialog.requests.at(0),
+              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, ""}));
     EXPECT_EQ(received, image);
     EXPECT_EQ(w.Panel(), " Upload Successful");
     EXPECT_EQ(w.window.linkSettings().modelType, "4");
@@ -382,30 +387,45 @@ TEST(frmXfer, CountersFollowTheTransfer) {
                                       " Upload Successful", " Upload Successful"}));
 }
 
-TEST(QtFileDialog, TitleFilterModeAndOverwriteQuestion) {
-    EXPECT_EQ(NameFilters(kFilter), (QStringList{"Halden R6 Files (*.HR6)", "Halden R8 Files (*.HR8)",
-                                                 "Halden M4 Files (*.HM4)", "Halden K9 Files (*.HK?)"}));
-    for (TransferDirection direction : {TransferDirection::Download, TransferDirection::Upload}) {
-        const FileDialogRequest request = TransferDialogRequest(direction, "3");
-        QString title, selected;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-        bool confirms = false;
+// The dialog of each direction, with the model's filter preselected; a bare name takes the extension
+// of the filter chosen, so the transfer is of that model; the dialog starts in the folder it is given.
+TEST(QtFileDialog, TitleFilterModeAndTheChosenFiltersExtension) {
+    const QStringList filters{"Halden R6 Files (*.HR6)", "Halden R8 Files (*.HR8)", "Halden M4 Files (*.HM4)",
+                              "Halden K9 Files (*.HK?)"};
+    EXPECT_EQ(NameFilters(kFilter), filters);
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    WriteBytes((folder + "/old.HR8").toStdString(), Pattern(8192));
+    struct Case {
+        TransferDirection direction;
+        int model;       // preselected
+        bool nextFilter; // the user picks the filter below it
+        const char* typed;
+        const char* chosen; // in the folder the dialog started in
+    } cases[] = {
+        {TransferDirection::Download, 2, false, "site", "site.HR8"},
+        {TransferDirection::Download, 2, true, "site", "site.HM4"},
+        {TransferDirection::Download, 4, false, "site", "site"}, // no one extension
+        {TransferDirection::Upload, 3, false, "old.HR8", "old.HR8"},
+        {TransferDirection::Upload, 2, false, "old", "old.HR8"},
+    };
+    for (const Case& c : cases) {
+        const FileDialogRequest request =
+            TransferDialogRequest(c.direction, std::to_string(c.model), folder.toStdString());
+        const bool download = c.direction == TransferDirection::Download;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
-            title = d->windowTitle();
-            selected = d->selectedNameFilter();
-            mode = d->acceptMode();
-            confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
-            d->reject();
+            EXPECT_EQ(d->windowTitle().toStdString(), request.title);
+            EXPECT_EQ(d->selectedNameFilter(), filters[c.model - 1]);
+            EXPECT_EQ(d->acceptMode(), download ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            EXPECT_EQ(!d->testOption(QFileDialog::DontConfirmOverwrite), download);
+            if (c.nextFilter)
+                QTest::keyClick(d->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            d->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
+            static_cast<QDialog*>(d)->accept();
         });
-        QtFileDialog dialog;
-        EXPECT_FALSE(dialog.Show(request).has_value());
-        EXPECT_EQ(title.toStdString(), request.title);
-        EXPECT_EQ(selected, "Halden M4 Files (*.HM4)");
-        EXPECT_EQ(mode, direction == TransferDirection::Download ? QFileDialog::AcceptSave
-                                                                 : QFileDialog::AcceptOpen);
-        EXPECT_EQ(confirms, direction == TransferDirection::Download);
+        EXPECT_EQ(QtFileDialog().Show(request).value_or(""), (folder + "/" + c.chosen).toStdString());
     }
 }
 

@@ -89,7 +89,18 @@ TEST(frmComm, CommandsReachTheLineAndTheHelp) {
     EXPECT_EQ(w.port.sent, "ATZ0\r\n");
     w.window.findChild<QAction*>("mnuHelpContents")->trigger();
     w.window.findChild<QAction*>("mnuHelpSearch")->trigger();
-    EXPECT_EQ(w.help.calls, (std::vector<std::string>{"contents", "search"}));
+    // F1 opens the page of the window it is pressed in.
+    QApplication::setActiveWindow(&w.window);
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    for (const char* setup : {"mnuCommSetup", "mnuModemSetup"}) {
+        WhenModal([](QWidget* dialog) {
+            QApplication::setActiveWindow(dialog);
+            QTest::keyClick(dialog, Qt::Key_F1);
+        });
+        w.window.findChild<QAction*>(setup)->trigger();
+    }
+    EXPECT_EQ(w.help.calls,
+              (std::vector<std::string>{"contents", "search", "context 10", "context 20", "context 30"}));
 
     Put(w.window.terminal(), "OK");
     QTest::mouseClick(Find<QPushButton>(&w.window, "cmdClrScreen"), Qt::LeftButton);

@@ -79,7 +79,7 @@ TEST(LinkSettingsFile, FirstRunThenExitWritesEveryKey) {
         EXPECT_TRUE(modem.contains(line)) << line << "\n" << ini.toStdString();
     EXPECT_EQ(Section(ini, "MODEM_INIT"), (QStringList{"INIT=ATZ0", "INIT-BOOLEAN=0"}));
     EXPECT_EQ(Section(ini, "TEL_NUMBERS"), (QStringList{"NUMBER1=5550100"}));
-    EXPECT_EQ(Section(ini, "FILE_TYPE"), (QStringList{"FILETYPE=M4"}));
+    EXPECT_EQ(Section(ini, "FILE_TYPE"), (QStringList{"FILETYPE=M4", "FOLDER="}));
     EXPECT_EQ(Section(ini, "CALL_WAIT"), (QStringList{"CW-BOOLEAN=", "CW-STRING="}));
     const QStringList where = Section(ini, "FORM_LOCATION");
     EXPECT_TRUE(where.contains("POS-BOOLEAN=")) << ini.toStdString();

@@ -1,9 +1,13 @@
 #include "shell/qt/qt_file_dialogs.h"
 #include "shell/qt/qt_settings_store.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace rc::shell {
@@ -36,6 +40,21 @@ TEST(QtSettingsStore, KeepsTheSettingsInTheIniFileOfTheProgramName) {
 TEST(ToQtFilter, OffersTheExtensionInBothCases) {
     EXPECT_EQ(ToQtFilter("Halden R8 File(s) *.HR8)|*.HR8"), "Halden R8 File(s) *.HR8) (*.HR8 *.hr8)");
     EXPECT_EQ(ToQtFilter("All|*.*"), "All (*.*)");
+}
+
+// A bare name in Save As becomes name.HR8, in the folder the dialog was given. (The transfer dialog
+// tests cover the other cases of the shared set-up.)
+TEST(QtFileDialogs, SaveAsAddsTheExtensionAndStartsInTheFolder) {
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        d->findChild<QLineEdit*>("fileNameEdit")->setText("site");
+        static_cast<QDialog*>(d)->accept();
+    });
+    EXPECT_EQ(QtFileDialogs().ShowSave({kSaveFilter, 1, folder.toStdString()}),
+              (folder + "/site.HR8").toStdString());
 }
 
 } // namespace

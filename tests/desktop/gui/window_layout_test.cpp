@@ -1,0 +1,115 @@
+// Every window of both programs as the desktop shows it: wide enough for its title, inside a
+// 1024x768 screen, and nothing in it cut off.
+#include "../../link/link_fakes.h"
+#include "../../link/ui/link_gui_support.h"
+#include "../../shell/gui/shell_fakes.h"
+#include "codecs/qt/frm_voice.h"
+#include "codecs/qt/qt_keypad.h"
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/qt_messages.h"
+#include "link/help_pages.h"
+#include "link/ui/frm_comm.h"
+#include "link/ui/frm_splash.h"
+#include "link/ui/frm_xfer.h"
+#include "link/ui/xfer_file_dialog.h"
+#include "shell/help_topics.h"
+#include "shell/menu_tree.h"
+#include "shell/qt/frm_splash.h"
+#include "shell/qt/frm_tip.h"
+
+#include <QFontMetrics>
+#include <gtest/gtest.h>
+
+namespace rc {
+namespace {
+
+// What a window manager adds around a window: a frame and a title bar.
+constexpr int kFrame = 4, kTitleBar = 30;
+
+void ExpectFits(QWidget* w) {
+    const QString title = w->windowTitle();
+    SCOPED_TRACE(w->objectName().toStdString() + " \"" + title.toStdString() + "\"");
+    ASSERT_TRUE(w->isVisible());
+    // The caption, the window icon and a close button at least.
+    const QFontMetrics fm(w->font());
+    EXPECT_GE(w->width(), fm.horizontalAdvance(title) + 3 * fm.height());
+    EXPECT_LE(w->width() + 2 * kFrame, 1024);
+    EXPECT_LE(w->height() + kTitleBar + 2 * kFrame, 768);
+    // Nothing cut: the window no smaller than its contents need, every control inside its parent.
+    const QSize least = w->layout() ? w->minimumSizeHint() : QSize();
+    EXPECT_TRUE(w->width() >= least.width() && w->height() >= least.height());
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+        const bool shown = !child->isWindow() && child->isVisibleTo(w) && !child->inherits("QSizeGrip");
+        EXPECT_TRUE(!shown || child->parentWidget()->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
+    }
+}
+
+// Checks the modal window `open` shows, then closes it.
+void ExpectModalFits(const std::function<void()>& open) {
+    test::WhenModal([](QWidget* modal) {
+        ExpectFits(modal);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    open();
+}
+
+TEST(WindowLayout, EveryEditorWindow) {
+    shell::testing::TempFolder folder;
+    shell::testing::ShellRig rig;
+    rig.Start();
+    ASSERT_TRUE(rig.window->Files().OpenPath(folder.WriteImage("site.HR8")));
+    rig.window->show();
+    ExpectFits(rig.window.get());
+    for (const shell::MenuItem& item : shell::MenuTree())
+        if (item.helpContext != 0 && std::string(item.name) != "mnuAbout")
+            ExpectModalFits([&] { rig.Command(item.name)->trigger(); });
+    rig.Command("mnuAbout")->trigger();
+    ExpectFits(rig.window->findChild<QWidget*>("frmSplash"));
+    int showTips = 1;
+    shell::frmTip tip(showTips, rig.window.get());
+    tip.show();
+    ExpectFits(&tip);
+
+    QtMessages messages;
+    QtKeyPad keypad(messages, nullptr);
+    ExpectModalFits([&] { keypad.ShowKeyPad(0, 4, "Enter Code", "", 0); });
+    QtWordDialog words(messages, nullptr);
+    VoiceContract voice;
+    ExpectModalFits([&] { words.ShowWordDialog(voice); });
+    // Message boxes whose title is long beside their text.
+    for (const char* title : {"HaldenLink (32 Bit)", "File Save Alert"})
+        ExpectModalFits([&] { messages.Show({"Port must be open", title}); });
+    for (const HelpBook* book : {&shell::EditorHelp(), &link::LinkHelp()}) {
+        HelpViewer help(*book, rig.window.get());
+        help.ShowContents();
+        ExpectFits(help.Window());
+    }
+}
+
+TEST(WindowLayout, EveryLinkWindow) {
+    link::test::FakePort port;
+    link::test::FakeStore store;
+    link::test::FakeMessages messages;
+    link::test::FakeHelp help;
+    link::test::FakeTimers timers;
+    link::test::FakeClock clock;
+    link::frmComm window(port, store, messages, help, timers, clock);
+    window.LoadSettings();
+    window.show();
+    ExpectFits(&window);
+    for (const char* command : {"mnuCommSetup", "mnuModemSetup"})
+        ExpectModalFits([&] { window.findChild<QAction*>(command)->trigger(); });
+    window.findChild<QAction*>("mnuAbout")->trigger();
+    ExpectFits(window.findChild<QWidget*>("frmSplash"));
+    link::QtFileDialog files(&window);
+    ExpectModalFits([&] { files.Show(link::TransferDialogRequest(link::TransferDirection::Download, "2")); });
+    link::frmXfer xfer(
+        port, link::XferJob{}, [](const QString&) {}, [] {}, &window);
+    xfer.show();
+    ExpectFits(&xfer);
+    xfer.reject();
+}
+
+} // namespace
+} // namespace rc
