@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <initializer_list>
 #include <numeric>
+#include <random>
 #include <sstream>
 
 namespace rc::link {
@@ -732,6 +734,97 @@ TEST(UploadSizes, ShortLastBlockIsPaddedAndEmptyDataSendsOnlyEot) {
     EXPECT_EQ(none.TakeSent(), kEot);
     none.Run("A");
     EXPECT_TRUE(empty.Succeeded());
+}
+
+// ---- a noisy line between both engines ----
+
+// One direction of a line at 9600 baud. From a seeded source about one byte in `rate` has a bit
+// flipped, is lost, or gets a stray byte after it. Faults are at least a packet apart: two in one
+// packet can cancel out in an 8-bit sum, which no receiver of this protocol can see.
+struct Wire {
+    static constexpr std::int64_t kMicrosPerByte = 1042;
+    Wire(unsigned seed, unsigned faultRate) : random(seed), rate(faultRate) {}
+    std::mt19937 random;
+    unsigned rate;
+    std::deque<std::pair<std::int64_t, std::uint8_t>> inFlight; // arrival in ms, byte
+    std::int64_t freeAtUs = 0;
+    int sinceFault = kPacketSize;
+
+    void Send(const Bytes& bytes, std::int64_t nowMs) {
+        for (std::uint8_t b : bytes) {
+            Bytes out{b};
+            if (++sinceFault > kPacketSize && random() % rate == 0) {
+                sinceFault = 0;
+                switch (random() % 3) {
+                case 0:
+                    out[0] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+                    break;
+                case 1:
+                    out.clear();
+                    break;
+                default:
+                    out.push_back(static_cast<std::uint8_t>(random()));
+                }
+            }
+            for (std::uint8_t o : out) {
+                freeAtUs = std::max(freeAtUs, nowMs * 1000) + kMicrosPerByte;
+                inFlight.emplace_back((freeAtUs + 999) / 1000, o);
+            }
+        }
+    }
+    std::optional<std::int64_t> Next() const {
+        return inFlight.empty() ? std::nullopt : std::optional(inFlight.front().first);
+    }
+    Bytes Arrived(std::int64_t nowMs) {
+        Bytes chunk;
+        for (; !inFlight.empty() && inFlight.front().first <= nowMs; inFlight.pop_front())
+            chunk.push_back(inFlight.front().second);
+        return chunk;
+    }
+};
+
+TEST(XmodemNoisyLine, EveryRunDeliversTheImageOrKeepsTheOldFile) {
+    XmodemTiming timing;
+    timing.microsPerByte = Wire::kMicrosPerByte;
+    const Bytes image = Pattern(8192, 3);
+    int delivered = 0;
+    std::int64_t longest = 0;
+    constexpr unsigned kSeeds = 120;
+    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+        MemoryStore store;
+        XmodemReceive rx{store, timing, 8192};
+        XmodemSend tx{image, timing};
+        Wire toRx{seed * 2, 300}, toTx{seed * 2 + 1, 300};
+        std::int64_t now = 0;
+        toTx.Send(rx.Start(now).send, now);
+        toRx.Send(tx.Start(now).send, now);
+        while ((!rx.Finished() || !tx.Finished()) && now < 600000) {
+            std::int64_t next = 600000;
+            for (auto t : {toRx.Next(), toTx.Next(), rx.Deadline(), tx.Deadline()})
+                if (t)
+                    next = std::min(next, *t);
+            now = std::max(now, next);
+            if (const Bytes b = toRx.Arrived(now); !b.empty() && !rx.Finished())
+                toTx.Send(rx.OnBytes(b, now).send, now);
+            if (const Bytes b = toTx.Arrived(now); !b.empty() && !tx.Finished())
+                toRx.Send(tx.OnBytes(b, now).send, now);
+            toTx.Send(rx.OnTime(now).send, now);
+            toRx.Send(tx.OnTime(now).send, now);
+        }
+        ASSERT_TRUE(rx.Finished() && tx.Finished()) << "seed " << seed;
+        EXPECT_EQ(store.committed, rx.Succeeded()) << "seed " << seed;
+        if (rx.Succeeded()) {
+            EXPECT_EQ(store.data, image) << "seed " << seed;
+        }
+        // The sender may call an upload done only when the receiver has the whole image.
+        EXPECT_TRUE(!tx.Succeeded() || rx.Succeeded()) << "seed " << seed;
+        delivered += rx.Succeeded() ? 1 : 0;
+        longest = std::max(longest, now);
+    }
+    // About 35 faults a transfer: the line is worse than a bad telephone line, and still every
+    // run gets through, none much slower than a clean one (9 s of line time).
+    EXPECT_EQ(delivered, static_cast<int>(kSeeds));
+    EXPECT_LT(longest, 30000);
 }
 
 } // namespace
