@@ -88,10 +88,12 @@ public:
     }
 
     // Two ptys joined to each other.
-    void Pair(const QString& a, const QString& b) {
-        Start("socat", {"pty,raw,echo=0,link=" + Path(a), "pty,raw,echo=0,link=" + Path(b)}, dir_.path());
+    QProcess* Pair(const QString& a, const QString& b) {
+        QProcess* p =
+            Start("socat", {"pty,raw,echo=0,link=" + Path(a), "pty,raw,echo=0,link=" + Path(b)}, dir_.path());
         EXPECT_TRUE(WaitForPath(Path(a)));
         EXPECT_TRUE(WaitForPath(Path(b)));
+        return p;
     }
 
     QProcess* Rclink(const QStringList& args) { return Start(RCLINK_PROGRAM, args, dir_.path()); }
@@ -290,6 +292,27 @@ TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
     EXPECT_TRUE(o.errors.contains("rclink: Transfer Cancelled By User.")) << o.errors.toStdString();
     EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
     EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+}
+
+TEST(RclinkWithLrzsz, LineThatClosesEndsTheTransferAtOnce) {
+    // The far end of the pty goes away: no waiting out the read waits, and the old file stays.
+    for (const char* direction : {"--download", "--upload"}) {
+        Bench b;
+        const QByteArray old = Image(8192, 11);
+        WriteAll(b.Path("site.HR8"), old);
+        QProcess* line = b.Pair("ttyA", "ttyB");
+        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), direction, "site.HR8"});
+        QTest::qWait(1000);
+        QElapsedTimer sinceClose;
+        sinceClose.start();
+        line->terminate();
+        const Outcome o = Collect(rclink);
+        EXPECT_LT(sinceClose.elapsed(), 3000) << direction;
+        EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains("rclink: Line Lost")) << o.errors.toStdString();
+        EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
+        EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+    }
 }
 
 // ---- through the relay ----
