@@ -357,22 +357,6 @@ TEST_F(Download, TenBadPacketsInARowForOneBlockAreTheLimit) {
     EXPECT_FALSE(store.committed);
 }
 
-TEST_F(Download, ABytePastAPacketMakesItBad) {
-    // A stray byte on the line: one NAK once it is quiet, then the repeat is taken.
-    Begin();
-    auto chunk = PacketBytes(peer.data, 1);
-    chunk.push_back(0x5A);
-    peer.Feed(std::span(chunk).first(kPacketSize));
-    peer.Wait(5);
-    peer.Feed(std::span(chunk).subspan(kPacketSize));
-    peer.Wait(100);
-    EXPECT_EQ(peer.TakeSent(), kNak);
-    EXPECT_EQ(rx.Counters().errPackets, "1");
-    peer.Run("P1");
-    EXPECT_EQ(peer.TakeSent(), kAck);
-    EXPECT_EQ(store.data, Image(1));
-}
-
 TEST_F(Download, SilenceBetweenPacketsAsksForTheBlockAgain) {
     // The sender lost our ACK (or the line lost its packet) and waits far longer than we do.
     Begin();
@@ -470,22 +454,6 @@ TEST_F(Download, SizesAgainstTheModel) {
         EXPECT_EQ(peer.LastMessage(), c.message) << c.script;
         EXPECT_LE(store.data.size(), static_cast<std::size_t>(std::max(c.expected, 128))) << c.script;
     }
-}
-
-TEST(XmodemLine, LostLineEndsEitherDirectionAtOnce) {
-    MemoryStore store;
-    XmodemReceive rx{store, {}, 8192};
-    XmodemSend tx{Pattern(256)};
-    for (XmodemEngine* e : {static_cast<XmodemEngine*>(&rx), static_cast<XmodemEngine*>(&tx)}) {
-        Peer peer{*e};
-        peer.Start();
-        peer.Run("N");
-        const XferOutput out = e->LineLost("gone");
-        EXPECT_TRUE(e->Finished());
-        EXPECT_FALSE(e->Succeeded());
-        EXPECT_EQ(out.messages, std::vector<std::string>{LineLostMessage("gone")});
-    }
-    EXPECT_FALSE(store.committed);
 }
 
 TEST_F(Download, EarlyTimerCallsDoNothing) {
