@@ -219,19 +219,20 @@ void QtSerialPort::OnReadyRead() {
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
     // A device that went away (an unplugged adapter, a pty whose far end closed) keeps signalling;
     // the port is closed instead, and later commands are dropped like those on any closed port. A
-    // transfer on it ends now: nothing it waits for can come.
-    const bool fatal = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-                       error == QSerialPort::WriteError;
-    if (!fatal || !serial_.isOpen())
+    // transfer ends on that at once, and on a failed read or write too: nothing it waits for can
+    // come.
+    const bool gone = error == QSerialPort::ResourceError;
+    if (!serial_.isOpen() || !(gone || error == QSerialPort::ReadError || error == QSerialPort::WriteError))
         return;
     // Qt's own words for these carry whatever errno was left over; ours say what happened.
-    const std::string reason = error == QSerialPort::ResourceError ? "the device closed or went away"
-                               : error == QSerialPort::ReadError   ? "reading failed"
-                                                                   : "writing failed";
+    const std::string reason = gone                              ? "the device closed or went away"
+                               : error == QSerialPort::ReadError ? "reading failed"
+                                                                 : "writing failed";
     serial_.clearError();
     const bool inTransfer = inTransfer_;
     LostHandler lost = lost_;
-    Close();
+    if (gone)
+        Close();
     if (inTransfer && lost)
         lost(reason);
 }
