@@ -144,9 +144,10 @@ private:
     bool succeeded_ = false;
 };
 
-// The download: NAKs at once and then at every read time-out until a sender starts, then takes
-// packets until EOT. `expectedBytes` is the model's transfer size: a download that ends short of it
-// fails (0: any size is taken).
+// The download: NAKs at once and then at every read time-out until a sender starts (for thirteen
+// read waits in all), then takes packets until EOT. `expectedBytes` is the model's transfer size: a
+// download that ends short of it or goes past it fails, and nothing past it is stored (0: any size
+// is taken). Ten bad packets in a row for one block end it; a good packet starts the count again.
 class XmodemReceive : public XmodemEngine {
 public:
     XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {}, int expectedBytes = 0);
@@ -205,8 +206,9 @@ private:
 };
 
 // The upload: waits for the receiver's NAK, sends each block until it is acknowledged, then EOT.
-// With a `refusalLimit`, that many NAKs in a row for one block end the upload; 0 sends it again for
-// as long as the receiver asks (the window's Cancel button is the way out there).
+// With a `refusalLimit`, that many NAKs or EOTs in a row for one block end the upload; 0 sends it
+// again for as long as the receiver asks (the window's Cancel button is the way out there). A reply
+// wait that hears nothing sends the block once more; a second one ends the upload.
 class XmodemSend : public XmodemEngine {
 public:
     XmodemSend(std::vector<std::uint8_t> data, const XmodemTiming& timing = {}, int refusalLimit = 0);
