@@ -64,7 +64,7 @@ run() {
         /usr/bin/time -f "%U %S" -o b.time timeout 90 "$RCLINK" --port "$WORK/ttyB" --download out.HR8 2>/dev/null &
         b=$! ;;
     upload)  # rclink takes the line first, so rx's first NAK is not discarded
-        /usr/bin/time -f "%U %S" -o a.time timeout 90 "$RCLINK" --port "$WORK/ttyB" --upload img.HR8 2>/dev/null &
+        /usr/bin/time -f "%U %S" -o a.time timeout 90 "$RCLINK" --port "$WORK/ttyB" --force --upload img.HR8 2>/dev/null &
         a=$!
         sleep 0.2
         /usr/bin/time -f "%U %S" -o b.time timeout 60 rx -X -q out.bin <ttyA >ttyA 2>/dev/null &

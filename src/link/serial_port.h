@@ -54,6 +54,10 @@ public:
     virtual void SetTerminalReceiver(Receiver receiver) = 0;
     virtual void BeginTransfer(Receiver receiver) = 0; // discards waiting input, then routes to receiver
     virtual void EndTransfer() = 0;                    // routes to the terminal again
+    // Told, with the system's words, when the port closes under a running transfer (the device went
+    // away, the far end of a pty closed); nothing more will come or go.
+    using LostHandler = std::function<void(const std::string& reason)>;
+    virtual void SetTransferLost(LostHandler handler) { (void)handler; }
 };
 
 } // namespace rc::link

@@ -59,6 +59,13 @@ void XmodemEngine::Finish(XferOutput& out, bool ok, const std::string& message) 
     out.beep = ok;
 }
 
+XferOutput XmodemEngine::LineLost(const std::string& reason) {
+    XferOutput out;
+    if (!finished_)
+        Finish(out, false, LineLostMessage(reason));
+    return out;
+}
+
 // ---- download ----
 
 XmodemReceive::XmodemReceive(IBlockStore& store, const XmodemTiming& timing, int expectedBytes)
@@ -69,19 +76,17 @@ XferOutput XmodemReceive::Start(std::int64_t nowMs) {
     counters_ = XferCounters{text::kReceivedPacket, "", "0", "", 0};
     out.countersChanged = true;
     out.messages.push_back(text::kAwaitingDownloadConfirmation);
-    AwaitFirstByte(nowMs, out);
+    out.messages.push_back(text::kAwaitingDownloadStart);
+    step_ = Step::AwaitFirstByte;
+    // Thirteen read waits, counted in time: what arrives meanwhile does not start them again, or a
+    // line of noise would keep the download waiting for ever.
+    startEnd_ = nowMs + kStartNaks * timing_.readMs;
     // A sender that is already waiting starts now instead of one read time-out later; one that is
     // not ready yet hears the next NAK.
     out.send.push_back(NAK);
-    return out;
-}
-
-void XmodemReceive::AwaitFirstByte(std::int64_t nowMs, XferOutput& out) {
-    step_ = Step::AwaitFirstByte;
-    waits_ = 0;
+    lastNakAt_ = nowMs;
     deadline_ = nowMs + timing_.readMs;
-    if (out.messages.empty() || out.messages.back() != text::kAwaitingDownloadStart)
-        out.messages.push_back(text::kAwaitingDownloadStart);
+    return out;
 }
 
 XferOutput XmodemReceive::OnBytes(std::span<const std::uint8_t> bytes, std::int64_t nowMs) {
@@ -93,115 +98,180 @@ XferOutput XmodemReceive::OnBytes(std::span<const std::uint8_t> bytes, std::int6
 }
 
 bool XmodemReceive::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
-    silentNaks_ = 0;
+    const std::int64_t gap = nowMs - lastByteAt_;
+    lastByteAt_ = nowMs;
     switch (step_) {
     case Step::AwaitFirstByte:
+        if (b == SOH || b == CAN)
+            return BetweenPackets(b, nowMs, out);
+        // Noise, or a first packet whose SOH the line lost: ask again once the line is quiet, and
+        // at the latest at the next read time-out.
+        deadline_ = std::min({nowMs + timing_.Quiet(), lastNakAt_ + timing_.readMs, startEnd_});
+        return true;
+
     case Step::ReadByteTimed:
-        if (b == SOH) {
-            started_ = true;
-            out.messages.push_back(text::kDownloadInProgress);
-            packet_[0] = SOH;
-            fill_ = 1;
-            step_ = Step::ReceivePacketBody;
-            deadline_ = nowMs + timing_.readMs;
+        silentNaks_ = 0;
+        if (b == SOH)
+            slowestAnswer_ = std::max(slowestAnswer_, nowMs - answeredAt_);
+        return BetweenPackets(b, nowMs, out);
+
+    case Step::ReceivePacketBody:
+        packet_[fill_++] = b;
+        slowestGap_ = std::max(slowestGap_, gap);
+        if (fill_ < kPacketSize) {
+            deadline_ = nowMs + std::max(timing_.Quiet(), 4 * slowestGap_);
             return true;
         }
+        verdict_ = VerifyPacket(packet_, expected_, packets_ > 0);
+        if (verdict_ == PacketVerdict::Bad)
+            return BadPacket(nowMs, out);
+        step_ = Step::Settle;
+        deadline_ = nowMs + timing_.settleMs + timing_.LineMs(2);
+        return true;
+
+    case Step::Settle:
+        // The sender waits for our answer: a byte now makes the packet one byte too long.
+        return BadPacket(nowMs, out);
+
+    case Step::EotHeard:
+        // A sender that has finished says nothing more: this EOT was a byte of a broken packet.
+        return BadPacket(nowMs, out);
+
+    case Step::CanHeard:
         if (b == CAN) {
             Finish(out, false, text::kCancelledByRemote);
             return false;
         }
-        if (step_ == Step::AwaitFirstByte) {
-            // Before the first packet nothing can be lost, and an EOT is line noise: taking it for
-            // the end would turn the user's file into an empty one.
-            AwaitFirstByte(nowMs, out);
-            return true;
+        if (canFrom_ == Step::AwaitFirstByte) {
+            step_ = Step::AwaitFirstByte;
+            return Take(b, nowMs, out);
         }
-        if (b == EOT) {
-            step_ = Step::EotHeard;
-            deadline_ = nowMs + timing_.quietMs;
-            return true;
-        }
-        // Any other byte between packets is the rest of a packet whose SOH the line lost.
-        if (CountBadPacket(out))
-            StartPurge(nowMs);
-        return !Finished();
-
-    case Step::EotHeard:
-        // A sender that has finished says nothing more: this EOT was a byte of a broken packet.
-        if (CountBadPacket(out))
-            StartPurge(nowMs);
-        return !Finished();
-
-    case Step::ReceivePacketBody:
-        packet_[fill_++] = b;
-        deadline_ = nowMs + timing_.readMs;
-        if (fill_ < kPacketSize)
-            return true;
-        PacketComplete(nowMs, out);
-        return !Finished();
+        return BadPacket(nowMs, out);
 
     case Step::Purge:
-        deadline_ = std::min(nowMs + timing_.quietMs, purgeEnd_);
+        deadline_ = std::min(nowMs + timing_.Quiet(), purgeEnd_);
         return true;
     }
     return false;
 }
 
-void XmodemReceive::PacketComplete(std::int64_t nowMs, XferOutput& out) {
-    switch (VerifyPacket(packet_, expected_, packets_ > 0)) {
-    case PacketVerdict::Good:
-        if (!StorePacket()) {
-            Finish(out, false, store_.FailureMessage());
+bool XmodemReceive::BetweenPackets(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
+    if (b == SOH) {
+        if (!started_) {
+            started_ = true;
+            out.messages.push_back(text::kDownloadInProgress);
+        }
+        packet_[0] = SOH;
+        fill_ = 1;
+        step_ = Step::ReceivePacketBody;
+        deadline_ = nowMs + std::max(timing_.Quiet(), 4 * slowestGap_);
+        return true;
+    }
+    if (b == CAN) {
+        // A lone 0x18 is as likely the block number of a packet whose SOH was lost.
+        canFrom_ = step_;
+        step_ = Step::CanHeard;
+        deadline_ = nowMs + timing_.Quiet();
+        return true;
+    }
+    if (b == EOT) {
+        step_ = Step::EotHeard;
+        deadline_ = nowMs + timing_.Quiet();
+        return true;
+    }
+    // Any other byte between packets is the rest of a packet whose SOH the line lost.
+    return BadPacket(nowMs, out);
+}
+
+bool XmodemReceive::BadPacket(std::int64_t nowMs, XferOutput& out, bool counted) {
+    if (counted) {
+        ++errors_;
+        counters_.errPackets = std::to_string(errors_);
+        out.countersChanged = true;
+    }
+    if (++blockErrors_ > kMaxErrorPackets) {
+        out.send.push_back(NAK);
+        Finish(out, false, text::kExcessiveErrors);
+        return false;
+    }
+    // One fault, one refusal: what is still coming of the packet goes unanswered, and the NAK
+    // waits until the line is quiet, so it never lands in the middle of the sender's repeat.
+    step_ = Step::Purge;
+    purgeEnd_ = nowMs + std::max(timing_.purgeMaxMs, timing_.LineMs(kPacketSize) + timing_.Quiet());
+    deadline_ = std::min(nowMs + timing_.Quiet(), purgeEnd_);
+    return true;
+}
+
+void XmodemReceive::Answer(std::uint8_t reply, std::int64_t nowMs, XferOutput& out) {
+    out.send.push_back(reply);
+    if (reply == NAK)
+        lastNakAt_ = nowMs;
+    answeredAt_ = nowMs;
+    step_ = Step::ReadByteTimed;
+    deadline_ = SilenceDeadline();
+}
+
+std::int64_t XmodemReceive::SilenceDeadline() const {
+    // Until the sender has shown its pace, and after a silent wait it did not answer at once, the
+    // full read wait.
+    if (slowestAnswer_ < 0 || silentNaks_ > 0)
+        return answeredAt_ + timing_.readMs;
+    const std::int64_t wait = std::max(timing_.silenceMs, 4 * slowestAnswer_) + timing_.LineMs(2);
+    return answeredAt_ + std::min(wait, timing_.readMs);
+}
+
+void XmodemReceive::Settled(std::int64_t nowMs, XferOutput& out) {
+    if (verdict_ == PacketVerdict::Repeat) {
+        // The sender missed our ACK. Not a bad packet, but a sender that repeats for ever must
+        // end too.
+        if (++blockErrors_ > kMaxErrorPackets) {
+            Finish(out, false, text::kExcessiveErrors);
             return;
         }
-        ++expected_;
-        ++packets_;
-        bytes_ += kBlockSize;
-        counters_.numPackets = std::to_string(packets_);
-        counters_.numBytes = std::to_string(bytes_);
-        counters_.progress = bytes_;
-        out.countersChanged = true;
-        out.send.push_back(ACK);
-        break;
-    case PacketVerdict::Repeat:
-        out.send.push_back(ACK);
-        break;
-    case PacketVerdict::Bad:
-        if (CountBadPacket(out))
-            StartPurge(nowMs);
+        Answer(ACK, nowMs, out);
         return;
     }
-    step_ = Step::ReadByteTimed;
-    deadline_ = nowMs + timing_.readMs;
-}
-
-bool XmodemReceive::CountBadPacket(XferOutput& out) {
-    ++errors_;
-    counters_.errPackets = std::to_string(errors_);
+    // Past the model's size nothing is kept: only the count, for the message at the end.
+    if ((expectedBytes_ == 0 || bytes_ < expectedBytes_) && !StorePacket()) {
+        Finish(out, false, store_.FailureMessage());
+        return;
+    }
+    ++expected_;
+    ++packets_;
+    bytes_ += kBlockSize;
+    blockErrors_ = 0;
+    eotRefused_ = false;
+    counters_.numPackets = std::to_string(packets_);
+    counters_.numBytes = std::to_string(bytes_);
+    counters_.progress = bytes_;
     out.countersChanged = true;
-    if (errors_ <= kMaxErrorPackets)
-        return true;
-    out.send.push_back(NAK);
-    Finish(out, false, text::kExcessiveErrors);
-    return false;
+    if (expectedBytes_ > 0 && bytes_ >= 2 * expectedBytes_) {
+        // A sender that does not stop: tell it, and stop listening.
+        out.send.insert(out.send.end(), {CAN, CAN});
+        Finish(out, false, DownloadTooLongMessage(bytes_, expectedBytes_));
+        return;
+    }
+    Answer(ACK, nowMs, out);
 }
 
-void XmodemReceive::StartPurge(std::int64_t nowMs) {
-    step_ = Step::Purge;
-    purgeEnd_ = nowMs + timing_.purgeMaxMs;
-    deadline_ = std::min(nowMs + timing_.quietMs, purgeEnd_);
-}
-
-void XmodemReceive::Nak(std::int64_t nowMs, XferOutput& out) {
-    out.send.push_back(NAK);
-    step_ = Step::ReadByteTimed;
-    deadline_ = nowMs + timing_.readMs;
-}
-
-void XmodemReceive::EndOfTransmission(XferOutput& out) {
+void XmodemReceive::EndOfTransmission(std::int64_t nowMs, XferOutput& out) {
+    if (expectedBytes_ > 0 && bytes_ < expectedBytes_ && !eotRefused_) {
+        // Short of the model's size this may be a stray byte while the sender waits for an answer
+        // the line lost: refuse it once. A sender that has finished says EOT again.
+        eotRefused_ = true;
+        if (++blockErrors_ > kMaxErrorPackets) {
+            Finish(out, false, text::kExcessiveErrors);
+            return;
+        }
+        Answer(NAK, nowMs, out);
+        return;
+    }
     out.send.push_back(ACK);
     if (expectedBytes_ > 0 && bytes_ < expectedBytes_) {
         Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_));
+    } else if (expectedBytes_ > 0 && bytes_ > expectedBytes_) {
+        // An image nothing accepts must not take the place of a good one.
+        Finish(out, false, DownloadTooLongMessage(bytes_, expectedBytes_));
     } else if (!store_.Commit()) {
         Finish(out, false, store_.FailureMessage());
     } else {
@@ -224,31 +294,43 @@ XferOutput XmodemReceive::OnTime(std::int64_t nowMs) {
         return out;
     switch (step_) {
     case Step::AwaitFirstByte:
-        if (++waits_ >= kStartNaks) {
+        if (nowMs >= startEnd_) {
             Finish(out, false, text::kRemoteTimeOut);
         } else {
             out.send.push_back(NAK);
-            deadline_ = nowMs + timing_.readMs;
+            lastNakAt_ = nowMs;
+            deadline_ = std::min(nowMs + timing_.readMs, startEnd_);
         }
         break;
     case Step::ReadByteTimed:
-        // A sender whose packet or whose ACK the line lost waits for an answer of ours; a NAK makes
-        // it send the block again at once.
-        if (++silentNaks_ > kSilentNaks)
+        if (eotRefused_) {
+            // The sender did not take back its EOT: the image really is short.
+            out.send.push_back(ACK);
+            Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_));
+        } else if (++silentNaks_ > kSilentNaks) {
             Finish(out, false, text::kRemoteTimeOut);
-        else
-            Nak(nowMs, out);
+        } else {
+            // A sender whose packet or whose ACK the line lost waits for an answer of ours; a NAK
+            // makes it send the block again at once.
+            Answer(NAK, nowMs, out);
+        }
         break;
     case Step::ReceivePacketBody:
-        // The packet broke off and the line has been quiet since.
-        if (CountBadPacket(out))
-            Nak(nowMs, out);
+        // The packet broke off and the line has been quiet since: nothing more of it is coming.
+        if (BadPacket(nowMs, out))
+            Answer(NAK, nowMs, out);
+        break;
+    case Step::Settle:
+        Settled(nowMs, out);
         break;
     case Step::Purge:
-        Nak(nowMs, out);
+        Answer(NAK, nowMs, out);
         break;
     case Step::EotHeard:
-        EndOfTransmission(out);
+        EndOfTransmission(nowMs, out);
+        break;
+    case Step::CanHeard:
+        Finish(out, false, text::kCancelledByRemote);
         break;
     }
     return out;
@@ -290,6 +372,12 @@ XferOutput XmodemSend::OnBytes(std::span<const std::uint8_t> bytes, std::int64_t
 bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
     switch (step_) {
     case Step::AwaitStartNak:
+        if (b == CAN && canHeard_) {
+            // The receiver gave up before it asked for anything.
+            Finish(out, false, text::kCancelledByRemote);
+            return false;
+        }
+        canHeard_ = b == CAN;
         if (b != NAK)
             return true;
         started_ = true;
@@ -301,40 +389,21 @@ bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
         return false;
 
     case Step::AwaitReply:
-        switch (b) {
-        case ACK:
-            refusals_ = 0;
-            ++block_;
-            counters_.numBytes = std::to_string(bytes_);
-            counters_.progress = bytes_;
-            out.countersChanged = true;
-            bytes_ += kBlockSize;
-            if (block_ > blocks_)
-                SendEot(nowMs, out);
-            else
-                SendPacket(nowMs, out);
-            return false;
-        case NAK:
-            ++errors_;
-            counters_.errPackets = std::to_string(errors_);
-            out.countersChanged = true;
-            if (refusalLimit_ > 0 && ++refusals_ >= refusalLimit_) {
-                // Tell the receiver too, so it stops waiting for a block that will not come.
-                out.send.insert(out.send.end(), {CAN, CAN});
-                Finish(out, false, text::kExcessiveErrors);
-                return false;
-            }
-            SendPacket(nowMs, out);
-            return false;
-        case EOT:
-            SendPacket(nowMs, out);
-            return false;
-        case CAN:
-            Finish(out, false, text::kCancelledByRemote);
-            return false;
-        default:
+        if (b != ACK && b != NAK && b != EOT && b != CAN) {
+            // No answer of any receiver: the answer was damaged. Once the line is quiet (and the
+            // packet can have arrived) the block goes again, rather than after the whole wait.
+            garbled_ = true;
+            deadline_ =
+                std::max(nowMs + timing_.Quiet(), sentAt_ + timing_.LineMs(kPacketSize) + timing_.Quiet());
             return true;
         }
+        if (ambiguous_ && b != CAN) {
+            heldReply_ = b;
+            deadline_ =
+                std::max(nowMs + timing_.Quiet(), sentAt_ + timing_.LineMs(kPacketSize) + timing_.Quiet());
+            return true;
+        }
+        return Reply(b, nowMs, out);
 
     case Step::AwaitEotReply:
         // Every block is acknowledged: whatever the answer to EOT, the controller has the file.
@@ -356,12 +425,59 @@ bool XmodemSend::Take(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
     return false;
 }
 
+bool XmodemSend::Reply(std::uint8_t b, std::int64_t nowMs, XferOutput& out) {
+    silentWaits_ = 0;
+    switch (b) {
+    case ACK:
+        refusals_ = 0;
+        ++block_;
+        counters_.numBytes = std::to_string(bytes_);
+        counters_.progress = bytes_;
+        out.countersChanged = true;
+        bytes_ += kBlockSize;
+        if (block_ > blocks_)
+            SendEot(nowMs, out);
+        else
+            SendPacket(nowMs, out);
+        return false;
+    case NAK:
+        ++errors_;
+        counters_.errPackets = std::to_string(errors_);
+        out.countersChanged = true;
+        if (Refused(out))
+            SendPacket(nowMs, out);
+        return false;
+    case EOT:
+        if (Refused(out))
+            SendPacket(nowMs, out);
+        return false;
+    case CAN:
+        Finish(out, false, text::kCancelledByRemote);
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool XmodemSend::Refused(XferOutput& out) {
+    if (refusalLimit_ > 0 && ++refusals_ >= refusalLimit_) {
+        // Tell the receiver too, so it stops waiting for a block that will not come.
+        out.send.insert(out.send.end(), {CAN, CAN});
+        Finish(out, false, text::kExcessiveErrors);
+        return false;
+    }
+    return true;
+}
+
 void XmodemSend::SendPacket(std::int64_t nowMs, XferOutput& out) {
     const Packet packet = BuildPacket(data_, block_);
     counters_.numPackets = std::to_string(block_);
     out.countersChanged = true;
     out.send.insert(out.send.end(), packet.begin(), packet.end());
     step_ = Step::AwaitReply;
+    sentAt_ = nowMs;
+    garbled_ = false;
+    heldReply_.reset();
     deadline_ = ReplyDeadline(nowMs, timing_.replyMs, kPacketSize);
 }
 
@@ -378,7 +494,7 @@ void XmodemSend::UploadSuccessful(XferOutput& out) {
 }
 
 std::int64_t XmodemSend::ReplyDeadline(std::int64_t nowMs, std::int64_t waitMs, int bytesSent) const {
-    return nowMs + waitMs + (bytesSent * timing_.microsPerByte + 999) / 1000;
+    return nowMs + waitMs + timing_.LineMs(bytesSent);
 }
 
 XferOutput XmodemSend::OnTime(std::int64_t nowMs) {
@@ -390,7 +506,29 @@ XferOutput XmodemSend::OnTime(std::int64_t nowMs) {
         Finish(out, false, text::kNakTimedOut);
         break;
     case Step::AwaitReply:
-        Finish(out, false, text::kReplyTimeout);
+        if (heldReply_) {
+            const std::uint8_t reply = *heldReply_;
+            ambiguous_ = false;
+            silentWaits_ = 0;
+            Reply(reply, nowMs, out);
+        } else if (garbled_) {
+            silentWaits_ = 0;
+            ++errors_;
+            counters_.errPackets = std::to_string(errors_);
+            out.countersChanged = true;
+            if (Refused(out)) {
+                SendPacket(nowMs, out);
+                ambiguous_ = true;
+            }
+        } else if (++silentWaits_ > 1) {
+            Finish(out, false, text::kReplyTimeout);
+        } else {
+            // The receiver's answer was lost, or the packet was, and the receiver did not ask
+            // again within the reply wait: one more copy before giving up. Its answer and a late
+            // one to the first copy may both come.
+            SendPacket(nowMs, out);
+            ambiguous_ = true;
+        }
         break;
     case Step::AwaitEotReply:
         UploadSuccessful(out);
@@ -420,6 +558,14 @@ std::string LineRefusal(const LineSettings& line) {
 
 std::string DownloadIncompleteMessage(int received, int expected) {
     return " Download Incomplete: " + std::to_string(received) + " of " + std::to_string(expected) + " Bytes";
+}
+
+std::string DownloadTooLongMessage(int received, int expected) {
+    return " Download Too Long: " + std::to_string(received) + " of " + std::to_string(expected) + " Bytes";
+}
+
+std::string LineLostMessage(const std::string& reason) {
+    return reason.empty() ? " Line Lost. Transfer Aborted" : " Line Lost (" + reason + "). Transfer Aborted";
 }
 
 } // namespace rc::link

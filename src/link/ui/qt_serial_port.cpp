@@ -200,6 +200,10 @@ void QtSerialPort::EndTransfer() {
     transfer_ = nullptr;
 }
 
+void QtSerialPort::SetTransferLost(LostHandler handler) {
+    lost_ = std::move(handler);
+}
+
 void QtSerialPort::OnReadyRead() {
     QByteArray data = serial_.readAll();
     if (data.isEmpty())
@@ -213,12 +217,24 @@ void QtSerialPort::OnReadyRead() {
 }
 
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
-    // A device that went away (an unplugged adapter) keeps signalling; the port is closed instead,
-    // and later commands are dropped like those on any closed port.
-    if (error == QSerialPort::ResourceError && serial_.isOpen()) {
-        serial_.clearError();
+    // A device that went away (an unplugged adapter, a pty whose far end closed) keeps signalling;
+    // the port is closed instead, and later commands are dropped like those on any closed port. A
+    // transfer ends on that at once, and on a failed read or write too: nothing it waits for can
+    // come.
+    const bool gone = error == QSerialPort::ResourceError;
+    if (!serial_.isOpen() || !(gone || error == QSerialPort::ReadError || error == QSerialPort::WriteError))
+        return;
+    // Qt's own words for these carry whatever errno was left over; ours say what happened.
+    const std::string reason = gone                              ? "the device closed or went away"
+                               : error == QSerialPort::ReadError ? "reading failed"
+                                                                 : "writing failed";
+    serial_.clearError();
+    const bool inTransfer = inTransfer_;
+    LostHandler lost = lost_;
+    if (gone)
         Close();
-    }
+    if (inTransfer && lost)
+        lost(reason);
 }
 
 } // namespace rc::link

@@ -31,6 +31,7 @@ public:
     void SetTerminalReceiver(Receiver receiver) override;
     void BeginTransfer(Receiver receiver) override;
     void EndTransfer() override;
+    void SetTransferLost(LostHandler handler) override;
 
     // False once the device refused DTR or RTS (a pty does): the lines are then left alone.
     bool ModemLinesSupported() const { return modemLinesSupported_; }
@@ -55,6 +56,7 @@ private:
     bool inTransfer_ = false;
     Receiver terminal_;
     Receiver transfer_;
+    LostHandler lost_;
 };
 
 } // namespace rc::link

@@ -16,8 +16,10 @@ XferDriver::XferDriver(ISerialPort& port, XferJob job, QObject* parent)
 }
 
 XferDriver::~XferDriver() {
-    if (running_)
+    if (running_) {
+        port_.SetTransferLost(nullptr);
         port_.EndTransfer();
+    }
 }
 
 const XferCounters& XferDriver::Counters() const {
@@ -46,6 +48,10 @@ void XferDriver::Start() {
     // From here on the terminal sees nothing: every byte that arrives belongs to the transfer, and
     // none that came before it.
     port_.BeginTransfer([this](std::span<const std::uint8_t> bytes) { OnBytes(bytes); });
+    port_.SetTransferLost([this](const std::string& reason) {
+        if (running_)
+            Apply(engine_->LineLost(reason));
+    });
     Apply(engine_->Start(Now()));
 }
 
@@ -92,6 +98,7 @@ void XferDriver::End(bool ok) {
     timer_.stop();
     if (running_) {
         running_ = false;
+        port_.SetTransferLost(nullptr);
         port_.EndTransfer();
     }
     ended_ = true;

@@ -8,6 +8,7 @@
 #include "link_gui_support.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -352,6 +353,22 @@ TEST(frmXfer, TimeOutsRunFromTheEventLoop) {
         EXPECT_EQ(rig.line.bytes, std::vector<std::uint8_t>(c.lineBytes, NAK));
         EXPECT_FALSE(fs::exists(rig.dir.path().toStdString() + "/t.HR8"));
     }
+}
+
+TEST(frmXfer, NoiseDoesNotKeepTheDownloadWaiting) {
+    XmodemTiming quick;
+    quick.readMs = 10;
+    XferRig rig;
+    auto xfer = rig.Make(TransferDirection::Download, "n.HR8", quick);
+    QTimer noise;
+    QObject::connect(&noise, &QTimer::timeout, [&] { rig.line.Deliver({0x55}); });
+    rig.line.onBegin = [&] { noise.start(2); };
+    QElapsedTimer took;
+    took.start();
+    Guard(5000);
+    EXPECT_EQ(xfer->exec(), QDialog::Rejected);
+    EXPECT_EQ(rig.panel.back(), " Remote Time Out");
+    EXPECT_LT(took.elapsed(), 2000); // thirteen read waits of 10 ms, and some slack
 }
 
 TEST(frmXfer, CountersFollowTheTransfer) {
