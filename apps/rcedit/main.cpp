@@ -3,6 +3,7 @@
 #include "print/settings_list.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
+#include "sound/sound_cli.h"
 
 #include <iostream>
 #include <string>
@@ -22,6 +23,8 @@ rc::print::PrinterFont SettingsPrinterFont() {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
     // The command line reports run anywhere, with no display, so they come before any window.
+    if (rc::sound::IsSoundInvocation(args))
+        return rc::sound::RunSoundCommand(args, std::cout, std::cerr);
     if (rc::print::IsListingInvocation(args))
         return rc::print::RunListingCommand(args, std::cout, std::cerr);
     if (rc::print::IsHeadlessInvocation(args)) {

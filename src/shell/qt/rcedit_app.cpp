@@ -3,9 +3,9 @@
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
 #include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
-#include "desktop/qt/signal_notifier.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
+#include "desktop/qt/signal_notifier.h"
 #include "desktop/qt/single_instance.h"
 #include "shell/help_topics.h"
 #include "shell/qt/frm_splash.h"
@@ -13,6 +13,7 @@
 #include "shell/qt/qt_desktop.h"
 #include "shell/qt/qt_file_dialogs.h"
 #include "shell/qt/qt_settings_store.h"
+#include "sound/qt/qt_sound_player.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -89,8 +90,10 @@ int RunEditor(int argc, char** argv) {
     HelpViewer help(EditorHelp());
     QtKeyPad keypad(messages, &help);
     // The word dialog and its pick lists are built once, before the first window shows.
-    QtWordDialog words(messages, &help);
-    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop, words};
+    sound::QtSoundPlayer player;
+    QtWordDialog words(messages, &help, nullptr, nullptr, &player);
+    ShellServices services{messages,      fileDialogs, fontPicker, keypad, &help,
+                           settingsStore, desktop,     words,      &player};
 
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<MDIForm1> main;
