@@ -52,6 +52,12 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.rfind(prefix, 0) == 0;
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 std::string Greeting(int hour) {
     return hour < 12 ? "good morning" : hour < 18 ? "good afternoon" : "good evening";
 }
@@ -85,7 +91,7 @@ std::string Bracketed(const std::string& name, const SpeechMoment& m) {
     if (StartsWith(name, "Pause "))
         return Break(250 * std::atoi(name.c_str() + 6));
     if (StartsWith(name, "F ")) // the greetings
-        return "good " + Escaped(name.substr(2));
+        return "good " + Escaped(Lower(name.substr(2)));
     if (StartsWith(name, "Model_"))
         return Spelled(name.substr(6));
     if (StartsWith(name, "UF_")) {
@@ -108,9 +114,7 @@ std::string Rendered(const std::string& text, const SpeechMoment& m) {
     // "Ed_Sufffix", "S_plural", "Use_noun": the word itself; "Less_than": both words.
     const std::size_t bar = text.find('_');
     if (bar != std::string::npos) {
-        std::string tail = text.substr(bar + 1);
-        for (char& c : tail)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string tail = Lower(text.substr(bar + 1));
         if (tail == "suffix" || tail == "sufffix" || tail == "plural" || tail == "noun" || tail == "verb")
             return Escaped(text.substr(0, bar));
     }
