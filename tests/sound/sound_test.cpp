@@ -176,12 +176,16 @@ std::string DecodeMorse(const std::vector<Segment>& heard, double unitMs) {
         letter.clear();
     };
     for (const Segment& s : heard) {
-        const double units = s.ms / unitMs;
+        // Elements of one and three units, gaps of one, three or seven for each blank; anything
+        // else is no Morse.
+        const long units = std::lround(s.ms / unitMs);
         if (s.hz != 0) {
-            letter += units < 2 ? "." : "-";
-        } else if (units >= 2) {
+            letter += units == 1 ? "." : units == 3 ? "-" : "#";
+        } else if (units == 3 || units % 7 == 0) {
             flush();
-            text += std::string(static_cast<std::size_t>(std::lround(units / 7)), ' ');
+            text += std::string(static_cast<std::size_t>(units / 7), ' ');
+        } else if (units != 1) {
+            text += "#";
         }
     }
     flush();
