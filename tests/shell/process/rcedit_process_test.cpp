@@ -67,6 +67,9 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
          0},
         {"--report all --output '" + (dir / "all.txt").string() + "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
          0},
+        {"--sound voice:1 --output '" + (dir / "v.wav").string() +
+             "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
+         0},
         {"--no-such-option", 2},
     };
     for (const Case& c : cases) {
@@ -91,7 +94,7 @@ TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
     for (const std::string& args :
          {"--report all --output " + a + " " + a, "--report all --format pdf --output " + link + " " + a,
           "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
-          "--diff --output " + a + " " + b + " " + a}) {
+          "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a}) {
         EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
         EXPECT_EQ(ReadFile(image), sample) << args;
     }
