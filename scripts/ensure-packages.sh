@@ -9,7 +9,7 @@ packages=(
     qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
     xvfb xauth fonts-dejavu-core fonts-liberation2 ccache
     lrzsz socat poppler-utils
-    desktop-file-utils shared-mime-info libxml2-utils dpkg-dev
+    desktop-file-utils shared-mime-info libxml2-utils dpkg-dev lintian appstream
 )
 
 missing=()

@@ -1,11 +1,13 @@
 #include "print/qt/pdf_reports.h"
 #include "print/report_cli.h"
 #include "print/settings_list.h"
+#include "shell/command_line.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
 #include "sound/sound_cli.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ rc::print::PrinterFont SettingsPrinterFont() {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
+    // Every option is checked, and --help and --version answered, before any window: a mistyped
+    // option is refused even where no display can be opened.
+    if (const std::optional<int> status = rc::shell::AnswerEditorCommandLine(args, std::cout, std::cerr))
+        return *status;
     // The command line reports run anywhere, with no display, so they come before any window.
     if (rc::sound::IsSoundInvocation(args))
         return rc::sound::RunSoundCommand(args, std::cout, std::cerr);
@@ -31,8 +37,5 @@ int main(int argc, char** argv) {
         rc::print::PdfReports pdf(SettingsPrinterFont);
         return rc::print::RunReportCommand(args, std::cout, std::cerr, &pdf);
     }
-    for (std::size_t i = 1; i < args.size(); ++i)
-        if (args[i] == "--has-windows")
-            return 0;
     return rc::shell::RunEditor(argc, argv);
 }

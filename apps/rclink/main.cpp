@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,10 +21,11 @@ constexpr int kSplashMs = 4000;
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Scripted transfers run without windows, and so without a display.
+    // Scripted transfers, --help, --version and refused arguments run without windows, and so
+    // without a display.
     if (rc::link::IsHeadlessTransfer(args))
         return rc::link::RunHeadlessTransfer(args);
-    const bool splash = std::find(args.begin(), args.end(), "--no-splash") == args.end();
+    const bool splash = args.empty();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("rclink");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codecs/keypad_logic.h"
+
 #include <string>
 
 namespace rc {
@@ -17,6 +19,11 @@ public:
     virtual std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading,
                                    const std::string& value, int check) = 0;
 };
+
+// A showing with the parameters the editor's core gives for a field.
+inline std::string ShowKeyPad(IKeyPad& keypad, const KeyPadParams& params, const std::string& value) {
+    return keypad.ShowKeyPad(params.mode, params.maxDigits, params.heading, value, params.check);
+}
 
 // A keypad result equal to the value the keypad was opened with (Cancel, or OK on an unchanged
 // value) is no edit: the caller writes nothing, so a field the editor would store differently from

@@ -154,6 +154,28 @@ std::optional<MessageSpec> KeyPadCheckFailure(int check, const std::string& disp
     return std::nullopt;
 }
 
+std::optional<MessageSpec> KeyPadEntryRefusal(const KeyPadParams& params, const std::string& entry) {
+    // The keys are pressed on a keypad of its own, so every rule of a real showing applies.
+    KeyPadLogic pad;
+    KeyPadParams opened = params;
+    opened.value.clear();
+    pad.Activate(opened);
+    pad.TimerTick();
+    for (const char c : entry) {
+        const std::optional<PadKey> key = PadKeyFromChar(c);
+        if (!key || !pad.KeyVisible(*key) || (c != ',' && PadKeyChar(*key) != c))
+            return Exclamation("Error! The keypad has no such key", "Keypad Entry");
+        if (KeyResult result = pad.Press(*key); result.message)
+            return result.message;
+    }
+    // A key past the last place beeps, and a delay there is dropped: either way the entry is not
+    // what the keypad would hand back.
+    if (pad.Display() != entry)
+        return MessageSpec{"Error! Maximum " + std::to_string(params.maxDigits) + " Digit Entry",
+                           "Keypad Entry", MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok};
+    return pad.Press(PadKey::OK).message;
+}
+
 MessageSpec DelayErrorMessage() {
     return Exclamation("Error, One delay entry only.", "Autopatch Delay");
 }
@@ -207,6 +229,15 @@ KeyResult KeyPadLogic::Press(PadKey key) {
     default:
         return CharacterKey(PadKeyChar(key));
     }
+}
+
+KeyResult KeyPadLogic::BackSpace() {
+    if (!ready_ || display_.empty())
+        return {};
+    display_.pop_back();
+    firstKey_ = false;
+    delayUsed_ = !display_.empty() && display_.back() == ',';
+    return {};
 }
 
 KeyResult KeyPadLogic::Dismiss() {

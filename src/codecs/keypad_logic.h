@@ -80,6 +80,11 @@ struct KeyResult {
     bool close = false;
 };
 
+// An entry typed rather than keyed in, judged as the keypad would take it with `params`: a character
+// the mode has no key for, more than maxDigits characters, a second delay in a row or a failed
+// check is refused with the keypad's own message where it has one. Nothing when it is accepted.
+std::optional<MessageSpec> KeyPadEntryRefusal(const KeyPadParams& params, const std::string& entry);
+
 // One keypad dialog's state. It lives as long as the dialog, which is hidden between uses, so the
 // key visibility and selection labels of the last mode persist; Activate resets the rest.
 class KeyPadLogic {
@@ -91,6 +96,8 @@ public:
     // The ready delay has run out.
     void TimerTick();
     KeyResult Press(PadKey key);
+    // The keyboard's Backspace: the last character goes, and the keys after it add to what is left.
+    KeyResult BackSpace();
     // The window's close box, or any other way of dismissing the dialog: Cancel, even while not
     // ready, since the display has not changed by then.
     KeyResult Dismiss();

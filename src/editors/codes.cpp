@@ -48,6 +48,10 @@ std::string CodesCaption(int copy) {
     return "Halden R8 Memory Save #" + std::to_string(copy) + " Codes";
 }
 
+KeyPadParams CodeKeyPad(int i) {
+    return {3, kCodeDigits, CodeName(i), "", 0};
+}
+
 std::array<std::string, 17> DisplayCodes(const ImageBytes& image, int copy) {
     std::array<std::string, 17> codes;
     for (int i = 0; i < kCodeCount; ++i)

@@ -2,6 +2,7 @@
 
 // The seventeen DTMF access codes of a code set (base settings or a memory save).
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
 
 #include <array>
@@ -15,6 +16,9 @@ std::string CodeName(int i);
 std::string CodeRowLabel(int i);
 // "Halden R8 Repeater Base Codes", "Halden R8 Memory Save #n Codes".
 std::string CodesCaption(int copy);
+
+// The keypad for code i: every digit a code may hold but D, up to seven of them.
+KeyPadParams CodeKeyPad(int i);
 
 // The seventeen code texts of a copy, as the dialog shows them.
 std::array<std::string, 17> DisplayCodes(const ImageBytes& image, int copy);

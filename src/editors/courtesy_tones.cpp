@@ -87,6 +87,12 @@ std::array<ToneRow, kToneRowCount> DisplayCTones(const ImageBytes& image) {
     return rows;
 }
 
+KeyPadParams ToneFieldKeyPad(int field) {
+    if (IsFrequencyField(field))
+        return {7, 1, field == 0 ? "Enter Frequency 1..8" : "Enter Frequency", "", 6};
+    return {8, 1, "Enter Time Delay 0..9", "", 7};
+}
+
 void SaveToneField(ImageBytes& image, int row, int field, const std::string& shown) {
     RC_ASSERT(field >= 0 && field < kToneFieldCount);
     image[GetPT(row) + field] = IsFrequencyField(field) ? SaveTones(shown) : SaveDelay(shown);

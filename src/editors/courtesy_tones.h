@@ -3,6 +3,7 @@
 // The eight courtesy tones: each up to three tones with their lengths and the two gaps between
 // them. Every byte holds a small index into a frequency or a time table, never the value itself.
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
 
 #include <array>
@@ -38,6 +39,10 @@ std::array<ToneRow, kToneRowCount> DisplayCTones(const ImageBytes& image);
 
 // Bytes 0, 3 and 6 of a row are frequencies; the others times.
 bool IsFrequencyField(int field);
+
+// The keypad for a field: the index of a frequency (1 to 8, 0 for off) or of a time (0 to 9), one
+// digit picked from the keypad's list.
+KeyPadParams ToneFieldKeyPad(int field);
 
 // Writes the shown text of field 0..7 of a row as its index byte.
 void SaveToneField(ImageBytes& image, int row, int field, const std::string& shown);

@@ -23,6 +23,10 @@ std::array<HardwareRow, kHardwareEntries> DisHardware(const ImageBytes& image) {
     return rows;
 }
 
+KeyPadParams HardwareKeyPad() {
+    return {1, 4, "Macro Command", "", 1};
+}
+
 bool SaveHardware(ImageBytes& image, int entry, const std::string& opened, const std::string& entered) {
     if (entered == opened || entry < 0 || entry >= kHardwareEntries)
         return false;

@@ -79,6 +79,12 @@ std::string MacroCellHeading(int group, int row, int cell) {
     return "Macro Command";
 }
 
+KeyPadParams MacroCellKeyPad(int group, int row, int cell) {
+    if (cell == kMacroCodeCell)
+        return {3, kMacroCodeDigits, MacroCellHeading(group, row, cell), "", 4};
+    return {1, 4, MacroCellHeading(group, row, cell), "", 1};
+}
+
 MacroReview ReviewMacro(const ImageBytes& image, int group, int row) {
     const std::string number = std::to_string(MacroNumber(group, row));
     const int at = MacroOffset(group, row);

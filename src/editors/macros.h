@@ -3,6 +3,7 @@
 // The twenty macros: an access code of up to seven DTMF digits and ten command slots each, shown ten
 // at a time (group 0: macros 1 to 10, group 1: macros 11 to 20).
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
 
 #include <array>
@@ -47,6 +48,10 @@ bool EditMacroCell(ImageBytes& image, int group, int row, int cell, const std::s
 
 // The keypad heading of a cell: "Macro Command #12" for the access code of macro 12.
 std::string MacroCellHeading(int group, int row, int cell);
+
+// The keypad for a cell: the access code takes the digits, A to C, * and # (at most 15 characters,
+// seven stored); a command four digits or none.
+KeyPadParams MacroCellKeyPad(int group, int row, int cell);
 
 // The review of one macro: its access code and what each command does.
 struct MacroReview {

@@ -3,6 +3,7 @@
 // The forty scheduler events: a month and day, or a weekday code, an hour (or every hour), a minute
 // and a controller command, all in BCD. The page shows ten events; the entry dialog edits one.
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
 #include "image/message.h"
 
@@ -77,6 +78,9 @@ public:
     int TimeDigits() const { return everyHour_ ? 2 : 4; }
     int TimeCheck() const { return everyHour_ ? 5 : 1; }
     std::string TimeHeading() const { return everyHour_ ? "Enter minutes" : "Enter Hours/Minutes"; }
+    KeyPadParams TimeKeyPad() const { return {1, TimeDigits(), TimeHeading(), "", TimeCheck()}; }
+    // The keypad for the command: four digits or none.
+    static KeyPadParams CommandKeyPad() { return {1, 4, "Schedular Command", "", 1}; }
 
     bool Erase() const { return erase_; }
     bool DetailsVisible() const { return !erase_; }

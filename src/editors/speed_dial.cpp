@@ -155,4 +155,12 @@ void SavePreDial(ImageBytes& image, std::string_view text) {
     WriteCountedDigits(image, kPreDialNumber.offset, kPreDialDigits, text);
 }
 
+KeyPadParams TelNumberKeyPad(const std::string& heading) {
+    return {6, kSpeedDialDigits, heading, "", 9};
+}
+
+KeyPadParams PreDialKeyPad() {
+    return {6, kPreDialDigits, "Tel Pre-Dial", "", 0};
+}
+
 } // namespace rc

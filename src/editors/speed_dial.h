@@ -4,6 +4,7 @@
 // entries, each a number of up to 11 dialled digits with pauses and a spoken identification of up
 // to 8 words, and the pre-dial number dialled before them.
 
+#include "codecs/keypad_logic.h"
 #include "codecs/word_dialog.h"
 #include "image/image_bytes.h"
 
@@ -67,6 +68,11 @@ std::array<SpeedDialRow, 5> DisplayEMSD(const ImageBytes& image);
 // "Telephone Number 42", "Emergency Number 3".
 std::string SpeedNumberHeading(int entry);
 std::string EmergencyNumberHeading(int entry);
+
+// The keypads for a telephone number under `heading` and for the pre-dial number: digits, * and #,
+// and the delay key for a pause.
+KeyPadParams TelNumberKeyPad(const std::string& heading);
+KeyPadParams PreDialKeyPad();
 
 // The pre-dial number as shown, and its save: the character count (a "," counts, stored as 0) and
 // seven digit bytes, zero past the text.

@@ -84,4 +84,21 @@ void SaveUnlock(ImageBytes& image, const std::string& label) {
         image[kUnlockCode.offset + k] = CodeAt(label, static_cast<std::size_t>(k - 1));
 }
 
+KeyPadParams AreaCodeKeyPad(int i) {
+    return {1, 3, AreaCodeHeading(i), "", 8};
+}
+
+KeyPadParams LockoutKeyPad(int group, int row) {
+    return {5, kLockoutDigits, LockoutHeading(group, row), "", 0};
+}
+
+KeyPadParams UnlockKeyPad() {
+    return {3, 7, "Unlock Number", "", 10};
+}
+
+MessageSpec NoUnlockEntryMessage() {
+    return {"Error, No Unlock Entry.", "Unlock Code", MessageIcon::Exclamation, MessageButtons::OkCancel,
+            Answer::Ok};
+}
+
 } // namespace rc

@@ -3,7 +3,9 @@
 // The autopatch's safeguards: the area code lookup table (20 codes of three digits), the twenty
 // telephone lockout numbers and the repeater's seven-digit unlock code.
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
+#include "image/message.h"
 
 #include <array>
 #include <string>
@@ -19,6 +21,8 @@ std::string AreaCodeText(const ImageBytes& image, int PT);
 std::array<std::string, 20> DisplayAreaCodes(const ImageBytes& image);
 // The keypad heading of area code index i: "Area Code 1" ... "Area Code 20".
 std::string AreaCodeHeading(int i);
+// The keypad for area code index i: three digits.
+KeyPadParams AreaCodeKeyPad(int i);
 // Writes area code index i from its label: three digit codes, or 0, 0, 0 for an empty label. Only
 // that code's three bytes are written.
 void SaveAreaCodes(ImageBytes& image, int i, const std::string& label);
@@ -34,10 +38,16 @@ struct LockoutRow {
 std::array<LockoutRow, kLockoutRows> DisplayLockout(const ImageBytes& image, int group);
 // "Lock Out Number 11"
 std::string LockoutHeading(int group, int row);
+// The keypad for a lockout entry: digits and *.
+KeyPadParams LockoutKeyPad(int group, int row);
 // Writes the one entry: its length, its digit codes, zeros past the end.
 void SaveLockout(ImageBytes& image, int group, int row, const std::string& label);
 
 std::string DisplayUnlock(const ImageBytes& image);
+// The keypad for the unlock code: seven of the digits, A to C, * and #.
+KeyPadParams UnlockKeyPad();
+// Closing the dialog with no unlock code.
+MessageSpec NoUnlockEntryMessage();
 // Stores a seven-digit code: byte 16 = 7 and the seven digit codes. An empty entry stores nothing,
 // so clearing the keypad never replaces the code with one the user did not enter.
 void SaveUnlock(ImageBytes& image, const std::string& label);

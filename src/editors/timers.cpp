@@ -2,6 +2,7 @@
 
 #include "image/regions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,9 +41,11 @@ bool Valid(int i) {
     return i >= 0 && i < kTimerCount;
 }
 
-// The integer at the start of a text, as the keypad hands digits back; 0 when there is none.
+// The integer at the start of a text, as the keypad hands digits back; 0 when there is none. A
+// typed text can hold any number of digits: it is held far below the point where scaling it to
+// tenths would overflow, and far above any timer.
 long LeadingNumber(const std::string& s) {
-    return std::strtol(s.c_str(), nullptr, 10);
+    return std::clamp(std::strtol(s.c_str(), nullptr, 10), -1000000L, 1000000L);
 }
 
 } // namespace
@@ -107,6 +110,11 @@ std::string TimerEntryFromCaption(int i, const std::string& caption) {
     return std::to_string(minutes * 60 + seconds);
 }
 
+KeyPadParams TimerKeyPad(int i) {
+    return IsTenthsTimer(i) ? KeyPadParams{1, 2, TimerName(i), "", 0}
+                            : KeyPadParams{1, 4, TimerName(i), "", 2};
+}
+
 void SaveTimerSec(ImageBytes& image, int PT, const std::string& H_TXT) {
     if (H_TXT.empty()) {
         image[PT] = 0;
@@ -132,6 +140,13 @@ void SaveTimerMin(ImageBytes& image, int PT, const std::string& H_TXT) {
         return;
     image[PT] = static_cast<std::uint8_t>(v & 255);
     image[PT + 1] = static_cast<std::uint8_t>((v >> 8) & 7);
+}
+
+void SaveTimer(ImageBytes& image, int copy, int i, const std::string& entry) {
+    if (IsTenthsTimer(i))
+        SaveTimerSec(image, GetPT(copy, i), entry);
+    else
+        SaveTimerMin(image, GetPT(copy, i), entry);
 }
 
 } // namespace rc

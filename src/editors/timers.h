@@ -4,6 +4,7 @@
 // second byte ignored on reading and written as zero. Seven count tenths of a second; nine count
 // seconds and show as minutes and seconds.
 
+#include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
 
 #include <array>
@@ -30,9 +31,14 @@ std::array<std::string, 16> DisplayTimers(const ImageBytes& image, int copy);
 // The keypad's starting value for a shown caption: "2.5" gives "25", "01:30" gives "90".
 std::string TimerEntryFromCaption(int i, const std::string& caption);
 
+// The keypad for timer i: digits only, two for tenths, four for seconds (1 to 1800).
+KeyPadParams TimerKeyPad(int i);
+
 // Stores a tenths timer; an empty text stores 0, a value of 100 or more writes nothing.
 void SaveTimerSec(ImageBytes& image, int PT, const std::string& H_TXT);
 // Stores a seconds timer; an empty text stores 0, a value beyond 11 bits writes nothing.
 void SaveTimerMin(ImageBytes& image, int PT, const std::string& H_TXT);
+// Stores a keypad result for timer i of a copy, in tenths or in seconds as the timer counts.
+void SaveTimer(ImageBytes& image, int copy, int i, const std::string& entry);
 
 } // namespace rc

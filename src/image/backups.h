@@ -15,8 +15,9 @@ std::string BackupFolder();
 
 struct KeptCopy {
     bool ok = false;
-    std::string path;   // the copy, when ok
-    std::string reason; // the system's words, when not
+    std::string path;     // the copy, when ok
+    std::string reason;   // the system's words, when not
+    bool already = false; // the newest copy of the same file holds these bytes: none was written
 };
 
 // Writes `bytes` into the backups folder (made when missing, private to the user) under a name that
@@ -25,5 +26,13 @@ struct KeptCopy {
 // earlier copy.
 KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direction,
                   const std::string& fileName, std::time_t when = std::time(nullptr));
+// The same, unless the newest copy of a file of that name already holds these very bytes.
+KeptCopy KeepNewCopy(std::span<const std::uint8_t> bytes, const std::string& direction,
+                     const std::string& fileName, std::time_t when = std::time(nullptr));
+
+inline constexpr int kDefaultBackupDays = 365;
+// Removes the copies last written more than `days` days before `now`; 0 keeps every copy. Only
+// plain files of the folder are looked at. Returns how many were removed.
+int PruneCopies(int days, std::time_t now = std::time(nullptr));
 
 } // namespace rc

@@ -30,6 +30,9 @@ struct EditorState {
     ImageBytes savedImage;
     CopySelectors copies;
     std::string statusFileText; // first status-bar panel: " " + path, maybe + " (Read Only)"
+    // Set by a command that writes a whole block (a copy, a flush, a reset): the name its change
+    // goes by in the edit history, instead of the settings it touched.
+    std::string stepName;
 
     bool IsChanged() const { return image != savedImage; }
     void MarkSaved();

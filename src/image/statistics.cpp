@@ -1,12 +1,12 @@
 #include "image/statistics.h"
 
+#include "image/image_file.h"
 #include "image/regions.h"
 
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace rc {
 
@@ -40,7 +40,8 @@ FileFacts StatFile(const std::string& path) {
     if (path.empty() || ::stat(path.c_str(), &st) != 0)
         return facts;
     facts.exists = true;
-    facts.readOnly = ::access(path.c_str(), W_OK) != 0;
+    // The same test as Save's, so the note shows exactly when Save would refuse the file.
+    facts.readOnly = IsReadOnlyFile(path);
     std::tm local{};
     if (::localtime_r(&st.st_mtime, &local)) {
         facts.year = local.tm_year + 1900;

@@ -29,9 +29,12 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             value = name.substr(eq + 1);
             name.resize(eq);
         }
-        if (name == "--help" || name == "-h") {
-            r.help = true;
-            continue;
+        if (name == "--help" || name == "--version" || name == "--no-splash") {
+            if (value)
+                return fail(name + " takes no value");
+            r.help = r.help || name == "--help";
+            r.version = r.version || name == "--version";
+            continue; // --no-splash: no window to start without its splash
         }
         const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
                                 name == "--parity" || name == "--stop" || name == "--download" ||
@@ -80,7 +83,7 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             r.file = v;
         }
     }
-    if (r.help)
+    if (r.help || r.version)
         return r;
     if (r.line.device.empty())
         return fail("--port DEVICE is missing");
@@ -90,17 +93,22 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
 }
 
 std::string HeadlessUsage() {
-    return "Usage: rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
+    return "Usage: rclink [--no-splash]\n"
+           "       rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
            "              (--download FILE | --upload FILE)\n"
            "\n"
-           "Moves a settings image between the controller and FILE with XMODEM (128-byte blocks,\n"
-           "8-bit checksum) on DEVICE, without opening a window and without changing the settings\n"
-           "of the program. The line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told.\n"
+           "The first form opens the terminal window. The second moves a settings image between\n"
+           "the controller and FILE with XMODEM (128-byte blocks, 8-bit checksum) on DEVICE,\n"
+           "without opening a window and without changing the settings of the program. The\n"
+           "line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told.\n"
            "\n"
            "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
            "                   only when the transfer succeeds\n"
            "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
            "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096\n"
+           "  --no-splash      open the terminal window without its title window\n"
+           "  --help           show this help and exit\n"
+           "  --version        show the version and exit\n"
            "\n"
            "Messages and progress go to standard error. Exit status: 0 the transfer succeeded,\n"
            "1 it failed or was refused, 2 bad arguments, an unreadable FILE or a port that will\n"

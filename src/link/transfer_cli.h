@@ -20,6 +20,7 @@ inline constexpr int kExitUsage = 2; // bad arguments, an unreadable upload file
 
 struct HeadlessRequest {
     bool help = false;
+    bool version = false;
     LineSettings line; // 9600 baud, 8 data bits, no parity, 1 stop bit unless told
     TransferDirection direction = TransferDirection::Download;
     std::string file;

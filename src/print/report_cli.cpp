@@ -5,6 +5,7 @@
 #include "print/jobs.h"
 #include "print/text_renderer.h"
 
+#include <filesystem>
 #include <ostream>
 #include <set>
 #include <sstream>
@@ -13,31 +14,7 @@ namespace rc::print {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: rcedit [FILE]\n"
-    "       rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n"
-    "       rcedit --export [--format text|json] [--output PATH] FILE\n"
-    "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n"
-    "       rcedit --sound WHAT --output FILE.wav [--wpm N] [--pitch HZ] FILE\n"
-    "\n"
-    "Without --report, opens the editor window (on FILE when given).\n"
-    "\n"
-    "Options:\n"
-    "  --report JOBS   print the reports JOBS (comma-separated job names, or all) of FILE\n"
-    "  --export        list every setting of FILE by name, one per line: area | item | value\n"
-    "  --diff          list the settings that differ between OLD and NEW; exit 0 when the two are\n"
-    "                  equal in every byte, 1 when they differ\n"
-    "  --format FORMAT text (the default) or pdf, drawn as the printer draws it; json for --export\n"
-    "                  and --diff\n"
-    "  --output PATH   write the reports to PATH instead of standard output (pdf needs it)\n"
-    "  --sound WHAT    write what the controller plays as a WAV file: tone:1 .. tone:8 (courtesy\n"
-    "                  tones), cw (the identification), voice:1 .. voice:20 (base messages) or\n"
-    "                  voice:M:N (memory save M 1..4, message N 1..8); speech approximates the voice\n"
-    "  --wpm N         CW speed for --sound cw, 5 to 60 words per minute (default 20)\n"
-    "  --pitch HZ      CW pitch for --sound cw, 300 to 3000 Hz (default 800)\n"
-    "  --no-splash     start the editor without its splash window\n"
-    "  --help          show this help and exit\n"
-    "  --version       show the version and exit\n";
+constexpr const char* kUsage = "Usage: rcedit --report JOBS [--format text|pdf] [--output PATH] FILE\n";
 
 std::string ValidJobNames() {
     std::string names;
@@ -75,7 +52,7 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h" || a == "--version" || a == "--report" || StartsWith(a, "--report="))
+        if (a == "--report" || StartsWith(a, "--report="))
             return true;
     }
     return false;
@@ -88,14 +65,6 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         std::string value;
-        if (a == "--help" || a == "-h") {
-            out << kUsage;
-            return 0;
-        }
-        if (a == "--version") {
-            out << "rcedit 1.10\n";
-            return 0;
-        }
         if (StartsWith(a, "--report")) {
             if (!TakeValue(args, i, "--report", value)) {
                 err << "rcedit: --report needs a list of jobs\n";
@@ -181,8 +150,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
 
-    // The heading shows the file as the editor's status bar would after opening it.
-    ReportContext ctx{image, " " + file + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
+    // The heading shows the file as the editor's status bar would after opening it: by its full path.
+    std::error_code noFolder;
+    const std::filesystem::path full = std::filesystem::absolute(file, noFolder);
+    const std::string shown = noFolder ? file : full.lexically_normal().string();
+    ReportContext ctx{image, " " + shown + (read.readOnly ? " (Read Only)" : ""), ShortDateToday(),
                       asPdf ? pdf->FontSize() : 10};
     std::vector<Document> docs;
     for (const PrintJob& job : PrintJobs()) {

@@ -8,7 +8,7 @@
 
 namespace rc::print {
 
-// True when the arguments ask for the command line (reports, help, version) rather than windows.
+// True when the arguments ask for the reports on the command line rather than windows.
 bool IsHeadlessInvocation(const std::vector<std::string>& args);
 
 // The PDF side of the reports, which needs the printer renderer; the text side needs nothing.

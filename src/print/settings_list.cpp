@@ -19,6 +19,8 @@
 #include "image/image_file.h"
 #include "image/statistics.h"
 #include "print/report_cli.h"
+#include "print/settings_check.h"
+#include "print/settings_import.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -229,38 +231,33 @@ std::vector<Region> RecordHeads(const RecordTable& table, int used) {
 // Misc.
 std::vector<ListedArea> BuildAreas() {
     std::vector<ListedArea> areas;
-    areas.push_back({"Repeater Stats", {kStatistics}, ListStats});
+    areas.push_back({"Repeater Stats", {kStatistics}, ListStats, ImportStats});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, copy});
+        areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, ImportCodes, copy});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, ListTimers, copy});
-    areas.push_back({"Unlock Number", {kUnlockCode}, ListUnlock});
+        areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, ListTimers, ImportTimers, copy});
+    areas.push_back({"Unlock Number", {kUnlockCode}, ListUnlock, ImportUnlock});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
         areas.push_back({CopyArea(copy, "Voice Messages"),
-                         RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, copy});
-    areas.push_back({"CW Message", {kCwMessage}, ListCw});
-    areas.push_back({"Macros", {kMacros.region()}, ListMacros});
-    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler});
-    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs});
+                         RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, ImportMessages,
+                         copy});
+    areas.push_back({"CW Message", {kCwMessage}, ListCw, ImportCw});
+    areas.push_back({"Macros", {kMacros.region()}, ListMacros, ImportMacros});
+    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler, ImportScheduler});
+    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs, ImportHardwareInputs});
     for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Zones"), {{ZonesStart(copy), kZoneCount}}, ListZones, copy});
-    areas.push_back({"User Speed Dial", {kUserSpeedDial.region()}, ListSpeedDial});
-    areas.push_back({"Emergency Speed Dial", {kEmergencySpeedDial.region()}, ListEmergency});
-    areas.push_back({"Pre-Dial Number", {kPreDialNumber}, ListPreDial});
-    areas.push_back({"Area Code Numbers", {kAreaCodes.region()}, ListAreaCodes});
-    areas.push_back({"Telephone Lockout Numbers", {kLockoutNumbers.region()}, ListLockout});
-    areas.push_back({"Courtesy Tones", {kCourtesyTones.region()}, ListCourtesyTones});
-    areas.push_back({"Expanded Switches", {kExpandedSwitches.region()}, ListExpandedSwitches});
-    areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags});
+        areas.push_back(
+            {CopyArea(copy, "Zones"), {{ZonesStart(copy), kZoneCount}}, ListZones, ImportZones, copy});
+    areas.push_back({"User Speed Dial", {kUserSpeedDial.region()}, ListSpeedDial, ImportSpeedDial});
+    areas.push_back({"Emergency Speed Dial", {kEmergencySpeedDial.region()}, ListEmergency, ImportEmergency});
+    areas.push_back({"Pre-Dial Number", {kPreDialNumber}, ListPreDial, ImportPreDial});
+    areas.push_back({"Area Code Numbers", {kAreaCodes.region()}, ListAreaCodes, ImportAreaCodes});
+    areas.push_back({"Telephone Lockout Numbers", {kLockoutNumbers.region()}, ListLockout, ImportLockout});
+    areas.push_back({"Courtesy Tones", {kCourtesyTones.region()}, ListCourtesyTones, ImportCourtesyTones});
+    areas.push_back(
+        {"Expanded Switches", {kExpandedSwitches.region()}, ListExpandedSwitches, ImportExpandedSwitches});
+    areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags, ImportOptionFlags});
     return areas;
-}
-
-std::vector<SettingLine> AreaLines(const ImageBytes& image, const ListedArea& area) {
-    std::vector<SettingLine> lines;
-    area.list(image, area.copy, lines);
-    for (SettingLine& l : lines)
-        l.area = area.area;
-    return lines;
 }
 
 std::vector<bool> NamedBytes() {
@@ -291,10 +288,9 @@ std::string BytesText(const ImageBytes& image, int from, int to) {
 
 // Runs of unnamed bytes where `select` holds.
 template <typename Select> std::vector<std::pair<int, int>> UnnamedRuns(Select select) {
-    static const std::vector<bool> named = NamedBytes();
     std::vector<std::pair<int, int>> runs;
     for (int i = 0; i < kImageSize; ++i) {
-        if (named[static_cast<std::size_t>(i)] || !select(i))
+        if (!IsUnnamedByte(i) || !select(i))
             continue;
         if (!runs.empty() && runs.back().second == i - 1)
             runs.back().second = i;
@@ -323,6 +319,19 @@ std::string Json(const std::string& s) {
 
 } // namespace
 
+std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> lines;
+    area.list(image, area.copy, lines);
+    for (SettingLine& l : lines)
+        l.area = area.area;
+    return lines;
+}
+
+bool IsUnnamedByte(int offset) {
+    static const std::vector<bool> named = NamedBytes();
+    return offset >= 0 && offset < kImageSize && !named[static_cast<std::size_t>(offset)];
+}
+
 const std::vector<ListedArea>& ListedAreas() {
     static const std::vector<ListedArea> areas = BuildAreas();
     return areas;
@@ -331,7 +340,7 @@ const std::vector<ListedArea>& ListedAreas() {
 std::vector<SettingLine> ListSettings(const ImageBytes& image) {
     std::vector<SettingLine> lines;
     for (const ListedArea& area : ListedAreas()) {
-        std::vector<SettingLine> part = AreaLines(image, area);
+        std::vector<SettingLine> part = ListArea(image, area);
         lines.insert(lines.end(), part.begin(), part.end());
     }
     for (const auto& [from, to] : UnnamedRuns([&](int i) { return image[i] != 0; }))
@@ -342,8 +351,8 @@ std::vector<SettingLine> ListSettings(const ImageBytes& image) {
 std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageBytes& newImage) {
     std::vector<SettingChange> changes;
     for (const ListedArea& area : ListedAreas()) {
-        const std::vector<SettingLine> before = AreaLines(oldImage, area);
-        const std::vector<SettingLine> after = AreaLines(newImage, area);
+        const std::vector<SettingLine> before = ListArea(oldImage, area);
+        const std::vector<SettingLine> after = ListArea(newImage, area);
         bool any = false;
         for (std::size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
             if (before[i].value == after[i].value)
@@ -385,11 +394,11 @@ std::string ChangesText(const std::vector<SettingChange>& changes) {
     return text;
 }
 
-std::string ListingJson(const std::vector<SettingLine>& lines) {
+std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey) {
     std::string text = "[";
     for (std::size_t i = 0; i < lines.size(); ++i)
         text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(lines[i].area) +
-                ", \"item\": " + Json(lines[i].item) + ", \"value\": " + Json(lines[i].value) + "}";
+                ", \"item\": " + Json(lines[i].item) + ", " + Json(valueKey) + ": " + Json(lines[i].value) + "}";
     return text + "\n]\n";
 }
 
@@ -402,14 +411,53 @@ std::string ChangesJson(const std::vector<SettingChange>& changes) {
     return text + "\n]\n";
 }
 
-bool IsListingInvocation(const std::vector<std::string>& args) {
+std::string ChangeName(const ImageBytes& before, const ImageBytes& after) {
+    const std::vector<SettingChange> changes = DiffSettings(before, after);
+    if (changes.empty())
+        return {};
+    std::string name = changes.front().area + ": " + changes.front().item;
+    if (changes.size() > 1)
+        name += " and " + std::to_string(changes.size() - 1) + " more";
+    return name;
+}
+
+namespace {
+
+// The commands of this file, each with the routine that runs it.
+struct ListingCommand {
+    const char* option;
+    int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+};
+int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+constexpr ListingCommand kListingCommands[] = {
+    {"--export", RunExportOrDiff},
+    {"--diff", RunExportOrDiff},
+    {"--import", RunImportCommand},
+    {"--check", RunCheckCommand},
+};
+
+const ListingCommand* FindListingCommand(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i)
-        if (args[i] == "--export" || args[i] == "--diff")
-            return true;
-    return false;
+        for (const ListingCommand& c : kListingCommands)
+            if (args[i] == c.option || args[i].rfind(std::string(c.option) + "=", 0) == 0)
+                return &c;
+    return nullptr;
+}
+
+} // namespace
+
+bool IsListingInvocation(const std::vector<std::string>& args) {
+    return FindListingCommand(args) != nullptr;
 }
 
 int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ListingCommand* command = FindListingCommand(args);
+    return command ? command->run(args, out, err) : 2;
+}
+
+namespace {
+
+int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     static constexpr const char* kUsage =
         "Usage: rcedit --export [--format text|json] [--output PATH] FILE\n"
         "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n";
@@ -477,5 +525,7 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
     }
     return WriteOutputFile(output, text, err) ? status : 2;
 }
+
+} // namespace
 
 } // namespace rc::print

@@ -9,6 +9,7 @@
 #include "image/regions.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,27 @@ struct SettingChange {
 // The area that lists bytes no setting names.
 inline constexpr const char* kUnnamedArea = "Unnamed bytes";
 
-// One area of the listing: its lines and the bytes they are made of.
+// Sets line `index` of an area (of copy `copy`) from a listed value through the entry rules of the
+// dialog that shows it; the refusal, in the dialog's own words where it has them, or nothing.
+using AreaSetter = std::optional<std::string> (*)(ImageBytes& image, int copy, int index,
+                                                  const std::string& value);
+
+// One area of the listing: its lines, the bytes they are made of and the way back from a line.
 struct ListedArea {
     std::string area;
     std::vector<Region> bytes;
     void (*list)(const ImageBytes& image, int copy, std::vector<SettingLine>& out);
+    AreaSetter set;
     int copy = 0; // the copy selector the area's dialog is opened with
 };
 
 // The areas in the order of the editor's menus.
 const std::vector<ListedArea>& ListedAreas();
+
+// The lines of one area, named with it.
+std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area);
+// True for a byte no area names: the bytes the "Unnamed bytes" lines list.
+bool IsUnnamedByte(int offset);
 
 // Every setting, area by area, then each run of non-zero bytes that no setting names.
 std::vector<SettingLine> ListSettings(const ImageBytes& image);
@@ -46,14 +58,19 @@ std::vector<SettingLine> ListSettings(const ImageBytes& image);
 // for an area whose bytes differ in bits none of its settings shows, one line naming those bytes.
 std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageBytes& newImage);
 
+// What an edit that turned `before` into `after` changed, for the edit history: the first setting
+// that differs as "area: item", with " and N more" when others differ too; empty when none does.
+std::string ChangeName(const ImageBytes& before, const ImageBytes& after);
+
 // "area | item | value" and "area | item | old -> new"; an empty value shows as "(none)".
 std::string ListingText(const std::vector<SettingLine>& lines);
 std::string ChangesText(const std::vector<SettingChange>& changes);
 // A JSON array with one object per line: {"area", "item", "value"} or {"area", "item", "old", "new"}.
-std::string ListingJson(const std::vector<SettingLine>& lines);
+std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey = "value");
 std::string ChangesJson(const std::vector<SettingChange>& changes);
 
 // rcedit --export [--format text|json] [--output PATH] FILE
+// rcedit --import SETTINGS [--output NEW] IMAGE (see settings_import.h)
 // rcedit --diff [--format text|json] [--output PATH] OLD NEW
 // --diff exits 0 when the images are equal in every byte and 1 when they differ; --export exits 0.
 // Both exit 2 for bad arguments, a refused file or an output that cannot be written.

@@ -1,6 +1,9 @@
 #include "shell/file_commands.h"
 
+#include "image/backups.h"
 #include "image/image_file.h"
+
+#include <filesystem>
 
 #include <exception>
 
@@ -60,7 +63,7 @@ bool FileCommands::ConfirmDiscard() {
 bool FileCommands::Open() {
     if (!ConfirmDiscard())
         return false;
-    std::optional<std::string> path = dialogs_.ShowOpen({kOpenFilter, 1});
+    std::optional<std::string> path = dialogs_.ShowOpen({kOpenFilter, 1, {}});
     if (!path)
         return false;
     return OpenPath(*path);
@@ -72,6 +75,7 @@ bool FileCommands::OpenPath(const std::string& path) {
         BusyScope busy(view_, messages_);
         opened = ProcessOpen(state_, path, busy);
         if (opened) {
+            view_.ImageLoaded();
             view_.SetStatusFile(state_.statusFileText);
             if (ProcessFileList(recent_, path))
                 view_.ShowRecentFiles(recent_);
@@ -108,7 +112,7 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    std::optional<std::string> path = dialogs_.ShowSave({kSaveFilter, 1});
+    std::optional<std::string> path = dialogs_.ShowSave({kSaveFilter, 1, {}});
     if (!path)
         return false;
     try {
@@ -123,6 +127,22 @@ bool FileCommands::SaveAs() {
         messages_.Show(WriteFailureMessage(*path, e.what()));
         return false;
     }
+}
+
+std::optional<std::pair<std::string, ImageBytes>> FileCommands::ChooseComparison() {
+    std::error_code ec;
+    const std::string backups = BackupFolder();
+    std::optional<std::string> path =
+        dialogs_.ShowOpen({kOpenFilter, 1, std::filesystem::is_directory(backups, ec) ? backups : ""});
+    if (!path)
+        return std::nullopt;
+    ImageBytes other;
+    const ReadResult read = ReadImageFile(*path, other);
+    if (read.error != OpenError::None) {
+        messages_.Show(OpenErrorMessage(read));
+        return std::nullopt;
+    }
+    return std::make_pair(*path, other);
 }
 
 bool FileCommands::QueryUnload() {

@@ -13,6 +13,7 @@ namespace rc::shell {
 struct FileDialogSpec {
     std::string filter;
     int filterIndex = 1;
+    std::string folder; // where the dialog starts; empty for the usual place
 };
 
 inline constexpr const char* kOpenFilter = "Halden R8 File(s) *.HR8)|*.HR8";
@@ -34,6 +35,8 @@ public:
     virtual void SetStatusFile(const std::string& text) = 0;
     virtual void ShowRecentFiles(const RecentFiles& files) = 0;
     virtual void SetBusy(bool busy) = 0; // the hourglass while a file is read or written
+    // Another image took the place of the one shown (a file was opened): its edit history starts.
+    virtual void ImageLoaded() {}
 };
 
 // The File menu's commands and the question asked before unsaved edits could be lost.
@@ -56,6 +59,9 @@ public:
     bool Save();
     // "Save File &As...". True when the file was written.
     bool SaveAs();
+    // "Co&mpare With...": the file to hold the open image against, read and checked as Open would,
+    // the dialog starting among the kept copies of images; no value when cancelled or refused.
+    std::optional<std::pair<std::string, ImageBytes>> ChooseComparison();
     // Asked as the main window closes: true when it may close.
     bool QueryUnload();
     // The open file changed on disk (another program wrote it). Without unsaved edits the user is

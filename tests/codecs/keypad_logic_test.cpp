@@ -106,7 +106,7 @@ TEST(KeyPadChecks, Boundaries) {
 }
 
 // A sequence of events: '@' the ready delay running out, '~' Clear, '!' OK, '^' Cancel, '%' the
-// close box; every other character is the key it types.
+// close box, '<' the keyboard's Backspace; every other character is the key it types.
 struct Outcome {
     std::string display;
     int beeps = 0;
@@ -127,6 +127,7 @@ Outcome Play(const KeyPadParams& params, const std::string& events) {
                       : ch == '~' ? pad.Press(PadKey::Clear)
                       : ch == '!' ? pad.Press(PadKey::OK)
                       : ch == '^' ? pad.Press(PadKey::Cancel)
+                      : ch == '<' ? pad.BackSpace()
                                   : pad.Press(*PadKeyFromChar(ch));
         out.beeps += r.beep ? 1 : 0;
         if (r.message)
@@ -167,6 +168,9 @@ TEST(KeyPadKeys, Sequences) {
         {"clear forgets the delay", {6, 11, "", "", 0}, "@1,~,", ",", 0, {}, false},
         {"hidden D cannot be typed", {3, 7, "", "12", 0}, "@D", "12", 0, {}, false},
         {"hidden delay cannot be typed", {1, 4, "", "12", 0}, "@,3", "3", 0, {}, false},
+        {"backspace keeps the rest and appends", {1, 4, "", "1234", 0}, "@<5", "1235", 0, {}, false},
+        {"backspace over a delay allows another", {6, 11, "", "", 0}, "@1,<,2", "1,2", 0, {}, false},
+        {"backspace before ready or when empty", {1, 4, "", "12", 0}, "<@<<<<3", "3", 0, {}, false},
     };
     for (const Case& c : cases) {
         Outcome out = Play(c.params, c.events);

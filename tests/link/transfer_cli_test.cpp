@@ -46,6 +46,7 @@ TEST(HeadlessArgs, Refusals) {
         {{"--port", "p", "--download", "f", "--parity", "M"}, "--parity takes N, O or E, not \"M\""},
         {{"--port", "p", "--download", "f", "extra"}, "unknown argument \"extra\""},
         {{"--port", "p", "--download"}, "--download needs a value"},
+        {{"--version=2"}, "--version takes no value"},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -54,11 +55,13 @@ TEST(HeadlessArgs, Refusals) {
     }
 }
 
-TEST(HeadlessArgs, HelpNeedsNothingElse) {
-    const auto r = ParseHeadlessArgs({"--help"}, nullptr);
-    ASSERT_TRUE(r.has_value());
-    EXPECT_TRUE(r->help);
-    EXPECT_EQ(HeadlessUsage().rfind("Usage: rclink --port DEVICE", 0), 0u);
+TEST(HeadlessArgs, HelpAndVersionNeedNothingElse) {
+    const auto help = ParseHeadlessArgs({"--help"}, nullptr);
+    ASSERT_TRUE(help.has_value());
+    EXPECT_TRUE(help->help);
+    const auto version = ParseHeadlessArgs({"--no-splash", "--version"}, nullptr);
+    ASSERT_TRUE(version.has_value());
+    EXPECT_TRUE(version->version && !version->help);
 }
 
 TEST(HeadlessProgress, Line) {

@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the build into a staging folder and checks what a desktop gets: the exact file list,
 # menu entries that desktop-file-validate accepts, the image file type as the MIME database
-# compiles it, well-formed icons, and manual pages that name every option of the program's --help.
-# Usage: check_install.sh BUILD_DIR WORK_DIR
+# compiles it, well-formed icons, and the same options in each program's --help, its manual page
+# and the README.
+# Usage: check_install.sh BUILD_DIR WORK_DIR SOURCE_DIR
 set -eu
 build=$1
 work=$2
+source=$3
 stage=$work/stage
 rm -rf "$work"
 mkdir -p "$work"
@@ -24,8 +26,12 @@ share/mime/packages/halden-r8-tools.xml
 share/icons/hicolor/scalable/apps/rcedit.svg
 share/icons/hicolor/scalable/apps/rclink.svg
 share/icons/hicolor/scalable/mimetypes/application-x-halden-r8-image.svg
-share/man/man1/rcedit.1
-share/man/man1/rclink.1
+share/man/man1/rcedit.1.gz
+share/man/man1/rclink.1.gz
+share/metainfo/org.example.halden_r8_tools.rcedit.metainfo.xml
+share/metainfo/org.example.halden_r8_tools.rclink.metainfo.xml
+$doc/copyright
+$doc/changelog.gz
 $doc/examples/Default.HR8
 LIST
 diff -u "$work/expected" "$work/files" || fail "installed files differ from the list"
@@ -54,15 +60,21 @@ if command -v update-mime-database >/dev/null; then
         fail "the image glob is not compiled, or only for one case"
 fi
 
-# Every option the program lists in --help is described in its manual page.
+# Every option the program lists in --help is described in its manual page and the README, and
+# the page describes no option the program does not know.
 for program in rcedit rclink; do
-    page=$stage/share/man/man1/$program.1
+    page=$work/$program.1
+    zcat "$stage/share/man/man1/$program.1.gz" >"$page"
     head -n 1 "$page" | grep -q "^\.TH $(echo $program | tr a-z A-Z) 1 " || fail "$page has no title"
     "$stage/bin/$program" --help >"$work/$program.help" 2>&1 || true
     options=$(grep -o -- '--[a-z][a-z-]*' "$work/$program.help" | sort -u)
     test -n "$options" || fail "$program --help lists no options"
     for option in $options; do
         grep -qF -- "$(printf '%s' "$option" | sed 's/-/\\-/g')" "$page" || fail "$page does not describe $option"
+        grep -qF -- "$option" "$source/README.md" || fail "README.md does not name $option of $program"
+    done
+    for option in $(grep -o -- '\\-\\-[a-z][a-z\\-]*' "$page" | sed 's/\\//g' | sort -u); do
+        echo "$options" | grep -qx -- "$option" || fail "$page describes $option, which $program --help does not list"
     done
 done
 echo "staged install is complete"

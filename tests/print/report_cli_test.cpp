@@ -122,10 +122,7 @@ TEST_F(ReportCli, PdfFormatHandsTheSameDocumentsToThePdfSide) {
     EXPECT_NE(err.str().find("disk full"), std::string::npos);
 }
 
-TEST(ReportCliArgs, HelpAndVersionAndHeadlessDetection) {
-    EXPECT_EQ(Cli({"--help"}).status, 0);
-    EXPECT_NE(Cli({"--help"}).out.find("--report JOBS"), std::string::npos);
-    EXPECT_EQ(Cli({"--version"}).out, "rcedit 1.10\n");
+TEST(ReportCliArgs, HeadlessDetection) {
     EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report", "all", "x.HR8"}));
     EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report=all", "x.HR8"}));
     EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "x.HR8"}));

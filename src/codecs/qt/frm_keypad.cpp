@@ -126,9 +126,9 @@ frmKeyPad::frmKeyPad(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, 
         QSizePolicy policy = button->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         button->setSizePolicy(policy);
-        // The focus stays on OK, so Enter confirms whatever was clicked before.
+        // Tab reaches every key, a click takes no focus: Enter confirms whatever was clicked before.
         if (face.key != PadKey::OK)
-            button->setFocusPolicy(Qt::NoFocus);
+            button->setFocusPolicy(Qt::TabFocus);
         grid->addWidget(button, face.row, face.column, 1, face.columnSpan);
         keys_[static_cast<int>(face.key)] = button;
         connect(button, &QPushButton::clicked, this, [this, key = face.key] { Press(key); });
@@ -216,6 +216,12 @@ void frmKeyPad::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Escape:
         Press(PadKey::Cancel);
+        return;
+    case Qt::Key_Backspace:
+        Apply(logic_.BackSpace());
+        return;
+    case Qt::Key_Delete:
+        Press(PadKey::Clear);
         return;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "desktop/qt/centre_on_screen.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -11,9 +12,22 @@ EditorDialog::EditorDialog(IHelp* help, int helpContext, QWidget* parent)
     : QDialog(parent), help_(help), helpContext_(helpContext) {}
 
 bool EditorDialog::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        returnFocus_ = focusWidget();
+    } else if (event->type() == QEvent::WindowActivate) {
         Activate();
+        if (returnFocus_ && returnFocus_->isVisible() && returnFocus_->isEnabled())
+            returnFocus_->setFocus(Qt::OtherFocusReason);
+        returnFocus_ = nullptr;
+    }
     return QDialog::event(event);
+}
+
+void EditorDialog::hideEvent(QHideEvent* event) {
+    // A new showing starts on OK.
+    if (!event->spontaneous())
+        returnFocus_ = nullptr;
+    QDialog::hideEvent(event);
 }
 
 void EditorDialog::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #include "image/message.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QPushButton;
 
@@ -23,8 +24,12 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // The field that had the focus when another window (the keypad, the word dialog) took over:
+    // it has it again when this dialog is active again.
+    QPointer<QWidget> returnFocus_;
     IHelp* help_;
     int helpContext_;
     bool centred_ = false;

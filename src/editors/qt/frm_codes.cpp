@@ -9,11 +9,6 @@
 
 namespace rc {
 
-namespace {
-constexpr int kCodeKeyPadMode = 3; // digits, A to C, * and #: every digit a code may hold but D
-constexpr int kCodeCheck = 0;
-} // namespace
-
 frmCodes_1::frmCodes_1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
     : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmCodes_1");
@@ -46,8 +41,7 @@ void frmCodes_1::DisplayCodes() {
 
 void frmCodes_1::EditCode(int i) {
     const std::string shown = lblCode_[i]->text().toStdString();
-    const std::string entry =
-        keypad_.ShowKeyPad(kCodeKeyPadMode, kCodeDigits, CodeName(i), shown, kCodeCheck);
+    const std::string entry = ShowKeyPad(keypad_, CodeKeyPad(i), shown);
     if (!KeyPadEdited(shown, entry))
         return;
     SaveCode(state_.image, state_.copies.CodesCopy, i, entry);

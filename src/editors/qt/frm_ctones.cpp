@@ -12,11 +12,6 @@ namespace rc {
 
 namespace {
 
-constexpr int kFrequencyMode = 7; // the keypad lists "0 = OFF" ... "8 = 1000 Hz"
-constexpr int kFrequencyCheck = 6;
-constexpr int kTimeMode = 8; // "0 = 0 mS" ... "9 = 450 mS"
-constexpr int kTimeCheck = 7;
-
 // The label arrays in byte order.
 constexpr std::array<const char*, kToneFieldCount> kFieldNames = {"lblT1",  "lblTD1", "lblD1", "lblT2",
                                                                   "lblTD2", "lblD2",  "lblT3", "lblTD3"};
@@ -108,11 +103,7 @@ void frmCTones::EditField(int row, int field) {
     const std::string shown = label->text().toStdString();
     const bool frequency = IsFrequencyField(field);
     const std::string index = frequency ? FreqIn(shown) : DelayIn(shown);
-    const std::string entry =
-        frequency
-            ? keypad_.ShowKeyPad(kFrequencyMode, 1, field == 0 ? "Enter Frequency 1..8" : "Enter Frequency",
-                                 index, kFrequencyCheck)
-            : keypad_.ShowKeyPad(kTimeMode, 1, "Enter Time Delay 0..9", index, kTimeCheck);
+    const std::string entry = ShowKeyPad(keypad_, ToneFieldKeyPad(field), index);
     // Cancel, or the same index again: the byte keeps its value, even one the table has no text for.
     if (entry == index)
         return;

@@ -20,8 +20,10 @@ frmErase::frmErase(EditorState& state, IMessages& messages, IHelp* help, int hel
         button->setObjectName(QString("cmdFls_%1").arg(i));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] {
-            if (FlushMemoryBlock(state_.image, i, messages_))
+            if (FlushMemoryBlock(state_.image, i, messages_)) {
+                state_.stepName = std::string("Flush ") + FlushBlocks()[static_cast<std::size_t>(i)].label;
                 DisplayErase();
+            }
         });
         grid->addWidget(button, i, 0);
         Shape1_[static_cast<std::size_t>(i)] = new QLabel(this);

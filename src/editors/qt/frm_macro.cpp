@@ -13,15 +13,6 @@
 
 namespace rc {
 
-namespace {
-constexpr int kCodeKeyPadMode = 3; // digits, A to C, * and #
-constexpr int kCodeCheck = 4;
-constexpr int kCommandKeyPadMode = 1; // digits only
-constexpr int kCommandDigits = 4;
-constexpr int kCommandCheck = 1; // four digits or empty
-
-} // namespace
-
 MacHelp::MacHelp(const ImageBytes& image, IHelp* help, int helpContext, QWidget* parent)
     : EditorDialog(help, helpContext, parent), image_(image) {
     setObjectName("MacHelp");
@@ -138,10 +129,7 @@ void frmMacro::optGroup_Click(int index) {
 
 void frmMacro::EditCell(int row, int cell) {
     const std::string opened = cells_[row][cell]->text().toStdString();
-    const bool code = cell == kMacroCodeCell;
-    const std::string entered = keypad_.ShowKeyPad(
-        code ? kCodeKeyPadMode : kCommandKeyPadMode, code ? kMacroCodeDigits : kCommandDigits,
-        MacroCellHeading(group_, row, cell), opened, code ? kCodeCheck : kCommandCheck);
+    const std::string entered = ShowKeyPad(keypad_, MacroCellKeyPad(group_, row, cell), opened);
     EditMacroCell(state_.image, group_, row, cell, opened, entered);
     DisplayMacros();
 }

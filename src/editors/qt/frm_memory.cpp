@@ -52,6 +52,10 @@ void frmMemory::Copy(int group, int index) {
     if (!armed_)
         return;
     CopyToMemorySave(state_.image, group, index + 1);
+    std::string what = CopyGroups()[static_cast<std::size_t>(group)].label;
+    if (what.ends_with('.'))
+        what.pop_back();
+    state_.stepName = "Copy " + what + " to Memory Save #" + std::to_string(index + 1);
     AnimateArrow();
 }
 

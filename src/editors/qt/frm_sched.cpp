@@ -15,10 +15,6 @@
 namespace rc {
 
 namespace {
-constexpr int kDigitsMode = 1;
-constexpr int kCommandDigits = 4;
-constexpr int kCommandCheck = 1; // four digits or empty
-
 QLabel* Named(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -134,16 +130,14 @@ void frmSetSched::DisplaySched() {
 }
 
 void frmSetSched::lblTime_Click() {
-    const std::string entered = keypad_.ShowKeyPad(kDigitsMode, state_.TimeDigits(), state_.TimeHeading(),
-                                                   state_.TimeText(), state_.TimeCheck());
+    const std::string entered = ShowKeyPad(keypad_, state_.TimeKeyPad(), state_.TimeText());
     if (auto refusal = state_.EnterTime(entered))
         messages_.Show(*refusal);
     DisplaySched();
 }
 
 void frmSetSched::lblCmd_Click() {
-    const std::string entered = keypad_.ShowKeyPad(kDigitsMode, kCommandDigits, "Schedular Command",
-                                                   state_.CommandCell(), kCommandCheck);
+    const std::string entered = ShowKeyPad(keypad_, SetSchedState::CommandKeyPad(), state_.CommandCell());
     state_.EnterCommand(entered);
     DisplaySched();
 }

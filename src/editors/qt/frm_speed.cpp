@@ -13,10 +13,6 @@ namespace rc {
 
 namespace {
 
-constexpr int kTelKeyPadMode = 6; // digits, * and #, and the delay key for a pause
-constexpr int kTelCheck = 9;
-constexpr int kPreDialCheck = 0;
-
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -45,7 +41,7 @@ QPushButton* OkButton(QDialog* dialog) {
 // A number entry on the keypad: nothing is written when the keypad hands back what it was given.
 void EnterTelNum(IKeyPad& keypad, ImageBytes& image, int PT, const std::string& heading, ValueLabel* label) {
     const std::string shown = label->text().toStdString();
-    const std::string entry = keypad.ShowKeyPad(kTelKeyPadMode, kSpeedDialDigits, heading, shown, kTelCheck);
+    const std::string entry = ShowKeyPad(keypad, TelNumberKeyPad(heading), shown);
     if (KeyPadEdited(shown, entry))
         SaveTelNum(image, PT, entry);
     label->setText(Text(DisplayAPNum(image, PT)));
@@ -191,8 +187,7 @@ frmPreDial::frmPreDial(EditorState& state, IKeyPad& keypad, IHelp* help, int hel
 
 void frmPreDial::lblNum_Click() {
     const std::string shown = lblNum_->text().toStdString();
-    const std::string entry =
-        keypad_.ShowKeyPad(kTelKeyPadMode, kPreDialDigits, "Tel Pre-Dial", shown, kPreDialCheck);
+    const std::string entry = ShowKeyPad(keypad_, PreDialKeyPad(), shown);
     if (KeyPadEdited(shown, entry))
         SavePreDial(state_.image, entry);
     lblNum_->setText(Text(PreDialText(state_.image)));

@@ -50,8 +50,10 @@ frmStat::frmStat(EditorState& state, IMessages& messages, IHelp* help, int helpC
     cmdErase->setObjectName("cmdErase");
     cmdErase->setAutoDefault(false);
     connect(cmdErase, &QPushButton::clicked, this, [this] {
-        if (ResetStats(state_.image, messages_))
+        if (ResetStats(state_.image, messages_)) {
+            state_.stepName = "Reset Stats";
             DisplayStats();
+        }
     });
     grid->addWidget(cmdErase, row, 0);
     cmdOK_ = new QPushButton("OK", this);

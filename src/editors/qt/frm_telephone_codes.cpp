@@ -15,13 +15,6 @@ namespace rc {
 
 namespace {
 
-constexpr int kAreaCodeMode = 1; // digit keys only
-constexpr int kAreaCodeCheck = 8;
-constexpr int kLockoutMode = 5; // digits and *
-constexpr int kLockoutCheck = 0;
-constexpr int kUnlockMode = 3; // digits, A to C, * and #
-constexpr int kUnlockCheck = 10;
-
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -60,7 +53,7 @@ void frmAreaCodes::DisplayAreaCodes() {
 
 void frmAreaCodes::Edit(int i) {
     const std::string shown = lblAC_[i]->text().toStdString();
-    const std::string entry = keypad_.ShowKeyPad(kAreaCodeMode, 3, AreaCodeHeading(i), shown, kAreaCodeCheck);
+    const std::string entry = ShowKeyPad(keypad_, AreaCodeKeyPad(i), shown);
     if (entry == shown)
         return;
     lblAC_[i]->setText(Text(entry));
@@ -117,8 +110,7 @@ void frmLockout::DisplayLockout() {
 
 void frmLockout::Edit(int row) {
     const std::string shown = Label1_[row]->text().toStdString();
-    const std::string entry =
-        keypad_.ShowKeyPad(kLockoutMode, kLockoutDigits, LockoutHeading(group_, row), shown, kLockoutCheck);
+    const std::string entry = ShowKeyPad(keypad_, LockoutKeyPad(group_, row), shown);
     if (entry == shown)
         return;
     Label1_[row]->setText(Text(entry));
@@ -162,7 +154,7 @@ void frmUnlock::DisplayUnlock() {
 
 void frmUnlock::Edit() {
     const std::string shown = lblNum_->text().toStdString();
-    const std::string entry = keypad_.ShowKeyPad(kUnlockMode, 7, "Unlock Number", shown, kUnlockCheck);
+    const std::string entry = ShowKeyPad(keypad_, UnlockKeyPad(), shown);
     lblNum_->setText(Text(entry));
     if (entry != shown)
         SaveUnlock(state_.image, entry);
@@ -171,9 +163,7 @@ void frmUnlock::Edit() {
 // OK and the window's close box both end here.
 void frmUnlock::done(int result) {
     if (lblNum_->text().isEmpty()) {
-        const Answer answer =
-            messages_.Show({"Error, No Unlock Entry.", "Unlock Code", MessageIcon::Exclamation,
-                            MessageButtons::OkCancel, Answer::Ok});
+        const Answer answer = messages_.Show(NoUnlockEntryMessage());
         if (answer != Answer::Cancel)
             return;
     }

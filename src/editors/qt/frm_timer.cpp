@@ -10,14 +10,6 @@
 
 namespace rc {
 
-namespace {
-constexpr int kTimerKeyPadMode = 1; // digits only
-constexpr int kTenthsDigits = 2;
-constexpr int kTenthsCheck = 0;
-constexpr int kSecondsDigits = 4;
-constexpr int kSecondsCheck = 2; // 1 to 1800
-} // namespace
-
 frmTimer1::frmTimer1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
     : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmTimer1");
@@ -56,16 +48,10 @@ void frmTimer1::DisplayTimers() {
 void frmTimer1::EditTimer(int i) {
     const int copy = state_.copies.TimersCopy;
     const std::string current = TimerEntryFromCaption(i, lblTime_[i]->text().toStdString());
-    const bool tenths = IsTenthsTimer(i);
-    const std::string entry =
-        tenths ? keypad_.ShowKeyPad(kTimerKeyPadMode, kTenthsDigits, TimerName(i), current, kTenthsCheck)
-               : keypad_.ShowKeyPad(kTimerKeyPadMode, kSecondsDigits, TimerName(i), current, kSecondsCheck);
+    const std::string entry = ShowKeyPad(keypad_, TimerKeyPad(i), current);
     if (!KeyPadEdited(current, entry))
         return;
-    if (tenths)
-        SaveTimerSec(state_.image, GetPT(copy, i), entry);
-    else
-        SaveTimerMin(state_.image, GetPT(copy, i), entry);
+    SaveTimer(state_.image, copy, i, entry);
     DisplayTimers();
 }
 

@@ -8,12 +8,6 @@
 
 namespace rc {
 
-namespace {
-constexpr int kDigitsMode = 1;
-constexpr int kCommandDigits = 4;
-constexpr int kCommandCheck = 1; // four digits or empty
-} // namespace
-
 frmUser::frmUser(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
     : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmUser");
@@ -61,8 +55,7 @@ void frmUser::DisHardware() {
 
 void frmUser::Label1_Click(int entry) {
     const std::string opened = Label1_[entry]->text().toStdString();
-    const std::string entered =
-        keypad_.ShowKeyPad(kDigitsMode, kCommandDigits, "Macro Command", opened, kCommandCheck);
+    const std::string entered = ShowKeyPad(keypad_, HardwareKeyPad(), opened);
     SaveHardware(state_.image, entry, opened, entered);
     // The description follows the new command at once, so the row never reads one thing and does another.
     DisHardware();

@@ -27,8 +27,10 @@ void ValueLabel::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click)
+    if (click) {
+        setFocus(Qt::MouseFocusReason);
         emit clicked();
+    }
 }
 
 void ValueLabel::keyPressEvent(QKeyEvent* event) {

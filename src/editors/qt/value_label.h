@@ -5,8 +5,8 @@
 namespace rc {
 
 // A value an editor dialog opens the keypad for: a sunken label with the hand pointer that reports
-// a click, and that Tab can reach so Enter or Space opens it from the keyboard. A mouse click does
-// not take the focus, so Enter still means OK after one.
+// a click, and that Tab can reach so Enter or Space opens it from the keyboard. A click takes the
+// focus too, so that once the entry is done the keyboard carries on from this field.
 class ValueLabel : public QLabel {
     Q_OBJECT
 public:

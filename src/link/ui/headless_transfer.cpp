@@ -5,11 +5,13 @@
 #include "link/transfer_file.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_driver.h"
+#include "rc_version.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -63,22 +65,25 @@ constexpr int kDrainPollMs = 10;
 } // namespace
 
 bool IsHeadlessTransfer(const std::vector<std::string>& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h" || a.rfind("--port", 0) == 0 || a.rfind("--download", 0) == 0 ||
-            a.rfind("--upload", 0) == 0)
-            return true;
-    return false;
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a != "--no-splash"; });
 }
 
 int RunHeadlessTransfer(const std::vector<std::string>& args) {
     std::string error;
     const std::optional<HeadlessRequest> request = ParseHeadlessArgs(args, &error);
     if (!request) {
-        std::fprintf(stderr, "rclink: %s\n\n%s", error.c_str(), HeadlessUsage().c_str());
+        // The usage lines, the head of the help.
+        const std::string usage = HeadlessUsage();
+        std::fprintf(stderr, "rclink: %s\n%s", error.c_str(),
+                     usage.substr(0, usage.find("\n\n") + 1).c_str());
         return kExitUsage;
     }
     if (request->help) {
         std::fputs(HeadlessUsage().c_str(), stdout);
+        return kExitTransferred;
+    }
+    if (request->version) {
+        std::printf("rclink %s\n", kProgramVersion);
         return kExitTransferred;
     }
 

@@ -5,8 +5,8 @@
 
 namespace rc::link {
 
-// True when the arguments ask for a transfer without windows (--port, --download, --upload) or
-// for its usage (--help).
+// True unless the arguments ask for the terminal window (none, or --no-splash): a transfer without
+// windows, --help, --version, or arguments to refuse, none of which needs a display.
 bool IsHeadlessTransfer(const std::vector<std::string>& args);
 
 // rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2] (--download FILE | --upload

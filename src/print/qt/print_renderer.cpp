@@ -50,7 +50,8 @@ public:
                 continue;
             const QString text = QString::fromStdString(cell.text);
             if (cell.column > 0) {
-                const double at = cell.column * column;
+                // Column 1 is the left edge, as in the text report.
+                const double at = (cell.column - 1) * column;
                 // Like the printer's tab: a column already passed continues on the next line.
                 if (x > at + 0.01) {
                     y_ += fm.lineSpacing();

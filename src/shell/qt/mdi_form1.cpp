@@ -11,8 +11,10 @@
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
 #include "shell/qt/automation_commands.h"
+#include "shell/qt/frm_compare.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
+#include "shell/qt/image_history.h"
 #include "shell/qt/switch_tone_commands.h"
 #include "shell/shell_texts.h"
 #include "shell/status_date.h"
@@ -24,6 +26,7 @@
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
@@ -54,7 +57,9 @@ MDIForm1::MDIForm1(EditorState& state, const ShellServices& services, QWidget* p
     setCentralWidget(mdiArea_);
     resize(800, 560);
 
+    history_ = new ImageHistory(state_, this);
     BuildMenus();
+    BuildEditMenu();
     BuildStatusBar();
     InstallCommands();
 
@@ -140,6 +145,13 @@ void MDIForm1::InstallCommands() {
     SetCommand("mnuOpen", [this](int) { files_.Open(); });
     SetCommand("mnuSave", [this](int) { files_.Save(); });
     SetCommand("mnuSaveAs", [this](int) { files_.SaveAs(); });
+    SetCommand("mnuCompare", [this](int) {
+        if (auto other = files_.ChooseComparison()) {
+            frmCompare dialog(QString::fromStdString(other->first),
+                              print::DiffSettings(state_.image, other->second), this);
+            dialog.exec();
+        }
+    });
     SetCommand("mnuPrtFont", [this](int) { SelectPrintFont(settings_, services_.fonts); });
     for (int i = 0; i < kRecentFileCount; ++i)
         SetCommand("mnuFileList_" + std::to_string(i), [this, i](int) { files_.OpenRecent(i); });
@@ -261,7 +273,38 @@ frmTip* MDIForm1::ShowTip() {
 }
 
 void MDIForm1::tmrMod_Timer() {
+    history_->Record();
     panels_[1]->setText(state_.IsChanged() ? kModIndicator : "");
+}
+
+void MDIForm1::BuildEditMenu() {
+    // Between "&File" and "&Codes/Timers", as desktop programs place it.
+    auto* edit = new QMenu("&Edit", this);
+    edit->setObjectName("mnuEdit");
+    edit->menuAction()->setObjectName("mnuEdit");
+    menuBar()->insertMenu(Command("mnuCodesTimers"), edit);
+    QAction* undo = history_->Stack().createUndoAction(edit, "&Undo");
+    undo->setObjectName("mnuUndo");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history_->Stack().createRedoAction(edit, "&Redo");
+    redo->setObjectName("mnuRedo");
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    // The shortcuts desktop users expect on the File menu, shown beside the items.
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [name, key] : keys)
+        Command(name)->setShortcut(key);
+}
+
+void MDIForm1::ImageLoaded() {
+    history_->Reset();
 }
 
 void MDIForm1::ShowCodes(int copy, int helpContext) {

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace rc::shell {
 
+class ImageHistory;
 class frmSplash;
 class frmTip;
 
@@ -85,6 +86,7 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildEditMenu();
     void BuildStatusBar();
     void InstallCommands();
     void RunCommand(const std::string& menuName);
@@ -107,6 +109,7 @@ private:
     void SetStatusFile(const std::string& text) override;
     void ShowRecentFiles(const RecentFiles& files) override;
     void SetBusy(bool busy) override;
+    void ImageLoaded() override;
 
     EditorState& state_;
     ShellServices services_;
@@ -117,6 +120,7 @@ private:
     QMdiArea* mdiArea_;
     QLabel* panels_[3];
     QTimer* tmrMod_;
+    ImageHistory* history_;
     QFileSystemWatcher* watcher_;
     QTimer* diskCheck_;
     QPointer<frmSplash> about_;

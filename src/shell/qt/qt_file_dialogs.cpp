@@ -36,7 +36,8 @@ QString SelectedFilter(const FileDialogSpec& spec, const QString& filters) {
 std::optional<std::string> QtFileDialogs::ShowOpen(const FileDialogSpec& spec) {
     QString filters = ToQtFilter(spec.filter);
     QString selected = SelectedFilter(spec, filters);
-    return Chosen(QFileDialog::getOpenFileName(parent_, "Open", QString(), filters, &selected));
+    return Chosen(QFileDialog::getOpenFileName(parent_, "Open", QString::fromStdString(spec.folder), filters,
+                                               &selected));
 }
 
 std::optional<std::string> QtFileDialogs::ShowSave(const FileDialogSpec& spec) {

@@ -7,6 +7,7 @@
 #include "desktop/qt/qt_messages.h"
 #include "desktop/qt/signal_notifier.h"
 #include "desktop/qt/single_instance.h"
+#include "shell/command_line.h"
 #include "shell/help_topics.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/mdi_form1.h"
@@ -36,12 +37,12 @@ constexpr int kHandOverRetryMilliseconds = 250;
 
 EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
     EditorOptions options;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 1; i < args.size() && options.error.empty(); ++i) {
         const std::string& a = args[i];
         if (a == "--no-splash") {
             options.splash = false;
         } else if (a.size() > 1 && a[0] == '-') {
-            options.error = "unknown option " + a;
+            options.error = a + " does not apply to the editor window";
         } else if (options.file.empty()) {
             options.file = a;
         } else {
@@ -52,26 +53,16 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
 }
 
 int RunEditor(int argc, char** argv) {
-    // Our own options are checked before the window system is asked for, so a mistyped one is
-    // reported even where no display can be opened.
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a.rfind("--", 0) == 0 && a != "--no-splash") {
-            std::cerr << "rcedit: unknown option " << a << " (see rcedit --help)\n";
-            return 2;
-        }
+    // The arguments are checked before the window system is asked for, so a wrong one is reported
+    // even where no display can be opened.
+    const EditorOptions options = ParseEditorOptions(std::vector<std::string>(argv, argv + argc));
+    if (!options.error.empty()) {
+        std::cerr << "rcedit: " << options.error << "\n" << EditorUsage();
+        return 2;
     }
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName("rcedit");
-    std::vector<std::string> args;
-    for (const QString& a : QApplication::arguments())
-        args.push_back(a.toStdString());
-    EditorOptions options = ParseEditorOptions(args);
-    if (!options.error.empty()) {
-        std::cerr << "rcedit: " << options.error << " (see rcedit --help)\n";
-        return 2;
-    }
 
     SingleInstance instance("rcedit");
     if (!instance.TryAcquire()) {

@@ -5,6 +5,7 @@
 #include "print/headings.h"
 #include "print/jobs.h"
 #include "print/qt/frm_print.h"
+#include "print/qt/pdf_reports.h"
 #include "print/text_renderer.h"
 
 #include <QCheckBox>
@@ -136,6 +137,18 @@ TEST_F(PrintDialogTest, PreviewDrawsTheTickedJobsAndKeepsTheTicks) {
     rc::test::ExpectPdfReadsLikeText(rc::test::PdfText(printing.file), ExpectedText({0}));
     EXPECT_NE(rc::test::PdfText(printing.file).find("File: No File Name Assigned"), std::string::npos)
         << "no image file opened";
+}
+
+// Tab column n is where the text report puts it: n - 1 characters from the left edge, under the
+// character a line started at the edge has there.
+TEST(PrinterColumns, StandWhereTheTextReportPutsThem) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("columns.pdf").toStdString();
+    const std::vector<Document> docs{
+        {{Page{{Line{{{0, "0123456789"}}}, Line{{{1, "A"}, {5, "B"}, {9, "C"}}}}}}}};
+    std::string error;
+    ASSERT_TRUE(WritePdfFile(docs, pdf, PrinterFont{"DejaVu Sans Mono", 10}, error)) << error;
+    EXPECT_EQ(rc::test::Pages(rc::test::PdfText(pdf)), rc::test::Pages(RenderText(docs)));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "editors/qt/frm_codes.h"
 #include "editors/qt/frm_timer.h"
 #include "image/image_file.h"
+#include "image/regions.h"
 #include "shell/menu_tree.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -50,6 +52,8 @@ TEST_F(MainWindowTest, MenuTreeMatchesTheTableInOrder) {
         tableOrder[item.parent] << item.name;
     }
     // The menu bar and every menu hold their items in the table's order, separators included.
+    // The desktop's Edit menu stands after File.
+    tableOrder[""].insert(1, "mnuEdit");
     for (const auto& [parent, items] : tableOrder) {
         QWidget* menu = parent.empty() ? static_cast<QWidget*>(rig.window->menuBar())
                                        : rig.window->findChild<QMenu*>(QString::fromStdString(parent));
@@ -121,6 +125,158 @@ TEST_F(MainWindowTest, ModAppearsAfterAnEditAndGoesWithItsReversal) {
     Trigger("mnuSave");
     rig.window->tmrMod_Timer();
     EXPECT_EQ(PanelText(2), "");
+}
+
+// Every kind of write is one step that undo and redo put back to the byte, named after what it
+// changed; the steps belong to the open image, and "Mod" follows the bytes.
+TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
+    std::string path = folder.Path("site.HR8");
+    WritePatternedImage(path);
+    ASSERT_TRUE(rig.window->OpenAtStart(path));
+    const ImageBytes opened = rig.state.image;
+    rig.window->show();
+    QApplication::setActiveWindow(rig.window.get());
+    QAction* undo = rig.window->findChild<QAction*>("mnuUndo");
+    QAction* redo = rig.window->findChild<QAction*>("mnuRedo");
+    ASSERT_TRUE(undo && redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    struct Case {
+        const char* menu;
+        std::function<void(QWidget*)> act;
+        const char* undoText;
+    } cases[] = {
+        {"mnuTimers_0",
+         [](QWidget* d) {
+             Click(d, "lblTime_0");
+             Click(d, "cmdDone");
+         },
+         "&Undo Base Timers: Repeater Time-Out"},
+        {"mnuCodes_0",
+         [](QWidget* d) {
+             Click(d, "lblCode_3");
+             Click(d, "cmdOK");
+         },
+         nullptr},
+        {"mnuMemory",
+         [](QWidget* d) {
+             Click(d, "cmdTimers_1");
+             Click(d, "cmdOK");
+         },
+         "&Undo Copy Repeater Timers to Memory Save #2"},
+        {"mnuFlush",
+         [&](QWidget* d) {
+             rig.messages.answers = {Answer::Yes};
+             Click(d, "cmdFls_0");
+             Click(d, "cmdOK");
+         },
+         nullptr},
+        {"mnuStats",
+         [&](QWidget* d) {
+             rig.messages.answers = {Answer::Yes};
+             Click(d, "cmdErase");
+             Click(d, "cmdOK");
+         },
+         "&Undo Reset Stats"},
+    };
+    rig.keypad.entries = {"1500", "4321"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.menu);
+        const ImageBytes before = rig.state.image;
+        RunDialog(rig, c.menu, c.act);
+        rig.window->tmrMod_Timer();
+        const ImageBytes after = rig.state.image;
+        ASSERT_NE(before, after);
+        if (c.undoText) {
+            EXPECT_EQ(undo->text().toStdString(), c.undoText);
+        }
+        // Ctrl+Z and both redo keys, as the user presses them.
+        QApplication::setActiveWindow(rig.window.get());
+        QTest::keyClick(rig.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(rig.state.image == before);
+        QTest::keyClick(rig.window.get(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(rig.state.image == after);
+        undo->trigger();
+        QTest::keyClick(rig.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(rig.state.image == after);
+    }
+    // Back to the opened bytes: no "Mod", and Exit asks nothing.
+    while (undo->isEnabled())
+        undo->trigger();
+    EXPECT_TRUE(rig.state.image == opened);
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "");
+    redo->trigger();
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "Mod");
+    // Another file starts afresh.
+    rig.dialogs.opens = {folder.WriteImage("other.HR8")};
+    rig.messages.answers = {Answer::No};
+    Trigger("mnuOpen");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    rig.messages.shown.clear();
+    EXPECT_TRUE(rig.window->close());
+    EXPECT_TRUE(rig.messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, FileShortcutsAndTheKeyboardInsideADialog) {
+    const std::pair<const char*, const char*> keys[] = {{"mnuOpen", "Ctrl+O"},
+                                                        {"mnuSave", "Ctrl+S"},
+                                                        {"mnuSaveAs", "Ctrl+Shift+S"},
+                                                        {"mnuPrint", "Ctrl+P"},
+                                                        {"mnuExit", "Ctrl+Q"}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(rig.Command(name)->shortcut().toString().toStdString(), key) << name;
+    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
+    // After an entry the focus is on its field, so Return opens that entry again, not OK.
+    rig.keypad.entries = {"12", "34"};
+    RunDialog(rig, "mnuCodes_0", [](QWidget* d) {
+        Click(d, "lblCode_2");
+        EXPECT_EQ(d->focusWidget(), d->findChild<QWidget*>("lblCode_2"));
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(d->isVisible());
+        Click(d, "cmdOK");
+    });
+    EXPECT_EQ(rig.keypad.calls.size(), 2u);
+    EXPECT_TRUE(rig.keypad.entries.empty());
+}
+
+TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsIncluded) {
+    const std::string path = folder.WriteImage("site.HR8", 5);
+    ASSERT_TRUE(rig.window->OpenAtStart(path));
+    EXPECT_EQ(rig.Command("mnuCompare")->text(), "Co&mpare With...");
+    struct Case {
+        std::function<void()> edit;
+        std::vector<std::string> rows; // "area|item"
+    } cases[] = {
+        {[] {}, {}},
+        {[&] { rig.state.image[kBaseTimersBlock.offset] = 0x12; }, {"Base Timers|Repeater Time-Out"}},
+    };
+    for (Case& c : cases) {
+        c.edit();
+        rig.dialogs.opens = {path};
+        QString summary;
+        std::vector<std::string> rows;
+        WhenModal([&](QWidget* modal) {
+            summary = modal->findChild<QLabel*>("lblSummary")->text();
+            if (auto* table = modal->findChild<QTableWidget*>("tblChanges"))
+                for (int r = 0; r < table->rowCount(); ++r)
+                    rows.push_back(table->item(r, 0)->text().toStdString() + "|" +
+                                   table->item(r, 1)->text().toStdString());
+            static_cast<QDialog*>(modal)->reject();
+        });
+        Trigger("mnuCompare");
+        EXPECT_EQ(summary.contains("same"), c.rows.empty()) << summary.toStdString();
+        EXPECT_EQ(rows, c.rows);
+    }
+    // A file the editor would refuse is refused here too, with Open's message.
+    rig.dialogs.opens = {folder.WriteImage("short.HR8", 0, 100)};
+    rig.messages.shown.clear();
+    Trigger("mnuCompare");
+    ASSERT_EQ(rig.messages.shown.size(), 1u);
+    EXPECT_EQ(rig.messages.shown[0].title, "Filename Error");
 }
 
 TEST_F(MainWindowTest, CodesAndTimersCommandsEditTheChosenCopy) {

@@ -55,26 +55,36 @@ protected:
     const std::string rcedit = RCEDIT_PATH;
 };
 
+// Without a display a window system would abort the program: each of these answers before one.
 TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
+    const fs::path sample = fs::path(RC_SOURCE_DIR) / "samples/Default.HR8";
+    const std::string typed = fs::relative(sample).string();
     struct Case {
         std::string args;
         int status;
+        std::string says; // in what the program writes
     } cases[] = {
-        {"--has-windows", 0},
-        {"--version", 0},
-        {"--report all --format pdf --output '" + (dir / "all.pdf").string() +
-             "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
-         0},
-        {"--report all --output '" + (dir / "all.txt").string() + "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
-         0},
-        {"--sound voice:1 --output '" + (dir / "v.wav").string() +
-             "' '" RC_SOURCE_DIR "/samples/Default.HR8'",
-         0},
-        {"--no-such-option", 2},
+        {"--version", 0, "rcedit "},
+        {"--help", 0, "Usage: rcedit [--no-splash] [FILE]\n"},
+        {"--report all --format pdf --output '" + (dir / "all.pdf").string() + "' '" + sample.string() + "'",
+         0, ""},
+        {"--report all --output '" + (dir / "all.txt").string() + "' '" + sample.string() + "'", 0, ""},
+        // The heading names the file by its full path, however it was typed.
+        {"--report codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
+        {"--no-such-option", 2, "rcedit: unknown option --no-such-option\nUsage: rcedit"},
+        {"--report", 2, "--report needs a value\nUsage: rcedit"},
+        {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
+        {"--sound voice:1 --output '" + (dir / "v.wav").string() + "' '" + sample.string() + "'", 0, ""},
     };
     for (const Case& c : cases) {
-        std::string command = Env(false) + "timeout 60 '" + rcedit + "' " + c.args + " >/dev/null 2>&1";
-        EXPECT_EQ(Run(command), c.status) << c.args;
+        const fs::path said = dir / "said";
+        EXPECT_EQ(
+            Run(Env(false) + "timeout 60 '" + rcedit + "' " + c.args + " >'" + said.string() + "' 2>&1"),
+            c.status)
+            << c.args;
+        std::ifstream in(said);
+        EXPECT_NE(std::string(std::istreambuf_iterator<char>(in), {}).find(c.says), std::string::npos)
+            << c.args;
     }
     std::ifstream text(dir / "all.txt");
     rc::test::ExpectPdfReadsLikeText(rc::test::PdfText((dir / "all.pdf").string()),

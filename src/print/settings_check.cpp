@@ -1,0 +1,148 @@
+#include "print/settings_check.h"
+
+#include "codecs/vocabulary.h"
+#include "image/image_file.h"
+#include "print/report_cli.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace rc::print {
+
+namespace {
+
+std::string Hex(int value) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02X", value & 0xFF);
+    return buf;
+}
+
+std::string Quoted(const std::string& value) {
+    return "\"" + (value.empty() ? std::string("(none)") : value) + "\"";
+}
+
+// Either the image is one byte value throughout, or not.
+std::optional<int> BlankByte(const ImageBytes& image) {
+    const auto bytes = image.Bytes();
+    const int first = bytes[0];
+    if ((first != 0x00 && first != 0xFF) ||
+        !std::all_of(bytes.begin(), bytes.end(), [&](std::uint8_t b) { return b == first; }))
+        return std::nullopt;
+    return first;
+}
+
+// The vocabulary names some sounds twice ("The" with a long and with a short E): a message stored
+// with either shows the same, and the word dialog offers both. Such a word, stored as the other
+// one, is no fault: it is put back as stored before the bytes are compared.
+void KeepWordsOfTheSameName(const ImageBytes& image, ImageBytes& entered) {
+    for (int p = 0; p + 1 < kImageSize; ++p) {
+        if (image[p] == entered[p] && image[p + 1] == entered[p + 1])
+            continue;
+        const int key = WordKey(image[p], image[p + 1]), other = WordKey(entered[p], entered[p + 1]);
+        const std::string was = VoiceWordText(key);
+        if (key != other && !was.empty() && was == VoiceWordText(other)) {
+            entered[p] = image[p];
+            entered[p + 1] = image[p + 1];
+        }
+    }
+}
+
+} // namespace
+
+std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
+    if (const auto blank = BlankByte(image))
+        return {{"Image", "All Bytes", "every byte is 0x" + Hex(*blank) + ": the image is blank"}};
+    std::vector<SettingLine> findings;
+    for (const ListedArea& area : ListedAreas()) {
+        const std::vector<SettingLine> shown = ListArea(image, area);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const SettingLine& line = shown[i];
+            // What the dialog does with the value it shows: refuse it, or store it. A dialog writes
+            // nothing when a value is entered again unchanged, so the field is first given another
+            // value the dialog takes, then the one it shows.
+            ImageBytes cleared = image;
+            for (const char* other : {"", "1", "2"}) {
+                ImageBytes trial = image;
+                if (line.value != other && !area.set(trial, area.copy, static_cast<int>(i), other)) {
+                    cleared = trial;
+                    break;
+                }
+            }
+            ImageBytes entered = cleared;
+            if (auto refusal = area.set(entered, area.copy, static_cast<int>(i), line.value)) {
+                findings.push_back({line.area, line.item, Quoted(line.value) + " is refused: " + *refusal});
+                continue;
+            }
+            KeepWordsOfTheSameName(image, entered);
+            // Only the bytes the entry itself wrote are the field's; the other value may have left
+            // bytes of its own that the entry had no need to touch.
+            int at = -1;
+            for (int p = 0; p < kImageSize && at < 0; ++p)
+                if (entered[p] != cleared[p] && entered[p] != image[p])
+                    at = p;
+            if (at < 0)
+                continue;
+            const int was = image[at], would = entered[at];
+            char offset[16];
+            std::snprintf(offset, sizeof offset, "0x%04X", at);
+            findings.push_back({line.area, line.item,
+                                "shows as " + Quoted(line.value) + ", but the dialog would store that as " +
+                                    Hex(would) + " at " + offset + " where the image holds " + Hex(was)});
+        }
+    }
+    return findings;
+}
+
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    static constexpr const char* kUsage = "Usage: rcedit --check [--format text|json] [--output PATH] FILE\n";
+    std::string format = "text", output;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--format" || a == "--output") {
+            if (i + 1 >= args.size()) {
+                err << "rcedit: " << a << " needs a value\n" << kUsage;
+                return 2;
+            }
+            (a == "--format" ? format : output) = args[++i];
+        } else if (a.rfind("--format=", 0) == 0) {
+            format = a.substr(9);
+        } else if (a.rfind("--output=", 0) == 0) {
+            output = a.substr(9);
+        } else if (a == "--check" || a == "--no-splash") {
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "rcedit: unknown option " << a << "\n" << kUsage;
+            return 2;
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (format != "text" && format != "json") {
+        err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
+        return 2;
+    }
+    if (files.size() != 1) {
+        err << "rcedit: --check looks at one image file\n" << kUsage;
+        return 2;
+    }
+    if (RefusesOutput(output, files, err))
+        return 2;
+    ImageBytes image;
+    const ReadResult read = ReadImageFile(files[0], image);
+    if (read.error != OpenError::None) {
+        err << files[0] << ": " << OpenErrorMessage(read).text << "\n";
+        return 2;
+    }
+    const std::vector<SettingLine> findings = CheckSettings(image);
+    const std::string text = format == "json" ? ListingJson(findings, "problem") : ListingText(findings);
+    const int status = findings.empty() ? 0 : 1;
+    if (output.empty()) {
+        out << text;
+        out.flush();
+        return out ? status : 2;
+    }
+    return WriteOutputFile(output, text, err) ? status : 2;
+}
+
+} // namespace rc::print

@@ -1,0 +1,65 @@
+#pragma once
+
+// The way back from the listing: each line of an exported text sets its setting through the same
+// entry rules as the dialog that shows it (the keypad's checks, the word dialog's vocabulary, the
+// scheduler's times and dates, the tone tables, the CW characters, On/Off for ticks), with the
+// editor's own save routines. A line whose value already shows writes nothing.
+
+#include "print/settings_list.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rc::print {
+
+// One line of a settings text, with the line number it starts on.
+struct ImportLine {
+    int line = 0;
+    std::string area, item, value;
+};
+
+// A line that cannot be taken, and why.
+struct ImportRefusal {
+    int line = 0;
+    std::string area, item, message;
+    bool operator==(const ImportRefusal&) const = default;
+};
+
+// The text or JSON form of the listing, told apart by the content. In the text form blanks around
+// "|" do not matter and blank lines and lines starting with "#" are comments; in both, "(none)" is
+// an empty value. A line that is not a setting line becomes a refusal.
+std::vector<ImportLine> ParseSettings(const std::string& text, std::vector<ImportRefusal>& refusals);
+
+// Sets every line in `image`, in order. When any line is refused, every refusal is returned and the
+// image is left exactly as it was.
+std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
+
+// rcedit --import SETTINGS [--output NEW] IMAGE
+// Writes NEW, or IMAGE itself when no --output is given and a setting changed. Exit 0 done; 2 bad
+// arguments, a refused file or line (nothing is written then), an --output that is one of the input
+// files, or an output that cannot be written.
+int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The setters of the listed areas, in the order of the listing.
+std::optional<std::string> ImportStats(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportCodes(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportTimers(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportUnlock(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportMessages(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportCw(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportMacros(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportScheduler(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportHardwareInputs(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportZones(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportSpeedDial(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportEmergency(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportPreDial(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportAreaCodes(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportLockout(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportCourtesyTones(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportExpandedSwitches(ImageBytes&, int copy, int index, const std::string& value);
+std::optional<std::string> ImportOptionFlags(ImageBytes&, int copy, int index, const std::string& value);
+
+} // namespace rc::print

@@ -1,0 +1,60 @@
+#include "shell/qt/frm_compare.h"
+
+#include "desktop/qt/centre_on_screen.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace rc::shell {
+
+frmCompare::frmCompare(const QString& otherFile, const std::vector<print::SettingChange>& changes,
+                       QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("frmCompare");
+    setWindowTitle("Compare With " + QFileInfo(otherFile).fileName());
+    auto* layout = new QVBoxLayout(this);
+    auto* summary = new QLabel(this);
+    summary->setObjectName("lblSummary");
+    summary->setTextFormat(Qt::PlainText);
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
+    if (changes.empty()) {
+        summary->setText("The open image and " + otherFile + " hold the same settings, byte for byte.");
+    } else {
+        summary->setText(QString("%1 %2 between the open image and %3:")
+                             .arg(changes.size())
+                             .arg(changes.size() == 1 ? "difference" : "differences")
+                             .arg(otherFile));
+        auto* table = new QTableWidget(static_cast<int>(changes.size()), 4, this);
+        table->setObjectName("tblChanges");
+        table->setHorizontalHeaderLabels({"Area", "Item", "This image", "Other file"});
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->verticalHeader()->setVisible(false);
+        auto cell = [](const std::string& text) {
+            return new QTableWidgetItem(QString::fromStdString(text.empty() ? "(none)" : text));
+        };
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const print::SettingChange& c = changes[static_cast<std::size_t>(row)];
+            table->setItem(row, 0, cell(c.area));
+            table->setItem(row, 1, cell(c.item));
+            table->setItem(row, 2, cell(c.oldValue));
+            table->setItem(row, 3, cell(c.newValue));
+        }
+        table->resizeColumnsToContents();
+        table->horizontalHeader()->setStretchLastSection(true);
+        layout->addWidget(table, 1);
+        resize(820, 480);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName("cmdClose");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    CentreOnScreen(this);
+}
+
+} // namespace rc::shell

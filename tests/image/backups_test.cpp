@@ -1,0 +1,67 @@
+#include "image/backups.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+namespace rc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Backups : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string tmpl = (fs::temp_directory_path() / "rc-backups-XXXXXX").string();
+        dir = ::mkdtemp(tmpl.data());
+        ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("XDG_DATA_HOME");
+        fs::remove_all(dir);
+    }
+    static std::size_t Count() {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(BackupFolder()), {}));
+    }
+    fs::path dir;
+};
+
+TEST_F(Backups, ACopyPerNewContentNamedByTimeDirectionAndFile) {
+    const std::vector<std::uint8_t> a(8192, 1), b(8192, 2);
+    std::tm when{};
+    when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 7, when.tm_hour = 5, when.tm_min = 6,
+    when.tm_sec = 7;
+    const std::time_t t = std::mktime(&when);
+    const KeptCopy first = KeepNewCopy(a, "download", "/far/away/site.HR8", t);
+    ASSERT_TRUE(first.ok) << first.reason;
+    EXPECT_EQ(fs::path(first.path).filename(), "2026-12-07_050607_download_site.HR8");
+    EXPECT_EQ(fs::path(first.path).parent_path(), dir / "halden-r8-tools" / "backups");
+    EXPECT_EQ(fs::status(BackupFolder()).permissions() & (fs::perms::group_all | fs::perms::others_all),
+              fs::perms::none);
+    // The same bytes again are not kept twice, whatever the direction; new bytes, or another file, are.
+    EXPECT_TRUE(KeepNewCopy(a, "upload", "site.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(b, "upload", "site.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(a, "upload", "other.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(a, "download", "site.HR8", t).already) << "the newest copy holds b";
+    EXPECT_EQ(Count(), 4u);
+}
+
+TEST_F(Backups, OldCopiesGoAfterTheirDays) {
+    const std::vector<std::uint8_t> bytes(10, 3);
+    const KeptCopy old = KeepCopy(bytes, "download", "old.HR8");
+    const KeptCopy recent = KeepCopy(bytes, "download", "recent.HR8");
+    ASSERT_TRUE(old.ok && recent.ok);
+    fs::last_write_time(old.path, fs::file_time_type::clock::now() - std::chrono::hours(24 * 366));
+    fs::last_write_time(recent.path, fs::file_time_type::clock::now() - std::chrono::hours(24 * 364));
+    EXPECT_EQ(PruneCopies(0), 0);
+    EXPECT_EQ(PruneCopies(365), 1);
+    EXPECT_FALSE(fs::exists(old.path));
+    EXPECT_TRUE(fs::exists(recent.path));
+    // Seen from a day two days on, the other one is old too.
+    EXPECT_EQ(PruneCopies(365, std::time(nullptr) + 2 * 24 * 3600), 1);
+}
+
+} // namespace
+} // namespace rc

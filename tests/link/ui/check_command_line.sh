@@ -1,0 +1,23 @@
+#!/bin/sh
+# rclink's command line without any display: each case answers, or refuses, before a window system
+# is asked for (one that is asked for aborts the program instead).
+# Usage: check_command_line.sh RCLINK
+set -u
+rclink=$1
+failed=0
+while IFS='|' read -r args status says; do
+    # shellcheck disable=SC2086 # the arguments split at blanks
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$rclink" $args 2>&1)
+    got=$?
+    case "$got:$said" in
+    "$status:"*"$says"*) ;;
+    *) echo "FAIL: rclink $args: status $got (not $status), said:" >&2; echo "$said" >&2; failed=1 ;;
+    esac
+done <<'CASES'
+--version|0|rclink 1
+--no-splash --help|0|Usage: rclink [--no-splash]
+--no-such-option|2|Usage: rclink [--no-splash]
+--baud 300|2|--port DEVICE is missing
+--port /nonexistent/ttyX --download out.HR8|2|rclink:
+CASES
+exit $failed
