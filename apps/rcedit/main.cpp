@@ -4,6 +4,7 @@
 #include "shell/command_line.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
+#include "sound/sound_cli.h"
 
 #include <iostream>
 #include <optional>
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = rc::shell::AnswerEditorCommandLine(args, std::cout, std::cerr))
         return *status;
     // The command line reports run anywhere, with no display, so they come before any window.
+    if (rc::sound::IsSoundInvocation(args))
+        return rc::sound::RunSoundCommand(args, std::cout, std::cerr);
     if (rc::print::IsListingInvocation(args))
         return rc::print::RunListingCommand(args, std::cout, std::cerr);
     if (rc::print::IsHeadlessInvocation(args)) {

@@ -11,7 +11,20 @@ namespace {
 constexpr std::array<const char*, 11> kPunctuation = {"/", "(AR)", " ", ".", ";",   ",",
                                                       ":", "?",    "-", "(", "(SK)"};
 
+// By code: the digits, the letters, then the punctuation in the order above. The prosigns are sent
+// as one character, without the gap between letters.
+constexpr std::array<const char*, kCwCharCount> kMorse = {
+    "-----", ".----", "..---", "...--",  "....-",  ".....",  "-....",  "--...",  "---..",  "----.", // 0-9
+    ".-",    "-...",  "-.-.",  "-..",    ".",      "..-.",   "--.",    "....",   "..",     ".---",  // A-J
+    "-.-",   ".-..",  "--",    "-.",     "---",    ".--.",   "--.-",   ".-.",    "...",    "-",     // K-T
+    "..-",   "...-",  ".--",   "-..-",   "-.--",   "--..",                                          // U-Z
+    "-..-.", ".-.-.", " ",     ".-.-.-", "-.-.-.", "--..--", "---...", "..--..", "-....-", "-.--.", "...-.-"};
+
 } // namespace
+
+std::string CwCharMorse(int code) {
+    return code >= 0 && code < kCwCharCount ? kMorse[static_cast<std::size_t>(code)] : "";
+}
 
 std::string CwCharText(int code) {
     if (code >= 0 && code <= 9)

@@ -17,6 +17,9 @@ inline constexpr int kCwMaxChars = 31;  // the field ends where memory save #1 b
 
 // The text of a character code: "0".."9", "A".."Z", "/", "(AR)", " ", ... "(SK)"; empty above 46.
 std::string CwCharText(int code);
+// The Morse code of a character code as dots and dashes (".-" for "A", ".-.-." for "(AR)"), " " for
+// the word space, empty above 46.
+std::string CwCharMorse(int code);
 // The text of the character code at an image offset.
 std::string GetCwChar(const ImageBytes& image, int Index);
 

@@ -17,6 +17,7 @@ const std::vector<const char*> kUsageLines = {
     "--diff [--format text|json] [--output PATH] OLD NEW",
     "--import SETTINGS [--output NEW] IMAGE",
     "--check [--format text|json] [--output PATH] FILE",
+    "--sound WHAT --output FILE.wav [--wpm N] [--pitch HZ] FILE",
 };
 
 const std::vector<CommandLineOption> kOptions = {
@@ -39,6 +40,13 @@ const std::vector<CommandLineOption> kOptions = {
      "list the settings of FILE whose stored bytes no dialog could\n"
      "have written: area | item | what is wrong; exit 0 when nothing\n"
      "is found, 1 with findings"},
+    {"--sound", "WHAT",
+     "write what the controller plays as a 16-bit mono WAV file:\n"
+     "tone:1 .. tone:8 (courtesy tones), cw (the identification),\n"
+     "voice:1 .. voice:20 (base messages) or voice:M:N (memory save\n"
+     "M 1..4, message N 1..8); speech approximates the voice"},
+    {"--wpm", "N", "the speed of --sound cw, 5 to 60 words per minute (default 20)"},
+    {"--pitch", "HZ", "the pitch of --sound cw, 300 to 3000 Hz (default 800)"},
     {"--format", "FORMAT",
      "text (the default) or pdf, drawn as the printer draws it, for\n"
      "--report; text or json for --export, --diff and --check"},
@@ -69,9 +77,10 @@ std::string EditorUsage() {
 }
 
 std::string EditorCommandLineHelp() {
-    std::string text = EditorUsage() +
-                       "\nWithout --report, --export, --diff, --import or --check, opens the editor window (on FILE when\n"
-                       "given). A FILE that is not an image is refused with exit status 2.\n\nOptions:\n";
+    std::string text =
+        EditorUsage() +
+        "\nWithout --report, --export, --diff, --import, --check or --sound, opens the editor window (on\n"
+        "FILE when given). A FILE that is not an image is refused with exit status 2.\n\nOptions:\n";
     for (const CommandLineOption& o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.value ? std::string(" ") + o.value : "");
         head.resize(std::max(head.size() + 1, kHelpColumn), ' ');

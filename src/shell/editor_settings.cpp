@@ -15,6 +15,7 @@ constexpr const char* kProjects = "Projects";
 constexpr const char* kOptions = "Options";
 constexpr const char* kShowTipsKey = "Show Tips at Startup";
 constexpr const char* kLastFolderKey = "Folder";
+constexpr const char* kSound = "Sound";
 // Written on every exit in place of whatever was read; older releases of the program expect it.
 constexpr const char* kWrittenPassword = "Tern Haven";
 
@@ -96,6 +97,22 @@ void SaveRegistry(ISettingsStore& store, const EditorSettings& s) {
         store.Save(kProjects, FileKey(k), s.Files[static_cast<std::size_t>(k)]);
     store.Save(kOptions, kShowTipsKey, std::to_string(s.ShowTips));
     store.Save(kProjects, kLastFolderKey, s.LastFolder);
+}
+
+sound::CwKeying GetCwKeying(ISettingsStore& store) {
+    sound::CwKeying keying;
+    if (std::optional<double> wpm = ParseNumber(GetOr(store, kSound, "CW WPM", ""));
+        wpm && std::fabs(*wpm) < 1e6)
+        keying.wpm = static_cast<int>(std::lround(*wpm));
+    if (std::optional<double> hz = ParseNumber(GetOr(store, kSound, "CW Pitch", ""));
+        hz && std::fabs(*hz) < 1e6)
+        keying.pitchHz = static_cast<int>(std::lround(*hz));
+    return sound::Clamped(keying);
+}
+
+void SaveCwKeying(ISettingsStore& store, const sound::CwKeying& keying) {
+    store.Save(kSound, "CW WPM", std::to_string(keying.wpm));
+    store.Save(kSound, "CW Pitch", std::to_string(keying.pitchHz));
 }
 
 bool SelectPrintFont(EditorSettings& settings, IFontPicker& picker) {

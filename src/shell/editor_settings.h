@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/recent_files.h"
+#include "sound/cw_keying.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +33,11 @@ inline constexpr const char* kSettingsApplication = "H_R8";
 EditorSettings GetRegistry(ISettingsStore& store);
 // Writes every setting as the program leaves.
 void SaveRegistry(ISettingsStore& store, const EditorSettings& settings);
+
+// The speed and pitch the CW dialog plays the identification at. A missing or unreadable value takes
+// its default; one out of range is brought into it.
+sound::CwKeying GetCwKeying(ISettingsStore& store);
+void SaveCwKeying(ISettingsStore& store, const sound::CwKeying& keying);
 
 // "Show Tips at Startup" as an integer. Text that is no number (hand-edited files) counts as the
 // default rather than stopping the program at start-up.

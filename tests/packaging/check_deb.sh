@@ -16,7 +16,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2
 }
 deb=$(ls "$work"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6network6 libqt6serialport6 libc6; do
+for lib in libqt6widgets6 libqt6network6 libqt6serialport6 libqt6multimedia6 libespeak-ng1 libc6; do
     echo "$depends" | grep -q "$lib" || fail "Depends lacks $lib: $depends"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"

@@ -1,6 +1,7 @@
 #include "codecs/qt/frm_voice.h"
 
 #include "desktop/qt/centre_on_screen.h"
+#include "sound/speech.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>
@@ -77,8 +78,10 @@ QPushButton* Button(const char* name, const char* caption, QWidget* parent) {
 
 } // namespace
 
-frmVoice::frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QWidget* parent)
-    : QDialog(parent), messages_(messages), help_(help), readyTimer_(readyTimer) {
+frmVoice::frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QWidget* parent,
+                   sound::ISoundPlayer* player)
+    : QDialog(parent), messages_(messages), help_(help), readyTimer_(readyTimer),
+      play_(player, messages, "Halden R8 Voice Synthesizer Editor Dialog Box") {
     setObjectName("frmVoice");
     setWindowTitle("Halden R8 Voice Synthesizer Editor Dialog Box");
     setModal(true);
@@ -122,6 +125,15 @@ frmVoice::frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QW
     cmdExit_ = Button("cmdExit", "OK", this);
     cmdExit_->setDefault(true);
     auto* cmdCancel = Button("cmdCancel", "Cancel", this);
+    cmdPlay_ = Button("cmdPlay", "Play", this);
+    cmdPlay_->setToolTip(
+        QString("Speak the words picked so far: %1; again to stop").arg(sound::kSpeechTooltip));
+    connect(cmdPlay_, &QPushButton::clicked, this, [this] {
+        play_.Press(0, [this] {
+            sound::Speech speech = sound::SpeakWords(sound::PickedKeys(logic_.Contract()), sound::LocalNow());
+            return sound::Rendered{std::move(speech.pcm), speech.error};
+        });
+    });
     connect(cmdClear, &QPushButton::clicked, this, [this] {
         logic_.Clear();
         Render();
@@ -144,7 +156,7 @@ frmVoice::frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QW
     middle->addWidget(frame);
     middle->addLayout(lists, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdClear, cmdBackSpace_, cmdExit_, cmdCancel})
+    for (QPushButton* b : {cmdClear, cmdBackSpace_, cmdExit_, cmdCancel, cmdPlay_})
         buttons->addWidget(b);
     auto* top = new QVBoxLayout(this);
     top->addWidget(Label1_);
@@ -194,6 +206,7 @@ void frmVoice::Render() {
     for (PickListBox* box : lists_)
         box->setEnabled(logic_.PickingEnabled());
     cmdBackSpace_->setEnabled(logic_.PickingEnabled());
+    cmdPlay_->setEnabled(logic_.Contract().VoiceRebuilt && logic_.Contract().VoiceWordCount > 0);
 }
 
 void frmVoice::Close() {
@@ -206,6 +219,11 @@ void frmVoice::reject() {
     Close();
 }
 
+void frmVoice::hideEvent(QHideEvent* event) {
+    play_.Stop();
+    QDialog::hideEvent(event);
+}
+
 void frmVoice::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         if (help_ != nullptr)
@@ -215,8 +233,9 @@ void frmVoice::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-QtWordDialog::QtWordDialog(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QWidget* parent)
-    : dialog_(new frmVoice(messages, help, readyTimer, parent)) {}
+QtWordDialog::QtWordDialog(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QWidget* parent,
+                           sound::ISoundPlayer* player)
+    : dialog_(new frmVoice(messages, help, readyTimer, parent, player)) {}
 
 QtWordDialog::~QtWordDialog() {
     delete dialog_;

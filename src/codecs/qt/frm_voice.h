@@ -3,6 +3,7 @@
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/word_dialog.h"
 #include "image/message.h"
+#include "sound/sound_player.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -35,12 +36,14 @@ private:
 };
 
 // The word dialog: builds a new word list from the three pick lists. Created once, filled once,
-// and only hidden between uses.
+// and only hidden between uses. "Play" speaks the words picked so far.
 class frmVoice : public QDialog {
     Q_OBJECT
 public:
-    // Without `readyTimer` the dialog runs its own QTimer.
-    frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer = nullptr, QWidget* parent = nullptr);
+    // Without `readyTimer` the dialog runs its own QTimer; without `player` playing says there is no
+    // sound output.
+    frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer = nullptr, QWidget* parent = nullptr,
+             sound::ISoundPlayer* player = nullptr);
     ~frmVoice() override;
 
     // Shows the dialog modally for `voice` and fills in the dialog's part of it.
@@ -55,6 +58,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void ShowList(WordList list);
@@ -74,6 +78,8 @@ private:
     QLabel* Label1_ = nullptr;
     QPushButton* cmdBackSpace_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdPlay_ = nullptr;
+    sound::PlayControl play_;
 };
 
 // The word dialog service of the running program: one frmVoice, created with the service at
@@ -81,7 +87,7 @@ private:
 class QtWordDialog : public IWordDialog {
 public:
     QtWordDialog(IMessages& messages, IHelp* help, IReadyTimer* readyTimer = nullptr,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, sound::ISoundPlayer* player = nullptr);
     ~QtWordDialog() override;
     void ShowWordDialog(VoiceContract& voice) override;
     frmVoice* Dialog() const { return dialog_; }

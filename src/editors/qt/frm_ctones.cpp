@@ -1,10 +1,12 @@
 #include "editors/qt/frm_ctones.h"
 
 #include "editors/qt/value_label.h"
+#include "sound/tones.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace rc {
 
@@ -18,10 +20,14 @@ constexpr int kFirstRow = 2; // below the two heading rows
 
 } // namespace
 
-frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
+frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent,
+                     sound::SoundOut sound)
     : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
     setObjectName("frmCTones");
     setWindowTitle("Halden R8 Courtesy Tones");
+    if (sound.messages != nullptr)
+        play_ =
+            std::make_unique<sound::PlayControl>(sound.player, *sound.messages, windowTitle().toStdString());
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
     auto heading = [&](const char* text, int row, int column, int span = 1) {
@@ -56,13 +62,33 @@ frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpC
         erase->setMaximumWidth(fontMetrics().horizontalAdvance("E") + 28);
         grid->addWidget(erase, kFirstRow + i, kToneFieldCount + 1);
         connect(erase, &QPushButton::clicked, this, [this, i] { Erase(i); });
+        if (play_) {
+            auto* play = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "", this);
+            play->setObjectName(QString("cmdPlay_%1").arg(i));
+            play->setToolTip(QString("Play courtesy tone %1 as stored; again to stop").arg(i + 1));
+            play->setAutoDefault(false);
+            grid->addWidget(play, kFirstRow + i, kToneFieldCount + 2);
+            connect(play, &QPushButton::clicked, this, [this, i] {
+                play_->Press(i, [this, i] {
+                    return sound::Rendered{sound::CourtesyToneSound(state_.image, i), {}};
+                });
+            });
+        }
     }
     cmdOK_ = new QPushButton("OK", this);
     cmdOK_->setObjectName("cmdOK");
     cmdOK_->setDefault(true);
-    grid->addWidget(cmdOK_, kFirstRow + kToneRowCount, 0, 1, kToneFieldCount + 2, Qt::AlignCenter);
+    grid->addWidget(cmdOK_, kFirstRow + kToneRowCount, 0, 1, kToneFieldCount + 3, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayCTones();
+}
+
+frmCTones::~frmCTones() = default;
+
+void frmCTones::hideEvent(QHideEvent* event) {
+    if (play_)
+        play_->Stop();
+    EditorDialog::hideEvent(event);
 }
 
 void frmCTones::DisplayCTones() {

@@ -1,5 +1,7 @@
 #include "editors/qt/frm_cw_edit.h"
 
+#include "sound/tones.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,14 +9,17 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace rc {
 
-frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent)
+frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent,
+                     sound::ISoundPlayer* player)
     : ShowingDialog(help, helpContext, parent), state_(state), messages_(messages) {
     setObjectName("frmCwEdit");
     setWindowTitle("Halden R8 CW Edit Dialog Box");
+    play_ = std::make_unique<sound::PlayControl>(player, messages, windowTitle().toStdString());
     auto* grid = new QGridLayout(this);
 
     auto* frame = new QGroupBox("CW Message ", this);
@@ -40,7 +45,7 @@ frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int h
     List1_->setObjectName("List1");
     List1_->setMaximumWidth(fontMetrics().horizontalAdvance("(SK)") + 60);
     List1_->installEventFilter(this);
-    grid->addWidget(List1_, 0, 1, 3, 1);
+    grid->addWidget(List1_, 0, 1, 4, 1);
     connect(List1_, &QListWidget::itemClicked, this, &frmCwEdit::Pick);
 
     auto* buttons = new QHBoxLayout;
@@ -63,7 +68,54 @@ frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int h
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(clear, &QPushButton::clicked, this, &frmCwEdit::Clear);
 
+    auto* listen = new QHBoxLayout;
+    auto* play = new QPushButton("Play", this);
+    play->setObjectName("cmdPlay");
+    play->setAutoDefault(false);
+    play->setToolTip("Key the message shown as Morse; again to stop");
+    spnWpm_ = new QSpinBox(this);
+    spnWpm_->setObjectName("spnWpm");
+    spnWpm_->setRange(sound::kWpmMin, sound::kWpmMax);
+    spnWpm_->setSuffix(" WPM");
+    spnPitch_ = new QSpinBox(this);
+    spnPitch_->setObjectName("spnPitch");
+    spnPitch_->setRange(sound::kPitchMin, sound::kPitchMax);
+    spnPitch_->setSingleStep(50);
+    spnPitch_->setSuffix(" Hz");
+    listen->addWidget(play);
+    listen->addWidget(spnWpm_);
+    listen->addWidget(spnPitch_);
+    listen->addStretch();
+    grid->addLayout(listen, 3, 0);
+    connect(play, &QPushButton::clicked, this, &frmCwEdit::Play);
+    SetKeying({});
+
     FillCwList();
+}
+
+frmCwEdit::~frmCwEdit() = default;
+
+sound::CwKeying frmCwEdit::Keying() const {
+    return {spnWpm_->value(), spnPitch_->value()};
+}
+
+void frmCwEdit::SetKeying(sound::CwKeying keying) {
+    keying = sound::Clamped(keying);
+    spnWpm_->setValue(keying.wpm);
+    spnPitch_->setValue(keying.pitchHz);
+}
+
+// The message as the label shows it: the stored one, or the characters picked since "Clear".
+void frmCwEdit::Play() {
+    play_->Press(0, [this] {
+        const std::vector<int> codes(builder_.buffer.begin(), builder_.buffer.begin() + builder_.count);
+        return sound::Rendered{sound::CwSound(codes, Keying()), {}};
+    });
+}
+
+void frmCwEdit::hideEvent(QHideEvent* event) {
+    play_->Stop();
+    ShowingDialog::hideEvent(event);
 }
 
 void frmCwEdit::FillCwList() {

@@ -3,6 +3,7 @@
 #include "editors/qt/value_label.h"
 #include "editors/voice.h"
 #include "image/regions.h"
+#include "sound/speech.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,13 +11,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace rc {
 
 VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
-                                         QWidget* parent)
+                                         QWidget* parent, sound::SoundOut sound)
     : EditorDialog(help, helpContext, parent), state_(state), words_(words),
       copy_(state.copies.MessagesCopy) {
+    if (sound.messages != nullptr)
+        play_ = std::make_unique<sound::PlayControl>(sound.player, *sound.messages, VoiceCaption(copy_));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
     int row = 0;
@@ -52,13 +56,37 @@ VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words,
         grid->addWidget(text, row, 1);
         lblMsg_.push_back(text);
         connect(text, &ValueLabel::clicked, this, [this, i] { lblMsg_Click(i); });
+        if (play_) {
+            auto* play = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "", this);
+            play->setObjectName(QString("cmdPlay_%1").arg(i));
+            play->setToolTip(QString("Speak this message: %1; again to stop").arg(sound::kSpeechTooltip));
+            play->setAutoDefault(false);
+            grid->addWidget(play, row, 2);
+            connect(play, &QPushButton::clicked, this, [this, i] { Speak(i); });
+        }
     }
     cmdOK_ = new QPushButton("OK", this);
     cmdOK_->setObjectName("cmdOK");
     cmdOK_->setDefault(true);
-    grid->addWidget(cmdOK_, row, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(cmdOK_, row, 0, 1, 3, Qt::AlignCenter);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisVoice();
+}
+
+VoiceMessagesDialog::~VoiceMessagesDialog() = default;
+
+void VoiceMessagesDialog::Speak(int Index) {
+    const int record = VoiceRecord(copy_, group_, Index);
+    play_->Press(record, [this, record] {
+        sound::Speech speech = sound::SpeakWords(sound::MessageKeys(state_.image, record), sound::LocalNow());
+        return sound::Rendered{std::move(speech.pcm), speech.error};
+    });
+}
+
+void VoiceMessagesDialog::hideEvent(QHideEvent* event) {
+    if (play_)
+        play_->Stop();
+    EditorDialog::hideEvent(event);
 }
 
 void VoiceMessagesDialog::DisVoice() {
@@ -91,13 +119,15 @@ void VoiceMessagesDialog::Activate() {
     cmdOK_->setFocus();
 }
 
-frmVoc::frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent)
-    : VoiceMessagesDialog(state, words, help, helpContext, parent) {
+frmVoc::frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
+               sound::SoundOut sound)
+    : VoiceMessagesDialog(state, words, help, helpContext, parent, sound) {
     setObjectName("frmVoc");
 }
 
-frmVocMem::frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent)
-    : VoiceMessagesDialog(state, words, help, helpContext, parent) {
+frmVocMem::frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
+                     sound::SoundOut sound)
+    : VoiceMessagesDialog(state, words, help, helpContext, parent, sound) {
     setObjectName("frmVocMem");
 }
 

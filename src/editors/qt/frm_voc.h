@@ -4,6 +4,9 @@
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
 #include "image/message.h"
+#include "sound/sound_player.h"
+
+#include <memory>
 
 #include <vector>
 
@@ -17,7 +20,8 @@ class ValueLabel;
 
 // The voice messages of the copy in state.copies.MessagesCopy: the base messages in two groups of
 // ten (frmVoc), or a memory save's eight (frmVocMem). A click rebuilds a message in the word dialog
-// and writes it into the image at once.
+// and writes it into the image at once. Given somewhere to tell problems, each row also has a button
+// that speaks the message.
 class VoiceMessagesDialog : public EditorDialog {
     Q_OBJECT
 public:
@@ -25,13 +29,16 @@ public:
     void DisVoice();
 
 protected:
-    VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
-                        QWidget* parent);
+    VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
+                        sound::SoundOut sound);
+    ~VoiceMessagesDialog() override;
     void Activate() override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void lblMsg_Click(int Index);
     void optGroup_Click(int Index);
+    void Speak(int Index);
 
     EditorState& state_;
     IWordDialog& words_;
@@ -41,19 +48,21 @@ private:
     std::vector<ValueLabel*> lblMsg_;
     QRadioButton* optGroup_[2] = {};
     QPushButton* cmdOK_ = nullptr;
+    std::unique_ptr<sound::PlayControl> play_;
 };
 
 class frmVoc : public VoiceMessagesDialog {
     Q_OBJECT
 public:
-    frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent = nullptr);
+    frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent = nullptr,
+           sound::SoundOut sound = {});
 };
 
 class frmVocMem : public VoiceMessagesDialog {
     Q_OBJECT
 public:
-    frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
-              QWidget* parent = nullptr);
+    frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent = nullptr,
+              sound::SoundOut sound = {});
 };
 
 } // namespace rc

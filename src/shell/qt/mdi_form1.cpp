@@ -324,10 +324,12 @@ void MDIForm1::ShowTimers(int copy, int helpContext) {
 void MDIForm1::ShowMessages(int copy, int helpContext) {
     state_.copies.MessagesCopy = copy;
     if (copy == kBaseCopy) {
-        frmVoc dialog(state_, services_.words, services_.help, helpContext, this);
+        frmVoc dialog(state_, services_.words, services_.help, helpContext, this,
+                      {services_.sound, &services_.messages});
         dialog.exec();
     } else {
-        frmVocMem dialog(state_, services_.words, services_.help, helpContext, this);
+        frmVocMem dialog(state_, services_.words, services_.help, helpContext, this,
+                         {services_.sound, &services_.messages});
         dialog.exec();
     }
 }

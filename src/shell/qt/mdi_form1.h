@@ -9,6 +9,7 @@
 #include "shell/desktop.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"
+#include "sound/sound_player.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,6 +40,7 @@ struct ShellServices {
     ISettingsStore& settings;
     IDesktop& desktop;
     IWordDialog& words;
+    sound::ISoundPlayer* sound = nullptr; // none: the play buttons say there is no sound output
 };
 
 // The editor's main window: the menu tree, the status bar with the "Mod" indicator, and the

@@ -14,6 +14,7 @@
 #include "shell/qt/qt_desktop.h"
 #include "shell/qt/qt_file_dialogs.h"
 #include "shell/qt/qt_settings_store.h"
+#include "sound/qt/qt_sound_player.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -80,8 +81,10 @@ int RunEditor(int argc, char** argv) {
     HelpViewer help(EditorHelp());
     QtKeyPad keypad(messages, &help);
     // The word dialog and its pick lists are built once, before the first window shows.
-    QtWordDialog words(messages, &help);
-    ShellServices services{messages, fileDialogs, fontPicker, keypad, &help, settingsStore, desktop, words};
+    sound::QtSoundPlayer player;
+    QtWordDialog words(messages, &help, nullptr, nullptr, &player);
+    ShellServices services{messages,      fileDialogs, fontPicker, keypad, &help,
+                           settingsStore, desktop,     words,      &player};
 
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<MDIForm1> main;

@@ -37,11 +37,17 @@ void ShowZones(MDIForm1& form, EditorState& state, const ShellServices& services
 
 void InstallSwitchToneCommands(MDIForm1& form, EditorState& state, const ShellServices& services) {
     const MenuItem* cw = FindMenuItem("mnuCW_1");
-    auto* cwEdit = new frmCwEdit(state, services.messages, services.help, cw ? cw->helpContext : 0, &form);
-    form.SetCommand("mnuCW_1", [cwEdit](int) { cwEdit->exec(); });
+    auto* cwEdit = new frmCwEdit(state, services.messages, services.help, cw ? cw->helpContext : 0, &form,
+                                 services.sound);
+    cwEdit->SetKeying(GetCwKeying(services.settings));
+    form.SetCommand("mnuCW_1", [cwEdit, &settings = services.settings](int) {
+        cwEdit->exec();
+        SaveCwKeying(settings, cwEdit->Keying());
+    });
 
     form.SetCommand("mnuCourtesy", [&form, &state, services](int help) {
-        frmCTones dialog(state, services.keypad, services.help, help, &form);
+        frmCTones dialog(state, services.keypad, services.help, help, &form,
+                         {services.sound, &services.messages});
         dialog.exec();
     });
     form.SetCommand("mnuBaseZones", [&form, &state, services](int help) {

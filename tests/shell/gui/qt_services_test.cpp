@@ -1,10 +1,14 @@
 #include "shell/qt/qt_file_dialogs.h"
 #include "shell/qt/qt_settings_store.h"
+#include "sound/qt/qt_sound_player.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMediaDevices>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,6 +39,40 @@ TEST(QtSettingsStore, KeepsTheSettingsInTheIniFileOfTheProgramName) {
     EXPECT_EQ(back.ShowTips, 0);
     EXPECT_EQ(back.PrintFontSize, "11");
     EXPECT_EQ(back.Password, "Tern Haven");
+}
+
+TEST(QtSettingsStore, KeepsTheCwSpeedAndPitchWithinTheirRanges) {
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    {
+        QtSettingsStore store;
+        EXPECT_EQ(GetCwKeying(store), (sound::CwKeying{20, 800}));
+        SaveCwKeying(store, {25, 650});
+        store.Sync();
+    }
+    QtSettingsStore again;
+    EXPECT_EQ(GetCwKeying(again), (sound::CwKeying{25, 650}));
+    again.Save("Sound", "CW WPM", "fast");
+    again.Save("Sound", "CW Pitch", "90000");
+    EXPECT_EQ(GetCwKeying(again), (sound::CwKeying{20, 3000}));
+}
+
+// The real output: a machine without a sound card says so at once; one with a card plays without
+// making the caller wait for the two seconds of sound.
+TEST(QtSoundPlayer, NeverWaitsForTheSound) {
+    sound::QtSoundPlayer player;
+    sound::Pcm pcm;
+    sound::AppendTone(pcm, 800, 2000);
+    QElapsedTimer clock;
+    clock.start();
+    const sound::PlayResult result = player.Play(&clock, pcm);
+    EXPECT_LT(clock.elapsed(), 1000);
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        EXPECT_EQ(result, sound::PlayResult::NoDevice);
+    }
+    EXPECT_EQ(player.Playing(&clock), result == sound::PlayResult::Playing);
+    player.Stop(&clock);
+    EXPECT_FALSE(player.Playing(&clock));
 }
 
 TEST(ToQtFilter, OffersTheExtensionInBothCases) {

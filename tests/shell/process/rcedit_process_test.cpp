@@ -74,6 +74,7 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--no-such-option", 2, "rcedit: unknown option --no-such-option\nUsage: rcedit"},
         {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
+        {"--sound voice:1 --output '" + (dir / "v.wav").string() + "' '" + sample.string() + "'", 0, ""},
     };
     for (const Case& c : cases) {
         const fs::path said = dir / "said";
@@ -103,7 +104,7 @@ TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
     for (const std::string& args :
          {"--report all --output " + a + " " + a, "--report all --format pdf --output " + link + " " + a,
           "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
-          "--diff --output " + a + " " + b + " " + a}) {
+          "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a}) {
         EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
         EXPECT_EQ(ReadFile(image), sample) << args;
     }
