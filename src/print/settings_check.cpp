@@ -96,28 +96,13 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
 
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     static constexpr const char* kUsage = "Usage: rcedit --check [--format text|json] [--output PATH] FILE\n";
-    std::string format = "text", output;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--format" || a == "--output") {
-            if (i + 1 >= args.size()) {
-                err << "rcedit: " << a << " needs a value\n" << kUsage;
-                return 2;
-            }
-            (a == "--format" ? format : output) = args[++i];
-        } else if (a.rfind("--format=", 0) == 0) {
-            format = a.substr(9);
-        } else if (a.rfind("--output=", 0) == 0) {
-            output = a.substr(9);
-        } else if (a == "--check" || a == "--no-splash") {
-        } else if (a.size() > 1 && a[0] == '-') {
-            err << "rcedit: unknown option " << a << "\n" << kUsage;
-            return 2;
-        } else {
-            files.push_back(a);
-        }
-    }
+    const std::optional<CommandArgs> parsed =
+        ParseCommandArgs(args, {"--format", "--output"}, {"--check"}, kUsage, err);
+    if (!parsed)
+        return 2;
+    const std::string format = parsed->Value("--format", "text");
+    const std::string output = parsed->Value("--output");
+    const std::vector<std::string>& files = parsed->files;
     if (format != "text" && format != "json") {
         err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
         return 2;

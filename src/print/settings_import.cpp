@@ -750,28 +750,14 @@ std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<I
 
 int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     static constexpr const char* kUsage = "Usage: rcedit --import SETTINGS [--output NEW] IMAGE\n";
-    std::string settings, output, imagePath;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--import" || a == "--output") {
-            if (i + 1 >= args.size()) {
-                err << "rcedit: " << a << " needs a value\n" << kUsage;
-                return 2;
-            }
-            (a == "--import" ? settings : output) = args[++i];
-        } else if (a.rfind("--import=", 0) == 0) {
-            settings = a.substr(9);
-        } else if (a.rfind("--output=", 0) == 0) {
-            output = a.substr(9);
-        } else if (a == "--no-splash") {
-        } else if (a.size() > 1 && a[0] == '-') {
-            err << "rcedit: unknown option " << a << "\n" << kUsage;
-            return 2;
-        } else {
-            files.push_back(a);
-        }
-    }
+    const std::optional<CommandArgs> parsed =
+        ParseCommandArgs(args, {"--import", "--output"}, {}, kUsage, err);
+    if (!parsed)
+        return 2;
+    const std::string settings = parsed->Value("--import");
+    const std::string output = parsed->Value("--output");
+    const std::vector<std::string>& files = parsed->files;
+    std::string imagePath;
     if (files.size() != 1 || settings.empty()) {
         err << "rcedit: --import sets the settings of one image file\n" << kUsage;
         return 2;

@@ -398,7 +398,8 @@ std::string ListingJson(const std::vector<SettingLine>& lines, const std::string
     std::string text = "[";
     for (std::size_t i = 0; i < lines.size(); ++i)
         text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(lines[i].area) +
-                ", \"item\": " + Json(lines[i].item) + ", " + Json(valueKey) + ": " + Json(lines[i].value) + "}";
+                ", \"item\": " + Json(lines[i].item) + ", " + Json(valueKey) + ": " + Json(lines[i].value) +
+                "}";
     return text + "\n]\n";
 }
 
@@ -455,37 +456,52 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
     return command ? command->run(args, out, err) : 2;
 }
 
+std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
+                                            std::initializer_list<std::string> valued,
+                                            std::initializer_list<std::string> flags, const char* usage,
+                                            std::ostream& err) {
+    CommandArgs parsed;
+    auto among = [](const std::string& a, std::initializer_list<std::string> names) {
+        return std::find(names.begin(), names.end(), a) != names.end();
+    };
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const std::size_t eq = a.find('=');
+        if (among(a, valued)) {
+            if (i + 1 >= args.size()) {
+                err << "rcedit: " << a << " needs a value\n" << usage;
+                return std::nullopt;
+            }
+            parsed.values[a] = args[++i];
+        } else if (a.rfind("--", 0) == 0 && eq != std::string::npos && among(a.substr(0, eq), valued)) {
+            parsed.values[a.substr(0, eq)] = a.substr(eq + 1);
+        } else if (among(a, flags)) {
+            parsed.flag = a;
+        } else if (a == "--no-splash") {
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "rcedit: unknown option " << a << "\n" << usage;
+            return std::nullopt;
+        } else {
+            parsed.files.push_back(a);
+        }
+    }
+    return parsed;
+}
+
 namespace {
 
 int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     static constexpr const char* kUsage =
         "Usage: rcedit --export [--format text|json] [--output PATH] FILE\n"
         "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n";
-    bool diff = false;
-    std::string format = "text", output;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--export" || a == "--diff") {
-            diff = a == "--diff";
-        } else if (a == "--format" || a == "--output") {
-            if (i + 1 >= args.size()) {
-                err << "rcedit: " << a << " needs a value\n" << kUsage;
-                return 2;
-            }
-            (a == "--format" ? format : output) = args[++i];
-        } else if (a.rfind("--format=", 0) == 0) {
-            format = a.substr(9);
-        } else if (a.rfind("--output=", 0) == 0) {
-            output = a.substr(9);
-        } else if (a == "--no-splash") {
-        } else if (a.size() > 1 && a[0] == '-') {
-            err << "rcedit: unknown option " << a << "\n" << kUsage;
-            return 2;
-        } else {
-            files.push_back(a);
-        }
-    }
+    const std::optional<CommandArgs> parsed =
+        ParseCommandArgs(args, {"--format", "--output"}, {"--export", "--diff"}, kUsage, err);
+    if (!parsed)
+        return 2;
+    const bool diff = parsed->flag == "--diff";
+    const std::string format = parsed->Value("--format", "text");
+    const std::string output = parsed->Value("--output");
+    const std::vector<std::string>& files = parsed->files;
     if (format != "text" && format != "json") {
         err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
         return 2;

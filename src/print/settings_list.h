@@ -8,7 +8,9 @@
 #include "image/image_bytes.h"
 #include "image/regions.h"
 
+#include <initializer_list>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,6 +77,23 @@ std::string ChangesJson(const std::vector<SettingChange>& changes);
 // --diff exits 0 when the images are equal in every byte and 1 when they differ; --export exits 0.
 // Both exit 2 for bad arguments, a refused file or an output that cannot be written.
 bool IsListingInvocation(const std::vector<std::string>& args);
+
+// The arguments of one of these commands: options in `valued` take a value ("--output PATH" or
+// "--output=PATH"), those in `flags` none (the last one given is `flag`); anything else starting
+// with "-" is refused, with `usage`, on `err`. --no-splash means nothing here and is passed over.
+struct CommandArgs {
+    std::map<std::string, std::string> values;
+    std::vector<std::string> files;
+    std::string flag;
+    std::string Value(const std::string& option, const std::string& otherwise = {}) const {
+        const auto found = values.find(option);
+        return found == values.end() ? otherwise : found->second;
+    }
+};
+std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
+                                            std::initializer_list<std::string> valued,
+                                            std::initializer_list<std::string> flags, const char* usage,
+                                            std::ostream& err);
 int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace rc::print
