@@ -56,9 +56,14 @@ public:
                 continue;
             Widget(Path(key, top, w), w);
         }
-        if (auto* bar = top->findChild<QMenuBar*>())
-            for (QAction* a : bar->actions())
+        if (auto* bar = top->findChild<QMenuBar*>()) {
+            QStringList order;
+            for (QAction* a : bar->actions()) {
+                order << a->objectName();
                 Action(key, a);
+            }
+            Put(key + " menu bar order", order.join(' '));
+        }
     }
 
     // A message box the program asked for, with its title and buttons.
@@ -155,9 +160,15 @@ private:
         if (name.isEmpty())
             name = a->text();
         Put(key + "/" + name, a->text());
-        if (QMenu* menu = a->menu())
-            for (QAction* child : menu->actions())
+        if (QMenu* menu = a->menu()) {
+            // The items' order, separators as "-": a moved item shows here.
+            QStringList order;
+            for (QAction* child : menu->actions()) {
+                order << (child->isSeparator() ? QString("-") : child->objectName());
                 Action(key + "/" + name, child);
+            }
+            Put(key + "/" + name + " order", order.join(' '));
+        }
     }
 
     void Put(QString key, QString text) {

@@ -210,46 +210,6 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
     }
 }
 
-TEST(EditorDialogs, LabelsPointerFocusHelpKeyboardAndPlace) {
-    struct Case {
-        const char *prefix, *okName;
-        int count, helpContext;
-        std::string (*rowLabel)(int);
-    } cases[] = {{"lblCode", "cmdOK", 17, 200, CodeRowLabel}, {"lblTime", "cmdDone", 16, 301, TimerRowLabel}};
-    for (const Case& c : cases) {
-        EditorState state = PatternedState();
-        ScriptedKeyPad keypad;
-        RecordingHelp help;
-        std::unique_ptr<QDialog> dialog;
-        if (c.count == 17)
-            dialog = std::make_unique<frmCodes_1>(state, keypad, &help, c.helpContext);
-        else
-            dialog = std::make_unique<frmTimer1>(state, keypad, &help, c.helpContext);
-        dialog->show();
-        EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QPushButton*>(c.okName)) << c.prefix;
-        for (int i = 0; i < c.count; ++i) {
-            EXPECT_EQ(Value(*dialog, c.prefix, i)->cursor().shape(), Qt::PointingHandCursor) << c.prefix << i;
-            EXPECT_EQ(Text(*dialog, "lblName", i), c.rowLabel(i)) << c.prefix << i;
-        }
-        QTest::keyClick(dialog.get(), Qt::Key_F1);
-        EXPECT_EQ(help.contexts, std::vector<int>{c.helpContext}) << c.prefix;
-
-        QLabel* label = Value(*dialog, c.prefix, 11);
-        label->setFocus();
-        QTest::keyClick(label, Qt::Key_Return);
-        QTest::keyClick(label, Qt::Key_Space);
-        EXPECT_EQ(keypad.calls.size(), 2u) << c.prefix;
-
-        const QRect screen = dialog->screen()->geometry();
-        EXPECT_EQ(dialog->x(), screen.x() + (screen.width() - dialog->width()) / 2) << c.prefix;
-        EXPECT_EQ(dialog->y(), screen.y() + (screen.height() - dialog->height()) / 2) << c.prefix;
-    }
-    EditorState state;
-    ScriptedKeyPad keypad;
-    frmTimer1 timers(state, keypad, nullptr, 300);
-    EXPECT_EQ(timers.findChildren<QLabel*>(QRegularExpression("^lblUnit_")).size(), 9);
-}
-
 // The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on and
 // its check refusing the first entry.
 TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
