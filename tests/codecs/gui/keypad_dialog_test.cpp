@@ -1,12 +1,10 @@
 #include "codecs/keypad.h"
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/qt/qt_keypad.h"
-#include "desktop/qt/centre_on_screen.h"
 #include "dialog_fakes.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 namespace rc {

@@ -369,6 +369,20 @@ TEST_F(MainWindowTest, HelpWebAndAbout) {
     EXPECT_EQ(rig.window->Settings().ShowTips, 0);
 }
 
+// The memory configuration dialog is kept between showings and copies again on each.
+TEST_F(MainWindowTest, MemoryConfigurationCopiesOnEveryShowing) {
+    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
+    for (std::uint8_t marker : {0xEE, 0x11}) {
+        rig.state.image[32] = marker;
+        RunDialog(rig, "mnuMemory", [](QWidget* d) {
+            Click(d, "cmdCodes_3");
+            Click(d, "cmdOK");
+        });
+        EXPECT_EQ(rig.state.image[3000], marker);
+        QTest::qWait(20); // the last driver ends before the same dialog shows again
+    }
+}
+
 TEST_F(MainWindowTest, TipWindowFollowsTheSetting) {
     frmTip* tip = rig.window->ShowTip();
     ASSERT_TRUE(tip);
