@@ -24,33 +24,6 @@ std::string TextOfCode(int code) {
     return VoiceWordText(WordKey(PackWordCode(code)));
 }
 
-struct Indexed {
-    std::size_t index;
-    PickItem item;
-};
-
-TEST(PickLists, SizesAndWhereEachFillBeginsAndEnds) {
-    EXPECT_EQ(CallLettersList().size(), 36u);
-    EXPECT_EQ(SpecialList().size(), 62u);
-    EXPECT_EQ(VoiceWordTable().size(), 526u);
-    const PickList& words = VoiceWordList();
-    ASSERT_EQ(words.size(), 523u);
-    const Indexed cases[] = {
-        {0, {"0", 0}},
-        {20, {"20", 20}},
-        {21, {"30", 30}},
-        {27, {"90", 90}},
-        {28, {"A", 210}},
-        {263, {"Much", 612}},
-        {264, {"N", 620}},
-        {460, {"Zulu", 954}},
-        {461, {"[Pause_1]", 960}},
-        {522, {"[Courtesy_Tone_#9]", 169}},
-    };
-    for (const Indexed& c : cases)
-        EXPECT_EQ(words[c.index], c.item) << c.index;
-}
-
 TEST(PickLists, BlocksAndTheCodesWhereCountingRestarts) {
     struct Case {
         const char* text;

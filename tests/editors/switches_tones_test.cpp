@@ -63,7 +63,8 @@ TEST(CourtesyTones, ValueTablesAndRowsOff) {
         EXPECT_EQ(CDly(image, 4600), time) << index;
         EXPECT_EQ(FreqIn(freq), *freq ? std::to_string(index) : "");
         EXPECT_EQ(DelayOut(DelayIn(time)), time);
-        EXPECT_EQ(SaveTones(freq) + SaveDelay(time), (*freq ? index : 0) + (*time ? index : 0));
+        EXPECT_EQ(SaveTones(freq), *freq ? index : 0) << index;
+        EXPECT_EQ(SaveDelay(time), *time ? index : 0) << index;
     }
     EXPECT_EQ(FreqOut("9"), "");
     const std::uint8_t row3[8] = {5, 2, 1, 8, 9, 12, 1, 4};

@@ -22,8 +22,10 @@ std::string Range(int from, int to) {
 
 void PutWords(ImageBytes& image, int countAt, int count, const std::vector<int>& codes) {
     image[countAt] = static_cast<std::uint8_t>(count);
-    for (std::size_t j = 0; j < codes.size(); ++j)
-        WritePackedWord(image, countAt + 1 + 2 * static_cast<int>(j), PackWordCode(codes[j]));
+    for (std::size_t j = 0; j < codes.size(); ++j) {
+        image[countAt + 1 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] / 100);
+        image[countAt + 2 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] % 100);
+    }
 }
 
 // What the dialog holds after a script: open or closed, Text1, the count and last code picked, and
@@ -162,9 +164,11 @@ TEST(WordLists, SaveWritesOnlyTheNewList) {
         if (c.changed.empty())
             continue;
         EXPECT_EQ(image[c.where + c.countAt], c.result.VoiceWordCount);
-        for (int j = 0; j < c.result.VoiceWordCount; ++j)
-            EXPECT_EQ(ReadWordKey(image, c.where + c.countAt + 1 + 2 * j),
-                      WordKey(PackWordCodeText(c.result.VoiceWords[static_cast<std::size_t>(j)])));
+        // Word "312" is stored as the bytes 3 and 12.
+        for (int j = 0; j < c.result.VoiceWordCount; ++j) {
+            const int at = c.where + c.countAt + 1 + 2 * j;
+            EXPECT_EQ(image[at] * 100 + image[at + 1], std::stoi(c.result.VoiceWords[std::size_t(j)])) << j;
+        }
     }
     EXPECT_EQ(VoiceForTelId(" Radio Club").VoiceOldText, "Radio Club");
 }

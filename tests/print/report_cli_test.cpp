@@ -44,15 +44,6 @@ TEST_F(ReportCli, JobsPrintInTableOrderWhateverOrderTheyAreNamed) {
     EXPECT_NE(r.out.find("File:  " + image), std::string::npos) << "the path as given";
 }
 
-TEST_F(ReportCli, AllPrintsEveryBuiltJob) {
-    CliRun r = Cli({"--report", "all", "--format", "text", image});
-    ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* title :
-         {"Base Control Codes", "Memory Save 4 Control Codes", "Base Timers", "Memory Save 1 Timers",
-          "Memory Save 4 Timers", "Halden R8 Speed Dial Numbers", "Halden R8 Emergency Speed Dial Numbers"})
-        EXPECT_NE(r.out.find(title), std::string::npos) << title;
-}
-
 TEST_F(ReportCli, WritesToAnOutputFile) {
     std::string out = (dir / "report.txt").string();
     CliRun r = Cli({"--report", "codes", "--output", out, image});

@@ -70,68 +70,6 @@ TEST(Headings, FileLineAndDate) {
     EXPECT_EQ(LineWith(Render(image, "codes"), "Print Date:"), "       Print Date: 12/06/26");
 }
 
-// The titles the report tests do not show.
-TEST(Headings, TitlesOfTheOtherJobCodes) {
-    struct Case {
-        int code;
-        const char* title;
-    } cases[] = {{10, "Halden R8 Base Timers"},
-                 {14, "Halden R8 Memory Save 4 Timers"},
-                 {30, "Halden R8 Macro Commands"},
-                 {70, "Halden R8 Courtesy Tones"},
-                 {5, ""},
-                 {15, ""},
-                 {65, ""}};
-    for (const Case& c : cases)
-        EXPECT_EQ(SubHeadingTitle(c.code), c.title) << c.code;
-}
-
-TEST(CodeReport, LabelsAndDigitsAtTheirColumns) {
-    ImageBytes image;
-    WriteCountedDigits(image, CodesStart(0), 7, "*12#");
-    WriteCountedDigits(image, CodesStart(0) + 8 * 16, 7, "ABC0");
-    std::string text = Render(image, "codes");
-    std::string first = LineWith(text, "Control Operator Prefix");
-    EXPECT_EQ(first.find("Control"), 7u);
-    EXPECT_EQ(first.substr(44), "*12#");
-    EXPECT_EQ(LineWith(text, "Voice Demonstration Prefix").substr(44), "ABC0");
-    // An empty code is a label alone.
-    EXPECT_EQ(LineWith(text, "Time Request Prefix"), "       Time Request Prefix");
-}
-
-TEST(CodeReport, EveryRowIsFollowedByAnEmptyLine) {
-    std::vector<std::string> lines = Lines(Render(ImageBytes{}, "codes"));
-    int rows = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find("Prefix") != std::string::npos || lines[i].find("Number") != std::string::npos) {
-            ++rows;
-            ASSERT_LT(i + 1, lines.size());
-            EXPECT_EQ(lines[i + 1], "");
-        }
-    }
-    EXPECT_EQ(rows, 17);
-}
-
-TEST(CodeReport, MemorySavesPrintFourDocumentsWithTheirOwnCodes) {
-    ImageBytes image;
-    for (int copy = 1; copy <= 4; ++copy)
-        WriteCountedDigits(image, CodesStart(copy), 7, std::string(static_cast<std::size_t>(copy), '9'));
-    std::string text = Render(image, "mem-codes");
-    std::vector<std::string> pages;
-    std::stringstream ss(text);
-    std::string page;
-    while (std::getline(ss, page, '\f'))
-        pages.push_back(page);
-    ASSERT_EQ(pages.size(), 4u);
-    for (int copy = 1; copy <= 4; ++copy) {
-        const std::string& p = pages[static_cast<std::size_t>(copy - 1)];
-        EXPECT_NE(p.find("Halden R8 Memory Save " + std::to_string(copy) + " Control Codes"),
-                  std::string::npos);
-        EXPECT_EQ(LineWith(p, "Control Operator Prefix").substr(44),
-                  std::string(static_cast<std::size_t>(copy), '9'));
-    }
-}
-
 TEST(TimerReport, ValuesAndUnitsAtTheirColumns) {
     struct Case {
         int timer;

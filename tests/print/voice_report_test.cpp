@@ -53,32 +53,6 @@ std::string Row(int n, const std::string& text) {
     return row;
 }
 
-TEST(VoiceReport, BaseMessagesHeadingTitleAndRows) {
-    ImageBytes image;
-    WriteMessage(image, Messages(0).at(0), 3, {820, 834, 730});
-    WriteMessage(image, Messages(0).at(10), 1, {910});
-    WriteMessage(image, Messages(0).at(19), 2, {960, 0});
-    std::vector<Document> docs = Build(image, "voice");
-    ASSERT_EQ(docs.size(), 1u);
-    ASSERT_EQ(docs[0].pages.size(), 1u);
-    std::vector<std::string> lines = Split(RenderText(docs), '\n');
-    ASSERT_EQ(lines.size(), 6u + 2 * 20) << "every row is followed by an empty line";
-    EXPECT_EQ(lines[1] + lines[3], "       File:  /x/site.HR8");
-    EXPECT_NE(lines[4].find("Base Voice Messages"), std::string::npos);
-    EXPECT_EQ(lines[4].find("Halden"), std::string::npos) << "the voice titles carry no model name";
-    EXPECT_EQ(lines[5] + lines[7], "");
-    EXPECT_EQ(docs[0].pages[0].lines[4].fontSize, 14);
-
-    std::vector<std::string> rows = MessageRows(RenderText(docs));
-    ASSERT_EQ(rows.size(), 20u);
-    EXPECT_EQ(rows[0], Row(1, "T This-is R"));
-    EXPECT_EQ(rows[1], Row(2, ""));
-    EXPECT_EQ(rows[10], Row(11, "Windchill"));
-    EXPECT_EQ(rows[19], Row(20, "[Pause 1] 0"));
-    for (int n = 1; n <= 20; ++n)
-        EXPECT_EQ(std::stoi(rows[static_cast<std::size_t>(n - 1)].substr(8, 3)), n);
-}
-
 TEST(VoiceReport, FullEmptyAndInvalidRecords) {
     std::vector<int> full;
     for (int j = 0; j < 23; ++j)
@@ -104,32 +78,6 @@ TEST(VoiceReport, FullEmptyAndInvalidRecords) {
         ASSERT_EQ(rows.size(), 20u);
         EXPECT_EQ(rows[4], Row(5, c.text)) << c.count;
         EXPECT_EQ(rows[5], Row(6, "Z"));
-    }
-}
-
-TEST(VoiceReport, MemorySavesPrintOneDocumentEachFromTheirOwnArea) {
-    struct Letter {
-        int code;
-        const char* text;
-    } kLetters[] = {{0, ""}, {250, "B"}, {310, "D"}, {370, "F"}, {410, "G"}};
-    ImageBytes image;
-    for (int copy = 1; copy <= 4; ++copy) {
-        WriteMessage(image, Messages(copy).at(0), 1, {copy});
-        WriteMessage(image, Messages(copy).at(7), 2, {kLetters[copy].code, 960});
-    }
-    // The base messages beyond the eighth are not part of any memory save.
-    WriteMessage(image, Messages(0).at(8), 1, {999});
-    std::vector<Document> docs = Build(image, "mem-voice");
-    ASSERT_EQ(docs.size(), 4u);
-    for (int copy = 1; copy <= 4; ++copy) {
-        std::string text = RenderText({docs[static_cast<std::size_t>(copy - 1)]});
-        EXPECT_NE(text.find("Memory Save " + std::to_string(copy) + " Voice Messages"), std::string::npos);
-        EXPECT_EQ(text.find("\f"), std::string::npos);
-        std::vector<std::string> rows = MessageRows(text);
-        ASSERT_EQ(rows.size(), 8u) << copy;
-        EXPECT_EQ(rows[0], Row(1, std::to_string(copy)));
-        EXPECT_EQ(rows[7], Row(8, std::string(kLetters[copy].text) + " [Pause 1]"));
-        EXPECT_EQ(text.find("[Model_8]"), std::string::npos);
     }
 }
 
@@ -187,18 +135,6 @@ TEST(SpeedDialReport, EmptyFullAndInvalidEntries) {
         ASSERT_EQ(rows.size(), 5u);
         EXPECT_EQ(rows[0], SpeedRow(0, "", ""));
         EXPECT_EQ(rows[4], SpeedRow(4, c.number, c.id));
-    }
-}
-
-TEST(SpeedDialReport, EveryPageHasItsHeadingAndTitle) {
-    const std::vector<std::string> pages = Split(RenderText(Build(ImageBytes{}, "speed-dial")), '\f');
-    ASSERT_EQ(pages.size(), 5u);
-    for (int p = 0; p < 5; ++p) {
-        const std::string& page = pages[static_cast<std::size_t>(p)];
-        EXPECT_EQ(page.rfind("\n       File:  /x/site.HR8\n       Print Date: 12/06/26\n\n", 0), 0u) << p;
-        EXPECT_NE(page.find("Halden R8 Speed Dial Numbers"), std::string::npos) << p;
-        EXPECT_EQ(MessageRows(page).front() + MessageRows(page).back(),
-                  SpeedRow(20 * p, "", "") + SpeedRow(20 * p + 19, "", ""));
     }
 }
 

@@ -41,33 +41,6 @@ std::ptrdiff_t Find(const std::vector<std::string>& lines, const std::string& li
     return it - lines.begin();
 }
 
-std::string ZoneRow(int flag, const char* mark1, const char* label1, const char* mark2, const char* label2) {
-    const std::string b = std::to_string(flag);
-    return At({{8, b}, {11, mark1}, {14, label1}, {60, b}, {63, mark2}, {66, label2}});
-}
-
-TEST(ZoneReports, TwoDocumentsPerTableWithTheReportsOwnLabels) {
-    ImageBytes image;
-    image[25] = 0x05;       // base zone 2: flags 1 and 3
-    image[2400 + 7] = 0x80; // memory save #3 zone 8: flag 8
-    const auto base = Documents(image, "zones"), mem = Documents(image, "mem-zones");
-    ASSERT_EQ(base.size(), 2u);
-    ASSERT_EQ(mem.size(), 8u);
-    Find(base[1], "Halden R8 Base Control Zones");
-    Find(mem[5], "Halden R8 Memory Save 3 Control Zones");
-    const auto heading = Find(base[0], At({{8, "Zone 1"}, {60, "Zone 2"}}));
-    EXPECT_EQ(base[0][heading + 2],
-              ZoneRow(1, " ", "Repeater Transmitter Enable", "X", "Repeater Timeout Timer Enable"));
-    EXPECT_EQ(base[0][heading + 4], ZoneRow(2, " ", "Repeater CTCSS Enable", " ", "Squelch Tail Enable"));
-    EXPECT_EQ(base[0][heading + 6], ZoneRow(3, " ", "DTMF Access Enable", "X", "Scheduler Enable"));
-    // Eight rows, each followed by an empty line, then two more empty lines before the next pair.
-    EXPECT_EQ(base[0][heading + 2 + 16 + 2], At({{8, "Zone 3"}, {60, "Zone 4"}}));
-    Find(base[0], ZoneRow(1, " ", "Repeater ID #1 (At Rest)Enable", " ", "Autopatch Enable"));
-    Find(base[1], ZoneRow(8, " ", "User Output #4 Enable", " ", "DVR Output Switch #8  Enable"));
-    Find(mem[5], ZoneRow(8, " ", "User Output #4 Enable", "X", "DVR Output Switch #8  Enable"));
-    Find(mem[7], At({{8, "Zone 5"}, {60, "Zone 6"}}));
-}
-
 TEST(TonesCwReport, TonesThenTheMessageOnTheSamePage) {
     const std::pair<std::vector<int>, std::string> messages[] = {
         {{0}, "Empty"},
@@ -98,7 +71,8 @@ TEST(TonesCwReport, TonesThenTheMessageOnTheSamePage) {
                         {54, "100"}, {65, "50"}, {75, "1000"}, {81, "-"}, {84, "200"}}));
         // clang-format on
         const auto title = Find(lines, "Halden R8 CW Message");
-        EXPECT_EQ(lines[title - 1] + lines[title - 2], "");
+        EXPECT_EQ(lines[title - 1], "");
+        EXPECT_EQ(lines[title - 2], "");
         EXPECT_EQ(lines[title + 3], At({{8, text}}));
     }
 }

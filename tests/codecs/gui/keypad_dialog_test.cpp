@@ -1,12 +1,10 @@
 #include "codecs/keypad.h"
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/qt/qt_keypad.h"
-#include "desktop/qt/centre_on_screen.h"
 #include "dialog_fakes.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 namespace rc {
@@ -116,28 +114,6 @@ TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
     });
     EXPECT_EQ(keypad.ShowKeyPad(7, 1, "Enter Frequency 1..8", "2", 6), "8");
     EXPECT_EQ(keypad.Dialog(), dialog);
-}
-
-// Which keys a mode shows, and how wide it is, are the logic's (tested there): the widgets follow it.
-TEST(KeyPadLayout, ModesShowTheirKeysWidthAndPlace) {
-    RecordingMessages messages;
-    ManualTimer timer;
-    frmKeyPad pad(messages, nullptr, &timer);
-    for (int mode = 1; mode <= 8; ++mode) {
-        SCOPED_TRACE(::testing::Message() << "mode " << mode);
-        pad.Activate({mode, 1, "", "", 0});
-        pad.show();
-        for (int k = 0; k < kPadKeyCount; ++k)
-            EXPECT_EQ(pad.Key(PadKey(k))->isVisible(), pad.Logic().KeyVisible(PadKey(k))) << k;
-        EXPECT_EQ(pad.width(), TwipsToPixels(&pad, mode >= 7 ? kKeyPadWideTwips : kKeyPadNarrowTwips));
-        auto* label = pad.findChild<QLabel*>("lblFreq_0");
-        EXPECT_EQ(label->isVisible(), mode >= 7);
-        EXPECT_LE(label->mapTo(&pad, QPoint(label->width(), 0)).x(), pad.width());
-        const QRect screen = pad.screen()->geometry();
-        EXPECT_EQ(pad.x(), screen.x() + (screen.width() - pad.width()) / 2);
-        EXPECT_EQ(pad.y(), screen.y() + (screen.height() - pad.height()) / 2);
-        pad.hide();
-    }
 }
 
 } // namespace

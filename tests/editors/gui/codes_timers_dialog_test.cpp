@@ -9,8 +9,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -20,28 +18,15 @@ namespace {
 
 using namespace rc::testing;
 
-struct KeyPadCall {
-    int mode, maxDigits;
-    std::string heading, value;
-    int check;
-    bool operator==(const KeyPadCall&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const KeyPadCall& c) {
-    return os << "(" << c.mode << ", " << c.maxDigits << ", \"" << c.heading << "\", \"" << c.value << "\", "
-              << c.check << ")";
-}
-
-// A keypad whose user always types the same answer.
+// A keypad whose user always types the same answer; it records the value each call opened with.
 class ScriptedKeyPad : public IKeyPad {
 public:
-    std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
-                           int check) override {
-        calls.push_back({mode, maxDigits, heading, value, check});
+    std::string ShowKeyPad(int, int, const std::string&, const std::string& value, int) override {
+        calls.push_back(value);
         return reply;
     }
     std::string reply = "1234";
-    std::vector<KeyPadCall> calls;
+    std::vector<std::string> calls;
 };
 
 // Every byte different, so a write to the wrong place shows. The code sets hold well-formed fields
@@ -82,56 +67,6 @@ std::string Text(QWidget& dialog, const char* prefix, int i) {
 
 void ClickValue(QWidget& dialog, const char* prefix, int i) {
     QTest::mouseClick(Value(dialog, prefix, i), Qt::LeftButton);
-}
-
-// The keypad always answers "1234": a code of four digits, or 1234 seconds (0x4D2) for a minute timer,
-// which a tenths timer refuses, keeping its bytes.
-TEST(EditorDialogs, ClickWritesTheOneFieldOfItsCopy) {
-    const int codeStarts[] = {32, 1224, 1816, 2408, 3000}, timerStarts[] = {184, 1376, 1968, 2560, 3152};
-    for (bool codes : {true, false}) {
-        for (int copy = 0; copy <= 4; ++copy) {
-            for (int i = 0; i < (codes ? 17 : 16); i += codes ? 8 : 1) {
-                SCOPED_TRACE(::testing::Message()
-                             << (codes ? "code " : "timer ") << i << " of copy " << copy);
-                EditorState state = PatternedState();
-                (codes ? state.copies.CodesCopy : state.copies.TimersCopy) = copy;
-                ScriptedKeyPad keypad;
-                std::unique_ptr<QDialog> dialog;
-                if (codes)
-                    dialog = std::make_unique<frmCodes_1>(state, keypad, nullptr, 201);
-                else
-                    dialog = std::make_unique<frmTimer1>(state, keypad, nullptr, 301);
-                dialog->show();
-                const std::string copyName = copy ? "Memory Save #" + std::to_string(copy) : "Repeater Base";
-                EXPECT_EQ(dialog->windowTitle().toStdString(),
-                          "Halden R8 " + copyName + (codes ? " Codes" : " Timers"));
-                const char* prefix = codes ? "lblCode" : "lblTime";
-                const std::string shown = Text(*dialog, prefix, i);
-                const bool tenths = !codes && IsTenthsTimer(i);
-                ImageBytes expected = state.image;
-                KeyPadCall want;
-                if (codes) {
-                    const int at = codeStarts[copy] + 8 * i;
-                    EXPECT_EQ(shown, CountedDigitsText(state.image, at, 7));
-                    const std::uint8_t field[8] = {4, 1, 2, 3, 4, 0, 0, 0};
-                    for (int j = 0; j < 8; ++j)
-                        expected[at + j] = field[j];
-                    want = {3, 7, CodeName(i), shown, 0};
-                } else {
-                    const int pt = timerStarts[copy] + 2 * i;
-                    if (!tenths)
-                        expected[pt] = 0xD2, expected[pt + 1] = 0x04;
-                    const std::string value = TimerEntryFromCaption(i, shown);
-                    want = tenths ? KeyPadCall{1, 2, TimerName(i), value, 0}
-                                  : KeyPadCall{1, 4, TimerName(i), value, 2};
-                }
-                ClickValue(*dialog, prefix, i);
-                EXPECT_EQ(keypad.calls, std::vector<KeyPadCall>{want});
-                EXPECT_TRUE(state.image == expected) << "bytes" << Differences(state.image, expected);
-                EXPECT_EQ(Text(*dialog, prefix, i), codes ? "1234" : tenths ? shown : "20:34");
-            }
-        }
-    }
 }
 
 TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
@@ -204,50 +139,10 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shown) << c.timer;
         ClickValue(dialog, "lblTime", c.timer);
         ASSERT_EQ(keypad.calls.size(), 1u);
-        EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
+        EXPECT_EQ(keypad.calls[0], c.passed) << c.timer;
         EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Differences(state.image, expected);
         EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shownAfter) << c.timer;
     }
-}
-
-TEST(EditorDialogs, LabelsPointerFocusHelpKeyboardAndPlace) {
-    struct Case {
-        const char *prefix, *okName;
-        int count, helpContext;
-        std::string (*rowLabel)(int);
-    } cases[] = {{"lblCode", "cmdOK", 17, 200, CodeRowLabel}, {"lblTime", "cmdDone", 16, 301, TimerRowLabel}};
-    for (const Case& c : cases) {
-        EditorState state = PatternedState();
-        ScriptedKeyPad keypad;
-        RecordingHelp help;
-        std::unique_ptr<QDialog> dialog;
-        if (c.count == 17)
-            dialog = std::make_unique<frmCodes_1>(state, keypad, &help, c.helpContext);
-        else
-            dialog = std::make_unique<frmTimer1>(state, keypad, &help, c.helpContext);
-        dialog->show();
-        EXPECT_EQ(dialog->focusWidget(), dialog->findChild<QPushButton*>(c.okName)) << c.prefix;
-        for (int i = 0; i < c.count; ++i) {
-            EXPECT_EQ(Value(*dialog, c.prefix, i)->cursor().shape(), Qt::PointingHandCursor) << c.prefix << i;
-            EXPECT_EQ(Text(*dialog, "lblName", i), c.rowLabel(i)) << c.prefix << i;
-        }
-        QTest::keyClick(dialog.get(), Qt::Key_F1);
-        EXPECT_EQ(help.contexts, std::vector<int>{c.helpContext}) << c.prefix;
-
-        QLabel* label = Value(*dialog, c.prefix, 11);
-        label->setFocus();
-        QTest::keyClick(label, Qt::Key_Return);
-        QTest::keyClick(label, Qt::Key_Space);
-        EXPECT_EQ(keypad.calls.size(), 2u) << c.prefix;
-
-        const QRect screen = dialog->screen()->geometry();
-        EXPECT_EQ(dialog->x(), screen.x() + (screen.width() - dialog->width()) / 2) << c.prefix;
-        EXPECT_EQ(dialog->y(), screen.y() + (screen.height() - dialog->height()) / 2) << c.prefix;
-    }
-    EditorState state;
-    ScriptedKeyPad keypad;
-    frmTimer1 timers(state, keypad, nullptr, 300);
-    EXPECT_EQ(timers.findChildren<QLabel*>(QRegularExpression("^lblUnit_")).size(), 9);
 }
 
 // The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on and

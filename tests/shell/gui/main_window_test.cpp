@@ -36,34 +36,6 @@ protected:
     ShellRig rig;
 };
 
-TEST_F(MainWindowTest, MenuTreeMatchesTheTableInOrder) {
-    EXPECT_EQ(rig.window->windowTitle(), "Halden R8 32 Bit Editor Program");
-    std::map<std::string, QStringList> tableOrder;
-    for (const MenuItem& item : MenuTree()) {
-        SCOPED_TRACE(item.name);
-        QAction* action = rig.Command(item.name);
-        ASSERT_TRUE(action);
-        EXPECT_EQ(action->objectName(), item.name);
-        EXPECT_EQ(action->isSeparator(), item.kind == MenuKind::Separator);
-        if (item.kind != MenuKind::Separator && *item.caption) {
-            EXPECT_EQ(action->text(), item.caption);
-        }
-        EXPECT_EQ(action->property("helpContext").toInt(), item.helpContext);
-        tableOrder[item.parent] << item.name;
-    }
-    // The menu bar and every menu hold their items in the table's order, separators included.
-    // The desktop's Edit menu stands after File.
-    tableOrder[""].insert(1, "mnuEdit");
-    for (const auto& [parent, items] : tableOrder) {
-        QWidget* menu = parent.empty() ? static_cast<QWidget*>(rig.window->menuBar())
-                                       : rig.window->findChild<QMenu*>(QString::fromStdString(parent));
-        QStringList names;
-        for (QAction* a : menu->actions())
-            names << a->objectName();
-        EXPECT_EQ(names, items) << parent;
-    }
-}
-
 TEST_F(MainWindowTest, ImageCommandsWaitForTheFirstOpen) {
     // A few of each kind: the menu table decides the rest.
     const std::vector<std::string> always = {"mnuOpen", "mnuExit",   "mnuCodes_0",
@@ -395,6 +367,20 @@ TEST_F(MainWindowTest, HelpWebAndAbout) {
     box->setChecked(false);
     about->findChild<QPushButton*>("cmdOK")->click();
     EXPECT_EQ(rig.window->Settings().ShowTips, 0);
+}
+
+// The memory configuration dialog is kept between showings and copies again on each.
+TEST_F(MainWindowTest, MemoryConfigurationCopiesOnEveryShowing) {
+    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
+    for (std::uint8_t marker : {0xEE, 0x11}) {
+        rig.state.image[32] = marker;
+        RunDialog(rig, "mnuMemory", [](QWidget* d) {
+            Click(d, "cmdCodes_3");
+            Click(d, "cmdOK");
+        });
+        EXPECT_EQ(rig.state.image[3000], marker);
+        QTest::qWait(20); // the last driver ends before the same dialog shows again
+    }
 }
 
 TEST_F(MainWindowTest, TipWindowFollowsTheSetting) {
