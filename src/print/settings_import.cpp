@@ -429,7 +429,14 @@ std::vector<ImportLine> ParseText(const std::string& text, std::vector<ImportRef
     return lines;
 }
 
+// A listing of every setting is well under a megabyte; anything far larger is no listing.
+constexpr off_t kLongestSettings = 64 * 1024 * 1024;
+
+// Only a plain file is read: a FIFO or a device would keep the command waiting for ever.
 bool ReadWhole(const std::string& path, std::string& text) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLongestSettings)
+        return false;
     std::ifstream f(path, std::ios::binary);
     if (!f)
         return false;
@@ -774,7 +781,7 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::o
         return 2;
     std::string text;
     if (!ReadWhole(settings, text)) {
-        err << "rcedit: cannot read " << settings << "\n";
+        err << "rcedit: cannot read " << settings << " (a plain file of settings text is needed)\n";
         return 2;
     }
     std::vector<ImportRefusal> refusals;

@@ -4,6 +4,8 @@
 #include "image/image_file.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -194,6 +196,8 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
     fs::create_symlink(a, link);
     std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
     std::ofstream(bad) << "Base Codes | Control Operator Code | 43210000\n";
+    const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const struct Case {
         std::vector<std::string> args;
         int status;
@@ -204,6 +208,7 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
         {{"--import", good, "--output", good, a}, 2, false},
         {{"--import", good, "--output", b, (dir / "none.HR8").string()}, 2, false},
         {{"--import", good, a, b}, 2, false},
+        {{"--import", fifo, "--output", b, a}, 2, false},
         {{"--import", good, "--output", b, a}, 0, true},
     };
     for (const Case& c : cases) {
