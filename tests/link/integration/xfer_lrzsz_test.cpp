@@ -240,45 +240,6 @@ TEST(RclinkWithLrzsz, DownloadFromSxReplacesTheFile) {
     EXPECT_EQ(b.Strays({"img.HR8", "out.HR8"}), QStringList());
 }
 
-TEST(RclinkWithLrzsz, UploadToRx) {
-    Bench b;
-    const QByteArray image = Image(7936, 3);
-    WriteAll(b.Path("img.HM4"), image);
-    QDir(b.Path("")).mkdir("rx");
-    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
-    const Outcome o =
-        Collect(b.Rclink({"--port=" + b.Path("ttyR"), "--baud", "9600", "--upload", "img.HM4"}));
-    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
-    EXPECT_TRUE(o.errors.contains("rclink: Upload Successful")) << o.errors.toStdString();
-    EXPECT_TRUE(Bench::Finish(peer, 10000));
-    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
-}
-
-TEST(RclinkWithLrzsz, RefusedBeforeTheLineIsTouched) {
-    Bench b;
-    WriteAll(b.Path("short.HR8"), Image(7936, 4));
-    struct Case {
-        QStringList args;
-        int exitCode;
-        const char* says;
-    } cases[] = {
-        {{"--port", "/nonexistent/ttyX", "--upload", "short.HR8"},
-         1,
-         "short.HR8 is Corrupted. Transfer Aborted"},
-        {{"--port", "/nonexistent/ttyX", "--download", "x.HR8"}, 2, "/nonexistent/ttyX"},
-        {{"--port", "/nonexistent/ttyX", "--bits", "7", "--download", "x.HR8"},
-         2,
-         "8 data bits and no parity"},
-        {{"--port", "/nonexistent/ttyX", "--parity", "E", "--upload", "short.HR8"}, 2, "8 data bits"},
-    };
-    for (const Case& c : cases) {
-        const Outcome o = Collect(b.Rclink(c.args));
-        EXPECT_EQ(o.exitCode, c.exitCode) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
-    }
-    EXPECT_EQ(b.Strays({"short.HR8"}), QStringList());
-}
-
 TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
     Bench b;
     const QByteArray old = Image(8192, 10);
@@ -456,23 +417,6 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     EXPECT_EQ(w.window.linkSettings().modelType, "2");
     EXPECT_EQ(w.terminalBytes, kPacketSize); // the stale packet, nothing of the transfer
     EXPECT_FALSE(w.window.isTransferBusy());
-}
-
-TEST(TransferWindowWithLrzsz, UploadToRx) {
-    Bench b;
-    const QByteArray image = Image(4096, 9);
-    WriteAll(b.Path("img.HK9"), image);
-    QDir(b.Path("")).mkdir("rx");
-    LinkWindow w;
-    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
-    ASSERT_TRUE(w.Open(b.Path("ttyR")));
-    OneAnswer dialog(b.Path("img.HK9").toStdString());
-    Guard(kRunLimitMs);
-    w.window.PUpLoad();
-    EXPECT_EQ(w.window.messagePanel(), " Upload Successful");
-    EXPECT_TRUE(Bench::Finish(peer, 15000));
-    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), image);
-    EXPECT_EQ(w.terminalBytes, 0);
 }
 
 // What went to and came from the controller is kept in the user's data folder; an image the editor's
