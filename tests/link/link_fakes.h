@@ -160,16 +160,12 @@ public:
 class FakeWindow : public ILinkWindow {
 public:
     std::map<Panel, std::string> panels;
-    std::vector<Panel> panelWrites;
     int focus = 0;
     int attached = 0;
     int cleared = 0;
     int ended = 0;
 
-    void SetPanel(Panel p, const std::string& text) override {
-        panels[p] = text;
-        panelWrites.push_back(p);
-    }
+    void SetPanel(Panel p, const std::string& text) override { panels[p] = text; }
     void FocusTerminal() override { ++focus; }
     void AttachTerminal() override { ++attached; }
     void ClearTerminal() override { ++cleared; }

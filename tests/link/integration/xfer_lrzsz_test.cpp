@@ -226,20 +226,6 @@ const QString kSend = "exec timeout 60 sx -X img.HR8";
 // discard at the start of the transfer.
 const QString kReceive = "sleep 2\nexec timeout 60 rx -X -t 30 got.bin";
 
-TEST(RclinkWithLrzsz, DownloadFromSxReplacesTheFile) {
-    Bench b;
-    const QByteArray image = Image(8192, 1);
-    WriteAll(b.Path("img.HR8"), image);
-    WriteAll(b.Path("out.HR8"), Image(9000, 2)); // an older, longer file
-    b.PeerOn("ttyL", b.Path(""), kSend);
-    const Outcome o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "out.HR8"}));
-    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
-    EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
-    EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
-    EXPECT_EQ(ReadAll(b.Path("out.HR8")), image);
-    EXPECT_EQ(b.Strays({"img.HR8", "out.HR8"}), QStringList());
-}
-
 TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
     Bench b;
     const QByteArray old = Image(8192, 10);
@@ -420,7 +406,7 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
 }
 
 // What went to and came from the controller is kept in the user's data folder; an image the editor's
-// check finds fault with goes nowhere without --force.
+// check finds fault with goes nowhere without --force. Plain runs against rx and sx.
 TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     Bench b;
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
@@ -441,11 +427,17 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     EXPECT_TRUE(Bench::Finish(peer, 10000));
     EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), QByteArray(8192, '\0'));
 
+    // A download from sx replaces an older, longer file.
     const QByteArray image = Image(8192, 5);
     WriteAll(b.Path("img.HR8"), image);
+    WriteAll(b.Path("site.HR8"), Image(9000, 2));
     b.PeerOn("ttyL", b.Path(""), kSend);
     o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
+    EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
+    EXPECT_EQ(ReadAll(b.Path("site.HR8")), image);
+    EXPECT_EQ(b.Strays({"blank.HR8", "img.HR8", "site.HR8"}), QStringList());
     const QStringList copies = kept();
     ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
     EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8") || copies[1].endsWith("_upload_blank.HR8"));
