@@ -1,11 +1,12 @@
 #include "link/xmodem.h"
 
+#include "link_fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
 #include <initializer_list>
-#include <random>
 #include <sstream>
 
 namespace rc::link {
@@ -616,39 +617,20 @@ TEST(UploadSizes, ShortLastBlockIsPaddedAndEmptyDataSendsOnlyEot) {
 
 // ---- a noisy line between both engines ----
 
-// One direction of a line at 9600 baud. From a seeded source about one byte in `rate` has a bit
-// flipped, is lost, or gets a stray byte after it. Faults are at least a packet apart: two in one
-// packet can cancel out in an 8-bit sum, which no receiver of this protocol can see.
+// One direction of a noisy line at 9600 baud.
 struct Wire {
     static constexpr std::int64_t kMicrosPerByte = 1042;
-    Wire(unsigned seed, unsigned faultRate) : random(seed), rate(faultRate) {}
-    std::mt19937 random;
-    unsigned rate;
+    Wire(unsigned seed, unsigned faultRate) : noise(seed, faultRate) {}
+    test::LineNoise noise;
     std::deque<std::pair<std::int64_t, std::uint8_t>> inFlight; // arrival in ms, byte
     std::int64_t freeAtUs = 0;
-    int sinceFault = kPacketSize;
 
     void Send(const Bytes& bytes, std::int64_t nowMs) {
-        for (std::uint8_t b : bytes) {
-            Bytes out{b};
-            if (++sinceFault > kPacketSize && random() % rate == 0) {
-                sinceFault = 0;
-                switch (random() % 3) {
-                case 0:
-                    out[0] ^= static_cast<std::uint8_t>(1u << (random() % 8));
-                    break;
-                case 1:
-                    out.clear();
-                    break;
-                default:
-                    out.push_back(static_cast<std::uint8_t>(random()));
-                }
-            }
-            for (std::uint8_t o : out) {
+        for (std::uint8_t b : bytes)
+            for (std::uint8_t o : noise.Pass(b)) {
                 freeAtUs = std::max(freeAtUs, nowMs * 1000) + kMicrosPerByte;
                 inFlight.emplace_back((freeAtUs + 999) / 1000, o);
             }
-        }
     }
     std::optional<std::int64_t> Next() const {
         return inFlight.empty() ? std::nullopt : std::optional(inFlight.front().first);

@@ -268,36 +268,20 @@ TEST(RclinkWithLrzsz, LineThatClosesEndsTheTransferAtOnce) {
 
 // ---- through the relay ----
 
-// A telephone line with noise: from a seeded source about one byte in 400 each way has a bit flipped,
-// is lost, or gets a stray byte after it, faults at least a packet apart (two in one packet can
-// cancel out in the 8-bit checksum, for lrzsz as for us).
+// A telephone line with noise: about one byte in 400 each way is damaged, lost or followed by a
+// stray one.
 struct Noise {
-    explicit Noise(unsigned seed) : toPeer(seed * 2), toRclink(seed * 2 + 1) {}
+    explicit Noise(unsigned seed) : toPeer(seed * 2, 400), toRclink(seed * 2 + 1, 400) {}
     QByteArray operator()(Relay::To to, const QByteArray& unit) {
-        std::mt19937& random = to == Relay::To::Peer ? toPeer : toRclink;
-        int& since = to == Relay::To::Peer ? sincePeer : sinceRclink;
+        LineNoise& line = to == Relay::To::Peer ? toPeer : toRclink;
         QByteArray out;
-        for (char b : unit) {
-            if (++since <= kPacketSize || random() % 400 != 0) {
-                out.append(b);
-                continue;
-            }
-            since = 0;
-            ++faults;
-            switch (random() % 3) {
-            case 0:
-                out.append(static_cast<char>(b ^ (1 << (random() % 8))));
-                break;
-            case 1:
-                break;
-            default:
-                out.append(b).append(static_cast<char>(random()));
-            }
-        }
+        for (char b : unit)
+            for (std::uint8_t o : line.Pass(static_cast<std::uint8_t>(b)))
+                out.append(static_cast<char>(o));
         return out;
     }
-    std::mt19937 toPeer, toRclink;
-    int sincePeer = kPacketSize, sinceRclink = kPacketSize, faults = 0;
+    int Faults() const { return toPeer.faults + toRclink.faults; }
+    LineNoise toPeer, toRclink;
 };
 
 // rx answers a bad packet only after a second or two of its own, so uploads take longest.
@@ -326,11 +310,11 @@ void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     took.start();
     const Outcome o = Collect(rclink);
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
-    EXPECT_LT(took.elapsed(), limitMs) << noise.faults << " faults";
+    EXPECT_LT(took.elapsed(), limitMs) << noise.Faults() << " faults";
     if (upload) {
         EXPECT_TRUE(Bench::Finish(peer, 15000));
     }
-    EXPECT_EQ(ReadAll(b.Path(upload ? "rx/got.bin" : "site.HR8")), image) << noise.faults << " faults";
+    EXPECT_EQ(ReadAll(b.Path(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
 }
 
 TEST(RclinkThroughARelay, NoisyLineDownloadsFromSx) {

@@ -192,22 +192,27 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
 }
 
-TEST(TransferCommands, CancelInTheDialogTransfersNothing) {
-    for (bool upload : {false, true}) {
-        Window w;
-        w.window.setMessagePanel("before");
-        Find<QPushButton>(&w.window, "cmdDial")->setFocus();
-        ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
-        if (upload)
-            w.window.PUpLoad();
-        else
-            w.window.PDownLoad();
-        EXPECT_EQ(w.dialog.requests.size(), 1u) << upload;
-        EXPECT_EQ(w.line.begins, 0) << upload;
-        EXPECT_FALSE(w.window.isTransferBusy()) << upload;
-        EXPECT_EQ(w.Panel(), "before") << upload;
-        EXPECT_EQ(w.window.focusWidget(), &w.window.terminal()) << upload;
-    }
+TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) {
+    for (bool sevenBits : {false, true})
+        for (bool upload : {false, true}) {
+            Window w;
+            w.window.setMessagePanel("before");
+            w.window.linkSettings().bits = sevenBits ? "7" : "8";
+            Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+            ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
+            upload ? w.window.PUpLoad() : w.window.PDownLoad();
+            SCOPED_TRACE(std::string(sevenBits ? "7 bits, " : "cancelled, ") +
+                         (upload ? "upload" : "download"));
+            // The line is refused before a file is asked for.
+            EXPECT_EQ(w.dialog.requests.size(), sevenBits ? 0u : 1u);
+            EXPECT_EQ(w.line.begins, 0);
+            EXPECT_FALSE(w.window.isTransferBusy());
+            EXPECT_EQ(w.Panel(),
+                      sevenBits ? " Transfer Refused: Xmodem needs 8 data bits and no parity" : "before");
+            if (!sevenBits) {
+                EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
+            }
+        }
 }
 
 TEST(TransferCommands, UploadSendsTheCheckedFile) {
@@ -259,18 +264,6 @@ TEST(TransferCommands, TransfersThatAreRefusedBeforeTheLineIsTouched) {
             EXPECT_EQ(w.window.linkSettings().modelType, c.model) << c.name;
         }
         EXPECT_FALSE(w.window.isTransferBusy()) << c.name;
-    }
-    // A line XMODEM cannot use is refused before a file is asked for.
-    for (bool upload : {false, true}) {
-        Window w;
-        w.window.linkSettings().bits = "7";
-        if (upload)
-            w.window.PUpLoad();
-        else
-            w.window.PDownLoad();
-        EXPECT_TRUE(w.dialog.requests.empty()) << upload;
-        EXPECT_EQ(w.Panel(), " Transfer Refused: Xmodem needs 8 data bits and no parity") << upload;
-        EXPECT_EQ(w.line.begins, 0) << upload;
     }
 }
 
