@@ -7,11 +7,13 @@
 #include "link/link_settings.h"
 #include "link/link_timer.h"
 #include "link/serial_port.h"
+#include "link/xmodem.h"
 
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <map>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -160,21 +162,46 @@ public:
 class FakeWindow : public ILinkWindow {
 public:
     std::map<Panel, std::string> panels;
-    std::vector<Panel> panelWrites;
     int focus = 0;
     int attached = 0;
     int cleared = 0;
     int ended = 0;
 
-    void SetPanel(Panel p, const std::string& text) override {
-        panels[p] = text;
-        panelWrites.push_back(p);
-    }
+    void SetPanel(Panel p, const std::string& text) override { panels[p] = text; }
     void FocusTerminal() override { ++focus; }
     void AttachTerminal() override { ++attached; }
     void ClearTerminal() override { ++cleared; }
     void EndProgram() override { ++ended; }
     bool Has(Panel p) const { return panels.count(p) != 0; }
+};
+
+// One direction of a noisy line: from a seeded source about one byte in `rate` has a bit flipped, is
+// lost, or gets a stray byte after it. Faults are at least a packet apart: two in one packet can cancel
+// out in an 8-bit sum, which no receiver of this protocol can see.
+class LineNoise {
+public:
+    LineNoise(unsigned seed, unsigned rate) : random_(seed), rate_(rate) {}
+    // What arrives of the byte b.
+    std::vector<std::uint8_t> Pass(std::uint8_t b) {
+        if (++since_ <= xmodem::kPacketSize || random_() % rate_ != 0)
+            return {b};
+        since_ = 0;
+        ++faults;
+        switch (random_() % 3) {
+        case 0:
+            return {static_cast<std::uint8_t>(b ^ (1u << (random_() % 8)))};
+        case 1:
+            return {};
+        default:
+            return {b, static_cast<std::uint8_t>(random_())};
+        }
+    }
+    int faults = 0;
+
+private:
+    std::mt19937 random_;
+    unsigned rate_;
+    int since_ = xmodem::kPacketSize;
 };
 
 } // namespace rc::link::test

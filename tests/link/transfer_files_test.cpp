@@ -74,28 +74,6 @@ TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     EXPECT_EQ(Entries(), 1u);
 }
 
-TEST_F(TransferFiles, FailedDownloadLeavesEverythingAsItWas) {
-    const fs::path target = dir / "site.HR8";
-    const std::vector<std::uint8_t> old(8192, 0x5A);
-    Write(target, old);
-    {
-        DownloadFile file(target.string());
-        ASSERT_TRUE(file.Open());
-        file.StoreBlock(Block(9));
-    } // no Commit: the transfer broke off
-    EXPECT_EQ(Read(target), old);
-    EXPECT_EQ(Entries(), 1u);
-
-    const fs::path fresh = dir / "new.HR8";
-    {
-        DownloadFile file(fresh.string());
-        ASSERT_TRUE(file.Open());
-        file.StoreBlock(Block(9));
-    }
-    EXPECT_FALSE(fs::exists(fresh));
-    EXPECT_EQ(Entries(), 1u);
-}
-
 TEST_F(TransferFiles, LinkIsFollowedAndKept) {
     const fs::path real = dir / "real.HR8";
     const fs::path link = dir / "link.HR8";

@@ -5,6 +5,11 @@
 set -u
 rclink=$1
 failed=0
+# A file the length of no model, in a folder of its own.
+tmp=$(mktemp -d) || exit 1
+trap 'rm -rf "$tmp"' EXIT
+printf x >"$tmp/short.HR8"
+cd "$tmp" || exit 1
 while IFS='|' read -r args status says; do
     # shellcheck disable=SC2086 # the arguments split at blanks
     said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$rclink" $args 2>&1)
@@ -19,5 +24,7 @@ done <<'CASES'
 --no-such-option|2|Usage: rclink [--no-splash]
 --baud 300|2|--port DEVICE is missing
 --port /nonexistent/ttyX --download out.HR8|2|rclink:
+--port /nonexistent/ttyX --upload short.HR8|1|short.HR8 is Corrupted. Transfer Aborted
+--port /nonexistent/ttyX --parity E --download out.HR8|2|8 data bits and no parity
 CASES
 exit $failed

@@ -116,7 +116,6 @@ public:
         return -1;
     }
     qint64 Now() const { return clock_.elapsed(); }
-    void Clear() { chunks_.clear(); }
 
 private:
     void ReadSome() {

@@ -1,5 +1,5 @@
-// The program on a real pseudo-terminal with a scripted modem at the far end: the bytes of dialing
-// and hang-up, their timing, the setup dialogs and the wait at exit.
+// The program on a real pseudo-terminal with a scripted modem at the far end: its replies, the bytes
+// of hang-up and their timing on real timers, the setup dialog, open failures and the wait at exit.
 #include "link/ui/frm_comm.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/qt_timers.h"
@@ -71,35 +71,6 @@ TEST(PtyLink, OpensThePtyWithoutComplaintAndShowsTheModemsReplies) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return l.window->terminal().toPlainText().contains("OK"); }, kGenerousMs));
     EXPECT_EQ(l.window->terminal().toPlainText(), "\nOK\n");
-}
-
-TEST(PtyLink, DialDelayOnRealTimers) {
-    Line l(true);
-    ASSERT_TRUE(l.modem.Ok());
-    l.store.values[{"MODEM_INIT", "INIT-BOOLEAN"}] = "1";
-    l.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = "1";
-    l.store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
-    l.Start();
-    const QByteArray init = "ATZ0\r\n", dial = "ATDT*70,5550100\r\n";
-    const qint64 sent = l.modem.Now();
-    l.window->DialProcedure();
-    ASSERT_TRUE(l.WaitForBytes(init.size() + dial.size()));
-    const qint64 initAt = l.modem.ArrivalOf(0) - sent;
-    const qint64 dialAt = l.modem.ArrivalOf(init.size()) - sent;
-    EXPECT_LT(initAt, 1000) << "the init string goes out at once";
-    EXPECT_GE(dialAt, 1900);
-    EXPECT_LT(dialAt, 2000 + kGenerousMs / 2);
-    QTest::qWait(2500);
-    EXPECT_EQ(l.modem.Received(), init + dial) << "one tick, one dial";
-
-    // A direct dial before the tick cancels the delayed one.
-    l.modem.Clear();
-    l.window->DialProcedure();
-    ASSERT_TRUE(l.WaitForBytes(init.size()));
-    l.window->linkSettings().initBoolean = "0";
-    l.window->DialProcedure();
-    QTest::qWait(2600);
-    EXPECT_EQ(l.modem.Received(), init + "ATDT5550100\r\n");
 }
 
 TEST(PtyLink, HangUpStepsOnRealTimers) {
