@@ -1,10 +1,8 @@
 #include "image/memory_blocks.h"
 #include "image/statistics.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace rc {
 namespace {
@@ -115,14 +113,12 @@ TEST(Statistics, DialogTextsAndReset) {
     EXPECT_TRUE(ChangedExactly(before, image, 4017, 10));
     EXPECT_EQ(DisplayStats(image, "/r/b.HR8", cases[2].file).data[9], "0");
 
-    const auto path =
-        std::filesystem::temp_directory_path() / ("rc-stat-" + std::to_string(::getpid()) + ".HR8");
-    std::ofstream(path) << "x";
-    const FileFacts facts = StatFile(path.string());
+    test::TempFolder folder;
+    test::WriteFile(folder.Path("a.HR8"), "x");
+    const FileFacts facts = StatFile(folder.Path("a.HR8"));
     EXPECT_TRUE(facts.exists);
     EXPECT_NE(FileDateText(facts.year, facts.month, facts.day), "");
-    std::filesystem::remove(path);
-    EXPECT_FALSE(StatFile(path.string()).exists);
+    EXPECT_FALSE(StatFile(folder.Path("b.HR8")).exists);
 }
 
 } // namespace
