@@ -4,6 +4,7 @@
 
 #include "codecs/qt/frm_keypad.h"
 #include "image/message.h"
+#include "scripted_keypad.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -15,6 +16,8 @@
 #include <vector>
 
 namespace rc::testing {
+
+using rc::test::ScriptedKeyPad;
 
 class RecordingMessages : public IMessages {
 public:
