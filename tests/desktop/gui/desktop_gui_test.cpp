@@ -48,34 +48,23 @@ constexpr const char* kHandEdited = "[printer]\nfontname=Courier New\n"
                                     "[Modem]\nDTR=0\n[MODEM]\nDTR=1\nport=2\n"
                                     "[Tel_Numbers]\nNUMBER1=9,5550100\n";
 
-TEST(SettingsFile, ReadsEverySpellingPreferringTheExactOne) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("x.ini");
-    WriteText(path, kHandEdited);
-    SettingsFile file = SettingsFile::AtPath(path);
-    struct Case {
-        const char* section;
-        const char* key;
-        std::optional<std::string> value;
-    } cases[] = {
-        {"Printer", "FontName", "Courier New"},
-        {"MODEM", "DTR", "1"},
-        {"Modem", "DTR", "0"},
-        {"modem", "PORT", "2"},
-        {"TEL_NUMBERS", "number1", "9,5550100"},
-        {"Printer", "FontSize", std::nullopt},
-        {"Nowhere", "DTR", std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(file.Get(c.section, c.key), c.value) << c.section << "/" << c.key;
-}
-
-TEST(SettingsFile, AWriteLeavesOneValueWhereTheFileKeepsTheSection) {
+// Every spelling reads, the exact one first; a write leaves one value where the file keeps the section.
+TEST(SettingsFile, ReadsEverySpellingAndWritesWhereTheFileKeepsTheSection) {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.ini");
     WriteText(path, kHandEdited);
     {
         SettingsFile file = SettingsFile::AtPath(path);
+        const std::tuple<const char*, const char*, std::optional<std::string>> reads[] = {
+            {"Printer", "FontName", "Courier New"},
+            {"MODEM", "DTR", "1"},
+            {"Modem", "DTR", "0"},
+            {"modem", "PORT", "2"},
+            {"TEL_NUMBERS", "number1", "9,5550100"},
+            {"Printer", "FontSize", {}},
+            {"Nowhere", "DTR", {}}};
+        for (const auto& [section, key, value] : reads)
+            EXPECT_EQ(file.Get(section, key), value) << section << "/" << key;
         file.Set("Printer", "FontName", "Arial");
         file.Set("Modem", "DTR", "1");
         file.Set("MODEM", "PORT", "3");
