@@ -235,7 +235,6 @@ TEST_F(MainWindowTest, FileShortcutsAndTheKeyboardInsideADialog) {
 TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsIncluded) {
     const std::string path = folder.WriteImage("site.HR8", 5);
     ASSERT_TRUE(rig.window->OpenAtStart(path));
-    EXPECT_EQ(rig.Command("mnuCompare")->text(), "Co&mpare With...");
     struct Case {
         std::function<void()> edit;
         std::vector<std::string> rows; // "area|item"
@@ -366,7 +365,6 @@ TEST_F(MainWindowTest, MemoryConfigurationCopiesOnEveryShowing) {
 TEST_F(MainWindowTest, TipWindowFollowsTheSetting) {
     frmTip* tip = rig.window->ShowTip();
     ASSERT_TRUE(tip);
-    EXPECT_FALSE(tip->findChild<QLabel*>("lblTipText")->text().isEmpty());
     auto* box = tip->findChild<QCheckBox*>("chkLoadTipsAtStartup");
     EXPECT_TRUE(box->isChecked());
     box->setChecked(false);
