@@ -107,12 +107,5 @@ TEST_F(ReportCli, PdfFormatHandsTheSameDocumentsToThePdfSide) {
     EXPECT_NE(err.str().find("disk full"), std::string::npos);
 }
 
-TEST(ReportCliArgs, HeadlessDetection) {
-    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report", "all", "x.HR8"}));
-    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report=all", "x.HR8"}));
-    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "x.HR8"}));
-    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "--no-splash"}));
-}
-
 } // namespace
 } // namespace rc::print

@@ -64,7 +64,7 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
          0, ""},
         {"--report all --output '" + (dir / "all.txt").string() + "' '" + sample.string() + "'", 0, ""},
         // The heading names the file by its full path, however it was typed.
-        {"--report codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
+        {"--report=codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
         {"--no-such-option", 2, "rcedit: unknown option --no-such-option\nUsage: rcedit"},
         {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
