@@ -2,6 +2,7 @@
 // are driven through the shell's file commands (tests/shell/file_commands_test.cpp).
 #include "image/editor_state.h"
 #include "image/image_file.h"
+#include "scripted_messages.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every question with Yes and remembers what it was shown.
-struct ScriptedMessages : IMessages {
-    std::vector<MessageSpec> shown;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        return m.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
-    }
-};
-
 class EditorStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        messages.fallback = Answer::Yes; // every question
         std::string bytes(8192, '\0');
         bytes[24] = 1; // transmitter on: no save alert
         bytes[33] = 1;
@@ -36,7 +29,7 @@ protected:
     const fs::path dir = folder.path();
     const std::string path = folder.Path("site.HR8");
     EditorState state;
-    ScriptedMessages messages;
+    test::ScriptedMessages messages;
 };
 
 TEST_F(EditorStateTest, OpenRecordsTheFileAndTheChangeTestSeesEditsThatKeepTheSum) {

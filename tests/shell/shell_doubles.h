@@ -2,7 +2,7 @@
 
 // Scripted stand-ins for the shell's Qt-free collaborators, and a private folder of image files.
 
-#include "image/message.h"
+#include "scripted_messages.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"
 #include "test_files.h"
@@ -15,28 +15,7 @@
 
 namespace rc::shell::testing {
 
-struct ScriptedMessages : IMessages {
-    std::deque<Answer> answers; // for questions; Cancel when it runs dry
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        if (m.buttons == MessageButtons::Ok)
-            return Answer::Ok;
-        if (answers.empty())
-            return Answer::Cancel;
-        Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<std::string> Titles() const {
-        std::vector<std::string> t;
-        for (const MessageSpec& m : shown)
-            t.push_back(m.title);
-        return t;
-    }
-};
+using rc::test::ScriptedMessages;
 
 // Returns the queued names; an empty queue (or an empty optional) is Cancel.
 struct ScriptedDialogs : IFileDialogs {

@@ -3,8 +3,8 @@
 // Scripted collaborators of the dialogs, and a way to drive a modal exec() from inside.
 
 #include "codecs/qt/frm_keypad.h"
-#include "image/message.h"
 #include "scripted_keypad.h"
+#include "scripted_messages.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,17 +18,7 @@
 namespace rc::testing {
 
 using rc::test::ScriptedKeyPad;
-
-class RecordingMessages : public IMessages {
-public:
-    Answer Show(const MessageSpec& message) override {
-        shown.push_back(message);
-        return Answer::Ok;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-};
+using RecordingMessages = rc::test::ScriptedMessages;
 
 class RecordingHelp : public IHelp {
 public:

@@ -23,14 +23,6 @@ namespace {
 
 using namespace rc::testing;
 
-struct AnsweringMessages : RecordingMessages {
-    Answer answer = Answer::Ok;
-    Answer Show(const MessageSpec& message) override {
-        RecordingMessages::Show(message);
-        return answer;
-    }
-};
-
 template <typename T = QWidget> T* Child(QWidget& w, const QString& name) {
     auto* child = w.findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name.toStdString();
@@ -75,8 +67,8 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
             state.image[c.at + static_cast<int>(k)] = static_cast<std::uint8_t>(c.stored[k]);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
-        AnsweringMessages messages;
-        messages.answer = Answer::Cancel;
+        RecordingMessages messages;
+        messages.fallback = Answer::Cancel;
         std::unique_ptr<QDialog> dialog;
         switch (c.dialog) {
         case 'T':
@@ -205,8 +197,8 @@ TEST(UnlockDialog, WillNotCloseQuietlyWithoutACode) {
     for (Answer answer : {Answer::Ok, Answer::Cancel}) {
         EditorState state;
         ScriptedKeyPad keypad;
-        AnsweringMessages messages;
-        messages.answer = answer;
+        RecordingMessages messages;
+        messages.fallback = answer;
         frmUnlock dialog(state, keypad, messages, nullptr, 302);
         dialog.show();
         dialog.close();
