@@ -34,4 +34,12 @@ struct ScriptedMessages : IMessages {
     }
 };
 
+// Records each request for help: "context N", "contents" or "search".
+struct RecordingHelp : IHelp {
+    std::vector<std::string> calls;
+    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
+    void ShowContents() override { calls.push_back("contents"); }
+    void ShowSearch() override { calls.push_back("search"); }
+};
+
 } // namespace rc::test

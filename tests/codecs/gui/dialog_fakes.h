@@ -17,16 +17,9 @@
 
 namespace rc::testing {
 
+using rc::test::RecordingHelp;
 using rc::test::ScriptedKeyPad;
 using RecordingMessages = rc::test::ScriptedMessages;
-
-class RecordingHelp : public IHelp {
-public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    void ShowContents() override {}
-    void ShowSearch() override {}
-    std::vector<int> contexts;
-};
 
 // The keypad's ready delay, run out when the test says so.
 class ManualTimer : public IReadyTimer {

@@ -25,6 +25,7 @@
 
 namespace rc::shell::testing {
 
+using rc::test::RecordingHelp;
 using rc::test::ScriptedKeyPad;
 
 // Answers the word dialog with the queued results in turn (Cancel once the queue is empty) and
@@ -46,13 +47,6 @@ struct ScriptedWordDialog : IWordDialog {
         voice.VoiceWordCount = reply.VoiceWordCount;
         voice.VoiceWords = reply.VoiceWords;
     }
-};
-
-struct RecordingHelp : IHelp {
-    std::vector<std::string> calls;
-    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
-    void ShowContents() override { calls.push_back("contents"); }
-    void ShowSearch() override { calls.push_back("search"); }
 };
 
 struct ScriptedDesktop : IDesktop {
