@@ -24,6 +24,7 @@ function(rc_core_test name)
     cmake_parse_arguments(T "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main rc_warnings)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     rc_test_properties(${name} "${T_SERIAL}" "${T_TIMEOUT}" "")
 endfunction()
 

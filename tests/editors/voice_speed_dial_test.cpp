@@ -61,9 +61,7 @@ TEST(WordDialog, Sessions) {
     } cases[] = {
         {"A Call", 23, "tick;pick 250 B;bs;ok", "closed [A Call] 0 kept [A Call]"}, // Clear first
         {"A", 23, "tick;clear;pick 250 B;cancel", "closed [B] 1:250 kept [A]"},
-        {"X", 23, "tick;clear;pick 555 Less Than;bs;ok", "closed [] 0 rebuilt []"}, // the name goes whole
         {"", 23, "pick 210 A;pick 555 Less Than;tick;bs;ok", "closed [A] 1:210 rebuilt [A]"},
-        {"", 23, "tick;bs;bs;ok", "closed [] 0 kept [] beeps 2"}, // the count stays 0
         {"", 23, "pick 3 3;calls;pick 210 A;special;tick;ok", "closed [3 A] 2:210 rebuilt [3 A]"},
         {"", 23, "tick" + many + ";ok",
          "closed [" + Repeat("B", 23) + "] 23:250 rebuilt [" + Repeat("B", 23) + "]"},

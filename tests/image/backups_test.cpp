@@ -1,4 +1,5 @@
 #include "image/backups.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,13 @@ namespace fs = std::filesystem;
 
 class Backups : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-backups-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
-        ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("XDG_DATA_HOME");
-        fs::remove_all(dir);
-    }
+    void SetUp() override { ::setenv("XDG_DATA_HOME", dir.c_str(), 1); }
+    void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
     static std::size_t Count() {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(BackupFolder()), {}));
     }
-    fs::path dir;
+    test::TempFolder folder;
+    const fs::path dir = folder.path();
 };
 
 TEST_F(Backups, ACopyPerNewContentNamedByTimeDirectionAndFile) {

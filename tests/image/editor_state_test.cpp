@@ -2,44 +2,34 @@
 // are driven through the shell's file commands (tests/shell/file_commands_test.cpp).
 #include "image/editor_state.h"
 #include "image/image_file.h"
+#include "scripted_messages.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace rc {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Answers every question with Yes and remembers what it was shown.
-struct ScriptedMessages : IMessages {
-    std::vector<MessageSpec> shown;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        return m.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Yes;
-    }
-};
-
 class EditorStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-state-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
-        path = (dir / "site.HR8").string();
+        messages.fallback = Answer::Yes; // every question
         std::string bytes(8192, '\0');
         bytes[24] = 1; // transmitter on: no save alert
         bytes[33] = 1;
         bytes[34] = 2;
-        std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
+        test::WriteFile(path, bytes);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
-    std::string path;
+    test::TempFolder folder;
+    const fs::path dir = folder.path();
+    const std::string path = folder.Path("site.HR8");
     EditorState state;
-    ScriptedMessages messages;
+    test::ScriptedMessages messages;
 };
 
 TEST_F(EditorStateTest, OpenRecordsTheFileAndTheChangeTestSeesEditsThatKeepTheSum) {

@@ -1,5 +1,6 @@
 #include "image/image_file.h"
 #include "image/statistics.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,33 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() {
-        std::string tmpl = (fs::temp_directory_path() / "rc-image-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using test::ReadFile;
 
 void WriteBytes(const std::string& path, std::size_t n, std::uint8_t value = 7) {
-    std::ofstream f(path, std::ios::binary);
-    std::string bytes(n, static_cast<char>(value));
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+    test::WriteFile(path, std::string(n, static_cast<char>(value)));
 }
 
 TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
@@ -64,7 +40,7 @@ TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
 }
 
 TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
-    TempDir dir;
+    test::TempFolder dir;
     struct Case {
         const char* name;
         std::size_t size;
@@ -79,10 +55,10 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
         {"other.bin", 8192, OpenError::FilenameError},
     };
     for (const Case& c : cases) {
-        WriteBytes(dir.File(c.name), c.size);
+        WriteBytes(dir.Path(c.name), c.size);
         ImageBytes image;
         image[100] = 42;
-        ReadResult r = ReadImageFile(dir.File(c.name), image);
+        ReadResult r = ReadImageFile(dir.Path(c.name), image);
         EXPECT_EQ(r.error, c.expected) << c.name;
         // A refused file must leave the image alone.
         EXPECT_EQ(BufferChecksum(image), c.expected == OpenError::None ? 7 * 8192 : 42) << c.name;
@@ -90,23 +66,23 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
 }
 
 TEST(ReadImageFile, MissingOrUnreadableFileIsAnOpenFailure) {
-    TempDir dir;
+    test::TempFolder dir;
     ImageBytes image;
-    EXPECT_EQ(ReadImageFile(dir.File("gone.HR8"), image).error, OpenError::OpenFailure);
-    EXPECT_EQ(ReadImageFile(dir.File("gone.txt"), image).error, OpenError::OpenFailure);
+    EXPECT_EQ(ReadImageFile(dir.Path("gone.HR8"), image).error, OpenError::OpenFailure);
+    EXPECT_EQ(ReadImageFile(dir.Path("gone.txt"), image).error, OpenError::OpenFailure);
     // The system's reason follows the editor's own words on a line of its own.
-    const std::string text = OpenErrorMessage(ReadImageFile(dir.File("gone.HR8"), image)).text;
+    const std::string text = OpenErrorMessage(ReadImageFile(dir.Path("gone.HR8"), image)).text;
     EXPECT_EQ(text, OpenFailureMessage().text + "\n" + std::strerror(ENOENT));
     if (::geteuid() != 0) { // the superuser reads anything
-        WriteBytes(dir.File("locked.HR8"), 8192);
-        fs::permissions(dir.File("locked.HR8"), fs::perms::none);
-        EXPECT_EQ(ReadImageFile(dir.File("locked.HR8"), image).error, OpenError::OpenFailure);
+        WriteBytes(dir.Path("locked.HR8"), 8192);
+        fs::permissions(dir.Path("locked.HR8"), fs::perms::none);
+        EXPECT_EQ(ReadImageFile(dir.Path("locked.HR8"), image).error, OpenError::OpenFailure);
     }
 }
 
 TEST(ReadImageFile, ReportsAReadOnlyFile) {
-    TempDir dir;
-    std::string path = dir.File("ro.HR8");
+    test::TempFolder dir;
+    std::string path = dir.Path("ro.HR8");
     WriteBytes(path, 8192);
     ImageBytes image;
     EXPECT_FALSE(ReadImageFile(path, image).readOnly);
@@ -118,19 +94,19 @@ TEST(ReadImageFile, ReportsAReadOnlyFile) {
     EXPECT_TRUE(IsReadOnlyFile(path));
     // The statistics dialog's note, even for a superuser whom access() would let write.
     EXPECT_TRUE(StatFile(path).readOnly);
-    EXPECT_FALSE(IsReadOnlyFile(dir.File("absent.HR8")));
+    EXPECT_FALSE(IsReadOnlyFile(dir.Path("absent.HR8")));
 }
 
 TEST(WriteImageFile, WritesExactlyTheImageAndKeepsPermissions) {
-    TempDir dir;
-    std::string path = dir.File("out.HR8");
+    test::TempFolder dir;
+    std::string path = dir.Path("out.HR8");
     WriteBytes(path, 100, 1); // an older, shorter file
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ImageBytes image;
     image[0] = 1;
     image[8191] = 0xFE;
     ASSERT_TRUE(WriteImageFile(path, image).ok);
-    std::string bytes = ReadAll(path);
+    std::string bytes = ReadFile(path);
     ASSERT_EQ(bytes.size(), 8192u);
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), 1);
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[8191]), 0xFE);
@@ -141,8 +117,8 @@ TEST(WriteImageFile, WritesExactlyTheImageAndKeepsPermissions) {
 }
 
 TEST(WriteImageFile, AWriteCutShortLeavesTheOldFileWhole) {
-    TempDir dir;
-    std::string path = dir.File("keep.HR8");
+    test::TempFolder dir;
+    std::string path = dir.Path("keep.HR8");
     WriteBytes(path, 8192, 9);
     ImageBytes image; // all zero: would replace every byte
     // A file size limit below one image stands in for a disk that fills up halfway, and stops the
@@ -158,7 +134,7 @@ TEST(WriteImageFile, AWriteCutShortLeavesTheOldFileWhole) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.reason.empty());
-    EXPECT_EQ(ReadAll(path), std::string(8192, '\x09'));
+    EXPECT_EQ(ReadFile(path), std::string(8192, '\x09'));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
         << "the temporary file must be removed";
 }
@@ -176,22 +152,21 @@ bool AsOrdinaryUser(const std::function<bool()>& body) {
 }
 
 TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
-    TempDir dir;
+    test::TempFolder dir;
     ImageBytes image;
     image.MutableBytes()[100] = 0x42;
     auto holdsImage = [](const std::string& path) {
-        std::ifstream f(path, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        const std::string bytes = ReadFile(path);
         return bytes.size() == 8192 && bytes[100] == 0x42;
     };
 
     // Through a chain of links, relative and absolute: the links stay links.
     fs::create_directory(dir.path() / "real");
-    const std::string real = dir.File("real/site.HR8");
+    const std::string real = dir.Path("real/site.HR8");
     WriteBytes(real, 8192, 1);
     fs::create_symlink("real/site.HR8", dir.path() / "near.HR8");
     fs::create_symlink(dir.path() / "near.HR8", dir.path() / "far.HR8");
-    ASSERT_TRUE(WriteImageFile(dir.File("far.HR8"), image).ok);
+    ASSERT_TRUE(WriteImageFile(dir.Path("far.HR8"), image).ok);
     EXPECT_TRUE(fs::is_symlink(dir.path() / "far.HR8"));
     EXPECT_TRUE(fs::is_symlink(dir.path() / "near.HR8"));
     EXPECT_TRUE(holdsImage(real));
@@ -225,7 +200,7 @@ TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
     EXPECT_TRUE(AsOrdinaryUser([&] {
         const WriteResult r = WriteImageFile(inLocked, image);
         return r.ok && r.keptCopy.rfind(data.string(), 0) == 0 &&
-               ReadAll(r.keptCopy) == std::string(8192, '\1');
+               ReadFile(r.keptCopy) == std::string(8192, '\1');
     }));
     EXPECT_TRUE(holdsImage(inLocked));
     EXPECT_EQ(std::distance(fs::directory_iterator(locked), {}), 1);
@@ -241,24 +216,24 @@ TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
 }
 
 TEST(WriteImageFile, ANameAsLongAsTheFolderAllowsIsWrittenWhole) {
-    TempDir dir;
+    test::TempFolder dir;
     ImageBytes image;
     image.MutableBytes()[7] = 7;
-    const std::string longest = dir.File(std::string(255 - 4, 'n') + ".HR8");
+    const std::string longest = dir.Path(std::string(255 - 4, 'n') + ".HR8");
     WriteBytes(longest, 8192, 1);
     ASSERT_TRUE(WriteImageFile(longest, image).ok);
-    EXPECT_EQ(ReadAll(longest)[7], '\7');
+    EXPECT_EQ(ReadFile(longest)[7], '\7');
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(WriteImageFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only the superuser can make a link that belongs to another user";
-    TempDir dir;
+    test::TempFolder dir;
     const fs::path shared = dir.path() / "shared";
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
-    const std::string victim = dir.File("notes.txt");
+    const std::string victim = dir.Path("notes.txt");
     WriteBytes(victim, 10, 'v');
     ImageBytes image;
     struct Case {
@@ -272,7 +247,7 @@ TEST(WriteImageFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
         ASSERT_EQ(::lchown(link.c_str(), c.owner, c.owner), 0);
         const WriteResult r = WriteImageFile(link.string(), image);
         EXPECT_EQ(r.ok, c.followed) << c.name;
-        EXPECT_EQ(ReadAll(victim).size(), c.followed ? 8192u : 10u) << c.name;
+        EXPECT_EQ(ReadFile(victim).size(), c.followed ? 8192u : 10u) << c.name;
         if (!c.followed) {
             EXPECT_NE(r.reason.find("another user"), std::string::npos) << r.reason;
         }

@@ -1,22 +1,12 @@
 #include "image/memory_blocks.h"
 #include "image/statistics.h"
+#include "scripted_messages.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace rc {
 namespace {
-
-struct ScriptedMessages : IMessages {
-    Answer answer = Answer::Yes;
-    std::vector<MessageSpec> shown;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        return answer;
-    }
-};
 
 // Every byte non-zero and unlike its neighbours, so a byte moved to the wrong place shows.
 ImageBytes Patterned() {
@@ -49,7 +39,7 @@ TEST(MemoryCopy, EachGroupLandsInItsSaveAndNothingElseMoves) {
 }
 
 TEST(Flush, IndicatorsFollowTheBlocksAndAFlushClearsExactlyItsBlock) {
-    ScriptedMessages messages;
+    test::ScriptedMessages messages;
     ImageBytes zero;
     for (int i = 0; i < kFlushBlockCount; ++i)
         EXPECT_FALSE(FlushMemoryBlock(zero, i, messages)) << "an empty block cannot be flushed";
@@ -69,10 +59,10 @@ TEST(Flush, IndicatorsFollowTheBlocksAndAFlushClearsExactlyItsBlock) {
     for (int i = 0; i < kFlushBlockCount; ++i) {
         const ImageBytes before = Patterned();
         ImageBytes image = before;
-        messages.answer = Answer::No;
+        messages.fallback = Answer::No;
         EXPECT_FALSE(FlushMemoryBlock(image, i, messages));
         EXPECT_EQ(image, before);
-        messages.answer = Answer::Yes;
+        messages.fallback = Answer::Yes;
         EXPECT_TRUE(FlushMemoryBlock(image, i, messages));
         const Region block = FlushBlocks()[i].block;
         EXPECT_TRUE(ChangedExactly(before, image, block.offset, block.length)) << FlushBlocks()[i].label;
@@ -105,24 +95,22 @@ TEST(Statistics, DialogTextsAndReset) {
         EXPECT_EQ(view.data[9], c.last);
     }
 
-    ScriptedMessages messages;
+    test::ScriptedMessages messages;
     image[4017] = 1;
     const ImageBytes before = image;
-    messages.answer = Answer::No;
+    messages.fallback = Answer::No;
     EXPECT_FALSE(ResetStats(image, messages));
-    messages.answer = Answer::Yes;
+    messages.fallback = Answer::Yes;
     EXPECT_TRUE(ResetStats(image, messages));
     EXPECT_TRUE(ChangedExactly(before, image, 4017, 10));
     EXPECT_EQ(DisplayStats(image, "/r/b.HR8", cases[2].file).data[9], "0");
 
-    const auto path =
-        std::filesystem::temp_directory_path() / ("rc-stat-" + std::to_string(::getpid()) + ".HR8");
-    std::ofstream(path) << "x";
-    const FileFacts facts = StatFile(path.string());
+    test::TempFolder folder;
+    test::WriteFile(folder.Path("a.HR8"), "x");
+    const FileFacts facts = StatFile(folder.Path("a.HR8"));
     EXPECT_TRUE(facts.exists);
     EXPECT_NE(FileDateText(facts.year, facts.month, facts.day), "");
-    std::filesystem::remove(path);
-    EXPECT_FALSE(StatFile(path.string()).exists);
+    EXPECT_FALSE(StatFile(folder.Path("b.HR8")).exists);
 }
 
 } // namespace

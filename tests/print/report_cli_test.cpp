@@ -1,4 +1,5 @@
 #include "print/report_cli.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +26,10 @@ CliRun Cli(std::vector<std::string> args) {
 
 class ReportCli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-cli-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
-        image = (dir / "site.HR8").string();
-        std::ofstream(image, std::ios::binary) << std::string(8192, '\0');
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-    std::string image;
+    void SetUp() override { test::WriteFile(image, std::string(8192, '\0')); }
+    test::TempFolder folder;
+    const fs::path dir = folder.path();
+    const std::string image = folder.Path("site.HR8");
 };
 
 TEST_F(ReportCli, JobsPrintInTableOrderWhateverOrderTheyAreNamed) {
@@ -49,9 +45,7 @@ TEST_F(ReportCli, WritesToAnOutputFile) {
     CliRun r = Cli({"--report", "codes", "--output", out, image});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
-    std::ifstream f(out);
-    std::string text{std::istreambuf_iterator<char>(f), {}};
-    EXPECT_NE(text.find("Control Operator Prefix"), std::string::npos);
+    EXPECT_NE(test::ReadFile(out).find("Control Operator Prefix"), std::string::npos);
     EXPECT_EQ(Cli({"--report", "codes", "--output", (dir / "no" / "r.txt").string(), image}).status, 1);
 }
 
@@ -111,13 +105,6 @@ TEST_F(ReportCli, PdfFormatHandsTheSameDocumentsToThePdfSide) {
     pdf.works = false;
     EXPECT_EQ(RunReportCommand(args, out, err, &pdf), 1);
     EXPECT_NE(err.str().find("disk full"), std::string::npos);
-}
-
-TEST(ReportCliArgs, HeadlessDetection) {
-    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report", "all", "x.HR8"}));
-    EXPECT_TRUE(IsHeadlessInvocation({"rcedit", "--report=all", "x.HR8"}));
-    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "x.HR8"}));
-    EXPECT_FALSE(IsHeadlessInvocation({"rcedit", "--no-splash"}));
 }
 
 } // namespace

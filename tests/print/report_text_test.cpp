@@ -28,14 +28,6 @@ std::string LineWith(const std::string& text, const std::string& needle) {
     return "<no line with " + needle + ">";
 }
 
-std::string Render(const ImageBytes& image, const char* job, std::string file = " /x/site.HR8") {
-    ReportContext ctx{image, std::move(file), "12/06/26", 10};
-    for (const PrintJob& j : PrintJobs())
-        if (j.name == job)
-            return RenderText(BuildJob(j, ctx));
-    return "";
-}
-
 TEST(TextRenderer, PlacesTextsAtTabColumns) {
     struct Case {
         Line line;
@@ -51,23 +43,6 @@ TEST(TextRenderer, PlacesTextsAtTabColumns) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(RenderLine(c.line), c.text);
-}
-
-TEST(TextRenderer, FormFeedsStandBetweenPagesAndDocuments) {
-    DocumentBuilder a;
-    a.Line({{1, "p1"}});
-    a.NewPage();
-    a.Line({{1, "p2"}});
-    DocumentBuilder b;
-    b.Line({{1, "d2"}});
-    EXPECT_EQ(RenderText({a.Finish(), b.Finish()}), "p1\n\fp2\n\fd2\n");
-}
-
-TEST(Headings, FileLineAndDate) {
-    ImageBytes image;
-    EXPECT_EQ(LineWith(Render(image, "codes"), "File:"), "       File:  /x/site.HR8");
-    EXPECT_EQ(LineWith(Render(image, "codes", ""), "File:"), "       File: No File Name Assigned");
-    EXPECT_EQ(LineWith(Render(image, "codes"), "Print Date:"), "       Print Date: 12/06/26");
 }
 
 TEST(TimerReport, ValuesAndUnitsAtTheirColumns) {

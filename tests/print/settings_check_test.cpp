@@ -3,6 +3,7 @@
 #include "editors/scheduler.h"
 #include "image/image_file.h"
 #include "image/regions.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,7 @@
 namespace rc::print {
 namespace {
 
-ImageBytes Sample() {
-    ImageBytes image;
-    EXPECT_EQ(ReadImageFile(RC_SOURCE_DIR "/samples/Default.HR8", image).error, OpenError::None);
-    return image;
-}
+using test::SampleImage;
 
 std::vector<std::string> Named(const std::vector<SettingLine>& findings) {
     std::vector<std::string> names;
@@ -65,7 +62,7 @@ TEST(CheckSettings, NamesTheSettingsNoDialogCouldHaveWrittenAndNothingElse) {
          {"Base Codes | Control Operator Code"}},
     };
     for (const Case& c : cases) {
-        ImageBytes image = Sample();
+        ImageBytes image = SampleImage();
         c.edit(image);
         EXPECT_EQ(Named(CheckSettings(image)), c.found) << c.what;
     }

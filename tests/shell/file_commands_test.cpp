@@ -200,12 +200,6 @@ TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FileCommandsTest, SaveBeforeAnyOpenDoesNothing) {
-    EXPECT_FALSE(commands.Save());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(dialogs.saveSpecs.empty());
-}
-
 // The question asked before unsaved edits are lost, for closing, Open, a recent file and a file
 // handed over by a later start alike.
 TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
@@ -269,6 +263,8 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
 }
 
 TEST_F(FileCommandsTest, NothingIsAskedWithoutChanges) {
+    EXPECT_FALSE(commands.Save()); // before any open: no dialog, no message
+    EXPECT_TRUE(dialogs.saveSpecs.empty());
     ASSERT_TRUE(commands.OpenPath(first));
     state.image[400] = 4;
     state.image[400] = 0; // an edit and its reversal

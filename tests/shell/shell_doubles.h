@@ -2,14 +2,12 @@
 
 // Scripted stand-ins for the shell's Qt-free collaborators, and a private folder of image files.
 
-#include "image/message.h"
+#include "scripted_messages.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"
+#include "test_files.h"
 
-#include <cstdlib>
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,28 +15,7 @@
 
 namespace rc::shell::testing {
 
-struct ScriptedMessages : IMessages {
-    std::deque<Answer> answers; // for questions; Cancel when it runs dry
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        if (m.buttons == MessageButtons::Ok)
-            return Answer::Ok;
-        if (answers.empty())
-            return Answer::Cancel;
-        Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<std::string> Titles() const {
-        std::vector<std::string> t;
-        for (const MessageSpec& m : shown)
-            t.push_back(m.title);
-        return t;
-    }
-};
+using rc::test::ScriptedMessages;
 
 // Returns the queued names; an empty queue (or an empty optional) is Cancel.
 struct ScriptedDialogs : IFileDialogs {
@@ -82,22 +59,8 @@ struct MemoryStore : ISettingsStore {
 };
 
 // A private folder with image files, removed again at the end.
-class TempFolder {
+class TempFolder : public rc::test::TempFolder {
 public:
-    TempFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "rc-shell-XXXXXX").string();
-        path_ = ::mkdtemp(tmpl.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
     // An image with no save alert (zone byte 1) and `marker` at byte 100, or `size` zero bytes.
     std::string WriteImage(const std::string& name, char marker = 0, std::size_t size = 8192) const {
         std::string bytes(size, '\0');
@@ -105,16 +68,10 @@ public:
             bytes[24] = 1;
             bytes[100] = marker;
         }
-        std::ofstream(Path(name), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+        rc::test::WriteFile(Path(name), bytes);
         return Path(name);
     }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-private:
-    std::filesystem::path path_;
+    static std::string Read(const std::string& path) { return rc::test::ReadFile(path); }
 };
 
 } // namespace rc::shell::testing

@@ -1,6 +1,7 @@
 #include "shell/menu_tree.h"
 #include "shell/status_date.h"
 #include "shell/system_info.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +42,8 @@ TEST(FormatStatusDate, WeekdayMonthDayYear) {
 }
 
 TEST(FindSystemInfoTool, FirstInstalledToolInPathOrder) {
-    std::string tmpl = (fs::temp_directory_path() / "rc-sysinfo-XXXXXX").string();
-    fs::path dir = ::mkdtemp(tmpl.data());
+    test::TempFolder folder;
+    const fs::path& dir = folder.path();
     fs::create_directories(dir / "a");
     fs::create_directories(dir / "b");
     auto makeTool = [&](const fs::path& p, bool executable) {
@@ -58,7 +59,6 @@ TEST(FindSystemInfoTool, FirstInstalledToolInPathOrder) {
     makeTool(dir / "b" / "first", true);
     EXPECT_EQ(FindSystemInfoTool(path, tools), (dir / "b" / "first").string());
     EXPECT_EQ(FindSystemInfoTool("", tools), "");
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -129,28 +129,23 @@ private:
         else if (auto* g = qobject_cast<QGroupBox*>(w))
             Put(key, g->title());
         else if (auto* c = qobject_cast<QComboBox*>(w)) {
-            QStringList items;
-            for (int i = 0; i < c->count(); ++i)
-                items << c->itemText(i);
             if (!kMachineLists.count(name))
-                List(key, items);
-        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-            QStringList items;
-            for (int i = 0; i < list->count(); ++i)
-                items << list->item(i)->text();
-            List(key, items);
-        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-            QStringList items;
-            for (int i = 0; i < tabs->count(); ++i)
-                items << tabs->tabText(i);
-            List(key, items);
-        } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
-            QStringList items;
-            for (int i = 0; i < table->columnCount(); ++i)
-                if (auto* h = table->horizontalHeaderItem(i))
-                    items << h->text();
-            List(key + " columns", items);
-        }
+                List(key, Items(c->count(), [c](int i) { return c->itemText(i); }));
+        } else if (auto* list = qobject_cast<QListWidget*>(w))
+            List(key, Items(list->count(), [list](int i) { return list->item(i)->text(); }));
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            List(key, Items(tabs->count(), [tabs](int i) { return tabs->tabText(i); }));
+        else if (auto* table = qobject_cast<QTableWidget*>(w))
+            List(key + " columns", Items(table->columnCount(), [table](int i) {
+                     auto* h = table->horizontalHeaderItem(i);
+                     return h ? h->text() : QString();
+                 }));
+    }
+    static QStringList Items(int count, const std::function<QString(int)>& item) {
+        QStringList items;
+        for (int i = 0; i < count; ++i)
+            items << item(i);
+        return items;
     }
 
     void Action(const QString& key, QAction* a) {

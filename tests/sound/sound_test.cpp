@@ -4,6 +4,7 @@
 #include "editors/cw_ident.h"
 #include "image/regions.h"
 #include "sound/sound_cli.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,7 @@ struct Wav {
 };
 
 Wav ReadWav(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::string bytes = test::ReadFile(path);
     auto le = [&](std::size_t at, int n) {
         std::uint32_t v = 0;
         for (int i = n - 1; i >= 0; --i)
@@ -90,18 +90,10 @@ std::vector<Segment> Segments(const Wav& wav) {
 
 class SoundCli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-sound-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
-        image = (dir / "site.HR8").string();
-        bytes.assign(8192, 0);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     void Store(int offset, const std::vector<int>& values) {
         for (std::size_t k = 0; k < values.size(); ++k)
             bytes[static_cast<std::size_t>(offset) + k] = static_cast<char>(values[k]);
-        std::ofstream(image, std::ios::binary | std::ios::trunc) << bytes;
+        test::WriteFile(image, bytes);
     }
     // Runs rcedit --sound and reads the WAV back.
     Wav Sound(std::vector<std::string> args) {
@@ -117,9 +109,10 @@ protected:
         return wav;
     }
 
-    fs::path dir;
-    std::string image;
-    std::string bytes;
+    test::TempFolder folder;
+    const fs::path dir = folder.path();
+    const std::string image = folder.Path("site.HR8");
+    std::string bytes = std::string(8192, '\0');
 };
 
 TEST_F(SoundCli, CourtesyTonesMeasureAsTheirStoredFrequenciesAndLengths) {

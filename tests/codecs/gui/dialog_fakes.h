@@ -3,7 +3,8 @@
 // Scripted collaborators of the dialogs, and a way to drive a modal exec() from inside.
 
 #include "codecs/qt/frm_keypad.h"
-#include "image/message.h"
+#include "scripted_keypad.h"
+#include "scripted_messages.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -16,24 +17,9 @@
 
 namespace rc::testing {
 
-class RecordingMessages : public IMessages {
-public:
-    Answer Show(const MessageSpec& message) override {
-        shown.push_back(message);
-        return Answer::Ok;
-    }
-    void Beep() override { ++beeps; }
-    std::vector<MessageSpec> shown;
-    int beeps = 0;
-};
-
-class RecordingHelp : public IHelp {
-public:
-    void ShowContext(int context) override { contexts.push_back(context); }
-    void ShowContents() override {}
-    void ShowSearch() override {}
-    std::vector<int> contexts;
-};
+using rc::test::RecordingHelp;
+using rc::test::ScriptedKeyPad;
+using RecordingMessages = rc::test::ScriptedMessages;
 
 // The keypad's ready delay, run out when the test says so.
 class ManualTimer : public IReadyTimer {

@@ -98,7 +98,7 @@ TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
             EXPECT_EQ(m, (MessageSpec{"Error, One delay entry only.", "Autopatch Delay",
                                       MessageIcon::Exclamation}));
     }
-    EXPECT_EQ(help.contexts, std::vector<int>(3, kKeyPadHelpContext));
+    EXPECT_EQ(help.calls, std::vector<std::string>(3, "context " + std::to_string(kKeyPadHelpContext)));
 }
 
 TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {

@@ -48,34 +48,23 @@ constexpr const char* kHandEdited = "[printer]\nfontname=Courier New\n"
                                     "[Modem]\nDTR=0\n[MODEM]\nDTR=1\nport=2\n"
                                     "[Tel_Numbers]\nNUMBER1=9,5550100\n";
 
-TEST(SettingsFile, ReadsEverySpellingPreferringTheExactOne) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("x.ini");
-    WriteText(path, kHandEdited);
-    SettingsFile file = SettingsFile::AtPath(path);
-    struct Case {
-        const char* section;
-        const char* key;
-        std::optional<std::string> value;
-    } cases[] = {
-        {"Printer", "FontName", "Courier New"},
-        {"MODEM", "DTR", "1"},
-        {"Modem", "DTR", "0"},
-        {"modem", "PORT", "2"},
-        {"TEL_NUMBERS", "number1", "9,5550100"},
-        {"Printer", "FontSize", std::nullopt},
-        {"Nowhere", "DTR", std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(file.Get(c.section, c.key), c.value) << c.section << "/" << c.key;
-}
-
-TEST(SettingsFile, AWriteLeavesOneValueWhereTheFileKeepsTheSection) {
+// Every spelling reads, the exact one first; a write leaves one value where the file keeps the section.
+TEST(SettingsFile, ReadsEverySpellingAndWritesWhereTheFileKeepsTheSection) {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.ini");
     WriteText(path, kHandEdited);
     {
         SettingsFile file = SettingsFile::AtPath(path);
+        const std::tuple<const char*, const char*, std::optional<std::string>> reads[] = {
+            {"Printer", "FontName", "Courier New"},
+            {"MODEM", "DTR", "1"},
+            {"Modem", "DTR", "0"},
+            {"modem", "PORT", "2"},
+            {"TEL_NUMBERS", "number1", "9,5550100"},
+            {"Printer", "FontSize", {}},
+            {"Nowhere", "DTR", {}}};
+        for (const auto& [section, key, value] : reads)
+            EXPECT_EQ(file.Get(section, key), value) << section << "/" << key;
         file.Set("Printer", "FontName", "Arial");
         file.Set("Modem", "DTR", "1");
         file.Set("MODEM", "PORT", "3");
@@ -131,19 +120,22 @@ TEST(SettingsFile, ANameThatIsNoFileReadsAsEmptyAndIsLeftAlone) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST(BuildMessageBox, IconButtonsAndDefaultOfEachFileMessage) {
+// Each file message's box, and what Escape answers: the safe choice.
+TEST(QtMessages, IconButtonsDefaultAndTheAnswerToEscape) {
     struct Case {
         MessageSpec spec;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
+        Answer escape;
     } cases[] = {
-        {OpenFailureMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
-        {ReadOnlyMessage("/x/<b>y</b>.HR8"), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok},
+        {OpenFailureMessage(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, Answer::Ok},
+        {ReadOnlyMessage("/x/<b>y</b>.HR8"), QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok,
+         Answer::Ok},
         {*CheckClosure(ImageBytes{}), QMessageBox::Critical, QMessageBox::Yes | QMessageBox::No,
-         QMessageBox::No},
+         QMessageBox::No, Answer::No},
         {ChangedQuestion(), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-         QMessageBox::Cancel},
+         QMessageBox::Cancel, Answer::Cancel},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.spec.title);
@@ -154,28 +146,13 @@ TEST(BuildMessageBox, IconButtonsAndDefaultOfEachFileMessage) {
         EXPECT_EQ(box->icon(), c.icon);
         EXPECT_EQ(box->standardButtons(), c.buttons);
         EXPECT_EQ(box->standardButton(box->defaultButton()), c.defaultButton);
-    }
-}
-
-TEST(QtMessages, ReturnsTheButtonPressedAndEscapeIsTheSafeAnswer) {
-    struct Case {
-        MessageSpec spec;
-        int key;
-        Answer answer;
-    } cases[] = {
-        {ChangedQuestion(), Qt::Key_Return, Answer::Cancel}, // the default button
-        {ChangedQuestion(), Qt::Key_Escape, Answer::Cancel},
-        {*CheckClosure(ImageBytes{}), Qt::Key_Escape, Answer::No},
-        {OpenFailureMessage(), Qt::Key_Escape, Answer::Ok},
-    };
-    for (const Case& c : cases) {
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_TRUE(box);
-            QTest::keyClick(box, static_cast<Qt::Key>(c.key));
+        QTimer::singleShot(0, [] {
+            QWidget* shown = QApplication::activeModalWidget();
+            ASSERT_TRUE(shown);
+            QTest::keyClick(shown, Qt::Key_Escape);
         });
         QtMessages messages;
-        EXPECT_EQ(messages.Show(c.spec), c.answer) << c.spec.title << " key " << c.key;
+        EXPECT_EQ(messages.Show(c.spec), c.escape);
     }
 }
 

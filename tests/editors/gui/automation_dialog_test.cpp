@@ -10,27 +10,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <deque>
-
 namespace rc {
 namespace {
 
 using namespace rc::testing;
-
-// Types the scripted entries in turn; past the script it cancels, returning the opening value.
-struct QueuedKeyPad : IKeyPad {
-    std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
-                           int check) override {
-        calls.push_back(std::to_string(mode) + " " + std::to_string(maxDigits) + " " + heading + " [" +
-                        value + "] " + std::to_string(check));
-        std::string reply = replies.empty() ? value : replies.front();
-        if (!replies.empty())
-            replies.pop_front();
-        return reply;
-    }
-    std::deque<std::string> replies;
-    std::vector<std::string> calls;
-};
 
 std::string Text(QWidget& w, const char* name) {
     auto* label = w.findChild<QLabel*>(name);
@@ -55,12 +38,12 @@ TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
         state.image[4032 + i] = macro1[i];
     state.image[4060 + 8] = 0x11; // macro 2: a command but no code
     const ImageBytes before = state.image;
-    QueuedKeyPad keypad;
+    ScriptedKeyPad keypad;
     frmMacro dialog(state, keypad, nullptr, 500);
     dialog.show();
     EXPECT_EQ(Text(dialog, "Label3_0") + "|" + Text(dialog, "Label3_1"), "1A10|");
     Click(dialog, "Label3_0");
-    EXPECT_EQ(keypad.calls, std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
+    EXPECT_EQ(keypad.Texts(), std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
     std::string title;
     ModalDriver drive([&](QWidget* review) {
         title = review->windowTitle().toStdString() + " " + Text(*review, "Label2_0");
@@ -78,8 +61,8 @@ TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
     EditorState state;
     state.image[7888 + 70 * 2 + 7] = 0xFF; // entry 22: daily at 00:00
     const ImageBytes before = state.image;
-    QueuedKeyPad keypad;
-    keypad.replies = {"2500"};
+    ScriptedKeyPad keypad;
+    keypad.entries = {"2500"};
     RecordingMessages messages;
     frmsched page(state, keypad, messages, nullptr, 501);
     page.show();
@@ -107,8 +90,8 @@ TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
 // and its OK keeps bits 3 to 7.
 TEST(AutomationDialogs, InputsAndConfiguration) {
     EditorState state;
-    QueuedKeyPad keypad;
-    keypad.replies = {"1110"};
+    ScriptedKeyPad keypad;
+    keypad.entries = {"1110"};
     frmUser inputs(state, keypad, nullptr, 502);
     inputs.show();
     EXPECT_EQ(Text(inputs, "Label2_3") + " " + Text(inputs, "Label3_3"), "Falling Edge No Command");

@@ -1,3 +1,4 @@
+#include "../edit_expect.h"
 #include "codecs/dtmf.h"
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
@@ -18,23 +19,11 @@ namespace {
 
 using namespace rc::testing;
 
-// A keypad whose user always types the same answer; it records the value each call opened with.
-class ScriptedKeyPad : public IKeyPad {
-public:
-    std::string ShowKeyPad(int, int, const std::string&, const std::string& value, int) override {
-        calls.push_back(value);
-        return reply;
-    }
-    std::string reply = "1234";
-    std::vector<std::string> calls;
-};
-
 // Every byte different, so a write to the wrong place shows. The code sets hold well-formed fields
 // (count 0..7, digits past the count zero), as a saved file would.
 EditorState PatternedState() {
     EditorState state;
-    for (int i = 0; i < kImageSize; ++i)
-        state.image[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    state.image = Patterned();
     for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
         for (int i = 0; i < kCodeCount; ++i) {
             int at = Codes(copy).at(i), n = (copy + i) % 8;
@@ -44,15 +33,6 @@ EditorState PatternedState() {
         }
     }
     return state;
-}
-
-// The bytes where two images differ, for a readable failure.
-std::string Differences(const ImageBytes& a, const ImageBytes& b) {
-    std::string out;
-    for (int i = 0; i < kImageSize; ++i)
-        if (a[i] != b[i])
-            out += " " + std::to_string(i);
-    return out;
 }
 
 QLabel* Value(QWidget& dialog, const char* prefix, int i) {
@@ -94,12 +74,12 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
         for (int j = 0; j < 8; ++j)
             expected[at + j] = c.stored[static_cast<std::size_t>(j)];
         ScriptedKeyPad keypad;
-        keypad.reply = c.reply;
+        keypad.entries = {c.reply};
         frmCodes_1 dialog(state, keypad, nullptr, 201);
         dialog.show();
         EXPECT_EQ(Text(dialog, "lblCode", 9), "D234567");
         ClickValue(dialog, "lblCode", c.code);
-        EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Differences(state.image, expected);
+        EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Changed(state.image, expected);
         EXPECT_EQ(Text(dialog, "lblCode", c.code), CountedDigitsText(state.image, at, 7)) << c.what;
     }
 }
@@ -133,14 +113,14 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         expected[pt] = c.loAfter;
         expected[pt + 1] = c.hiAfter;
         ScriptedKeyPad keypad;
-        keypad.reply = c.reply;
+        keypad.entries = {c.reply};
         frmTimer1 dialog(state, keypad, nullptr, 300);
         dialog.show();
         EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shown) << c.timer;
         ClickValue(dialog, "lblTime", c.timer);
         ASSERT_EQ(keypad.calls.size(), 1u);
-        EXPECT_EQ(keypad.calls[0], c.passed) << c.timer;
-        EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Differences(state.image, expected);
+        EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
+        EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Changed(state.image, expected);
         EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shownAfter) << c.timer;
     }
 }

@@ -41,12 +41,6 @@ struct NoWords : IWordDialog {
     void ShowWordDialog(VoiceContract&) override {}
 };
 
-struct NoKeys : IKeyPad {
-    std::string ShowKeyPad(int, int, const std::string&, const std::string& value, int) override {
-        return value;
-    }
-};
-
 QPushButton* Button(QWidget& w, const QString& name) {
     auto* button = w.findChild<QPushButton*>(name);
     EXPECT_NE(button, nullptr) << name.toStdString();
@@ -71,7 +65,7 @@ protected:
     RecordingMessages messages;
     RecordingPlayer player;
     NoWords words;
-    NoKeys keys;
+    ScriptedKeyPad keys;
 };
 
 TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {

@@ -23,26 +23,6 @@ namespace {
 
 using namespace rc::testing;
 
-// Answers every call with `reply` and records each call as "mode max heading|value|check".
-struct OneReplyKeyPad : IKeyPad {
-    std::string reply;
-    std::vector<std::string> calls;
-    std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
-                           int check) override {
-        calls.push_back(std::to_string(mode) + " " + std::to_string(maxDigits) + " " + heading + "|" + value +
-                        "|" + std::to_string(check));
-        return reply;
-    }
-};
-
-struct AnsweringMessages : RecordingMessages {
-    Answer answer = Answer::Ok;
-    Answer Show(const MessageSpec& message) override {
-        RecordingMessages::Show(message);
-        return answer;
-    }
-};
-
 template <typename T = QWidget> T* Child(QWidget& w, const QString& name) {
     auto* child = w.findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name.toStdString();
@@ -66,17 +46,17 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
     };
     // clang-format off
     const Case cases[] = {
-        {'T', 4608, {1, 2}, "", "lblT1_2", "5", "7 1 Enter Frequency 1..8|1|6", {5}, "700"},
-        {'T', 4611, {8}, "", "lblT2_2", "3", "7 1 Enter Frequency|8|6", {3}, "500"},
-        {'T', 4608, {1, 2, 0}, "", "lblD1_2", "9", "8 1 Enter Time Delay 0..9|0|7", {-1, -1, 9}, "450"},
-        {'T', 4600, {4, 4}, "", "lblTD1_1", "4", "8 1 Enter Time Delay 0..9|4|7", {}, "200"},
-        {'T', 4592, {1, 12}, "", "lblTD1_0", "", "8 1 Enter Time Delay 0..9||7", {}, ""},
-        {'A', 3712, {0}, "", "lblAC_0", "010", "1 3 Area Code 1||8", {10, 1, 10}, "010"},
-        {'A', 3715, {10, 1, 12}, "", "lblAC_1", "010", "1 3 Area Code 2|010|8", {}, "010"},
-        {'L', 3896, {0}, "optSel_1", "Label1_0", "55", "5 11 Lock Out Number 11||0", {2, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "55"},
-        {'L', 3800, {2, 0, 11}, "", "Label1_2", "D*", "5 11 Lock Out Number 3|D*|0", {}, "D*"},
-        {'U', 16, {0}, "", "lblNum", "12AB*#0", "3 7 Unlock Number||10", {7, 1, 2, 13, 14, 11, 12, 10}, "12AB*#0"},
-        {'U', 16, {7, 1, 0, 0, 0, 0, 0, 0}, "", "lblNum", "", "3 7 Unlock Number|1DDDDDD|10", {}, ""},
+        {'T', 4608, {1, 2}, "", "lblT1_2", "5", "7 1 Enter Frequency 1..8 [1] 6", {5}, "700"},
+        {'T', 4611, {8}, "", "lblT2_2", "3", "7 1 Enter Frequency [8] 6", {3}, "500"},
+        {'T', 4608, {1, 2, 0}, "", "lblD1_2", "9", "8 1 Enter Time Delay 0..9 [0] 7", {-1, -1, 9}, "450"},
+        {'T', 4600, {4, 4}, "", "lblTD1_1", "4", "8 1 Enter Time Delay 0..9 [4] 7", {}, "200"},
+        {'T', 4592, {1, 12}, "", "lblTD1_0", "", "8 1 Enter Time Delay 0..9 [] 7", {}, ""},
+        {'A', 3712, {0}, "", "lblAC_0", "010", "1 3 Area Code 1 [] 8", {10, 1, 10}, "010"},
+        {'A', 3715, {10, 1, 12}, "", "lblAC_1", "010", "1 3 Area Code 2 [010] 8", {}, "010"},
+        {'L', 3896, {0}, "optSel_1", "Label1_0", "55", "5 11 Lock Out Number 11 [] 0", {2, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "55"},
+        {'L', 3800, {2, 0, 11}, "", "Label1_2", "D*", "5 11 Lock Out Number 3 [D*] 0", {}, "D*"},
+        {'U', 16, {0}, "", "lblNum", "12AB*#0", "3 7 Unlock Number [] 10", {7, 1, 2, 13, 14, 11, 12, 10}, "12AB*#0"},
+        {'U', 16, {7, 1, 0, 0, 0, 0, 0, 0}, "", "lblNum", "", "3 7 Unlock Number [1DDDDDD] 10", {}, ""},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -85,10 +65,10 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         state.image = Patterned();
         for (std::size_t k = 0; k < c.stored.size(); ++k)
             state.image[c.at + static_cast<int>(k)] = static_cast<std::uint8_t>(c.stored[k]);
-        OneReplyKeyPad keypad;
-        keypad.reply = c.reply;
-        AnsweringMessages messages;
-        messages.answer = Answer::Cancel;
+        ScriptedKeyPad keypad;
+        keypad.entries = {c.reply};
+        RecordingMessages messages;
+        messages.fallback = Answer::Cancel;
         std::unique_ptr<QDialog> dialog;
         switch (c.dialog) {
         case 'T':
@@ -108,7 +88,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
             Child<QRadioButton>(*dialog, c.group)->click();
         const ImageBytes before = state.image;
         QTest::mouseClick(Child<QLabel>(*dialog, c.label), Qt::LeftButton);
-        EXPECT_EQ(keypad.calls, std::vector<std::string>{c.call});
+        EXPECT_EQ(keypad.Texts(), std::vector<std::string>{c.call});
         ExpectBytes(before, state.image, c.at, c.after);
         EXPECT_EQ(Shown(*dialog, c.label), c.shownAfter);
     }
@@ -216,9 +196,9 @@ TEST(ExpandedSwitchesDialog, LampsGroupsAndToggles) {
 TEST(UnlockDialog, WillNotCloseQuietlyWithoutACode) {
     for (Answer answer : {Answer::Ok, Answer::Cancel}) {
         EditorState state;
-        OneReplyKeyPad keypad;
-        AnsweringMessages messages;
-        messages.answer = answer;
+        ScriptedKeyPad keypad;
+        RecordingMessages messages;
+        messages.fallback = answer;
         frmUnlock dialog(state, keypad, messages, nullptr, 302);
         dialog.show();
         dialog.close();
@@ -228,7 +208,7 @@ TEST(UnlockDialog, WillNotCloseQuietlyWithoutACode) {
                                MessageButtons::OkCancel, Answer::Ok}));
         EXPECT_EQ(dialog.isVisible(), answer == Answer::Ok);
         if (answer == Answer::Ok) { // back in the dialog: a code, and it closes without a word
-            keypad.reply = "7654321";
+            keypad.entries = {"7654321"};
             QTest::mouseClick(Child<QLabel>(dialog, "lblNum"), Qt::LeftButton);
             dialog.close();
             EXPECT_FALSE(dialog.isVisible());

@@ -5,6 +5,7 @@
 
 #include "../shell_doubles.h"
 #include "codecs/keypad.h"
+#include "scripted_keypad.h"
 #include "shell/desktop.h"
 #include "shell/qt/mdi_form1.h"
 #include "when_modal.h"
@@ -24,26 +25,8 @@
 
 namespace rc::shell::testing {
 
-// Returns the queued entries in turn (the value it was given once the queue is empty) and records
-// every call.
-struct ScriptedKeyPad : IKeyPad {
-    struct Call {
-        int mode, maxDigits;
-        std::string heading, value;
-        int check;
-    };
-    std::deque<std::string> entries;
-    std::vector<Call> calls;
-    std::string ShowKeyPad(int mode, int maxDigits, const std::string& heading, const std::string& value,
-                           int check) override {
-        calls.push_back({mode, maxDigits, heading, value, check});
-        if (entries.empty())
-            return value;
-        std::string e = entries.front();
-        entries.pop_front();
-        return e;
-    }
-};
+using rc::test::RecordingHelp;
+using rc::test::ScriptedKeyPad;
 
 // Answers the word dialog with the queued results in turn (Cancel once the queue is empty) and
 // records what each call was opened with.
@@ -64,13 +47,6 @@ struct ScriptedWordDialog : IWordDialog {
         voice.VoiceWordCount = reply.VoiceWordCount;
         voice.VoiceWords = reply.VoiceWords;
     }
-};
-
-struct RecordingHelp : IHelp {
-    std::vector<std::string> calls;
-    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
-    void ShowContents() override { calls.push_back("contents"); }
-    void ShowSearch() override { calls.push_back("search"); }
 };
 
 struct ScriptedDesktop : IDesktop {

@@ -1,5 +1,6 @@
 // The rcedit program as a user starts it: real processes, real time, a private runtime folder.
 #include "pdf_rows.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,6 @@ namespace fs = std::filesystem;
 class RceditProcess : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "rc-rcedit-XXXXXX").string();
-        dir = ::mkdtemp(tmpl.data());
         fs::create_directories(dir / "runtime");
         fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
         fs::create_directories(dir / "config");
@@ -32,7 +31,6 @@ protected:
             if (in >> pid && pid > 0)
                 ::kill(pid, SIGKILL);
         }
-        fs::remove_all(dir);
     }
 
     // The environment of a desktop session without a display, with our own folders.
@@ -45,12 +43,8 @@ protected:
     static int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
     int Run(const std::string& command) const { return Status(std::system(command.c_str())); }
 
-    static std::string ReadFile(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    fs::path dir;
+    rc::test::TempFolder folder;
+    const fs::path dir = folder.path();
     std::string pidFile;
     const std::string rcedit = RCEDIT_PATH;
 };
@@ -70,7 +64,7 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
          0, ""},
         {"--report all --output '" + (dir / "all.txt").string() + "' '" + sample.string() + "'", 0, ""},
         // The heading names the file by its full path, however it was typed.
-        {"--report codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
+        {"--report=codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
         {"--no-such-option", 2, "rcedit: unknown option --no-such-option\nUsage: rcedit"},
         {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
@@ -82,13 +76,10 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
             Run(Env(false) + "timeout 60 '" + rcedit + "' " + c.args + " >'" + said.string() + "' 2>&1"),
             c.status)
             << c.args;
-        std::ifstream in(said);
-        EXPECT_NE(std::string(std::istreambuf_iterator<char>(in), {}).find(c.says), std::string::npos)
-            << c.args;
+        EXPECT_NE(rc::test::ReadFile(said).find(c.says), std::string::npos) << c.args;
     }
-    std::ifstream text(dir / "all.txt");
     rc::test::ExpectPdfReadsLikeText(rc::test::PdfText((dir / "all.pdf").string()),
-                                     std::string(std::istreambuf_iterator<char>(text), {}));
+                                     rc::test::ReadFile(dir / "all.txt"));
 }
 
 TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
@@ -97,7 +88,7 @@ TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
     fs::copy_file(image, dir / "b.HR8");
     fs::create_symlink(image, dir / "link.HR8");
     fs::create_hard_link(image, dir / "hard.HR8");
-    const std::string sample = ReadFile(image);
+    const std::string sample = rc::test::ReadFile(image);
     const std::string a = "'" + image.string() + "'", b = "'" + (dir / "b.HR8").string() + "'";
     const std::string link = "'" + (dir / "link.HR8").string() + "'",
                       hard = "'" + (dir / "hard.HR8").string() + "'";
@@ -106,7 +97,7 @@ TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
           "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
           "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a}) {
         EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
-        EXPECT_EQ(ReadFile(image), sample) << args;
+        EXPECT_EQ(rc::test::ReadFile(image), sample) << args;
     }
 }
 
@@ -160,8 +151,7 @@ TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     int code = -1;
     EXPECT_TRUE(status >> code);
     EXPECT_EQ(code, 0);
-    std::ifstream ini(dir / "config" / "H_R8.ini");
-    std::string text((std::istreambuf_iterator<char>(ini)), {});
+    const std::string text = rc::test::ReadFile(dir / "config" / "H_R8.ini");
     EXPECT_NE(text.find("File1=" + (dir / "other site.HR8").string() + "\n"), std::string::npos) << text;
 }
 
