@@ -11,6 +11,8 @@
 #include "print/settings_list.h"
 #include "print/text_renderer.h"
 
+#include "test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -126,15 +128,7 @@ std::vector<Decoder> Decoders() {
     return d;
 }
 
-// Random bytes, half of them small, so that counts and digit codes often look valid.
-ImageBytes RandomImage(std::mt19937& rng) {
-    ImageBytes image;
-    for (int i = 0; i < kImageSize; ++i) {
-        const unsigned r = rng();
-        image[i] = static_cast<std::uint8_t>((r & 0x100) ? (r & 0xFF) : (r & 0x0F));
-    }
-    return image;
-}
+using test::RandomImage;
 
 TEST(DecoderFuzz, EveryTextComesOnlyFromItsOwnRecord) {
     std::mt19937 rng(20261207);

@@ -21,15 +21,7 @@ namespace fs = std::filesystem;
 
 using test::SampleImage;
 
-// Random bytes, half of them small, so that counts, digits and indexes often look valid.
-ImageBytes RandomImage(std::mt19937& rng) {
-    ImageBytes image;
-    for (int i = 0; i < kImageSize; ++i) {
-        const unsigned r = rng();
-        image[i] = static_cast<std::uint8_t>((r & 0x100) ? (r & 0xFF) : (r & 0x0F));
-    }
-    return image;
-}
+using test::RandomImage;
 
 // The refusals of importing `text` into `image`, as "line: message".
 std::vector<std::string> Import(ImageBytes& image, const std::string& text) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace rc::test {
@@ -49,6 +50,16 @@ private:
 inline ImageBytes SampleImage() {
     ImageBytes image;
     EXPECT_EQ(ReadImageFile(RC_SOURCE_DIR "/samples/Default.HR8", image).error, OpenError::None);
+    return image;
+}
+
+// Random bytes, half of them small, so that counts, digit codes and indexes often look valid.
+inline ImageBytes RandomImage(std::mt19937& rng) {
+    ImageBytes image;
+    for (int i = 0; i < kImageSize; ++i) {
+        const unsigned r = rng();
+        image[i] = static_cast<std::uint8_t>((r & 0x100) ? (r & 0xFF) : (r & 0x0F));
+    }
     return image;
 }
 
