@@ -55,18 +55,8 @@ TEST(HeadlessArgs, Refusals) {
     }
 }
 
-TEST(HeadlessArgs, HelpAndVersionNeedNothingElse) {
-    const auto help = ParseHeadlessArgs({"--help"}, nullptr);
-    ASSERT_TRUE(help.has_value());
-    EXPECT_TRUE(help->help);
-    const auto version = ParseHeadlessArgs({"--no-splash", "--version"}, nullptr);
-    ASSERT_TRUE(version.has_value());
-    EXPECT_TRUE(version->version && !version->help);
-}
-
+// The whole line of a real download is in the run against sx; here every figure differs.
 TEST(HeadlessProgress, Line) {
-    EXPECT_EQ(ProgressLine(XferCounters{"Received Packet", "", "0", "", 0}, 8192),
-              "packet 0  errors 0  bytes 0 of 8192");
     EXPECT_EQ(ProgressLine(XferCounters{"Sending Packet", "12", "3", "1408", 1408}, 7936),
               "packet 12  errors 3  bytes 1408 of 7936");
 }
