@@ -2,6 +2,7 @@
 #include "link/transfer_models.h"
 
 #include "link_fakes.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -32,22 +33,12 @@ TEST(TransferModels, ModelFromTheExtensionWithoutRegardToCase) {
 
 class TransferFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("rc_transfer_" + std::to_string(::getpid()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir, ec);
-    }
     static void Write(const fs::path& p, const std::vector<std::uint8_t>& b) { test::WriteBytes(p, b); }
     static std::vector<std::uint8_t> Read(const fs::path& p) { return test::ReadBytes(p); }
     std::size_t Entries() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
-    fs::path dir;
+    rc::test::TempFolder folder;
+    const fs::path dir = folder.path();
 };
 
 std::vector<std::uint8_t> Block(std::uint8_t fill) {
