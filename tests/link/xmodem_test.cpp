@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <initializer_list>
 #include <sstream>
 
 namespace rc::link {
@@ -49,16 +48,10 @@ constexpr std::int64_t kSettle = 10; // XmodemTiming::settleMs
 // Plays the far end: feeds bytes at a fake time, lets time pass, records what the engine does.
 class Peer {
 public:
-    struct Sent {
-        std::int64_t at;
-        Bytes bytes;
-    };
-
     explicit Peer(XmodemEngine& engine) : engine_(engine) {}
 
     void Start() { Take(engine_.Start(now)); }
     void Feed(std::span<const std::uint8_t> bytes) { Take(engine_.OnBytes(bytes, now)); }
-    void Feed(std::initializer_list<std::uint8_t> bytes) { Feed(std::span(bytes.begin(), bytes.size())); }
     void Cancel() { Take(engine_.Cancel(now)); }
 
     // Lets ms pass, serving every deadline on the way.
@@ -102,8 +95,8 @@ public:
     // Everything sent since the last call, in one piece.
     Bytes TakeSent() {
         Bytes all;
-        for (const Sent& s : sent)
-            all.insert(all.end(), s.bytes.begin(), s.bytes.end());
+        for (const Bytes& s : sent)
+            all.insert(all.end(), s.begin(), s.end());
         sent.clear();
         return all;
     }
@@ -112,7 +105,7 @@ public:
     Bytes data = Pattern(8192);
     std::int64_t now = 0;
     std::optional<std::int64_t> finishedAt;
-    std::vector<Sent> sent;
+    std::vector<Bytes> sent; // each answer the engine gave
     std::vector<std::string> messages;
     int beeps = 0;
 
@@ -127,13 +120,29 @@ private:
     }
     void Take(const XferOutput& out) {
         if (!out.send.empty())
-            sent.push_back({now, out.send});
+            sent.push_back(out.send);
         messages.insert(messages.end(), out.messages.begin(), out.messages.end());
         beeps += out.beep ? 1 : 0;
         if (engine_.Finished() && !finishedAt)
             finishedAt = now;
     }
     XmodemEngine& engine_;
+};
+
+// A download (of `expected` bytes, 0 for any size) or an upload, started, with its far end.
+struct Receiving {
+    explicit Receiving(int expected = 0) : rx{store, {}, expected} { peer.Start(); }
+    MemoryStore store;
+    XmodemReceive rx;
+    Peer peer{rx};
+};
+struct Sending {
+    explicit Sending(std::size_t size, XmodemTiming timing = {}, int refusalLimit = 0)
+        : tx{Pattern(size), timing, refusalLimit} {
+        peer.Start();
+    }
+    XmodemSend tx;
+    Peer peer{tx};
 };
 
 const Bytes kNak{NAK}, kAck{ACK}, kEot{EOT};
@@ -188,29 +197,16 @@ TEST(XmodemTiming, CharacterTimeFollowsFraming) {
 
 // ---- download ----
 
-class Download : public ::testing::Test {
+class Download : public ::testing::Test, protected Receiving {
 protected:
-    // Starts and takes the NAK that opens every download.
-    void Begin() {
-        peer.Start();
-        EXPECT_EQ(peer.TakeSent(), kNak);
-    }
-    Bytes Image(int blocks) const {
-        return Bytes(peer.data.begin(), peer.data.begin() + blocks * kBlockSize);
-    }
     void ExpectSuccess(int blocks) {
         peer.Run("E W1000"); // an EOT is the end once the line stays quiet after it
         EXPECT_TRUE(rx.Succeeded());
-        EXPECT_EQ(store.data, Image(blocks));
+        EXPECT_EQ(store.data, Bytes(peer.data.begin(), peer.data.begin() + blocks * kBlockSize));
     }
-
-    MemoryStore store;
-    XmodemReceive rx{store};
-    Peer peer{rx};
 };
 
 TEST_F(Download, WholeImageThenEot) {
-    peer.Start();
     EXPECT_EQ(peer.messages,
               (std::vector<std::string>{text::kAwaitingDownloadConfirmation, text::kAwaitingDownloadStart}));
     EXPECT_EQ(rx.Counters(), (XferCounters{"Received Packet", "", "0", "", 0}));
@@ -218,18 +214,14 @@ TEST_F(Download, WholeImageThenEot) {
     for (int block = 1; block <= 64; ++block) {
         peer.Run("W100 P" + std::to_string(block));
         ASSERT_EQ(peer.TakeSent(), kAck) << block;
-        EXPECT_EQ(rx.Counters().numPackets, std::to_string(block));
-        EXPECT_EQ(rx.Counters().numBytes, std::to_string(block * 128));
-        EXPECT_EQ(rx.Counters().progress, block * 128);
+        EXPECT_EQ(rx.Counters(), (XferCounters{"Received Packet", std::to_string(block), "0",
+                                               std::to_string(block * 128), block * 128}));
         EXPECT_FALSE(store.committed);
     }
     EXPECT_EQ(peer.LastMessage(), text::kDownloadInProgress);
-    ExpectSuccess(64);
+    ExpectSuccess(64); // the message, the beep and the file are the endings' (below)
     EXPECT_EQ(peer.TakeSent(), kAck);
-    EXPECT_EQ(peer.LastMessage(), text::kDownloadSuccessful);
     EXPECT_EQ(rx.Counters().numPackets, "65"); // shows one more than it received
-    EXPECT_EQ(peer.beeps, 1);
-    EXPECT_TRUE(store.committed);
     EXPECT_FALSE(rx.Deadline().has_value());
 }
 
@@ -261,12 +253,9 @@ TEST_F(Download, Endings) {
         {"no size for the model", 0, "P1 E W200", text::kDownloadSuccessful},
     };
     for (const Case& c : cases) {
-        MemoryStore store;
+        auto&& [store, rx, peer] = Receiving(c.expected);
         store.failStore = c.failStore;
         store.failCommit = c.failCommit;
-        XmodemReceive rx{store, {}, c.expected};
-        Peer peer{rx};
-        peer.Start();
         peer.Run(c.script);
         const bool ok = c.message == std::string(text::kDownloadSuccessful);
         EXPECT_TRUE(rx.Finished()) << c.what;
@@ -298,10 +287,7 @@ TEST_F(Download, StartEndsAfterThirteenReadWaitsWhateverArrives) {
         {"noise without a pause, then quiet", steady, 14},
     };
     for (const Case& c : cases) {
-        MemoryStore store;
-        XmodemReceive rx{store};
-        Peer peer{rx};
-        peer.Start();
+        auto&& [store, rx, peer] = Receiving();
         peer.Run(c.script);
         peer.Wait(65000 - peer.now - 1);
         EXPECT_FALSE(rx.Finished()) << c.what;
@@ -314,7 +300,7 @@ TEST_F(Download, StartEndsAfterThirteenReadWaitsWhateverArrives) {
 
 TEST_F(Download, TenBadPacketsInARowForOneBlockAreTheLimit) {
     // A good packet starts the count again; the figure counts every bad packet of the transfer.
-    Begin();
+    ASSERT_EQ(peer.TakeSent(), kNak);
     auto bad = PacketBytes(peer.data, 1);
     bad[2] = 0; // complement wrong
     const auto badRun = [&](int n) {
@@ -344,7 +330,6 @@ TEST_F(Download, TenBadPacketsInARowForOneBlockAreTheLimit) {
 
 TEST_F(Download, SilenceBetweenPacketsAsksForTheBlockAgain) {
     // The sender lost our ACK (or the line lost its packet) and waits far longer than we do.
-    Begin();
     peer.Run("P1");
     peer.TakeSent();
     for (int wait = 1; wait <= 10; ++wait) {
@@ -379,10 +364,7 @@ TEST_F(Download, OneDamagedByteNeverEndsWithAShortFile) {
         {"a stray byte in the data", 70, false},
     };
     for (const Case& c : cases) {
-        MemoryStore store;
-        XmodemReceive rx{store, {}, 8192};
-        Peer peer{rx};
-        peer.Start();
+        auto&& [store, rx, peer] = Receiving(8192);
         for (int block = 1; block < c.block; ++block)
             peer.Run("P" + std::to_string(block));
         auto bad = PacketBytes(peer.data, c.block);
@@ -409,7 +391,6 @@ TEST_F(Download, OneDamagedByteNeverEndsWithAShortFile) {
 }
 
 TEST_F(Download, EarlyTimerCallsDoNothing) {
-    peer.Start();
     EXPECT_EQ(rx.Deadline(), 5000);
     EXPECT_TRUE(rx.OnTime(4999).send.empty());
     EXPECT_EQ(rx.Deadline(), 5000);
@@ -419,21 +400,18 @@ TEST_F(Download, EarlyTimerCallsDoNothing) {
 
 // ---- upload ----
 
-class Upload : public ::testing::Test {
+class Upload : public ::testing::Test, protected Sending {
 protected:
-    Bytes data = Pattern(8192);
-    XmodemSend tx{data};
-    Peer peer{tx};
+    Upload() : Sending(8192) {}
 };
 
 TEST_F(Upload, WholeImage) {
-    peer.Start();
     EXPECT_EQ(peer.messages, std::vector<std::string>{text::kAwaitingUploadConfirmation});
     EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
     peer.Run("N");
     EXPECT_EQ(peer.LastMessage(), text::kUploadInProgress);
     for (int block = 1; block <= 64; ++block) {
-        ASSERT_EQ(peer.TakeSent(), PacketBytes(data, block)) << block;
+        ASSERT_EQ(peer.TakeSent(), PacketBytes(Pattern(8192), block)) << block;
         EXPECT_EQ(tx.Counters().numPackets, std::to_string(block));
         EXPECT_EQ(tx.Counters().progress, (block - 1) * 128);
         peer.Run("A");
@@ -460,9 +438,7 @@ TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
         {"X", 1, 0},    {"!", 1, 0},
     };
     for (const Case& c : cases) {
-        XmodemSend tx{Pattern(1024)};
-        Peer peer{tx};
-        peer.Start();
+        auto&& [tx, peer] = Sending(1024);
         peer.Run("N cz"); // stray bytes while a packet is out
         for (int i = 0; i < 8; ++i) {
             ASSERT_EQ(peer.TakeSent().size(), 132u) << c.answer;
@@ -491,9 +467,7 @@ TEST_F(Upload, Endings) {
         {"Cancel during the blocks", "N !", text::kCancelledByUser},
     };
     for (const Case& c : cases) {
-        XmodemSend tx{Pattern(8192)};
-        Peer peer{tx};
-        peer.Start();
+        auto&& [tx, peer] = Sending(8192);
         peer.Run(c.script);
         EXPECT_TRUE(tx.Finished()) << c.what;
         EXPECT_FALSE(tx.Succeeded()) << c.what;
@@ -509,9 +483,7 @@ TEST_F(Upload, Endings) {
 TEST_F(Upload, RefusalLimitEndsAReceiverThatNeverTakesTheBlock) {
     // NAK and EOT both refuse the block; an ACK starts the count again.
     for (const char* script : {"N N9 A N9", "N E9 A E4 N5"}) {
-        XmodemSend limited{Pattern(1024), {}, kMaxRefusals};
-        Peer p{limited};
-        p.Start();
+        auto&& [limited, p] = Sending(1024, {}, kMaxRefusals);
         p.Run(script);
         EXPECT_FALSE(limited.Finished()) << script;
         p.TakeSent();
@@ -519,9 +491,7 @@ TEST_F(Upload, RefusalLimitEndsAReceiverThatNeverTakesTheBlock) {
         EXPECT_EQ(p.TakeSent(), (Bytes{CAN, CAN})) << script;
         EXPECT_EQ(p.LastMessage(), text::kExcessiveErrors) << script;
     } // Without a limit only Cancel ends a receiver that refuses everything.
-    XmodemSend patient{Pattern(1024)};
-    Peer p{patient};
-    p.Start();
+    auto&& [patient, p] = Sending(1024);
     p.Run("N N50 !");
     EXPECT_EQ(patient.Counters().errPackets, "50");
     EXPECT_EQ(p.LastMessage(), text::kCancelledByUser);
@@ -546,9 +516,7 @@ TEST_F(Upload, LostOrDamagedAnswers) {
         {"replies together, and an EOT", "NNN A E AA", "P1 P2 P2 P3", "0"},
     };
     for (const Case& c : cases) {
-        XmodemSend tx{Pattern(512)};
-        Peer p{tx};
-        p.Start();
+        auto&& [tx, p] = Sending(512);
         p.Run(c.script);
         std::string sent;
         for (const Bytes b = p.TakeSent(); std::size_t i : {0u, 132u, 264u, 396u})
@@ -569,9 +537,7 @@ TEST(XmodemLine, OnlyEightBitsWithoutParity) {
 TEST_F(Upload, SlowLineGetsItsSendingTimeOnTopOfTheReplyWait) {
     XmodemTiming timing;
     timing.microsPerByte = 33334; // 300 baud: a packet takes 4.4 s to go out
-    XmodemSend slow{Pattern(256), timing};
-    Peer p{slow};
-    p.Start();
+    auto&& [slow, p] = Sending(256, timing);
     p.Run("N W14400");
     EXPECT_EQ(p.TakeSent().size(), 132u);
     p.Run("W100");
@@ -581,9 +547,7 @@ TEST_F(Upload, SlowLineGetsItsSendingTimeOnTopOfTheReplyWait) {
 }
 
 TEST(UploadSizes, ShortLastBlockIsPaddedAndEmptyDataSendsOnlyEot) {
-    XmodemSend tx{Pattern(130)};
-    Peer peer{tx};
-    peer.Start();
+    auto&& [tx, peer] = Sending(130);
     peer.Run("N A");
     const auto last = peer.TakeSent();
     ASSERT_EQ(last.size(), 264u);
@@ -595,9 +559,7 @@ TEST(UploadSizes, ShortLastBlockIsPaddedAndEmptyDataSendsOnlyEot) {
     EXPECT_EQ(tx.Blocks(), 2);
     EXPECT_EQ(BuildPacket(Pattern(300 * 128), 256)[1], 0); // block numbers wrap
 
-    XmodemSend empty{{}};
-    Peer none{empty};
-    none.Start();
+    auto&& [empty, none] = Sending(0);
     none.Run("N");
     EXPECT_EQ(none.TakeSent(), kEot);
     none.Run("A");
