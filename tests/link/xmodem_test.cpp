@@ -148,7 +148,7 @@ struct Sending {
 const Bytes kNak{NAK}, kAck{ACK}, kEot{EOT};
 
 TEST(XmodemPacket, Verdicts) {
-    const auto data = Pattern(512);
+    const auto data = Pattern(256 * kBlockSize);
     struct Case {
         const char* what;
         int block, expected;
@@ -160,7 +160,7 @@ TEST(XmodemPacket, Verdicts) {
         {"the expected block", 3, 3, true, -1, 0, PacketVerdict::Good},
         {"first block", 1, 1, false, -1, 0, PacketVerdict::Good},
         {"previous block again", 2, 3, true, -1, 0, PacketVerdict::Repeat},
-        {"block 0 before anything was stored", 0, 1, false, -1, 0, PacketVerdict::Bad},
+        {"block 0 (256) before anything was stored", 256, 1, false, -1, 0, PacketVerdict::Bad},
         {"a skipped block", 4, 2, true, -1, 0, PacketVerdict::Bad},
         {"data byte changed", 1, 1, false, 40, 0x55, PacketVerdict::Bad},
         {"checksum changed", 1, 1, false, 131, 0x00, PacketVerdict::Bad},
@@ -168,11 +168,7 @@ TEST(XmodemPacket, Verdicts) {
         {"not SOH", 1, 1, false, 0, EOT, PacketVerdict::Bad},
     };
     for (const Case& c : cases) {
-        Packet p = BuildPacket(data, c.block == 0 ? 1 : c.block);
-        if (c.block == 0) {
-            p[1] = 0;
-            p[2] = 255;
-        }
+        Packet p = BuildPacket(data, c.block);
         if (c.touch >= 0)
             p[c.touch] = p[c.touch] == c.value ? c.value ^ 1 : c.value;
         EXPECT_EQ(VerifyPacket(p, static_cast<std::uint8_t>(c.expected), c.anyStored), c.verdict) << c.what;
@@ -535,9 +531,7 @@ TEST(XmodemLine, OnlyEightBitsWithoutParity) {
 }
 
 TEST_F(Upload, SlowLineGetsItsSendingTimeOnTopOfTheReplyWait) {
-    XmodemTiming timing;
-    timing.microsPerByte = 33334; // 300 baud: a packet takes 4.4 s to go out
-    auto&& [slow, p] = Sending(256, timing);
+    auto&& [slow, p] = Sending(256, {.microsPerByte = 33334}); // 300 baud: a packet takes 4.4 s to go out
     p.Run("N W14400");
     EXPECT_EQ(p.TakeSent().size(), 132u);
     p.Run("W100");
@@ -595,8 +589,7 @@ struct Wire {
 };
 
 TEST(XmodemNoisyLine, EveryRunDeliversTheImageOrKeepsTheOldFile) {
-    XmodemTiming timing;
-    timing.microsPerByte = Wire::kMicrosPerByte;
+    const XmodemTiming timing{.microsPerByte = Wire::kMicrosPerByte};
     const Bytes image = Pattern(8192, 3);
     int delivered = 0;
     std::int64_t longest = 0;
