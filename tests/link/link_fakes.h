@@ -8,6 +8,7 @@
 #include "link/link_timer.h"
 #include "link/serial_port.h"
 #include "link/xmodem.h"
+#include "scripted_messages.h"
 
 #include <fstream>
 #include <initializer_list>
@@ -63,7 +64,6 @@ inline auto Line(const LineSettings& l) {
 class FakePort : public ISerialPort {
 public:
     bool openResult = true;
-    std::string openReason = "device: No such file or directory";
     bool open = false;
     bool drained = true;
     int opens = 0;
@@ -80,7 +80,7 @@ public:
         opened = settings;
         log.push_back("open " + settings.device);
         if (!openResult) {
-            *reason = openReason;
+            *reason = "device: No such file or directory";
             return false;
         }
         open = true;
@@ -150,13 +150,9 @@ public:
     TimeOfDay Now() override { return now; }
 };
 
-class FakeMessages : public IMessages {
-public:
-    std::vector<MessageSpec> shown;
-    Answer Show(const MessageSpec& m) override {
-        shown.push_back(m);
-        return Answer::Ok;
-    }
+// Answers every message and question with Ok.
+struct FakeMessages : rc::test::ScriptedMessages {
+    FakeMessages() { fallback = Answer::Ok; }
 };
 
 class FakeWindow : public ILinkWindow {
@@ -172,7 +168,6 @@ public:
     void AttachTerminal() override { ++attached; }
     void ClearTerminal() override { ++cleared; }
     void EndProgram() override { ++ended; }
-    bool Has(Panel p) const { return panels.count(p) != 0; }
 };
 
 // One direction of a noisy line: from a seeded source about one byte in `rate` has a bit flipped, is

@@ -301,7 +301,7 @@ TEST(LinkSession, ShutdownWaitsForTheLineToDrainButNotForever) {
         EXPECT_GE(r.store.flushes, 1);
         EXPECT_TRUE(r.session.ShuttingDown());
         EXPECT_EQ(done, 0) << "the wait always lets the event loop run once";
-        EXPECT_FALSE(r.window.Has(Panel::Message));
+        EXPECT_EQ(r.window.panels.count(Panel::Message), 0u);
         FakeTimer& check = r.timers["DrainCheck"];
         FakeTimer& limit = r.timers["DrainLimit"];
         EXPECT_EQ(limit.Interval(), kDrainLimitMs);
