@@ -33,10 +33,6 @@ TEST(TransferModels, ModelFromTheExtensionWithoutRegardToCase) {
 
 class TransferFiles : public ::testing::Test {
 protected:
-    static void Write(const fs::path& p, const std::vector<std::uint8_t>& b) { test::WriteBytes(p, b); }
-    static std::vector<std::uint8_t> Read(const fs::path& p) { return test::ReadBytes(p); }
-    std::size_t Entries() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
-
     rc::test::TempFolder folder;
     const fs::path dir = folder.path();
 };
@@ -47,40 +43,40 @@ std::vector<std::uint8_t> Block(std::uint8_t fill) {
 
 TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     const fs::path target = dir / "site.HR8";
-    Write(target, std::vector<std::uint8_t>(8192, 0xEE));
+    test::WriteBytes(target, std::vector<std::uint8_t>(8192, 0xEE));
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     {
         DownloadFile file(target.string());
         ASSERT_TRUE(file.Open());
         ASSERT_TRUE(file.StoreBlock(Block(1)));
         ASSERT_TRUE(file.StoreBlock(Block(2)));
-        EXPECT_EQ(Read(target), std::vector<std::uint8_t>(8192, 0xEE));
+        EXPECT_EQ(test::ReadBytes(target), std::vector<std::uint8_t>(8192, 0xEE));
         ASSERT_TRUE(file.Commit());
     }
     auto expected = Block(1);
     expected.resize(256, 2);
-    EXPECT_EQ(Read(target), expected); // exactly the bytes received: no tail of the old file
+    EXPECT_EQ(test::ReadBytes(target), expected); // exactly the bytes received: no tail of the old file
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Entries(), 1u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(TransferFiles, LinkIsFollowedAndKept) {
     const fs::path real = dir / "real.HR8";
     const fs::path link = dir / "link.HR8";
-    Write(real, Block(0));
+    test::WriteBytes(real, Block(0));
     fs::create_symlink(real, link);
     DownloadFile file(link.string());
     ASSERT_TRUE(file.Open());
     file.StoreBlock(Block(7));
     ASSERT_TRUE(file.Commit());
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Read(real), Block(7));
+    EXPECT_EQ(test::ReadBytes(real), Block(7));
 }
 
 TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
     const fs::path readOnly = dir / "locked.HR8";
-    Write(readOnly, Block(3));
+    test::WriteBytes(readOnly, Block(3));
     fs::permissions(readOnly, fs::perms::owner_read);
     const fs::path folder = dir / "folder.HR8";
     fs::create_directory(folder);
@@ -103,7 +99,7 @@ TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
         EXPECT_EQ(file.FailureMessage(),
                   "File " + c.path.string() + " could not be written. Transfer Aborted");
     }
-    EXPECT_EQ(Read(readOnly), Block(3));
+    EXPECT_EQ(test::ReadBytes(readOnly), Block(3));
 }
 
 TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
@@ -121,7 +117,7 @@ TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
         std::vector<std::uint8_t> bytes(c.size);
         for (std::size_t i = 0; i < bytes.size(); ++i)
             bytes[i] = static_cast<std::uint8_t>(i * 13);
-        Write(p, bytes);
+        test::WriteBytes(p, bytes);
         const UploadFile f = LoadUploadFile(p.string());
         if (c.accepted) {
             EXPECT_EQ(f.refusal, "") << c.name;
