@@ -25,12 +25,10 @@ namespace rc::link::test {
 class FakeStore : public ISettingsStore {
 public:
     std::map<std::pair<std::string, std::string>, std::string> values;
-    std::vector<std::pair<std::string, std::string>> reads;
     std::vector<std::pair<std::string, std::string>> writes;
     int flushes = 0;
 
     std::string Get(const std::string& section, const std::string& key) override {
-        reads.emplace_back(section, key);
         auto it = values.find({section, key});
         return it == values.end() ? std::string() : it->second;
     }
