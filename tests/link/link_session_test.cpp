@@ -167,16 +167,12 @@ TEST(LinkSession, ProgramSetupPendingValues) {
     };
     for (const Case& c : cases) {
         LinkSettings s;
-        s.modelType = c.model;
-        s.initBoolean = c.append;
-        s.cwBoolean = c.cw;
-        s.cwString = c.cwString;
+        std::tie(s.modelType, s.initBoolean, s.cwBoolean, s.cwString) =
+            std::tie(c.model, c.append, c.cw, c.cwString);
         ProgramSetup p = ProgramSetup::FromSettings(s);
-        SCOPED_TRACE(c.model);
-        EXPECT_EQ(p.pendingModel, c.option);
-        EXPECT_EQ(p.pendingAppend, c.pendingAppend);
-        EXPECT_EQ(p.pendingCallWait, c.pendingCw);
-        EXPECT_EQ(p.callWaitText, c.shownCw);
+        EXPECT_EQ(std::tie(p.pendingModel, p.pendingAppend, p.pendingCallWait, p.callWaitText),
+                  std::tuple(c.option, c.pendingAppend, c.pendingCw, c.shownCw))
+            << c.model;
     }
 }
 
@@ -197,11 +193,8 @@ TEST(LinkSession, DialSendsTheRightCommands) {
         Rig r;
         r.Start();
         LinkSettings& s = r.session.Settings();
-        s.init = c.init;
-        s.initBoolean = c.initBoolean;
-        s.cwBoolean = c.cwBoolean;
-        s.cwString = c.cwString;
-        s.number1 = c.number;
+        std::tie(s.init, s.initBoolean, s.cwBoolean, s.cwString, s.number1) =
+            std::tie(c.init, c.initBoolean, c.cwBoolean, c.cwString, c.number);
         r.window.panels[Panel::Number] = "old";
         int focus = r.window.focus;
         r.session.DialProcedure();
