@@ -401,11 +401,11 @@ protected:
     Upload() : Sending(8192) {}
 };
 
+// Its panel messages and the beep are in the transfer window's counters test, the end in the answers
+// to EOT below.
 TEST_F(Upload, WholeImage) {
-    EXPECT_EQ(peer.messages, std::vector<std::string>{text::kAwaitingUploadConfirmation});
     EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
     peer.Run("N");
-    EXPECT_EQ(peer.LastMessage(), text::kUploadInProgress);
     for (int block = 1; block <= 64; ++block) {
         ASSERT_EQ(peer.TakeSent(), PacketBytes(Pattern(8192), block)) << block;
         EXPECT_EQ(tx.Counters().numPackets, std::to_string(block));
@@ -414,12 +414,7 @@ TEST_F(Upload, WholeImage) {
         EXPECT_EQ(tx.Counters().numBytes, std::to_string(block * 128));
     }
     EXPECT_EQ(peer.TakeSent(), kEot);
-    EXPECT_EQ(peer.LastMessage(), text::kUploadSuccessful);
     EXPECT_EQ(tx.Counters().progress, 8192);
-    EXPECT_FALSE(tx.Finished());
-    peer.Run("A");
-    EXPECT_TRUE(tx.Succeeded());
-    EXPECT_EQ(peer.beeps, 1);
 }
 
 TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
