@@ -41,6 +41,7 @@ std::vector<std::uint8_t> Block(std::uint8_t fill) {
     return std::vector<std::uint8_t>(128, fill);
 }
 
+// That nothing is left beside the file is counted in the window's download test.
 TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     const fs::path target = dir / "site.HR8";
     test::WriteBytes(target, std::vector<std::uint8_t>(8192, 0xEE));
@@ -58,7 +59,6 @@ TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     EXPECT_EQ(test::ReadBytes(target), expected); // exactly the bytes received: no tail of the old file
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
 }
 
 TEST_F(TransferFiles, LinkIsFollowedAndKept) {
@@ -74,6 +74,7 @@ TEST_F(TransferFiles, LinkIsFollowedAndKept) {
     EXPECT_EQ(test::ReadBytes(real), Block(7));
 }
 
+// A folder that is not there, and an upload file that is not there, are in the window's refusals.
 TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
     const fs::path readOnly = dir / "locked.HR8";
     test::WriteBytes(readOnly, Block(3));
@@ -87,7 +88,6 @@ TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
     } cases[] = {
         {readOnly, root},
         {folder, false},
-        {dir / "missing" / "site.HR8", false},
     };
     for (const Case& c : cases) {
         DownloadFile file(c.path.string());
@@ -127,8 +127,6 @@ TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
             EXPECT_TRUE(f.bytes.empty()) << c.name;
         }
     }
-    const std::string missing = (dir / "none.HR8").string();
-    EXPECT_EQ(LoadUploadFile(missing).refusal, "File " + missing + " could not be read. Transfer Aborted");
     EXPECT_EQ(LoadUploadFile(dir.string()).refusal,
               "File " + dir.string() + " could not be read. Transfer Aborted");
 }
