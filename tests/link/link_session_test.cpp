@@ -152,12 +152,12 @@ TEST(LinkSession, CommSetupWithNothingSelectedKeepsTheValues) {
     EXPECT_EQ(r.port.opened.parity, Parity::None); // as the port had it
 }
 
+// Stored values the dialog shows as they are (R6, append, call waiting "*70") are in its window test.
 TEST(LinkSession, ProgramSetupPendingValues) {
     struct Case {
         const char *model, *append, *cw, *cwString;
         const char *option, *pendingAppend, *pendingCw, *shownCw;
     } cases[] = {
-        {"1", "1", "1", "*70", "1", "1", "1", "*70"},
         {"3", "0", "", "*70", "3", "0", "0", ""}, // off: the list is emptied
         {"9", "yes", "0", "", "4", "0", "0", ""},
         {"", "", "1", "1170", "4", "0", "1", "1170"},
