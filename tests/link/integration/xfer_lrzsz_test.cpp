@@ -109,6 +109,11 @@ public:
         return p->state() == QProcess::NotRunning;
     }
 
+    // The copies of transferred images kept in this test's own data folder, oldest first.
+    QStringList Kept() const {
+        return QDir(Path("data/halden-r8-tools/backups")).entryList(QDir::Files, QDir::Name);
+    }
+
     // Names in the folder that are not ours: a download must leave no temporary file behind.
     QStringList Strays(const QStringList& expected) const {
         QStringList strays;
@@ -122,6 +127,9 @@ private:
     QProcess* Start(const QString& program, QStringList args, const QString& folder) {
         auto p = std::make_unique<QProcess>();
         p->setWorkingDirectory(folder);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Path("data"));
+        p->setProcessEnvironment(env);
         args.prepend(program);
         args.prepend("90");
         p->setProcessChannelMode(QProcess::SeparateChannels);
@@ -135,8 +143,8 @@ private:
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
-// Sits between rclink's line (near) and the lrzsz end (far), passing whole packets and single bytes,
-// each through a hook that may change, drop or replace it.
+// Sits between rclink's line (near) and the lrzsz end (far), passing what arrives through a hook
+// that may change, drop or add bytes.
 class Relay {
 public:
     enum class To { Rclink, Peer };
@@ -177,29 +185,18 @@ private:
     }
 
     void Read(int from) {
+        const To to = from == 0 ? To::Peer : To::Rclink;
         char buf[1024];
         ssize_t n;
         while ((n = ::read(fds_[from], buf, sizeof buf)) > 0)
-            pending_[from].append(buf, static_cast<int>(n));
+            Inject(to, hook_(to, QByteArray(buf, static_cast<int>(n))));
         if (n == 0 || (n < 0 && errno != EAGAIN))
             notifiers_[from]->setEnabled(false); // that end has gone
-        const To to = from == 0 ? To::Peer : To::Rclink;
-        QByteArray& p = pending_[from];
-        while (!p.isEmpty()) {
-            const int unit = static_cast<std::uint8_t>(p[0]) == SOH ? kPacketSize : 1;
-            if (p.size() < unit)
-                break;
-            const QByteArray passed = hook_(to, p.left(unit));
-            p.remove(0, unit);
-            if (!passed.isEmpty())
-                Inject(to, passed);
-        }
     }
 
     Hook hook_;
     int fds_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifiers_[2];
-    QByteArray pending_[2];
 };
 
 struct Outcome {
@@ -226,43 +223,38 @@ const QString kSend = "exec timeout 60 sx -X img.HR8";
 // discard at the start of the transfer.
 const QString kReceive = "sleep 2\nexec timeout 60 rx -X -t 30 got.bin";
 
-TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
-    Bench b;
-    const QByteArray old = Image(8192, 10);
-    WriteAll(b.Path("site.HR8"), old);
-    b.Pair("ttyA", "ttyB"); // nobody sends
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
-    QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
-    qputenv("XDG_DATA_HOME", previous);
-    QTest::qWait(1500);
-    rclink->terminate();
-    const Outcome o = Collect(rclink);
-    EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
-    EXPECT_TRUE(o.errors.contains("rclink: Transfer Cancelled By User.")) << o.errors.toStdString();
-    EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
-    EXPECT_EQ(b.Strays({"site.HR8"}), QStringList()) << "no copy kept of a download that failed";
-}
-
-TEST(RclinkWithLrzsz, LineThatClosesEndsTheTransferAtOnce) {
-    // The far end of the pty goes away: no waiting out the read waits, and the old file stays.
-    for (const char* direction : {"--download", "--upload"}) {
+// A transfer that ends early, stopped by the user (SIGTERM, as Ctrl-C) or because the far end of the pty
+// went away: it ends at once, not after the read waits, and the old file stays as it was.
+TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
+    struct Case {
+        const char* direction;
+        bool lineCloses; // else rclink is stopped
+        const char* says;
+        int copiesKept; // an upload that started keeps the image it was sending
+    } cases[] = {
+        {"--download", false, "rclink: Transfer Cancelled By User.", 0},
+        {"--download", true, "rclink: Line Lost", 0},
+        {"--upload", true, "rclink: Line Lost", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.direction) + ", " + c.says);
         Bench b;
         const QByteArray old = Image(8192, 11);
         WriteAll(b.Path("site.HR8"), old);
-        QProcess* line = b.Pair("ttyA", "ttyB");
+        QProcess* line = b.Pair("ttyA", "ttyB"); // nobody answers
         // The image is a pattern the editor's check would stop: --force sends it all the same.
-        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", direction, "site.HR8"});
-        QTest::qWait(1000);
-        QElapsedTimer sinceClose;
-        sinceClose.start();
-        line->terminate();
+        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", c.direction, "site.HR8"});
+        QTest::qWait(1500);
+        QElapsedTimer sinceEnd;
+        sinceEnd.start();
+        (c.lineCloses ? line : rclink)->terminate();
         const Outcome o = Collect(rclink);
-        EXPECT_LT(sinceClose.elapsed(), 3000) << direction;
+        EXPECT_LT(sinceEnd.elapsed(), 3000);
         EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
-        EXPECT_TRUE(o.errors.contains("rclink: Line Lost")) << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
         EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
         EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+        EXPECT_EQ(b.Kept().size(), c.copiesKept) << "no copy kept of a download that failed";
     }
 }
 
@@ -393,17 +385,13 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
 // check finds fault with goes nowhere without --force. Plain runs against rx and sx.
 TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     Bench b;
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
-    const QString backups = b.Path("data/halden-r8-tools/backups");
-    auto kept = [&] { return QDir(backups).entryList(QDir::Files, QDir::Name); };
     WriteAll(b.Path("blank.HR8"), QByteArray(8192, '\0'));
     QDir(b.Path("")).mkdir("rx");
 
     Outcome o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 2);
     EXPECT_TRUE(o.errors.contains("the image is blank")) << o.errors.toStdString();
-    EXPECT_EQ(kept(), QStringList());
+    EXPECT_EQ(b.Kept(), QStringList());
 
     QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
     o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
@@ -422,13 +410,12 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
     EXPECT_EQ(ReadAll(b.Path("site.HR8")), image);
     EXPECT_EQ(b.Strays({"blank.HR8", "img.HR8", "site.HR8"}), QStringList());
-    const QStringList copies = kept();
+    // Named by the second each was made, so the upload's copy comes first.
+    const QStringList copies = b.Kept();
     ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
-    EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8") || copies[1].endsWith("_upload_blank.HR8"));
-    const QString download = copies[0].endsWith("_download_site.HR8") ? copies[0] : copies[1];
-    EXPECT_TRUE(download.endsWith("_download_site.HR8"));
-    EXPECT_EQ(ReadAll(backups + "/" + download), image);
-    qputenv("XDG_DATA_HOME", previous);
+    EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8")) << copies[0].toStdString();
+    EXPECT_TRUE(copies[1].endsWith("_download_site.HR8")) << copies[1].toStdString();
+    EXPECT_EQ(ReadAll(b.Path("data/halden-r8-tools/backups/" + copies[1])), image);
 }
 
 } // namespace

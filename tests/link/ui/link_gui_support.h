@@ -1,24 +1,21 @@
 #pragma once
 
+#include "scripted_messages.h"
 #include "when_modal.h"
 
 // Helpers of the link program's window tests: driving modal dialogs, a scripted help, and a modem
 // at the far end of a real pseudo-terminal.
 
-#include "image/message.h"
-
 #include <QApplication>
 #include <QByteArray>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <functional>
 #include <memory>
 #include <pty.h>
 #include <string>
@@ -45,13 +42,7 @@ inline void Guard(int ms = 20000) {
     });
 }
 
-class FakeHelp : public IHelp {
-public:
-    std::vector<std::string> calls;
-    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
-    void ShowContents() override { calls.push_back("contents"); }
-    void ShowSearch() override { calls.push_back("search"); }
-};
+using FakeHelp = rc::test::RecordingHelp;
 
 // The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
 // collected here with the time it arrived, and each command line (ending in CR) can be answered.
