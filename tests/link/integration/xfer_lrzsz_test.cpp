@@ -33,23 +33,12 @@ using namespace xmodem;
 
 constexpr int kRunLimitMs = 60000;
 
-QByteArray Image(int size, unsigned seed) {
+std::vector<std::uint8_t> Image(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes)
-        b = static_cast<char>(random() & 0xFF);
+    std::vector<std::uint8_t> bytes(size);
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>(random() & 0xFF);
     return bytes;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 bool WaitForPath(const QString& path, int ms = 10000) {
@@ -72,17 +61,12 @@ public:
     }
 
     QString Path(const QString& name) const { return dir_.path() + "/" + name; }
+    std::string File(const QString& name) const { return Path(name).toStdString(); }
 
     // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
     QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
-        const QString script = folder + "/peer-" + link + ".sh";
-        QFile f(script);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("#!/bin/sh\n" + command + "\n").toUtf8());
-        f.close();
-        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QProcess* p =
-            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "EXEC:" + script + ",pipes"}, folder);
+            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "SYSTEM:" + command + ",pipes"}, folder);
         EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
         return p;
     }
@@ -118,7 +102,7 @@ public:
     QStringList Strays(const QStringList& expected) const {
         QStringList strays;
         for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            if (!expected.contains(name) && !name.startsWith("tty") && !name.startsWith("peer-"))
+            if (!expected.contains(name) && !name.startsWith("tty"))
                 strays << name;
         return strays;
     }
@@ -221,7 +205,7 @@ QString LastProgress(const QString& errors) {
 const QString kSend = "exec timeout 60 sx -X img.HR8";
 // rx NAKs at once; the pause lets rclink take the line first, so that NAK is not lost to the
 // discard at the start of the transfer.
-const QString kReceive = "sleep 2\nexec timeout 60 rx -X -t 30 got.bin";
+const QString kReceive = "sleep 2; exec timeout 60 rx -X -t 30 got.bin";
 
 // A transfer that ends early, stopped by the user (SIGTERM, as Ctrl-C) or because the far end of the pty
 // went away: it ends at once, not after the read waits, and the old file stays as it was.
@@ -239,8 +223,8 @@ TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.direction) + ", " + c.says);
         Bench b;
-        const QByteArray old = Image(8192, 11);
-        WriteAll(b.Path("site.HR8"), old);
+        const auto old = Image(8192, 11);
+        WriteBytes(b.File("site.HR8"), old);
         QProcess* line = b.Pair("ttyA", "ttyB"); // nobody answers
         // The image is a pattern the editor's check would stop: --force sends it all the same.
         QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", c.direction, "site.HR8"});
@@ -252,7 +236,7 @@ TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
         EXPECT_LT(sinceEnd.elapsed(), 3000);
         EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
         EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
-        EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
+        EXPECT_EQ(ReadBytes(b.File("site.HR8")), old);
         EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
         EXPECT_EQ(b.Kept().size(), c.copiesKept) << "no copy kept of a download that failed";
     }
@@ -280,9 +264,9 @@ struct Noise {
 void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     SCOPED_TRACE((upload ? "upload, seed " : "download, seed ") + std::to_string(seed));
     Bench b;
-    const QByteArray image = Image(8192, seed);
-    WriteAll(b.Path("img.HR8"), image);
-    WriteAll(b.Path("site.HR8"), Image(8192, 100));
+    const auto image = Image(8192, seed);
+    WriteBytes(b.File("img.HR8"), image);
+    WriteBytes(b.File("site.HR8"), Image(8192, 100));
     QDir(b.Path("")).mkdir("rx");
     b.Pair("ttyA", "ttyB");
     QProcess* rclink = nullptr;
@@ -306,7 +290,7 @@ void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     if (upload) {
         EXPECT_TRUE(Bench::Finish(peer, 15000));
     }
-    EXPECT_EQ(ReadAll(b.Path(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
+    EXPECT_EQ(ReadBytes(b.File(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
 }
 
 TEST(RclinkThroughARelay, NoisyLineDownloadsFromSx) {
@@ -343,20 +327,10 @@ struct LinkWindow {
     }
 };
 
-class OneAnswer : public IFileDialog {
-public:
-    explicit OneAnswer(std::string path) : path_(std::move(path)) { SetTransferFileDialog(this); }
-    ~OneAnswer() override { SetTransferFileDialog(nullptr); }
-    std::optional<std::string> Show(const FileDialogRequest&) override { return path_; }
-
-private:
-    std::string path_;
-};
-
 TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     Bench b;
-    const QByteArray image = Image(8192, 8);
-    WriteAll(b.Path("img.HR8"), image);
+    const auto image = Image(8192, 8);
+    WriteBytes(b.File("img.HR8"), image);
     b.Pair("ttyA", "ttyB");
     b.PeerOn("ttyL", b.Path(""), kSend);
     Relay relay(b.Path("ttyB"), b.Path("ttyL"), [](Relay::To, const QByteArray& unit) { return unit; });
@@ -365,17 +339,17 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     ASSERT_TRUE(w.Open(b.Path("ttyA")));
     // A stale first block on the line before the transfer: taken for the sender's, it would put
     // the wrong bytes at the start of the file.
-    const QByteArray stale(128, 'S');
-    const Packet p = BuildPacket(std::span(reinterpret_cast<const std::uint8_t*>(stale.constData()), 128), 1);
+    const Packet p = BuildPacket(std::vector<std::uint8_t>(128, 'S'), 1);
     relay.Inject(Relay::To::Rclink, QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
     // It must be here before the command: one still on its way when the transfer starts cannot be told
     // from the sender's first packet.
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.terminalBytes >= kPacketSize; }, 10000));
-    OneAnswer dialog(b.Path("site.hr8").toStdString());
+    ScriptedDialog dialog;
+    dialog.answer = b.File("site.hr8");
     Guard(kRunLimitMs);
     w.window.PDownLoad();
     EXPECT_EQ(w.window.messagePanel(), " Download Successful");
-    EXPECT_EQ(ReadAll(b.Path("site.hr8")), image);
+    EXPECT_EQ(ReadBytes(b.File("site.hr8")), image);
     EXPECT_EQ(w.window.linkSettings().modelType, "2");
     EXPECT_EQ(w.terminalBytes, kPacketSize); // the stale packet, nothing of the transfer
     EXPECT_FALSE(w.window.isTransferBusy());
@@ -385,7 +359,7 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
 // check finds fault with goes nowhere without --force. Plain runs against rx and sx.
 TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     Bench b;
-    WriteAll(b.Path("blank.HR8"), QByteArray(8192, '\0'));
+    WriteBytes(b.File("blank.HR8"), std::vector<std::uint8_t>(8192, 0));
     QDir(b.Path("")).mkdir("rx");
 
     Outcome o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--upload", "blank.HR8"}));
@@ -397,25 +371,25 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_TRUE(Bench::Finish(peer, 10000));
-    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), QByteArray(8192, '\0'));
+    EXPECT_EQ(ReadBytes(b.File("rx/got.bin")), std::vector<std::uint8_t>(8192, 0));
 
     // A download from sx replaces an older, longer file.
-    const QByteArray image = Image(8192, 5);
-    WriteAll(b.Path("img.HR8"), image);
-    WriteAll(b.Path("site.HR8"), Image(9000, 2));
+    const auto image = Image(8192, 5);
+    WriteBytes(b.File("img.HR8"), image);
+    WriteBytes(b.File("site.HR8"), Image(9000, 2));
     b.PeerOn("ttyL", b.Path(""), kSend);
     o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
     EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
-    EXPECT_EQ(ReadAll(b.Path("site.HR8")), image);
+    EXPECT_EQ(ReadBytes(b.File("site.HR8")), image);
     EXPECT_EQ(b.Strays({"blank.HR8", "img.HR8", "site.HR8"}), QStringList());
     // Named by the second each was made, so the upload's copy comes first.
     const QStringList copies = b.Kept();
     ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
     EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8")) << copies[0].toStdString();
     EXPECT_TRUE(copies[1].endsWith("_download_site.HR8")) << copies[1].toStdString();
-    EXPECT_EQ(ReadAll(b.Path("data/halden-r8-tools/backups/" + copies[1])), image);
+    EXPECT_EQ(ReadBytes(b.File("data/halden-r8-tools/backups/" + copies[1])), image);
 }
 
 } // namespace

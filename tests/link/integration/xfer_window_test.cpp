@@ -78,18 +78,6 @@ private:
     Receiver transfer_;
 };
 
-// Runs `look` on the transfer window once it is up, before the far end's first answer.
-void WhenTransferShown(ScriptedLine& line, std::function<void(QWidget*)> look) {
-    line.onBegin = [&line, look, next = line.onBegin] {
-        QTimer::singleShot(0, [look] {
-            QWidget* xfer = QApplication::activeModalWidget();
-            ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
-            look(xfer);
-        });
-        next();
-    };
-}
-
 // The controller sending its image: starts without waiting for a NAK, as some senders do.
 void PlaySender(ScriptedLine& line, std::vector<std::uint8_t> data) {
     auto block = std::make_shared<int>(1);
@@ -118,19 +106,6 @@ void PlayReceiver(ScriptedLine& line, std::vector<std::uint8_t>* received) {
     };
 }
 
-class ScriptedDialog : public IFileDialog {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::function<void()> whileShown;
-    std::optional<std::string> Show(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        if (whileShown)
-            whileShown();
-        return answer;
-    }
-};
-
 const std::string kFilter =
     "Halden R6 Files|*.HR6|Halden R8 Files|*.HR8|Halden M4 Files|*.HM4|Halden K9 Files|*.HK?";
 
@@ -146,12 +121,10 @@ struct Window {
     QTemporaryDir dir;
 
     Window() {
-        SetTransferFileDialog(&dialog);
         window.show();
         window.activateWindow();
         QApplication::setActiveWindow(&window);
     }
-    ~Window() { SetTransferFileDialog(nullptr); }
     std::string Path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
     QString Panel() const { return window.messagePanel(); }
 };
@@ -165,11 +138,18 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     w.dialog.answer = path;
     bool busyInDialog = false;
     w.dialog.whileShown = [&] { busyInDialog = w.window.isTransferBusy(); };
+    // What the transfer window shows once it is up, before the far end's first answer.
     QStringList shown;
-    WhenTransferShown(w.line, [&](QWidget* xfer) {
-        shown << xfer->windowTitle() << Find<QLabel>(xfer, "lblFilename")->text()
-              << Find<QLabel>(xfer, "lblFileSize")->text() << (w.window.isTransferBusy() ? "busy" : "idle");
-    });
+    w.line.onBegin = [&, sender = w.line.onBegin] {
+        QTimer::singleShot(0, [&] {
+            QWidget* xfer = QApplication::activeModalWidget();
+            ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
+            shown << xfer->windowTitle() << Find<QLabel>(xfer, "lblFilename")->text()
+                  << Find<QLabel>(xfer, "lblFileSize")->text()
+                  << (w.window.isTransferBusy() ? "busy" : "idle");
+        });
+        sender();
+    };
     Guard();
     w.window.PDownLoad();
 

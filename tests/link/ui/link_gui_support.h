@@ -3,8 +3,10 @@
 #include "scripted_messages.h"
 #include "when_modal.h"
 
-// Helpers of the link program's window tests: driving modal dialogs, a scripted help, and a modem
-// at the far end of a real pseudo-terminal.
+// Helpers of the link program's window tests: driving modal dialogs, a scripted help and file dialog,
+// and a modem at the far end of a real pseudo-terminal.
+
+#include "link/ui/xfer_file_dialog.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -16,7 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <pty.h>
 #include <string>
 #include <termios.h>
@@ -43,6 +47,23 @@ inline void Guard(int ms = 20000) {
 }
 
 using FakeHelp = rc::test::RecordingHelp;
+
+// The transfer commands' file dialog while it lives: records each request and answers `answer`.
+class ScriptedDialog : public IFileDialog {
+public:
+    ScriptedDialog() { SetTransferFileDialog(this); }
+    ~ScriptedDialog() override { SetTransferFileDialog(nullptr); }
+
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::function<void()> whileShown; // runs while the dialog would be up
+    std::optional<std::string> Show(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        if (whileShown)
+            whileShown();
+        return answer;
+    }
+};
 
 // The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
 // collected here with the time it arrived, and each command line (ending in CR) can be answered.
