@@ -304,14 +304,7 @@ TEST(RclinkThroughARelay, NoisyLineUploadsToRx) {
 
 // ---- the main window ----
 
-struct LinkWindow {
-    QtSerialPort port;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{port, store, messages, help, timers, clock};
+struct LinkWindow : WindowOn<QtSerialPort> {
     int terminalBytes = 0;
 
     bool Open(const QString& device) {

@@ -109,14 +109,7 @@ void PlayReceiver(ScriptedLine& line, std::vector<std::uint8_t>* received) {
 const std::string kFilter =
     "Halden R6 Files|*.HR6|Halden R8 Files|*.HR8|Halden M4 Files|*.HM4|Halden K9 Files|*.HK?";
 
-struct Window {
-    ScriptedLine line;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{line, store, messages, help, timers, clock};
+struct Window : WindowOn<ScriptedLine> {
     ScriptedDialog dialog;
     QTemporaryDir dir;
 
@@ -134,13 +127,13 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     const std::string path = w.Path("site.hr8");
     WriteBytes(path, std::vector<std::uint8_t>(9000, 0xEE)); // longer than what comes
     const auto image = Pattern(8192);
-    PlaySender(w.line, image);
+    PlaySender(w.port, image);
     w.dialog.answer = path;
     bool busyInDialog = false;
     w.dialog.whileShown = [&] { busyInDialog = w.window.isTransferBusy(); };
     // What the transfer window shows once it is up, before the far end's first answer.
     QStringList shown;
-    w.line.onBegin = [&, sender = w.line.onBegin] {
+    w.port.onBegin = [&, sender = w.port.onBegin] {
         QTimer::singleShot(0, [&] {
             QWidget* xfer = QApplication::activeModalWidget();
             ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
@@ -161,8 +154,8 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.Panel(), " Download Successful");
     EXPECT_EQ(ReadBytes(path), image);
     EXPECT_EQ(w.window.linkSettings().modelType, "2"); // small letters are the R8 extension too
-    EXPECT_TRUE(w.line.begins == 1 && w.line.ends == 1);
-    EXPECT_EQ(w.line.terminalBytes, 0);
+    EXPECT_TRUE(w.port.begins == 1 && w.port.ends == 1);
+    EXPECT_EQ(w.port.terminalBytes, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.path().toStdString()), {}), 1);
 
     // The next dialog preselects the model of the last file and starts in its folder.
@@ -185,7 +178,7 @@ TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) 
                          (upload ? "upload" : "download"));
             // The line is refused before a file is asked for.
             EXPECT_EQ(w.dialog.requests.size(), sevenBits ? 0u : 1u);
-            EXPECT_EQ(w.line.begins, 0);
+            EXPECT_EQ(w.port.begins, 0);
             EXPECT_FALSE(w.window.isTransferBusy());
             EXPECT_EQ(w.Panel(),
                       sevenBits ? " Transfer Refused: Xmodem needs 8 data bits and no parity" : "before");
@@ -202,7 +195,7 @@ TEST(TransferCommands, UploadSendsTheCheckedFile) {
     const auto image = Pattern(4096);
     WriteBytes(path, image);
     std::vector<std::uint8_t> received;
-    PlayReceiver(w.line, &received);
+    PlayReceiver(w.port, &received);
     w.dialog.answer = path;
     Find<QPushButton>(&w.window, "cmdDial")->setFocus();
     Guard();
@@ -239,7 +232,7 @@ TEST(TransferCommands, TransfersThatAreRefusedBeforeTheLineIsTouched) {
         else
             w.window.PUpLoad();
         EXPECT_EQ(w.Panel().toStdString(), "File " + path + c.tail) << c.name;
-        EXPECT_EQ(w.line.begins, 0) << c.name;
+        EXPECT_EQ(w.port.begins, 0) << c.name;
         if (*c.model) {
             EXPECT_EQ(w.window.linkSettings().modelType, c.model) << c.name;
         }

@@ -29,15 +29,7 @@ void Put(TerminalView& t, std::string_view bytes) {
     t.PutData(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-struct Window {
-    FakePort port;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{port, store, messages, help, timers, clock};
-
+struct Window : WindowOn<FakePort> {
     void Start() {
         window.LoadSettings();
         window.OpenPort();

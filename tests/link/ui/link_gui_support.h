@@ -6,6 +6,8 @@
 // Helpers of the link program's window tests: driving modal dialogs, a scripted help and file dialog,
 // and a modem at the far end of a real pseudo-terminal.
 
+#include "../link_fakes.h"
+#include "link/ui/frm_comm.h"
 #include "link/ui/xfer_file_dialog.h"
 
 #include <QApplication>
@@ -47,6 +49,17 @@ inline void Guard(int ms = 20000) {
 }
 
 using FakeHelp = rc::test::RecordingHelp;
+
+// The main window on `Port`, everything else it talks to scripted.
+template <typename Port> struct WindowOn {
+    Port port;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    FakeTimers timers;
+    FakeClock clock;
+    frmComm window{port, store, messages, help, timers, clock};
+};
 
 // The transfer commands' file dialog while it lives: records each request and answers `answer`.
 class ScriptedDialog : public IFileDialog {
