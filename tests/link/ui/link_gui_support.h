@@ -50,13 +50,14 @@ inline void Guard(int ms = 20000) {
 
 using FakeHelp = rc::test::RecordingHelp;
 
-// The main window on `Port`, everything else it talks to scripted.
-template <typename Port> struct WindowOn {
+// The main window on `Port`, everything else it talks to scripted (the timers unless real ones are
+// asked for).
+template <typename Port, typename Timers = FakeTimers> struct WindowOn {
     Port port;
     FakeStore store;
     FakeMessages messages;
     FakeHelp help;
-    FakeTimers timers;
+    Timers timers;
     FakeClock clock;
     frmComm window{port, store, messages, help, timers, clock};
 };
