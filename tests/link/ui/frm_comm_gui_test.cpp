@@ -55,7 +55,6 @@ TEST(frmComm, ClockTickAndMenuOrder) {
 TEST(frmComm, CommandsReachTheLineAndTheHelp) {
     Window w;
     w.Start();
-    w.port.sent.clear();
     w.window.findChild<QAction*>("mnuModemInit")->trigger();
     EXPECT_EQ(w.port.sent, "ATZ0\r\n");
     w.window.findChild<QAction*>("mnuHelpContents")->trigger();
