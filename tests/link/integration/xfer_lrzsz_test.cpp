@@ -33,23 +33,12 @@ using namespace xmodem;
 
 constexpr int kRunLimitMs = 60000;
 
-QByteArray Image(int size, unsigned seed) {
+std::vector<std::uint8_t> Image(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
-    QByteArray bytes(size, '\0');
-    for (char& b : bytes)
-        b = static_cast<char>(random() & 0xFF);
+    std::vector<std::uint8_t> bytes(size);
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>(random() & 0xFF);
     return bytes;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 bool WaitForPath(const QString& path, int ms = 10000) {
@@ -72,17 +61,12 @@ public:
     }
 
     QString Path(const QString& name) const { return dir_.path() + "/" + name; }
+    std::string File(const QString& name) const { return Path(name).toStdString(); }
 
     // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
     QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
-        const QString script = folder + "/peer-" + link + ".sh";
-        QFile f(script);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(("#!/bin/sh\n" + command + "\n").toUtf8());
-        f.close();
-        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QProcess* p =
-            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "EXEC:" + script + ",pipes"}, folder);
+            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "SYSTEM:" + command + ",pipes"}, folder);
         EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
         return p;
     }
@@ -109,23 +93,28 @@ public:
         return p->state() == QProcess::NotRunning;
     }
 
+    // The copies of transferred images kept in this test's own data folder, oldest first.
+    QStringList Kept() const {
+        return QDir(Path("data/halden-r8-tools/backups")).entryList(QDir::Files, QDir::Name);
+    }
+
     // Names in the folder that are not ours: a download must leave no temporary file behind.
     QStringList Strays(const QStringList& expected) const {
         QStringList strays;
         for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            if (!expected.contains(name) && !name.startsWith("tty") && !name.startsWith("peer-"))
+            if (!expected.contains(name) && !name.startsWith("tty"))
                 strays << name;
         return strays;
     }
 
 private:
-    QProcess* Start(const QString& program, QStringList args, const QString& folder) {
+    QProcess* Start(const QString& program, const QStringList& args, const QString& folder) {
         auto p = std::make_unique<QProcess>();
         p->setWorkingDirectory(folder);
-        args.prepend(program);
-        args.prepend("90");
-        p->setProcessChannelMode(QProcess::SeparateChannels);
-        p->start("timeout", args);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Path("data"));
+        p->setProcessEnvironment(env);
+        p->start("timeout", QStringList{"90", program} + args);
         EXPECT_TRUE(p->waitForStarted(5000)) << program.toStdString();
         processes_.push_back(std::move(p));
         return processes_.back().get();
@@ -135,8 +124,8 @@ private:
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
-// Sits between rclink's line (near) and the lrzsz end (far), passing whole packets and single bytes,
-// each through a hook that may change, drop or replace it.
+// Sits between rclink's line (near) and the lrzsz end (far), passing what arrives through a hook
+// that may change, drop or add bytes.
 class Relay {
 public:
     enum class To { Rclink, Peer };
@@ -177,29 +166,18 @@ private:
     }
 
     void Read(int from) {
+        const To to = from == 0 ? To::Peer : To::Rclink;
         char buf[1024];
         ssize_t n;
         while ((n = ::read(fds_[from], buf, sizeof buf)) > 0)
-            pending_[from].append(buf, static_cast<int>(n));
+            Inject(to, hook_(to, QByteArray(buf, static_cast<int>(n))));
         if (n == 0 || (n < 0 && errno != EAGAIN))
             notifiers_[from]->setEnabled(false); // that end has gone
-        const To to = from == 0 ? To::Peer : To::Rclink;
-        QByteArray& p = pending_[from];
-        while (!p.isEmpty()) {
-            const int unit = static_cast<std::uint8_t>(p[0]) == SOH ? kPacketSize : 1;
-            if (p.size() < unit)
-                break;
-            const QByteArray passed = hook_(to, p.left(unit));
-            p.remove(0, unit);
-            if (!passed.isEmpty())
-                Inject(to, passed);
-        }
     }
 
     Hook hook_;
     int fds_[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifiers_[2];
-    QByteArray pending_[2];
 };
 
 struct Outcome {
@@ -224,45 +202,40 @@ QString LastProgress(const QString& errors) {
 const QString kSend = "exec timeout 60 sx -X img.HR8";
 // rx NAKs at once; the pause lets rclink take the line first, so that NAK is not lost to the
 // discard at the start of the transfer.
-const QString kReceive = "sleep 2\nexec timeout 60 rx -X -t 30 got.bin";
+const QString kReceive = "sleep 2; exec timeout 60 rx -X -t 30 got.bin";
 
-TEST(RclinkWithLrzsz, InterruptedDownloadLeavesTheFileAsItWas) {
-    Bench b;
-    const QByteArray old = Image(8192, 10);
-    WriteAll(b.Path("site.HR8"), old);
-    b.Pair("ttyA", "ttyB"); // nobody sends
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
-    QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
-    qputenv("XDG_DATA_HOME", previous);
-    QTest::qWait(1500);
-    rclink->terminate();
-    const Outcome o = Collect(rclink);
-    EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
-    EXPECT_TRUE(o.errors.contains("rclink: Transfer Cancelled By User.")) << o.errors.toStdString();
-    EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
-    EXPECT_EQ(b.Strays({"site.HR8"}), QStringList()) << "no copy kept of a download that failed";
-}
-
-TEST(RclinkWithLrzsz, LineThatClosesEndsTheTransferAtOnce) {
-    // The far end of the pty goes away: no waiting out the read waits, and the old file stays.
-    for (const char* direction : {"--download", "--upload"}) {
+// A transfer that ends early, stopped by the user (SIGTERM, as Ctrl-C) or because the far end of the pty
+// went away: it ends at once, not after the read waits, and the old file stays as it was.
+TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
+    struct Case {
+        const char* direction;
+        bool lineCloses; // else rclink is stopped
+        const char* says;
+        int copiesKept; // an upload that started keeps the image it was sending
+    } cases[] = {
+        {"--download", false, "rclink: Transfer Cancelled By User.", 0},
+        {"--download", true, "rclink: Line Lost", 0},
+        {"--upload", true, "rclink: Line Lost", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.direction) + ", " + c.says);
         Bench b;
-        const QByteArray old = Image(8192, 11);
-        WriteAll(b.Path("site.HR8"), old);
-        QProcess* line = b.Pair("ttyA", "ttyB");
+        const auto old = Image(8192, 11);
+        WriteBytes(b.File("site.HR8"), old);
+        QProcess* line = b.Pair("ttyA", "ttyB"); // nobody answers
         // The image is a pattern the editor's check would stop: --force sends it all the same.
-        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", direction, "site.HR8"});
-        QTest::qWait(1000);
-        QElapsedTimer sinceClose;
-        sinceClose.start();
-        line->terminate();
+        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", c.direction, "site.HR8"});
+        QTest::qWait(1500);
+        QElapsedTimer sinceEnd;
+        sinceEnd.start();
+        (c.lineCloses ? line : rclink)->terminate();
         const Outcome o = Collect(rclink);
-        EXPECT_LT(sinceClose.elapsed(), 3000) << direction;
+        EXPECT_LT(sinceEnd.elapsed(), 3000);
         EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
-        EXPECT_TRUE(o.errors.contains("rclink: Line Lost")) << o.errors.toStdString();
-        EXPECT_EQ(ReadAll(b.Path("site.HR8")), old);
+        EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
+        EXPECT_EQ(ReadBytes(b.File("site.HR8")), old);
         EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
+        EXPECT_EQ(b.Kept().size(), c.copiesKept) << "no copy kept of a download that failed";
     }
 }
 
@@ -288,9 +261,9 @@ struct Noise {
 void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     SCOPED_TRACE((upload ? "upload, seed " : "download, seed ") + std::to_string(seed));
     Bench b;
-    const QByteArray image = Image(8192, seed);
-    WriteAll(b.Path("img.HR8"), image);
-    WriteAll(b.Path("site.HR8"), Image(8192, 100));
+    const auto image = Image(8192, seed);
+    WriteBytes(b.File("img.HR8"), image);
+    WriteBytes(b.File("site.HR8"), Image(8192, 100));
     QDir(b.Path("")).mkdir("rx");
     b.Pair("ttyA", "ttyB");
     QProcess* rclink = nullptr;
@@ -314,7 +287,7 @@ void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     if (upload) {
         EXPECT_TRUE(Bench::Finish(peer, 15000));
     }
-    EXPECT_EQ(ReadAll(b.Path(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
+    EXPECT_EQ(ReadBytes(b.File(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
 }
 
 TEST(RclinkThroughARelay, NoisyLineDownloadsFromSx) {
@@ -328,14 +301,7 @@ TEST(RclinkThroughARelay, NoisyLineUploadsToRx) {
 
 // ---- the main window ----
 
-struct LinkWindow {
-    QtSerialPort port;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{port, store, messages, help, timers, clock};
+struct LinkWindow : WindowOn<QtSerialPort> {
     int terminalBytes = 0;
 
     bool Open(const QString& device) {
@@ -351,20 +317,10 @@ struct LinkWindow {
     }
 };
 
-class OneAnswer : public IFileDialog {
-public:
-    explicit OneAnswer(std::string path) : path_(std::move(path)) { SetTransferFileDialog(this); }
-    ~OneAnswer() override { SetTransferFileDialog(nullptr); }
-    std::optional<std::string> Show(const FileDialogRequest&) override { return path_; }
-
-private:
-    std::string path_;
-};
-
 TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     Bench b;
-    const QByteArray image = Image(8192, 8);
-    WriteAll(b.Path("img.HR8"), image);
+    const auto image = Image(8192, 8);
+    WriteBytes(b.File("img.HR8"), image);
     b.Pair("ttyA", "ttyB");
     b.PeerOn("ttyL", b.Path(""), kSend);
     Relay relay(b.Path("ttyB"), b.Path("ttyL"), [](Relay::To, const QByteArray& unit) { return unit; });
@@ -373,62 +329,55 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     ASSERT_TRUE(w.Open(b.Path("ttyA")));
     // A stale first block on the line before the transfer: taken for the sender's, it would put
     // the wrong bytes at the start of the file.
-    const QByteArray stale(128, 'S');
-    const Packet p = BuildPacket(std::span(reinterpret_cast<const std::uint8_t*>(stale.constData()), 128), 1);
+    const Packet p = BuildPacket(std::vector<std::uint8_t>(128, 'S'), 1);
     relay.Inject(Relay::To::Rclink, QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
     // It must be here before the command: one still on its way when the transfer starts cannot be told
     // from the sender's first packet.
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.terminalBytes >= kPacketSize; }, 10000));
-    OneAnswer dialog(b.Path("site.hr8").toStdString());
+    ScriptedDialog dialog;
+    dialog.answer = b.File("site.hr8");
     Guard(kRunLimitMs);
     w.window.PDownLoad();
     EXPECT_EQ(w.window.messagePanel(), " Download Successful");
-    EXPECT_EQ(ReadAll(b.Path("site.hr8")), image);
-    EXPECT_EQ(w.window.linkSettings().modelType, "2");
+    EXPECT_EQ(ReadBytes(b.File("site.hr8")), image);
     EXPECT_EQ(w.terminalBytes, kPacketSize); // the stale packet, nothing of the transfer
-    EXPECT_FALSE(w.window.isTransferBusy());
 }
 
 // What went to and came from the controller is kept in the user's data folder; an image the editor's
 // check finds fault with goes nowhere without --force. Plain runs against rx and sx.
 TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     Bench b;
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", b.Path("data").toLocal8Bit());
-    const QString backups = b.Path("data/halden-r8-tools/backups");
-    auto kept = [&] { return QDir(backups).entryList(QDir::Files, QDir::Name); };
-    WriteAll(b.Path("blank.HR8"), QByteArray(8192, '\0'));
+    WriteBytes(b.File("blank.HR8"), std::vector<std::uint8_t>(8192, 0));
     QDir(b.Path("")).mkdir("rx");
 
     Outcome o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 2);
     EXPECT_TRUE(o.errors.contains("the image is blank")) << o.errors.toStdString();
-    EXPECT_EQ(kept(), QStringList());
+    EXPECT_EQ(b.Kept(), QStringList());
 
     QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
     o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_TRUE(Bench::Finish(peer, 10000));
-    EXPECT_EQ(ReadAll(b.Path("rx/got.bin")), QByteArray(8192, '\0'));
+    EXPECT_EQ(ReadBytes(b.File("rx/got.bin")), std::vector<std::uint8_t>(8192, 0));
 
     // A download from sx replaces an older, longer file.
-    const QByteArray image = Image(8192, 5);
-    WriteAll(b.Path("img.HR8"), image);
-    WriteAll(b.Path("site.HR8"), Image(9000, 2));
+    const auto image = Image(8192, 5);
+    WriteBytes(b.File("img.HR8"), image);
+    WriteBytes(b.File("site.HR8"), Image(9000, 2));
     b.PeerOn("ttyL", b.Path(""), kSend);
     o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
     EXPECT_EQ(LastProgress(o.errors), "packet 65  errors 0  bytes 8192 of 8192");
-    EXPECT_EQ(ReadAll(b.Path("site.HR8")), image);
+    EXPECT_EQ(ReadBytes(b.File("site.HR8")), image);
     EXPECT_EQ(b.Strays({"blank.HR8", "img.HR8", "site.HR8"}), QStringList());
-    const QStringList copies = kept();
+    // Named by the second each was made, so the upload's copy comes first.
+    const QStringList copies = b.Kept();
     ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
-    EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8") || copies[1].endsWith("_upload_blank.HR8"));
-    const QString download = copies[0].endsWith("_download_site.HR8") ? copies[0] : copies[1];
-    EXPECT_TRUE(download.endsWith("_download_site.HR8"));
-    EXPECT_EQ(ReadAll(backups + "/" + download), image);
-    qputenv("XDG_DATA_HOME", previous);
+    EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8")) << copies[0].toStdString();
+    EXPECT_TRUE(copies[1].endsWith("_download_site.HR8")) << copies[1].toStdString();
+    EXPECT_EQ(ReadBytes(b.File("data/halden-r8-tools/backups/" + copies[1])), image);
 }
 
 } // namespace

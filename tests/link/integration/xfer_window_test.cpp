@@ -78,18 +78,6 @@ private:
     Receiver transfer_;
 };
 
-// Runs `look` on the transfer window once it is up, before the far end's first answer.
-void WhenTransferShown(ScriptedLine& line, std::function<void(QWidget*)> look) {
-    line.onBegin = [&line, look, next = line.onBegin] {
-        QTimer::singleShot(0, [look] {
-            QWidget* xfer = QApplication::activeModalWidget();
-            ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
-            look(xfer);
-        });
-        next();
-    };
-}
-
 // The controller sending its image: starts without waiting for a NAK, as some senders do.
 void PlaySender(ScriptedLine& line, std::vector<std::uint8_t> data) {
     auto block = std::make_shared<int>(1);
@@ -118,40 +106,18 @@ void PlayReceiver(ScriptedLine& line, std::vector<std::uint8_t>* received) {
     };
 }
 
-class ScriptedDialog : public IFileDialog {
-public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::function<void()> whileShown;
-    std::optional<std::string> Show(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        if (whileShown)
-            whileShown();
-        return answer;
-    }
-};
-
 const std::string kFilter =
     "Halden R6 Files|*.HR6|Halden R8 Files|*.HR8|Halden M4 Files|*.HM4|Halden K9 Files|*.HK?";
 
-struct Window {
-    ScriptedLine line;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{line, store, messages, help, timers, clock};
+struct Window : WindowOn<ScriptedLine> {
     ScriptedDialog dialog;
     QTemporaryDir dir;
 
     Window() {
-        SetTransferFileDialog(&dialog);
         window.show();
         window.activateWindow();
         QApplication::setActiveWindow(&window);
     }
-    ~Window() { SetTransferFileDialog(nullptr); }
     std::string Path(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
     QString Panel() const { return window.messagePanel(); }
 };
@@ -161,15 +127,22 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     const std::string path = w.Path("site.hr8");
     WriteBytes(path, std::vector<std::uint8_t>(9000, 0xEE)); // longer than what comes
     const auto image = Pattern(8192);
-    PlaySender(w.line, image);
+    PlaySender(w.port, image);
     w.dialog.answer = path;
     bool busyInDialog = false;
     w.dialog.whileShown = [&] { busyInDialog = w.window.isTransferBusy(); };
+    // What the transfer window shows once it is up, before the far end's first answer.
     QStringList shown;
-    WhenTransferShown(w.line, [&](QWidget* xfer) {
-        shown << xfer->windowTitle() << Find<QLabel>(xfer, "lblFilename")->text()
-              << Find<QLabel>(xfer, "lblFileSize")->text() << (w.window.isTransferBusy() ? "busy" : "idle");
-    });
+    w.port.onBegin = [&, sender = w.port.onBegin] {
+        QTimer::singleShot(0, [&] {
+            QWidget* xfer = QApplication::activeModalWidget();
+            ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
+            shown << xfer->windowTitle() << Find<QLabel>(xfer, "lblFilename")->text()
+                  << Find<QLabel>(xfer, "lblFileSize")->text()
+                  << (w.window.isTransferBusy() ? "busy" : "idle");
+        });
+        sender();
+    };
     Guard();
     w.window.PDownLoad();
 
@@ -181,8 +154,8 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.Panel(), " Download Successful");
     EXPECT_EQ(ReadBytes(path), image);
     EXPECT_EQ(w.window.linkSettings().modelType, "2"); // small letters are the R8 extension too
-    EXPECT_TRUE(w.line.begins == 1 && w.line.ends == 1);
-    EXPECT_EQ(w.line.terminalBytes, 0);
+    EXPECT_TRUE(w.port.begins == 1 && w.port.ends == 1);
+    EXPECT_EQ(w.port.terminalBytes, 0);
     EXPECT_EQ(std::distance(fs::directory_iterator(w.dir.path().toStdString()), {}), 1);
 
     // The next dialog preselects the model of the last file and starts in its folder.
@@ -205,7 +178,7 @@ TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) 
                          (upload ? "upload" : "download"));
             // The line is refused before a file is asked for.
             EXPECT_EQ(w.dialog.requests.size(), sevenBits ? 0u : 1u);
-            EXPECT_EQ(w.line.begins, 0);
+            EXPECT_EQ(w.port.begins, 0);
             EXPECT_FALSE(w.window.isTransferBusy());
             EXPECT_EQ(w.Panel(),
                       sevenBits ? " Transfer Refused: Xmodem needs 8 data bits and no parity" : "before");
@@ -222,7 +195,7 @@ TEST(TransferCommands, UploadSendsTheCheckedFile) {
     const auto image = Pattern(4096);
     WriteBytes(path, image);
     std::vector<std::uint8_t> received;
-    PlayReceiver(w.line, &received);
+    PlayReceiver(w.port, &received);
     w.dialog.answer = path;
     Find<QPushButton>(&w.window, "cmdDial")->setFocus();
     Guard();
@@ -259,7 +232,7 @@ TEST(TransferCommands, TransfersThatAreRefusedBeforeTheLineIsTouched) {
         else
             w.window.PUpLoad();
         EXPECT_EQ(w.Panel().toStdString(), "File " + path + c.tail) << c.name;
-        EXPECT_EQ(w.line.begins, 0) << c.name;
+        EXPECT_EQ(w.port.begins, 0) << c.name;
         if (*c.model) {
             EXPECT_EQ(w.window.linkSettings().modelType, c.model) << c.name;
         }
@@ -341,9 +314,14 @@ TEST(frmXfer, TimeOutsRunFromTheEventLoop) {
 TEST(frmXfer, CountersFollowTheTransfer) {
     XferRig rig;
     auto xfer = rig.Make(TransferDirection::Upload, "c.HK1");
-    EXPECT_EQ(xfer->windowTitle(), "Xmodem File Upload");
     std::vector<std::uint8_t> received;
     PlayReceiver(rig.line, &received);
+    auto counters = [&] {
+        QStringList shown;
+        for (const char* name : {"lblNumPackets", "lblNumBytes", "lblErrPackets"})
+            shown << Find<QLabel>(xfer.get(), name)->text();
+        return shown << QString::number(Find<QProgressBar>(xfer.get(), "pnlFill")->value());
+    };
     QStringList seen;
     auto onSend = rig.line.onSend;
     int packets = 0;
@@ -353,19 +331,13 @@ TEST(frmXfer, CountersFollowTheTransfer) {
             return;
         }
         if (packets == 3 && seen.isEmpty()) // the third packet goes out: block 2 again
-            QTimer::singleShot(0, [&] {
-                for (const char* name : {"lblNumPackets", "lblNumBytes", "lblErrPackets"})
-                    seen << Find<QLabel>(xfer.get(), name)->text();
-                seen << QString::number(Find<QProgressBar>(xfer.get(), "pnlFill")->value());
-            });
+            QTimer::singleShot(0, [&] { seen = counters(); });
         onSend(bytes);
     };
     Guard();
     EXPECT_EQ(xfer->exec(), QDialog::Accepted);
     EXPECT_EQ(seen, (QStringList{"2", "128", "1", "128"}));
-    EXPECT_EQ(Find<QLabel>(xfer.get(), "lblErrPackets")->text(), "1");
-    EXPECT_EQ(Find<QLabel>(xfer.get(), "lblNumBytes")->text(), "4096");
-    EXPECT_EQ(Find<QProgressBar>(xfer.get(), "pnlFill")->value(), 4096);
+    EXPECT_EQ(counters(), (QStringList{"32", "4096", "1", "4096"})); // 4096 bytes are 32 blocks
     EXPECT_EQ(rig.beeps, 1);
     EXPECT_EQ(rig.panel, (QStringList{" Awaiting Confirmation From Remote", " Upload Of Data In Progress",
                                       " Upload Successful", " Upload Successful"}));

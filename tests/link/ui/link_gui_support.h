@@ -1,17 +1,19 @@
 #pragma once
 
+#include "scripted_messages.h"
 #include "when_modal.h"
 
-// Helpers of the link program's window tests: driving modal dialogs, a scripted help, and a modem
-// at the far end of a real pseudo-terminal.
+// Helpers of the link program's window tests: driving modal dialogs, a scripted help and file dialog,
+// and a modem at the far end of a real pseudo-terminal.
 
-#include "image/message.h"
+#include "../link_fakes.h"
+#include "link/ui/frm_comm.h"
+#include "link/ui/xfer_file_dialog.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +22,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <pty.h>
 #include <string>
 #include <termios.h>
@@ -45,12 +48,35 @@ inline void Guard(int ms = 20000) {
     });
 }
 
-class FakeHelp : public IHelp {
+using FakeHelp = rc::test::RecordingHelp;
+
+// The main window on `Port`, everything else it talks to scripted (the timers unless real ones are
+// asked for).
+template <typename Port, typename Timers = FakeTimers> struct WindowOn {
+    Port port;
+    FakeStore store;
+    FakeMessages messages;
+    FakeHelp help;
+    Timers timers;
+    FakeClock clock;
+    frmComm window{port, store, messages, help, timers, clock};
+};
+
+// The transfer commands' file dialog while it lives: records each request and answers `answer`.
+class ScriptedDialog : public IFileDialog {
 public:
-    std::vector<std::string> calls;
-    void ShowContext(int c) override { calls.push_back("context " + std::to_string(c)); }
-    void ShowContents() override { calls.push_back("contents"); }
-    void ShowSearch() override { calls.push_back("search"); }
+    ScriptedDialog() { SetTransferFileDialog(this); }
+    ~ScriptedDialog() override { SetTransferFileDialog(nullptr); }
+
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::function<void()> whileShown; // runs while the dialog would be up
+    std::optional<std::string> Show(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        if (whileShown)
+            whileShown();
+        return answer;
+    }
 };
 
 // The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is

@@ -23,11 +23,9 @@ using namespace test;
 
 constexpr int kGenerousMs = 8000; // a loaded machine may be slow, never this slow
 
-// The program's window on a real port to a scripted modem. Timers are scripted unless real ones
-// are asked for.
-struct Line {
-    explicit Line(bool realTimers = false)
-        : timers(realTimers ? static_cast<ITimerFactory&>(qtTimers) : fakeTimers) {
+// The program's window on a real port to a scripted modem, on real timers.
+struct Line : WindowOn<QtSerialPort, QtTimerFactory> {
+    Line() {
         store.Modem({"1", "9600", "8", "N", "1", "1", "1"});
         store.values[{"MODEM", "DEVICE1"}] = modem.SlavePath();
         store.values[{"MODEM_INIT", "INIT"}] = "ATZ0";
@@ -35,25 +33,15 @@ struct Line {
         store.values[{"FILE_TYPE", "FILETYPE"}] = "R8";
     }
     void Start() {
-        window = std::make_unique<frmComm>(port, store, messages, help, timers, clock);
-        window->LoadSettings();
-        window->OpenPort();
-        window->show();
+        window.LoadSettings();
+        window.OpenPort();
+        window.show();
     }
     bool WaitForBytes(int n, int ms = kGenerousMs) {
         return QTest::qWaitFor([&] { return modem.Received().size() >= n; }, ms);
     }
 
     PtyModem modem;
-    QtSerialPort port;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers fakeTimers;
-    QtTimerFactory qtTimers;
-    ITimerFactory& timers;
-    QtClock clock;
-    std::unique_ptr<frmComm> window;
 };
 
 TEST(PtyLink, OpensThePtyWithoutComplaintAndShowsTheModemsReplies) {
@@ -63,22 +51,21 @@ TEST(PtyLink, OpensThePtyWithoutComplaintAndShowsTheModemsReplies) {
     l.Start();
     EXPECT_TRUE(l.messages.shown.empty()) << "DTR and RTS a pty cannot drive are no error: "
                                           << (l.messages.shown.empty() ? "" : l.messages.shown[0].text);
-    EXPECT_TRUE(l.port.IsOpen());
     EXPECT_FALSE(l.port.ModemLinesSupported());
-    l.window->TestModemInit();
+    l.window.TestModemInit();
     ASSERT_TRUE(l.WaitForBytes(6));
     EXPECT_EQ(l.modem.Received(), "ATZ0\r\n");
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return l.window->terminal().toPlainText().contains("OK"); }, kGenerousMs));
-    EXPECT_EQ(l.window->terminal().toPlainText(), "\nOK\n");
+        QTest::qWaitFor([&] { return l.window.terminal().toPlainText().contains("OK"); }, kGenerousMs));
+    EXPECT_EQ(l.window.terminal().toPlainText(), "\nOK\n");
 }
 
 TEST(PtyLink, HangUpStepsOnRealTimers) {
-    Line l(true);
+    Line l;
     ASSERT_TRUE(l.modem.Ok());
     l.Start();
     const qint64 pressed = l.modem.Now();
-    QTest::mouseClick(l.window->findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
+    QTest::mouseClick(l.window.findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
     ASSERT_TRUE(l.WaitForBytes(3, kGenerousMs));
     const qint64 escapeAt = l.modem.ArrivalOf(0) - pressed;
     EXPECT_EQ(l.modem.Received(), "+++") << "the escape carries no line end";
@@ -88,10 +75,10 @@ TEST(PtyLink, HangUpStepsOnRealTimers) {
     EXPECT_LT(escapeAt, 1500 + kGenerousMs / 2);
     EXPECT_GE(hangUpAt - escapeAt, 1400);
     EXPECT_LT(hangUpAt - escapeAt, 1500 + kGenerousMs / 2);
-    l.window->findChild<QPushButton*>("cmdDial")->setFocus();
+    l.window.findChild<QPushButton*>("cmdDial")->setFocus();
     QTest::qWait(2500);
     EXPECT_EQ(l.modem.Received(), "+++ATH\r\n") << "three steps, two of them sending";
-    EXPECT_EQ(l.window->focusWidget(), &l.window->terminal()) << "the last step gives the terminal the focus";
+    EXPECT_EQ(l.window.focusWidget(), &l.window.terminal()) << "the last step gives the terminal the focus";
 }
 
 TEST(PtyLink, CommSetupReopensWithTheNewLine) {
@@ -109,18 +96,18 @@ TEST(PtyLink, CommSetupReopensWithTheNewLine) {
         d->findChild<QCheckBox*>("Check2")->click();
         d->findChild<QPushButton*>("cmdOk")->click();
     });
-    l.window->ShowCommSetup();
+    l.window.ShowCommSetup();
     EXPECT_TRUE(l.messages.shown.empty()) << l.messages.shown[0].text;
-    EXPECT_EQ(l.window->panelText(Panel::Port), "Comm Port: 2");
-    EXPECT_EQ(l.window->panelText(Panel::Settings), "Settings: 2400-7-E-2");
-    EXPECT_EQ(l.window->linkSettings().rts, "0");
+    EXPECT_EQ(l.window.panelText(Panel::Port), "Comm Port: 2");
+    EXPECT_EQ(l.window.panelText(Panel::Settings), "Settings: 2400-7-E-2");
+    EXPECT_EQ(l.window.linkSettings().rts, "0");
     const termios t = second.Line();
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B2400));
     EXPECT_TRUE(t.c_cflag & CSTOPB);
     // A pseudo-terminal always keeps 8 bits without parity; the port was asked for the others.
     EXPECT_EQ(l.port.serial().dataBits(), QSerialPort::Data7);
     EXPECT_EQ(l.port.serial().parity(), QSerialPort::EvenParity);
-    l.window->TestModemInit();
+    l.window.TestModemInit();
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.Received().size() >= 6; }, kGenerousMs));
     EXPECT_EQ(second.Received(), "ATZ0\r\n");
     EXPECT_EQ(l.modem.Received(), "") << "the first port is closed";
@@ -147,8 +134,8 @@ TEST(PtyLink, OpenFailuresSayWhy) {
         SCOPED_TRACE(text);
         EXPECT_EQ(text.rfind("Error #101:  Serial Port In Use Or Not Available\n", 0), 0u);
         EXPECT_NE(text.find(c.reason), std::string::npos);
-        EXPECT_EQ(l.window->session().PortHandle(), 0);
-        l.window->DialProcedure(); // on a closed port: dropped, no crash
+        EXPECT_EQ(l.window.session().PortHandle(), 0);
+        l.window.DialProcedure(); // on a closed port: dropped, no crash
     }
 }
 
@@ -158,21 +145,21 @@ TEST(PtyLink, ExitWaitsForTheLineButNotForever) {
         qint64 atLeastMs, atMostMs;
     } cases[] = {{true, 0, 1500}, {false, kDrainLimitMs - 300, kDrainLimitMs + kGenerousMs}};
     for (const Case& c : cases) {
-        Line l(true);
+        Line l;
         ASSERT_TRUE(l.modem.Ok());
         l.Start();
         l.modem.SetReading(c.farEndReads);
         // More than the line's buffers hold, so a far end that never reads keeps some of it back.
         l.port.SendText(std::string(64 * 1024, 'x'));
-        QSignalSpy ended(l.window.get(), &frmComm::programEnded);
+        QSignalSpy ended(&l.window, &frmComm::programEnded);
         QElapsedTimer clock;
         clock.start();
-        l.window->close();
+        l.window.close();
         ASSERT_TRUE(QTest::qWaitFor([&] { return ended.count() == 1; }, kDrainLimitMs + kGenerousMs));
         SCOPED_TRACE(c.farEndReads ? "reading" : "never reading");
         EXPECT_GE(clock.elapsed(), c.atLeastMs);
         EXPECT_LE(clock.elapsed(), c.atMostMs);
-        EXPECT_EQ(l.window->messagePanel(), " Program Shutdown, Please Wait");
+        EXPECT_EQ(l.window.messagePanel(), " Program Shutdown, Please Wait");
         l.modem.SetReading(true);
     }
 }
