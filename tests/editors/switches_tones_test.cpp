@@ -92,9 +92,6 @@ TEST(CwIdent, NeverMoreThanTheField) {
     SaveCwMessage(image, Built({13, 14, 38}));
     EXPECT_EQ(LoadCWIdent(image, 1), "DE ");
     EXPECT_EQ(image[1188], 0);
-    const auto list = FillCwList();
-    ASSERT_EQ(list.size(), 47u);
-    EXPECT_EQ(list[38].text + list[46].text, " (SK)");
 }
 
 TEST(TelephoneCodes, ShownTexts) {
