@@ -8,8 +8,6 @@
 #include "editors/timers.h"
 #include "image/regions.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -25,20 +23,6 @@ EditorState PatternedState() {
     EditorState state;
     state.image = Patterned();
     return state;
-}
-
-QLabel* Value(QWidget& dialog, const char* prefix, int i) {
-    auto* label = dialog.findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
-    EXPECT_NE(label, nullptr) << prefix << i;
-    return label;
-}
-
-std::string Text(QWidget& dialog, const char* prefix, int i) {
-    return Value(dialog, prefix, i)->text().toStdString();
-}
-
-void ClickValue(QWidget& dialog, const char* prefix, int i) {
-    QTest::mouseClick(Value(dialog, prefix, i), Qt::LeftButton);
 }
 
 TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
@@ -69,10 +53,11 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
         keypad.entries = {c.reply};
         frmCodes_1 dialog(state, keypad, nullptr, 201);
         dialog.show();
-        EXPECT_EQ(Text(dialog, "lblCode", 9), "D234567");
-        ClickValue(dialog, "lblCode", c.code);
+        EXPECT_EQ(TextOf(dialog, "lblCode_9"), "D234567");
+        Click(dialog, QString("lblCode_%1").arg(c.code));
         EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Changed(state.image, expected);
-        EXPECT_EQ(Text(dialog, "lblCode", c.code), CountedDigitsText(state.image, at, 7)) << c.what;
+        EXPECT_EQ(TextOf(dialog, QString("lblCode_%1").arg(c.code)), CountedDigitsText(state.image, at, 7))
+            << c.what;
     }
 }
 
@@ -108,12 +93,12 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         keypad.entries = {c.reply};
         frmTimer1 dialog(state, keypad, nullptr, 300);
         dialog.show();
-        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shown) << c.timer;
-        ClickValue(dialog, "lblTime", c.timer);
+        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shown) << c.timer;
+        Click(dialog, QString("lblTime_%1").arg(c.timer));
         ASSERT_EQ(keypad.calls.size(), 1u);
         EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
         EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Changed(state.image, expected);
-        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shownAfter) << c.timer;
+        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shownAfter) << c.timer;
     }
 }
 
@@ -136,13 +121,13 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
             timer.Fire();
             QTest::keyClicks(Keyboard(pad), "1801");
             QTest::keyClick(Keyboard(pad), Qt::Key_Return); // refused: over 1800
-            pad->findChild<QPushButton*>("cmdClear")->click();
+            Click(*pad, "cmdClear");
             QTest::keyClicks(Keyboard(pad), "75");
             QTest::keyClick(Keyboard(pad), Qt::Key_Return);
         });
-        ClickValue(timers, "lblTime", 10);
-        EXPECT_EQ(Text(timers, "lblTime", 10), "01:15");
-        timers.findChild<QPushButton*>("cmdDone")->click();
+        Click(timers, "lblTime_10");
+        EXPECT_EQ(TextOf(timers, "lblTime_10"), "01:15");
+        Click(timers, "cmdDone");
     });
     EXPECT_EQ(timers.exec(), QDialog::Accepted);
     ASSERT_EQ(messages.shown.size(), 1u);

@@ -8,10 +8,7 @@
 #include "editors/qt/switch_lamp.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -22,16 +19,6 @@ namespace rc {
 namespace {
 
 using namespace rc::testing;
-
-template <typename T = QWidget> T* Child(QWidget& w, const QString& name) {
-    auto* child = w.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
-
-std::string Shown(QWidget& w, const QString& name) {
-    return Child<QLabel>(w, name)->text().toStdString();
-}
 
 // A click on a value: what the keypad is given, what lands in the image, what the label shows. An
 // entry equal to the value the keypad was opened with writes nothing.
@@ -85,12 +72,12 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         }
         dialog->show();
         if (*c.group)
-            Child<QRadioButton>(*dialog, c.group)->click();
+            Click(*dialog, c.group);
         const ImageBytes before = state.image;
-        QTest::mouseClick(Child<QLabel>(*dialog, c.label), Qt::LeftButton);
+        Click(*dialog, c.label);
         EXPECT_EQ(keypad.Texts(), std::vector<std::string>{c.call});
         ExpectBytes(before, state.image, c.at, c.after);
-        EXPECT_EQ(Shown(*dialog, c.label), c.shownAfter);
+        EXPECT_EQ(TextOf(*dialog, c.label), c.shownAfter);
     }
 }
 
@@ -107,26 +94,25 @@ TEST(CwEditDialog, PicksShowCancelKeepsAndTheFieldEndsAtThirtyOne) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(code)).center());
     };
-    auto press = [&](const char* name) { Child<QPushButton>(dialog, name)->click(); };
     dialog.show();
     EXPECT_FALSE(list->isEnabled());
-    press("cmdClear");
+    Click(dialog, "cmdClear");
     for (int code : {13, 14, 38, 37})
         pick(code);
-    EXPECT_EQ(Shown(dialog, "Label1"), "DE (AR)");
+    EXPECT_EQ(TextOf(dialog, "Label1"), "DE (AR)");
     const ImageBytes before = state.image;
-    press("cmdCancel");
+    Click(dialog, "cmdCancel");
     dialog.show();
     EXPECT_TRUE(state.image == before);
-    EXPECT_EQ(Shown(dialog, "Label1"), "D");
+    EXPECT_EQ(TextOf(dialog, "Label1"), "D");
     EXPECT_FALSE(list->isEnabled());
 
     // The 32nd character beeps and changes nothing; the field ends before memory save #1.
-    press("cmdClear");
+    Click(dialog, "cmdClear");
     for (int k = 0; k < 32; ++k)
         pick(k % 36);
     EXPECT_EQ(messages.beeps, 1);
-    press("cmdOK");
+    Click(dialog, "cmdOK");
     EXPECT_EQ(state.image[1184], 31);
     EXPECT_EQ(state.image[1216], before[1216]);
 }
@@ -143,10 +129,10 @@ TEST(ZonesDialog, FirstTabMoveWritesNothingLaterOnesWriteTheTable) {
         EXPECT_EQ(Child<QCheckBox>(dialog, QString("chkZ1_%1").arg(i))->isChecked(), i < 3) << i;
     const ImageBytes before = state.image;
     auto* tabs = Child<QTabWidget>(dialog, "SSTab1");
-    Child<QCheckBox>(dialog, "chkZ1_3")->click();
+    Click(dialog, "chkZ1_3");
     tabs->setCurrentIndex(1);
     EXPECT_TRUE(state.image == before);
-    Child<QCheckBox>(dialog, "chkZ8_7")->click();
+    Click(dialog, "chkZ8_7");
     tabs->setCurrentIndex(7);
     ExpectBytes(before, state.image, 1808, {0x0F, 0, 0, 0, 0, 0, 0, 0x80}); // OK: the menu test
 }
@@ -172,14 +158,14 @@ TEST(ExpandedSwitchesDialog, LampsGroupsAndToggles) {
     };
     EXPECT_NE(ink(lamp(3, 0)), ink(lamp(3, 1)));
 
-    Child<QRadioButton>(dialog, "opt1_1")->click();
-    EXPECT_EQ(Shown(dialog, "lblA_1"), "10");
+    Click(dialog, "opt1_1");
+    EXPECT_EQ(TextOf(dialog, "lblA_1"), "10");
     QTest::mouseClick(lamp(2, 0), Qt::LeftButton);
     EXPECT_EQ(state.image[4681], 1);
     EXPECT_TRUE(lamp(2, 0)->IsOn());
     state.image[4672] = 0xFF;
-    Child<QRadioButton>(dialog, "opt1_0")->click();
-    EXPECT_EQ(Shown(dialog, "lblA_0"), "1");
+    Click(dialog, "opt1_0");
+    EXPECT_EQ(TextOf(dialog, "lblA_0"), "1");
     EXPECT_TRUE(lamp(1, 5)->IsOn());
 }
 
@@ -199,7 +185,7 @@ TEST(UnlockDialog, WillNotCloseQuietlyWithoutACode) {
         EXPECT_EQ(dialog.isVisible(), answer == Answer::Ok);
         if (answer == Answer::Ok) { // back in the dialog: a code, and it closes without a word
             keypad.entries = {"7654321"};
-            QTest::mouseClick(Child<QLabel>(dialog, "lblNum"), Qt::LeftButton);
+            Click(dialog, "lblNum");
             dialog.close();
             EXPECT_FALSE(dialog.isVisible());
             EXPECT_EQ(messages.shown.size(), 1u);
