@@ -52,28 +52,23 @@ TEST(KeyPadChecks, Boundaries) {
         int check;
         std::vector<std::string> accepted, refused;
         const char *message, *title;
-    } cases[] = {
+    };
+    // clang-format off
+    const Case cases[] = {
         {0, {"ABC*#12"}, {}, "", ""},
         {1, {"1234"}, {"123", "12345"}, "Error! Need 4 Digit Entry", "Macro Command"},
-        {2,
-         {"1", "1800", "0001"},
-         {"0", "1801", "99999", "12*"},
-         range,
-         "Macro Command"}, // 99999: past 16 bits
+        {2, {"1", "1800", "0001"}, {"0", "1801", "99999", "12*"}, range, "Macro Command"}, // 99999: past 16 bits
         {3, {"10", "99"}, {"9", "100"}, "Error! Entry must be between 10 and 99", "Macro Command"},
         {4, {std::string(15, '7')}, {std::string(16, '7')}, "Error! Maximum 15 Digit Entry", "Macro Command"},
         {5, {"05"}, {"5"}, "Error! Need 2 Digit Entry", "Macro Command"},
         {6, {"0", "8"}, {"12", "9"}, "Error! Frequency between 1 and 8", "Frequency Entry"},
         {7, {"123456"}, {}, "", ""},
         {8, {"555"}, {"55"}, "Error! Need 3 Digit Entry", "Area Code Entry"},
-        {9,
-         {std::string(16, '1')},
-         {std::string(17, '1')},
-         "Error! Maximum 16 Digit Entry",
-         "Telephone Number"},
+        {9, {std::string(16, '1')}, {std::string(17, '1')}, "Error! Maximum 16 Digit Entry", "Telephone Number"},
         {10, {"1234567"}, {"123456"}, "Error! Requires a 7 Digit Entry", "Unlock Number"},
         {11, {"1"}, {}, "", ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         for (const std::string& display : c.accepted)
             EXPECT_FALSE(KeyPadCheckFailure(c.check, display))

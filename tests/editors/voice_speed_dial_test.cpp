@@ -201,9 +201,7 @@ TEST(SpeedDial, NumbersStoredAndShown) {
 
     ImageBytes image;
     const int PT = kEmergencySpeedDial.at(2);
-    const std::uint8_t odd[] = {4, 0x25, 0xF0, 0x0D, 0x0C};
-    for (int k = 0; k < 5; ++k)
-        image[PT + k] = odd[k];
+    testing::Put(image, PT, {4, 0x25, 0xF0, 0x0D, 0x0C});
     EXPECT_EQ(DisplayAPNum(image, PT), ",5,0#") << "two pauses show as one; D shows 0, A to C nothing";
     image[PT] = 12;
     EXPECT_EQ(DisplayAPNum(image, PT), "");

@@ -1,3 +1,4 @@
+#include "../edit_expect.h"
 #include "dialog_fakes.h"
 #include "editors/qt/frm_config.h"
 #include "editors/qt/frm_macro.h"
@@ -15,9 +16,7 @@ using namespace rc::testing;
 // without a code stay in the image though the grid hides them. A double click opens the review.
 TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
     EditorState state;
-    const std::uint8_t macro1[] = {1, 1, 0, 0, 0, 0, 0, 0, 0x1A, 0x10};
-    for (int i = 0; i < 10; ++i)
-        state.image[4032 + i] = macro1[i];
+    Put(state.image, 4032, {1, 1, 0, 0, 0, 0, 0, 0, 0x1A, 0x10});
     state.image[4060 + 8] = 0x11; // macro 2: a command but no code
     const ImageBytes before = state.image;
     ScriptedKeyPad keypad;

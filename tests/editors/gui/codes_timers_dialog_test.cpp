@@ -44,11 +44,9 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
         EditorState state = PatternedState();
         state.copies.CodesCopy = 2;
         const int bad = Codes(2).at(9), at = Codes(2).at(c.code);
-        for (int j = 0; j < 8; ++j)
-            state.image[bad + j] = malformed[static_cast<std::size_t>(j)];
+        Put(state.image, bad, malformed);
         ImageBytes expected = state.image;
-        for (int j = 0; j < 8; ++j)
-            expected[at + j] = c.stored[static_cast<std::size_t>(j)];
+        Put(expected, at, c.stored);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         frmCodes_1 dialog(state, keypad, nullptr, 201);
@@ -84,11 +82,9 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
     for (const Case& c : cases) {
         EditorState state = PatternedState();
         const int pt = 184 + 2 * c.timer;
-        state.image[pt] = c.lo;
-        state.image[pt + 1] = c.hi;
+        Put(state.image, pt, {c.lo, c.hi});
         ImageBytes expected = state.image;
-        expected[pt] = c.loAfter;
-        expected[pt + 1] = c.hiAfter;
+        Put(expected, pt, {c.loAfter, c.hiAfter});
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         frmTimer1 dialog(state, keypad, nullptr, 300);

@@ -1,5 +1,6 @@
 // The play buttons of the dialogs, offscreen with a recording player or with none at all.
 
+#include "../edit_expect.h"
 #include "codecs/qt/frm_voice.h"
 #include "dialog_fakes.h"
 #include "editors/qt/frm_ctones.h"
@@ -45,15 +46,9 @@ class PlayButtons : public ::testing::Test {
 protected:
     void SetUp() override {
         // Courtesy tone 2: 800 Hz 100 ms, 50 ms, 700 Hz 100 ms. The identification: "EE".
-        const std::vector<int> tone = {6, 2, 1, 5, 2, 0, 0, 0};
-        for (std::size_t k = 0; k < tone.size(); ++k)
-            state.image[kCourtesyTones.at(1) + static_cast<int>(k)] = static_cast<std::uint8_t>(tone[k]);
-        for (int k : {0, 1, 2})
-            state.image[kCwMessage.offset + k] = k == 0 ? 2 : 14;
-        // Base message 1: "A Call".
-        for (int k : {0, 1, 2, 3, 4})
-            state.image[Messages(kBaseCopy).at(0) + k] =
-                static_cast<std::uint8_t>(std::vector{2, 2, 10, 2, 72}[k]);
+        Put(state.image, kCourtesyTones.at(1), {6, 2, 1, 5, 2, 0, 0, 0});
+        Put(state.image, kCwMessage.offset, {2, 14, 14});
+        Put(state.image, Messages(kBaseCopy).at(0), {2, 2, 10, 2, 72}); // base message 1: "A Call"
     }
     EditorState state;
     RecordingMessages messages;

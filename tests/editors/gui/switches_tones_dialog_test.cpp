@@ -26,7 +26,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
     struct Case {
         char dialog; // Tones, Area codes, Lockout, Unlock
         int at;
-        std::vector<int> stored; // bytes from `at` before the dialog opens
+        std::vector<std::uint8_t> stored; // bytes from `at` before the dialog opens
         const char *group, *label, *reply, *call;
         std::vector<int> after; // bytes from `at` afterwards; empty: nothing written
         const char* shownAfter;
@@ -50,8 +50,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         SCOPED_TRACE(c.label + std::string(" <- ") + c.reply);
         EditorState state;
         state.image = Patterned();
-        for (std::size_t k = 0; k < c.stored.size(); ++k)
-            state.image[c.at + static_cast<int>(k)] = static_cast<std::uint8_t>(c.stored[k]);
+        Put(state.image, c.at, c.stored);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         RecordingMessages messages;
