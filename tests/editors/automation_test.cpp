@@ -79,7 +79,6 @@ TEST(Scheduler, PageRows) {
         EXPECT_EQ(r.time + "|" + r.dayOfWeek + "|" + r.month + "|" + r.dayOfMonth + "|" + r.command, cases[i].shown);
     }
     EXPECT_EQ(SchedRecordOffset(1, 6), 8000); // entry 17
-    EXPECT_EQ(SchedEntryCaption(1, 6), "Schedular Position 17");
 }
 
 // What the entry dialog shows: erase, option, lists shown, list positions, every hour, time, command,

@@ -29,7 +29,6 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     EXPECT_EQ(timer.started, 500);
     auto* text1 = Child<QLineEdit>(dialog, "Text1");
     EXPECT_TRUE(text1->isReadOnly());
-    EXPECT_EQ(text1->text(), "A Call");
     EXPECT_FALSE(cboVoice->isEnabled());
     EXPECT_FALSE(Child<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
     Click(dialog, "cmdClear");
@@ -55,11 +54,9 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     QTest::keyClicks(cboVoice->view(), "ess");
     EXPECT_EQ(dialog.Logic().Contract().VoiceWordCount, 0);
     QTest::keyClick(cboVoice->view(), Qt::Key_Return);
-    const std::string lessThan = cboVoice->currentText().toStdString();
-    EXPECT_EQ(lessThan.rfind("Less", 0), 0u) << lessThan;
     EXPECT_EQ(dialog.Logic().Contract().VoiceWords[0], "555");
     cboVoice->activated(cboVoice->findData(210));
-    EXPECT_EQ(text1->text().toStdString(), lessThan + " A");
+    EXPECT_EQ(text1->text(), "Less Than A");
 
     // Back Space takes a name with a blank whole (its rules are the logic's, tested there).
     Click(dialog, "cmdBackSpace");
