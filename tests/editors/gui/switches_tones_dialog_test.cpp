@@ -56,19 +56,14 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         RecordingMessages messages;
         messages.fallback = Answer::Cancel;
         std::unique_ptr<QDialog> dialog;
-        switch (c.dialog) {
-        case 'T':
+        if (c.dialog == 'T')
             dialog = std::make_unique<frmCTones>(state, keypad, nullptr, 900);
-            break;
-        case 'A':
+        else if (c.dialog == 'A')
             dialog = std::make_unique<frmAreaCodes>(state, keypad, nullptr, 804);
-            break;
-        case 'L':
+        else if (c.dialog == 'L')
             dialog = std::make_unique<frmLockout>(state, keypad, nullptr, 802);
-            break;
-        default:
+        else
             dialog = std::make_unique<frmUnlock>(state, keypad, messages, nullptr, 302);
-        }
         dialog->show();
         if (*c.group)
             Click(*dialog, c.group);
