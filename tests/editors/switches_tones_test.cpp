@@ -14,14 +14,6 @@ namespace {
 using testing::ExpectBytes;
 using testing::Patterned;
 
-CwBuilder Built(std::vector<int> codes) {
-    CwBuilder b;
-    b.Clear();
-    for (int code : codes)
-        b.Pick(code);
-    return b;
-}
-
 TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
     ZoneChecks switch8{};
     switch8[7][7] = true;
@@ -80,7 +72,11 @@ TEST(CwIdent, NeverMoreThanTheField) {
     EXPECT_FALSE(CwBuilder{}.Pick(13)) << "a pick before Clear";
 
     // A shorter message leaves the old tail behind, no longer counted.
-    SaveCwMessage(image, Built({13, 14, 38}));
+    CwBuilder built;
+    built.Clear();
+    for (int code : {13, 14, 38})
+        built.Pick(code);
+    SaveCwMessage(image, built);
     EXPECT_EQ(LoadCWIdent(image, 1), "DE ");
     EXPECT_EQ(image[1188], 0);
 }

@@ -98,7 +98,7 @@ protected:
     }
     // Runs rcedit --sound and reads the WAV back.
     Wav Sound(std::vector<std::string> args) {
-        const std::string out = (dir / "out.wav").string();
+        const std::string out = folder.Path("out.wav");
         args.insert(args.begin(), {"rcedit", "--output", out});
         args.push_back(image);
         std::ostringstream o, e;
@@ -108,7 +108,6 @@ protected:
     }
 
     test::TempFolder folder;
-    const fs::path dir = folder.path();
     const std::string image = folder.Path("site.HR8");
     std::string bytes = std::string(8192, '\0');
 };
