@@ -75,7 +75,7 @@ TEST(AutomationDialogs, InputsAndConfiguration) {
     keypad.entries = {"1110"};
     frmUser inputs(state, keypad, nullptr, 502);
     inputs.show();
-    EXPECT_EQ(TextOf(inputs, "Label2_3") + " " + TextOf(inputs, "Label3_3"), "Falling Edge No Command");
+    EXPECT_EQ(TextOf(inputs, "Label3_3"), "No Command");
     Click(inputs, "Label1_3");
     EXPECT_EQ(TextOf(inputs, "Label3_3"), "Repeater Transmitter OFF");
     Click(inputs, "cmdOK");

@@ -1,5 +1,4 @@
 #include "../edit_expect.h"
-#include "codecs/dtmf.h"
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
 #include "editors/codes.h"
@@ -54,8 +53,7 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
         EXPECT_EQ(TextOf(dialog, "lblCode_9"), "D234567");
         Click(dialog, QString("lblCode_%1").arg(c.code));
         EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Changed(state.image, expected);
-        EXPECT_EQ(TextOf(dialog, QString("lblCode_%1").arg(c.code)), CountedDigitsText(state.image, at, 7))
-            << c.what;
+        EXPECT_EQ(TextOf(dialog, QString("lblCode_%1").arg(c.code)), c.reply.substr(0, 7)) << c.what;
     }
 }
 
