@@ -88,13 +88,13 @@ TEST(CwEditDialog, PicksShowCancelKeepsAndTheFieldEndsAtThirtyOne) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(code)).center());
     };
+    const ImageBytes before = state.image;
     dialog.show();
     EXPECT_FALSE(list->isEnabled());
     Click(dialog, "cmdClear");
     for (int code : {13, 14, 38, 37})
         pick(code);
     EXPECT_EQ(TextOf(dialog, "Label1"), "DE (AR)");
-    const ImageBytes before = state.image;
     Click(dialog, "cmdCancel");
     dialog.show();
     EXPECT_TRUE(state.image == before);
