@@ -29,15 +29,6 @@ TEST(CommandFromText, FunctionFromTheFirstTwoArgumentFromTheLastTwo) {
         EXPECT_EQ(CommandFromText(c.text), c.code) << '"' << c.text << '"';
 }
 
-TEST(ArgumentText, HexadecimalWithoutLeadingZero) {
-    struct Case {
-        std::uint8_t argument;
-        const char* text;
-    } cases[] = {{0x05, "5"}, {0x12, "12"}, {0x00, "0"}, {0x0F, "F"}, {0x1A, "1A"}, {0xFF, "FF"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ArgumentText(c.argument), c.text);
-}
-
 struct Described {
     std::uint8_t function, argument;
     const char* text;
@@ -63,9 +54,9 @@ const Described kDescriptions[] = {
     // announcements take no argument
     {0x20, 0x00, "PTT#1 Up - Send Time Of Day - PTT#1 Dn"}, {0x25, 0x00, "Send Day and Month"},
     {0x27, 0x00, "Send Salutations"}, {0x21, 0x01, kInvalid}, {0x27, 0x10, kInvalid},
-    // the argument in the description; CW commands ignore theirs
+    // the argument in the description, in hexadecimal without a leading zero; CW commands ignore theirs
     {0x30, 0x00, "PTT#1 Up - Play Voice Message 0 - PTT#1 Dn"}, {0x31, 0x20, "Play Voice Message 20"},
-    {0x33, 0x1A, "Play DVR Track 1A"}, {0x51, 0x00, "Load Remote Base Courtesy Tone 0"},
+    {0x33, 0x1A, "Play DVR Track 1A"}, {0x33, 0xFF, "Play DVR Track FF"}, {0x51, 0x00, "Load Remote Base Courtesy Tone 0"},
     {0x57, 0x15, "Set DVR Expanded Switch with Location 15"}, {0x58, 0x20, "Execute Macro 20"},
     {0x59, 0x04, "Load Memory File 4"}, {0x60, 0x30, "Time Delay For 30 Seconds"},
     {0x34, 0x00, "PTT#1 Up - Send CW Buffer - PTT#1 Dn"}, {0x37, 0x42, "Send CW Character"},

@@ -20,7 +20,6 @@ TEST(Macros, CellEditsWriteTheirOwnBytesOnly) {
         std::vector<std::uint8_t> bytes; // what lands there; empty: nothing written
     } cases[] = {
         {"code 123 for macro 12", 1, 1, 0, "", "123", 4340, {3, 1, 2, 3, 0, 0, 0, 0}},
-        {"1110 as command 3 of macro 1", 0, 0, 3, "", "1110", 4044, {0x11, 0x10}},
         {"empty command entry", 0, 4, 10, "1234", "", 4032 + 4 * 28 + 26, {0, 0}},
         {"Cancel on a non-BCD command", 0, 0, 1, "1A10", "1A10", 0, {}},
         {"the same code again", 1, 9, 0, "55", "55", 0, {}},
@@ -33,28 +32,23 @@ TEST(Macros, CellEditsWriteTheirOwnBytesOnly) {
         EXPECT_EQ(EditMacroCell(image, c.group, c.row, c.cell, c.opened, c.entered), !c.bytes.empty()) << c.what;
         EXPECT_EQ(Changed(image, expected), "") << c.what;
     }
-    EXPECT_EQ(MacroCellHeading(1, 1, 0), "Macro Command #12");
-    EXPECT_EQ(MacroCellHeading(0, 3, 5), "Macro Command");
 }
 // clang-format on
 
+// The dialog test hides the commands of a macro without a code; the menu walk reviews a macro's
+// commands.
 TEST(Macros, GridAndReview) {
     ImageBytes image;
     Put(image, 4032, {2, 1, 10, 0, 0, 0, 0, 0, 0x11, 0x10, 0x1A, 0x05}); // macro 1: "10", 1110, 1A05
-    Put(image, 4032 + 28, {0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x10});         // macro 2: commands, no code
     Put(image, 4312 + 28, {3, 1, 2, 3});                                 // macro 12: "123", no commands
     const auto first = DisplayMacros(image, 0);
     EXPECT_EQ(first[0].code + " " + first[0].commands[0] + " " + first[0].commands[1] + " " +
                   first[0].commands[9],
               "10 1110 1A05 0000");
-    EXPECT_EQ(first[1].code + first[1].commands[0], "");
     EXPECT_EQ(DisplayMacros(image, 1)[1].number, "12");
-    EXPECT_EQ(ReviewMacro(image, 0, 0).commands[0], "Repeater Transmitter OFF");
     const MacroReview review = ReviewMacro(image, 1, 1);
     EXPECT_EQ(review.title + "|" + review.heading + "|" + review.code,
               "Macro 12 Review|Macro 12 Assigned Code|123");
-    for (const std::string& text : review.commands)
-        EXPECT_EQ(text, "No Command");
     EXPECT_EQ(ReviewMacro(image, 1, 9).code, "- NONE -");
 }
 
@@ -78,11 +72,9 @@ TEST(Scheduler, PageRows) {
     const auto rows = DisplaySched(image, 1);
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const SchedRowText& r = rows[i];
-        EXPECT_EQ(r.number, std::to_string(11 + i));
         EXPECT_EQ(r.time + "|" + r.dayOfWeek + "|" + r.month + "|" + r.dayOfMonth + "|" + r.command, cases[i].shown);
     }
     EXPECT_EQ(SchedRecordOffset(1, 6), 8000); // entry 17
-    EXPECT_EQ(SchedEntryCaption(1, 6), "Schedular Position 17");
 }
 
 // What the entry dialog shows: erase, option, lists shown, list positions, every hour, time, command,
@@ -106,17 +98,16 @@ TEST(Scheduler, EntryDialogOpensFromTheRecord) {
         {{0xFF, 0, 12, 1, 0, 0, 0}, "0 3 W- 0/-1/-1 0100 0000 No Command"},
     };
     for (const auto& [stored, shown] : cases) {
-        SetSchedState s(stored);
-        EXPECT_EQ(Shown(s), shown);
-        EXPECT_FALSE(s.Changed());
+        EXPECT_EQ(Shown(SetSchedState(stored)), shown);
     }
 }
 
-// The entry dialog from the stored record to what "OK" writes, through the user's steps.
+// The entry dialog from the stored record to what "OK" writes, through the user's steps (the menu
+// test picks a month and a day for a new entry).
 TEST(Scheduler, EntryDialogSteps) {
     using S = SetSchedState;
     struct Step {
-        enum Kind { Erase, Option, Weekday, Month, Day, EveryHour, Time, Command } kind;
+        enum Kind { Erase, Option, Weekday, Day, EveryHour, Time, Command } kind;
         int value = 0;
         std::string text = {};
     };
@@ -130,9 +121,6 @@ TEST(Scheduler, EntryDialogSteps) {
     } cases[] = {
         {"new entry, erase cleared", {}, {{Step::Erase, 0}}, "", 0, {0xFF, 0, 0, 0, 0, 0, 0}},
         {"erase a set entry", {0xFF, 0, 9, 8, 0x30, 1, 2}, {{Step::Erase, 1}}, "0830", 0, {}},
-        {"December 25 at 08:30", {}, {{Step::Erase, 0}, {Step::Option, S::SelectMonthDay}, {Step::Month, 11},
-          {Step::Day, 24}, {Step::Time, 0, "0830"}, {Step::Command, 0, "1110"}}, "0830", 0,
-         {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10}},
         {"weekends at 08:30", {0xFF, 0, 1, 0, 0, 0, 0}, {{Step::Option, S::WeekendsOnly}, {Step::Time, 0, "0830"}},
          "0830", 0, {0xFF, 0, 9, 0x08, 0x30, 0, 0}},
         {"every hour at :15", {0xFF, 0, 0, 0x12, 0x40, 0, 0}, {{Step::EveryHour, 1}, {Step::Time, 0, "15"}}, "15",
@@ -165,7 +153,6 @@ TEST(Scheduler, EntryDialogSteps) {
             case Step::Erase: state.SetErase(s.value != 0); break;
             case Step::Option: state.SelectOption(s.value); break;
             case Step::Weekday: state.SelectWeekdayIndex(s.value); break;
-            case Step::Month: state.SelectMonthIndex(s.value); break;
             case Step::Day: state.SelectDayIndex(s.value); break;
             case Step::EveryHour: state.SetEveryHour(s.value != 0); break;
             case Step::Time: refusals += state.EnterTime(s.text).has_value(); break;
@@ -201,8 +188,9 @@ TEST(HardwareInputs, ShowAndStoreOneEntry) {
     }
 }
 
-// Whatever a file holds, showing and re-saving every record stays inside it (the sanitizer build
-// watches the reads).
+// Whatever a file holds, the review and the grid agree on whether a macro has a code, and an entry
+// opened and left as it is writes nothing (the listing's fuzz test watches every display routine's
+// reads under the sanitizers).
 TEST(Automation, AnyBytesAreShownAndKeptInTheirRecords) {
     for (unsigned seed : {1u, 0xFFu, 12345u}) {
         ImageBytes image;
@@ -214,15 +202,11 @@ TEST(Automation, AnyBytesAreShownAndKeptInTheirRecords) {
                 EXPECT_EQ(ReviewMacro(image, group, row).code == "- NONE -",
                           DisplayMacros(image, group)[row].code.empty())
                     << group << " " << row;
-        EXPECT_EQ(DisplayMacros(image, 1)[9].number, "20");
-        EXPECT_EQ(DisHardware(image)[7].command.size(), 4u);
-        for (int page = 0; page < kSchedPages; ++page) {
-            EXPECT_EQ(DisplaySched(image, page)[9].number, std::to_string(10 * page + 10));
+        for (int page = 0; page < kSchedPages; ++page)
             for (int row = 0; row < kSchedPageSize; ++row) {
                 SetSchedState state(ReadSchedEntry(image, SchedRecordOffset(page, row)));
                 EXPECT_FALSE(SaveSchedEntry(image, SchedRecordOffset(page, row), state));
             }
-        }
         EXPECT_TRUE(image == before) << seed;
     }
 }

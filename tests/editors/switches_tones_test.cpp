@@ -14,14 +14,6 @@ namespace {
 using testing::ExpectBytes;
 using testing::Patterned;
 
-CwBuilder Built(std::vector<int> codes) {
-    CwBuilder b;
-    b.Clear();
-    for (int code : codes)
-        b.Pick(code);
-    return b;
-}
-
 TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
     ZoneChecks switch8{};
     switch8[7][7] = true;
@@ -33,14 +25,11 @@ TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
     };
     // clang-format off
     const Case cases[] = {
-        {"erasing row 8", [](auto& m) { EraseTone(m, 7); }, 4648, {0, 0, 0, 0, 0, 0, 0, 0}},
         {"CW OK without Clear", [](auto& m) { SaveCwMessage(m, CwBuilder{}); }, 0, {}},
         {"mem #3 zone 8 switch 8", [&](auto& m) { SaveGroup1(m, 2400, switch8); }, 2400, {0, 0, 0, 0, 0, 0, 0, 128}},
         {"switch 10 bit 0", [](auto& m) { ToggleExpBit(m, 1, 1, 0); }, 4681, {(4681 * 37 + 11) % 256 ^ 1}},
         {"one lamp twice", [](auto& m) { ToggleExpBit(m, 0, 4, 6), ToggleExpBit(m, 0, 4, 6); }, 0, {}},
         {"area code cleared", [](auto& m) { SaveAreaCodes(m, 4, ""); }, 3724, {0, 0, 0}},
-        {"lockout 11", [](auto& m) { SaveLockout(m, 1, 0, "5551234"); }, 3896, {7, 5, 5, 5, 1, 2, 3, 4, 0, 0, 0, 0}},
-        {"unlock cleared", [](auto& m) { SaveUnlock(m, ""); }, 0, {}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -52,7 +41,8 @@ TEST(SettingsEdits, WriteOnlyTheirOwnBytes) {
     }
 }
 
-TEST(CourtesyTones, ValueTablesAndRowsOff) {
+// The rows these values make are heard and measured by the sound tests.
+TEST(CourtesyTones, ValueTables) {
     // index, frequency text, time text ("" where the index has none)
     const std::tuple<int, const char*, const char*> values[] = {
         {0, "0", "0"}, {1, "300", "50"}, {8, "1000", "400"}, {9, "", "450"}, {12, "", ""}};
@@ -67,18 +57,11 @@ TEST(CourtesyTones, ValueTablesAndRowsOff) {
         EXPECT_EQ(SaveDelay(time), *time ? index : 0) << index;
     }
     EXPECT_EQ(FreqOut("9"), "");
-    const std::uint8_t row3[8] = {5, 2, 1, 8, 9, 12, 1, 4};
-    for (int f = 0; f < 8; ++f)
-        image[4608 + f] = row3[f], image[4616 + f] = static_cast<std::uint8_t>(f == 0 ? 0 : 3);
-    const auto rows = DisplayCTones(image);
-    EXPECT_EQ(rows[2], (ToneRow{"700", "100", "50", "1000", "450", "", "300", "200"}));
-    EXPECT_EQ(rows[3], ToneRow{}) << "tone 1 off: the row shows empty";
 }
 
 TEST(CwIdent, NeverMoreThanTheField) {
     ImageBytes image;
-    for (int k = 0; k < 31; ++k)
-        image[1185 + k] = static_cast<std::uint8_t>(k < 3 ? std::vector<int>{10, 37, 46}[k] : 0);
+    testing::Put(image, 1185, {10, 37, 46});
     image[1216] = 12; // memory save #1's first byte: never a character of the message
     const std::pair<int, std::string> shown[] = {
         {0, "(Empty)"}, {3, "A(AR)(SK)"}, {200, "A(AR)(SK)" + std::string(28, '0')}};
@@ -89,19 +72,18 @@ TEST(CwIdent, NeverMoreThanTheField) {
     EXPECT_FALSE(CwBuilder{}.Pick(13)) << "a pick before Clear";
 
     // A shorter message leaves the old tail behind, no longer counted.
-    SaveCwMessage(image, Built({13, 14, 38}));
+    CwBuilder built;
+    built.Clear();
+    for (int code : {13, 14, 38})
+        built.Pick(code);
+    SaveCwMessage(image, built);
     EXPECT_EQ(LoadCWIdent(image, 1), "DE ");
     EXPECT_EQ(image[1188], 0);
-    const auto list = FillCwList();
-    ASSERT_EQ(list.size(), 47u);
-    EXPECT_EQ(list[38].text + list[46].text, " (SK)");
 }
 
 TEST(TelephoneCodes, ShownTexts) {
     ImageBytes image;
-    const std::uint8_t area[9] = {10, 1, 10, 0, 5, 5, 3, 12, 0};
-    for (int j = 0; j < 9; ++j)
-        image[3712 + j] = area[j];
+    testing::Put(image, 3712, {10, 1, 10, 0, 5, 5, 3, 12, 0});
     const auto codes = DisplayAreaCodes(image);
     EXPECT_EQ(codes[0] + "|" + codes[1] + "|" + codes[2], "010||300");
 
@@ -110,9 +92,7 @@ TEST(TelephoneCodes, ShownTexts) {
         image[3896 + k] = static_cast<std::uint8_t>(k % 12);
     const auto rows = DisplayLockout(image, 1);
     EXPECT_EQ(rows[0].lblNum + rows[0].text, " 111234567890*");
-    EXPECT_EQ(rows[9].lblNum, " 20");
-    image[3776] = 2; // stored code 0 is a D
-    EXPECT_EQ(DisplayLockout(image, 0)[0].text, "DD");
+    EXPECT_EQ(rows[9].lblNum, " 20"); // a stored 0 shows as D: the lockout dialog's cases
 }
 
 } // namespace

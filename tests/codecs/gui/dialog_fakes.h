@@ -1,17 +1,22 @@
 #pragma once
 
-// Scripted collaborators of the dialogs, and a way to drive a modal exec() from inside.
+// Scripted collaborators of the dialogs, a way to drive a modal exec() from inside, and the
+// controls found, read and clicked by name.
 
 #include "codecs/qt/frm_keypad.h"
 #include "scripted_keypad.h"
 #include "scripted_messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -62,6 +67,28 @@ public:
 private:
     QTimer guard_;
 };
+
+// A named child of a window; a missing one fails the test.
+template <typename T = QWidget> T* Child(QWidget& window, const QString& name) {
+    auto* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+// What a named label shows.
+inline std::string TextOf(QWidget& window, const QString& name) {
+    auto* label = Child<QLabel>(window, name);
+    return label ? label->text().toStdString() : "<no " + name.toStdString() + ">";
+}
+
+// A click as the user makes it: a button clicks, any other control takes the mouse.
+inline void Click(QWidget& window, const QString& name) {
+    QWidget* widget = Child(window, name);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->click();
+    else if (widget)
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
 
 // Where typed keys arrive: the focused widget, which passes on what it does not use.
 inline QWidget* Keyboard(QWidget* window) {

@@ -3,7 +3,6 @@
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -11,16 +10,6 @@ namespace rc {
 namespace {
 
 using namespace rc::testing;
-
-QString DisplayOf(QWidget* pad) {
-    return pad->findChild<QLabel*>("lblDisplay")->text();
-}
-
-void Click(QWidget* pad, const char* name) {
-    auto* button = pad->findChild<QPushButton*>(name);
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 class KeyPadDialog : public ::testing::Test {
 protected:
@@ -33,24 +22,23 @@ protected:
 TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
     ModalDriver driver([this](QWidget* pad) {
         EXPECT_EQ(timer.started, 500);
-        EXPECT_EQ(pad->findChild<QLabel*>("lblHeading")->text(), "Repeater Time-Out");
-        Click(pad, "cmdSeven"); // too early: ignored
-        Click(pad, "cmdOK");
+        EXPECT_EQ(TextOf(*pad, "lblHeading"), "Repeater Time-Out");
+        Click(*pad, "cmdSeven"); // too early: ignored
+        Click(*pad, "cmdOK");
         EXPECT_TRUE(pad->isVisible());
-        EXPECT_EQ(DisplayOf(pad), "90");
+        EXPECT_EQ(TextOf(*pad, "lblDisplay"), "90");
         timer.Fire();
         for (const char* key : {"cmdOne", "cmdEight", "cmdZero", "cmdOne", "cmdNine"})
-            Click(pad, key);
-        EXPECT_EQ(DisplayOf(pad), "1801");
+            Click(*pad, key);
+        EXPECT_EQ(TextOf(*pad, "lblDisplay"), "1801");
         EXPECT_EQ(messages.beeps, 1);
-        Click(pad, "cmdOK");
+        Click(*pad, "cmdOK");
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0], (MessageSpec{"Error! Entry must be between 1 and 1800", "Macro Command",
                                                   MessageIcon::Exclamation}));
-        EXPECT_TRUE(pad->isVisible());
-        Click(pad, "cmdClear");
-        Click(pad, "cmdOne");
-        Click(pad, "cmdOK");
+        Click(*pad, "cmdClear");
+        Click(*pad, "cmdOne");
+        Click(*pad, "cmdOK");
     });
     EXPECT_EQ(keypad.ShowKeyPad(1, 4, "Repeater Time-Out", "90", 2), "1");
     EXPECT_FALSE(keypad.Dialog()->isVisible());
@@ -58,8 +46,8 @@ TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
 
 TEST_F(KeyPadDialog, CancelAndCloseBoxReturnTheOpeningValue) {
     std::function<void(QWidget*)> endings[] = {
-        [this](QWidget* pad) { timer.Fire(), Click(pad, "cmdFive"), Click(pad, "cmdCancel"); },
-        [this](QWidget* pad) { timer.Fire(), Click(pad, "cmdFive"), pad->close(); },
+        [this](QWidget* pad) { timer.Fire(), Click(*pad, "cmdFive"), Click(*pad, "cmdCancel"); },
+        [this](QWidget* pad) { timer.Fire(), Click(*pad, "cmdFive"), pad->close(); },
         [](QWidget* pad) { pad->close(); }, // before the keys are live
         [this](QWidget* pad) {
             timer.Fire(), QTest::keyClicks(Keyboard(pad), "5"),
@@ -102,15 +90,15 @@ TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
 }
 
 TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
-    ModalDriver first([this](QWidget* pad) { timer.Fire(), Click(pad, "cmdCancel"); });
+    ModalDriver first([this](QWidget* pad) { timer.Fire(), Click(*pad, "cmdCancel"); });
     keypad.ShowKeyPad(8, 1, "Enter Time Delay 0..9", "3", 7);
     frmKeyPad* dialog = keypad.Dialog();
     ModalDriver second([this, dialog](QWidget* pad) {
         EXPECT_EQ(pad, dialog);
-        EXPECT_EQ(pad->findChild<QLabel*>("lblFreq_9")->text(), "9 = 450 mS"); // kept from mode 8
+        EXPECT_EQ(TextOf(*pad, "lblFreq_9"), "9 = 450 mS"); // kept from mode 8
         timer.Fire();
-        Click(pad, "cmdEight");
-        Click(pad, "cmdOK");
+        Click(*pad, "cmdEight");
+        Click(*pad, "cmdOK");
     });
     EXPECT_EQ(keypad.ShowKeyPad(7, 1, "Enter Frequency 1..8", "2", 6), "8");
     EXPECT_EQ(keypad.Dialog(), dialog);

@@ -3,18 +3,10 @@
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 namespace rc {
 namespace {
 
 using namespace rc::testing;
-
-void Click(QWidget* pad, const char* name) {
-    QTest::mouseClick(pad->findChild<QPushButton*>(name), Qt::LeftButton);
-}
 
 TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
     RecordingMessages messages;
@@ -23,16 +15,16 @@ TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
     ModalDriver driver([&](QWidget* pad) {
         auto* dialog = static_cast<frmKeyPad*>(pad);
         if (!dialog->Logic().Ready()) {
-            Click(pad, "cmdOne");
-            EXPECT_EQ(pad->findChild<QLabel*>("lblDisplay")->text(), "77");
+            Click(*pad, "cmdOne");
+            EXPECT_EQ(TextOf(*pad, "lblDisplay"), "77");
         }
         // Wait for the delay through the event loop, however slow the machine is today.
         QObject::connect(&poll, &QTimer::timeout, [&poll, dialog] {
             if (!dialog->Logic().Ready())
                 return;
             poll.stop();
-            Click(dialog, "cmdSix");
-            Click(dialog, "cmdOK");
+            Click(*dialog, "cmdSix");
+            Click(*dialog, "cmdOK");
         });
         poll.start(50);
     });

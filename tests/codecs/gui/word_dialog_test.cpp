@@ -2,22 +2,14 @@
 #include "dialog_fakes.h"
 
 #include <QAbstractItemView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 namespace rc {
 namespace {
 
 using namespace rc::testing;
-
-template <typename T = QLabel> T* Find(QWidget& w, const QString& name) {
-    auto* child = w.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
 
 // The real word dialog: filled once, a ready delay, one list at a time, words found by typing in
 // the open list, Back Space by whole words.
@@ -26,7 +18,7 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     ManualTimer timer;
     QtWordDialog service(messages, nullptr, &timer);
     frmVoice& dialog = *service.Dialog();
-    auto* cboVoice = Find<PickListBox>(dialog, "cboVoice");
+    auto* cboVoice = Child<PickListBox>(dialog, "cboVoice");
 
     VoiceContract voice;
     voice.VoiceMaxWords = 23;
@@ -35,25 +27,24 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     dialog.Activate(voice);
     dialog.show();
     EXPECT_EQ(timer.started, 500);
-    auto* text1 = Find<QLineEdit>(dialog, "Text1");
+    auto* text1 = Child<QLineEdit>(dialog, "Text1");
     EXPECT_TRUE(text1->isReadOnly());
-    EXPECT_EQ(text1->text(), "A Call");
     EXPECT_FALSE(cboVoice->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
-    Find<QPushButton>(dialog, "cmdClear")->click();
-    Find<QPushButton>(dialog, "cmdExit")->click();
+    EXPECT_FALSE(Child<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
+    Click(dialog, "cmdClear");
+    Click(dialog, "cmdExit");
     EXPECT_TRUE(dialog.isVisible()) << "nothing works before the ready delay";
     EXPECT_EQ(text1->text(), "A Call");
 
     timer.Fire();
-    Find<QPushButton>(dialog, "cmdClear")->click();
+    Click(dialog, "cmdClear");
     EXPECT_TRUE(cboVoice->isEnabled());
     const char* boxes[] = {"cboVoice", "cbocall", "cboSpecial"};
     const char* options[] = {"optAll", "optCall", "optSpecial"};
     for (int k : {1, 2, 0}) {
-        Find<QRadioButton>(dialog, options[k])->click();
+        Click(dialog, options[k]);
         for (int b = 0; b < 3; ++b)
-            EXPECT_EQ(Find<QComboBox>(dialog, boxes[b])->isVisible(), b == k) << options[k] << boxes[b];
+            EXPECT_EQ(Child<QComboBox>(dialog, boxes[b])->isVisible(), b == k) << options[k] << boxes[b];
     }
 
     // Typing moves through the open list without picking; Enter picks.
@@ -63,20 +54,18 @@ TEST(WordDialogWindow, BuildsAListWordByWord) {
     QTest::keyClicks(cboVoice->view(), "ess");
     EXPECT_EQ(dialog.Logic().Contract().VoiceWordCount, 0);
     QTest::keyClick(cboVoice->view(), Qt::Key_Return);
-    const std::string lessThan = cboVoice->currentText().toStdString();
-    EXPECT_EQ(lessThan.rfind("Less", 0), 0u) << lessThan;
     EXPECT_EQ(dialog.Logic().Contract().VoiceWords[0], "555");
     cboVoice->activated(cboVoice->findData(210));
-    EXPECT_EQ(text1->text().toStdString(), lessThan + " A");
+    EXPECT_EQ(text1->text(), "Less Than A");
 
     // Back Space takes a name with a blank whole (its rules are the logic's, tested there).
-    Find<QPushButton>(dialog, "cmdBackSpace")->click();
-    Find<QPushButton>(dialog, "cmdBackSpace")->click();
+    Click(dialog, "cmdBackSpace");
+    Click(dialog, "cmdBackSpace");
     EXPECT_EQ(text1->text(), "");
-    Find<QPushButton>(dialog, "cmdBackSpace")->click();
+    Click(dialog, "cmdBackSpace");
     EXPECT_EQ(messages.beeps, 1);
     cboVoice->activated(cboVoice->findData(250));
-    Find<QPushButton>(dialog, "cmdExit")->click();
+    Click(dialog, "cmdExit");
     EXPECT_FALSE(dialog.isVisible());
     const VoiceContract& out = dialog.Logic().Contract();
     EXPECT_TRUE(out.VoiceRebuilt);

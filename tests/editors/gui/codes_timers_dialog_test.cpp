@@ -1,5 +1,4 @@
 #include "../edit_expect.h"
-#include "codecs/dtmf.h"
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
 #include "editors/codes.h"
@@ -8,8 +7,6 @@
 #include "editors/timers.h"
 #include "image/regions.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -19,34 +16,12 @@ namespace {
 
 using namespace rc::testing;
 
-// Every byte different, so a write to the wrong place shows. The code sets hold well-formed fields
-// (count 0..7, digits past the count zero), as a saved file would.
+// Every byte different, so a write to the wrong place shows; most code fields hold counts and
+// digits the keypad could never type, so a rewrite of a neighbour shows too.
 EditorState PatternedState() {
     EditorState state;
     state.image = Patterned();
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
-        for (int i = 0; i < kCodeCount; ++i) {
-            int at = Codes(copy).at(i), n = (copy + i) % 8;
-            state.image[at] = static_cast<std::uint8_t>(n);
-            for (int j = 1; j <= kCodeDigits; ++j)
-                state.image[at + j] = j <= n ? static_cast<std::uint8_t>((i + j) % 16) : 0;
-        }
-    }
     return state;
-}
-
-QLabel* Value(QWidget& dialog, const char* prefix, int i) {
-    auto* label = dialog.findChild<QLabel*>(QString("%1_%2").arg(prefix).arg(i));
-    EXPECT_NE(label, nullptr) << prefix << i;
-    return label;
-}
-
-std::string Text(QWidget& dialog, const char* prefix, int i) {
-    return Value(dialog, prefix, i)->text().toStdString();
-}
-
-void ClickValue(QWidget& dialog, const char* prefix, int i) {
-    QTest::mouseClick(Value(dialog, prefix, i), Qt::LeftButton);
 }
 
 TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
@@ -68,19 +43,17 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
         EditorState state = PatternedState();
         state.copies.CodesCopy = 2;
         const int bad = Codes(2).at(9), at = Codes(2).at(c.code);
-        for (int j = 0; j < 8; ++j)
-            state.image[bad + j] = malformed[static_cast<std::size_t>(j)];
+        Put(state.image, bad, malformed);
         ImageBytes expected = state.image;
-        for (int j = 0; j < 8; ++j)
-            expected[at + j] = c.stored[static_cast<std::size_t>(j)];
+        Put(expected, at, c.stored);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         frmCodes_1 dialog(state, keypad, nullptr, 201);
         dialog.show();
-        EXPECT_EQ(Text(dialog, "lblCode", 9), "D234567");
-        ClickValue(dialog, "lblCode", c.code);
+        EXPECT_EQ(TextOf(dialog, "lblCode_9"), "D234567");
+        Click(dialog, QString("lblCode_%1").arg(c.code));
         EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Changed(state.image, expected);
-        EXPECT_EQ(Text(dialog, "lblCode", c.code), CountedDigitsText(state.image, at, 7)) << c.what;
+        EXPECT_EQ(TextOf(dialog, QString("lblCode_%1").arg(c.code)), c.reply.substr(0, 7)) << c.what;
     }
 }
 
@@ -107,21 +80,19 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
     for (const Case& c : cases) {
         EditorState state = PatternedState();
         const int pt = 184 + 2 * c.timer;
-        state.image[pt] = c.lo;
-        state.image[pt + 1] = c.hi;
+        Put(state.image, pt, {c.lo, c.hi});
         ImageBytes expected = state.image;
-        expected[pt] = c.loAfter;
-        expected[pt + 1] = c.hiAfter;
+        Put(expected, pt, {c.loAfter, c.hiAfter});
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         frmTimer1 dialog(state, keypad, nullptr, 300);
         dialog.show();
-        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shown) << c.timer;
-        ClickValue(dialog, "lblTime", c.timer);
+        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shown) << c.timer;
+        Click(dialog, QString("lblTime_%1").arg(c.timer));
         ASSERT_EQ(keypad.calls.size(), 1u);
         EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
         EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Changed(state.image, expected);
-        EXPECT_EQ(Text(dialog, "lblTime", c.timer), c.shownAfter) << c.timer;
+        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shownAfter) << c.timer;
     }
 }
 
@@ -144,13 +115,13 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
             timer.Fire();
             QTest::keyClicks(Keyboard(pad), "1801");
             QTest::keyClick(Keyboard(pad), Qt::Key_Return); // refused: over 1800
-            pad->findChild<QPushButton*>("cmdClear")->click();
+            Click(*pad, "cmdClear");
             QTest::keyClicks(Keyboard(pad), "75");
             QTest::keyClick(Keyboard(pad), Qt::Key_Return);
         });
-        ClickValue(timers, "lblTime", 10);
-        EXPECT_EQ(Text(timers, "lblTime", 10), "01:15");
-        timers.findChild<QPushButton*>("cmdDone")->click();
+        Click(timers, "lblTime_10");
+        EXPECT_EQ(TextOf(timers, "lblTime_10"), "01:15");
+        Click(timers, "cmdDone");
     });
     EXPECT_EQ(timers.exec(), QDialog::Accepted);
     ASSERT_EQ(messages.shown.size(), 1u);

@@ -1,5 +1,6 @@
 // The play buttons of the dialogs, offscreen with a recording player or with none at all.
 
+#include "../edit_expect.h"
 #include "codecs/qt/frm_voice.h"
 #include "dialog_fakes.h"
 #include "editors/qt/frm_ctones.h"
@@ -41,25 +42,13 @@ struct NoWords : IWordDialog {
     void ShowWordDialog(VoiceContract&) override {}
 };
 
-QPushButton* Button(QWidget& w, const QString& name) {
-    auto* button = w.findChild<QPushButton*>(name);
-    EXPECT_NE(button, nullptr) << name.toStdString();
-    return button;
-}
-
 class PlayButtons : public ::testing::Test {
 protected:
     void SetUp() override {
         // Courtesy tone 2: 800 Hz 100 ms, 50 ms, 700 Hz 100 ms. The identification: "EE".
-        const std::vector<int> tone = {6, 2, 1, 5, 2, 0, 0, 0};
-        for (std::size_t k = 0; k < tone.size(); ++k)
-            state.image[kCourtesyTones.at(1) + static_cast<int>(k)] = static_cast<std::uint8_t>(tone[k]);
-        for (int k : {0, 1, 2})
-            state.image[kCwMessage.offset + k] = k == 0 ? 2 : 14;
-        // Base message 1: "A Call".
-        for (int k : {0, 1, 2, 3, 4})
-            state.image[Messages(kBaseCopy).at(0) + k] =
-                static_cast<std::uint8_t>(std::vector{2, 2, 10, 2, 72}[k]);
+        Put(state.image, kCourtesyTones.at(1), {6, 2, 1, 5, 2, 0, 0, 0});
+        Put(state.image, kCwMessage.offset, {2, 14, 14});
+        Put(state.image, Messages(kBaseCopy).at(0), {2, 2, 10, 2, 72}); // base message 1: "A Call"
     }
     EditorState state;
     RecordingMessages messages;
@@ -71,15 +60,15 @@ protected:
 TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     frmCTones tones(state, keys, nullptr, 0, nullptr, {&player, &messages});
     tones.show();
-    Button(tones, "cmdPlay_1")->click();
+    Click(tones, "cmdPlay_1");
     ASSERT_EQ(player.playedMs.size(), 1u);
     EXPECT_NEAR(player.playedMs[0], 250, 0.1);
     EXPECT_TRUE(player.owner);
-    Button(tones, "cmdPlay_1")->click();
+    Click(tones, "cmdPlay_1");
     EXPECT_FALSE(player.owner) << "a second press stops";
-    Button(tones, "cmdPlay_0")->click();
+    Click(tones, "cmdPlay_0");
     EXPECT_EQ(player.playedMs.size(), 1u) << "an empty row plays nothing";
-    Button(tones, "cmdPlay_1")->click();
+    Click(tones, "cmdPlay_1");
     tones.hide();
     EXPECT_FALSE(player.owner) << "closing stops";
 
@@ -88,14 +77,14 @@ TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     cw.show();
     cw.SetKeying({12, 600});
     EXPECT_EQ(cw.findChild<QSpinBox*>("spnWpm")->value(), 12);
-    Button(cw, "cmdPlay")->click();
+    Click(cw, "cmdPlay");
     EXPECT_NEAR(player.playedMs.back(), 5 * 100, 0.1) << "E, three units, E at 100 ms a unit";
-    Button(cw, "cmdClear")->click();
+    Click(cw, "cmdClear");
     auto* list = cw.findChild<QListWidget*>("List1");
     emit list->itemClicked(list->item(29)); // T
     cw.findChild<QSpinBox*>("spnWpm")->setValue(20);
-    Button(cw, "cmdPlay")->click();
-    Button(cw, "cmdPlay")->click();
+    Click(cw, "cmdPlay");
+    Click(cw, "cmdPlay");
     EXPECT_NEAR(player.playedMs.back(), 3 * 60, 0.1)
         << "the first press stopped EE, the next keys the picked T at the new speed";
     EXPECT_EQ(cw.Keying(), (sound::CwKeying{20, 600}));
@@ -106,8 +95,8 @@ TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     state.copies.MessagesCopy = kBaseCopy;
     frmVoc voc(state, words, nullptr, 0, nullptr, {&player, &messages});
     voc.show();
-    EXPECT_NE(Button(voc, "cmdPlay_0")->toolTip().indexOf("approximation"), -1);
-    Button(voc, "cmdPlay_0")->click();
+    EXPECT_NE(Child<QPushButton>(voc, "cmdPlay_0")->toolTip().indexOf("approximation"), -1);
+    Click(voc, "cmdPlay_0");
     EXPECT_GT(player.playedMs.back(), 300) << "A Call";
     voc.hide();
     EXPECT_FALSE(player.owner);
@@ -116,7 +105,7 @@ TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     frmVoice voice(messages, nullptr, &timer, nullptr, &player);
     voice.Activate(VoiceContract{});
     voice.show();
-    QPushButton* play = Button(voice, "cmdPlay");
+    QPushButton* play = Child<QPushButton>(voice, "cmdPlay");
     EXPECT_FALSE(play->isEnabled()) << "no word picked yet";
     auto* cboVoice = voice.findChild<QComboBox*>("cboVoice");
     emit cboVoice->activated(cboVoice->findData(250));
@@ -135,22 +124,22 @@ TEST_F(PlayButtons, WithoutASoundDeviceEachButtonSaysSo) {
     const std::vector<std::function<void()>> presses = {
         [&] {
             frmCTones d(state, keys, nullptr, 0, nullptr, {nullptr, &messages});
-            Button(d, "cmdPlay_1")->click();
+            Click(d, "cmdPlay_1");
         },
         [&] {
             frmCwEdit d(state, messages, nullptr, 0, nullptr, nullptr);
-            Button(d, "cmdPlay")->click();
+            Click(d, "cmdPlay");
         },
         [&] {
             frmVoc d(state, words, nullptr, 0, nullptr, {&player, &messages});
-            Button(d, "cmdPlay_0")->click();
+            Click(d, "cmdPlay_0");
         },
         [&] {
             frmVoice d(messages, nullptr, &timer, nullptr, nullptr);
             d.Activate(VoiceContract{});
             auto* box = d.findChild<QComboBox*>("cbocall");
             emit box->activated(3);
-            Button(d, "cmdPlay")->click();
+            Click(d, "cmdPlay");
         },
     };
     for (std::size_t k = 0; k < presses.size(); ++k) {

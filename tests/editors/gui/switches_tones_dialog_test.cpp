@@ -8,10 +8,7 @@
 #include "editors/qt/switch_lamp.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -23,23 +20,13 @@ namespace {
 
 using namespace rc::testing;
 
-template <typename T = QWidget> T* Child(QWidget& w, const QString& name) {
-    auto* child = w.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
-
-std::string Shown(QWidget& w, const QString& name) {
-    return Child<QLabel>(w, name)->text().toStdString();
-}
-
 // A click on a value: what the keypad is given, what lands in the image, what the label shows. An
 // entry equal to the value the keypad was opened with writes nothing.
 TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
     struct Case {
         char dialog; // Tones, Area codes, Lockout, Unlock
         int at;
-        std::vector<int> stored; // bytes from `at` before the dialog opens
+        std::vector<std::uint8_t> stored; // bytes from `at` before the dialog opens
         const char *group, *label, *reply, *call;
         std::vector<int> after; // bytes from `at` afterwards; empty: nothing written
         const char* shownAfter;
@@ -63,41 +50,37 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         SCOPED_TRACE(c.label + std::string(" <- ") + c.reply);
         EditorState state;
         state.image = Patterned();
-        for (std::size_t k = 0; k < c.stored.size(); ++k)
-            state.image[c.at + static_cast<int>(k)] = static_cast<std::uint8_t>(c.stored[k]);
+        Put(state.image, c.at, c.stored);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
         RecordingMessages messages;
         messages.fallback = Answer::Cancel;
         std::unique_ptr<QDialog> dialog;
-        switch (c.dialog) {
-        case 'T':
+        if (c.dialog == 'T')
             dialog = std::make_unique<frmCTones>(state, keypad, nullptr, 900);
-            break;
-        case 'A':
+        else if (c.dialog == 'A')
             dialog = std::make_unique<frmAreaCodes>(state, keypad, nullptr, 804);
-            break;
-        case 'L':
+        else if (c.dialog == 'L')
             dialog = std::make_unique<frmLockout>(state, keypad, nullptr, 802);
-            break;
-        default:
+        else
             dialog = std::make_unique<frmUnlock>(state, keypad, messages, nullptr, 302);
-        }
         dialog->show();
         if (*c.group)
-            Child<QRadioButton>(*dialog, c.group)->click();
+            Click(*dialog, c.group);
         const ImageBytes before = state.image;
-        QTest::mouseClick(Child<QLabel>(*dialog, c.label), Qt::LeftButton);
+        Click(*dialog, c.label);
         EXPECT_EQ(keypad.Texts(), std::vector<std::string>{c.call});
         ExpectBytes(before, state.image, c.at, c.after);
-        EXPECT_EQ(Shown(*dialog, c.label), c.shownAfter);
+        EXPECT_EQ(TextOf(*dialog, c.label), c.shownAfter);
     }
 }
 
-TEST(CwEditDialog, ClearPickSaveCancelAndTheFullField) {
+// The menu test saves a message picked after Clear; here what shows while picking, Cancel, and the
+// full field.
+TEST(CwEditDialog, PicksShowCancelKeepsAndTheFieldEndsAtThirtyOne) {
     EditorState state;
     state.image = Patterned();
-    state.image[1184] = 2;
+    Put(state.image, 1184, {1, 13}); // "D"
     RecordingMessages messages;
     frmCwEdit dialog(state, messages, nullptr, 402);
     auto* list = Child<QListWidget>(dialog, "List1");
@@ -105,40 +88,30 @@ TEST(CwEditDialog, ClearPickSaveCancelAndTheFullField) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(code)).center());
     };
-    auto press = [&](const char* name) { Child<QPushButton>(dialog, name)->click(); };
+    const ImageBytes before = state.image;
     dialog.show();
-    EXPECT_EQ(Shown(dialog, "Label1"), LoadCWIdent(state.image, 1));
     EXPECT_FALSE(list->isEnabled());
-    press("cmdClear");
+    Click(dialog, "cmdClear");
     for (int code : {13, 14, 38, 37})
         pick(code);
-    EXPECT_EQ(Shown(dialog, "Label1"), "DE (AR)");
-    ImageBytes before = state.image;
-    press("cmdOK");
-    ExpectBytes(before, state.image, 1184, {4, 13, 14, 38, 37});
-
-    // Clear, picks, Cancel: the stored message stays and shows again with the list disabled.
-    dialog.show();
-    press("cmdClear");
-    pick(1);
-    before = state.image;
-    press("cmdCancel");
+    EXPECT_EQ(TextOf(dialog, "Label1"), "DE (AR)");
+    Click(dialog, "cmdCancel");
     dialog.show();
     EXPECT_TRUE(state.image == before);
-    EXPECT_EQ(Shown(dialog, "Label1"), "DE (AR)");
+    EXPECT_EQ(TextOf(dialog, "Label1"), "D");
     EXPECT_FALSE(list->isEnabled());
 
     // The 32nd character beeps and changes nothing; the field ends before memory save #1.
-    press("cmdClear");
+    Click(dialog, "cmdClear");
     for (int k = 0; k < 32; ++k)
         pick(k % 36);
     EXPECT_EQ(messages.beeps, 1);
-    press("cmdOK");
+    Click(dialog, "cmdOK");
     EXPECT_EQ(state.image[1184], 31);
     EXPECT_EQ(state.image[1216], before[1216]);
 }
 
-TEST(ZonesDialog, FirstTabMoveWritesNothingLaterOnesAndOKWriteTheTable) {
+TEST(ZonesDialog, FirstTabMoveWritesNothingLaterOnesWriteTheTable) {
     EditorState state;
     state.image[1808] = 0x07;
     state.copies.ZonesCopy = 1808;
@@ -150,15 +123,12 @@ TEST(ZonesDialog, FirstTabMoveWritesNothingLaterOnesAndOKWriteTheTable) {
         EXPECT_EQ(Child<QCheckBox>(dialog, QString("chkZ1_%1").arg(i))->isChecked(), i < 3) << i;
     const ImageBytes before = state.image;
     auto* tabs = Child<QTabWidget>(dialog, "SSTab1");
-    Child<QCheckBox>(dialog, "chkZ1_3")->click();
+    Click(dialog, "chkZ1_3");
     tabs->setCurrentIndex(1);
     EXPECT_TRUE(state.image == before);
-    Child<QCheckBox>(dialog, "chkZ8_7")->click();
+    Click(dialog, "chkZ8_7");
     tabs->setCurrentIndex(7);
-    ExpectBytes(before, state.image, 1808, {0x0F, 0, 0, 0, 0, 0, 0, 0x80});
-    Child<QCheckBox>(dialog, "chkZ8_0")->click();
-    Child<QPushButton>(dialog, "cmdOK")->click();
-    ExpectBytes(before, state.image, 1808, {0x0F, 0, 0, 0, 0, 0, 0, 0x81});
+    ExpectBytes(before, state.image, 1808, {0x0F, 0, 0, 0, 0, 0, 0, 0x80}); // OK: the menu test
 }
 
 TEST(ExpandedSwitchesDialog, LampsGroupsAndToggles) {
@@ -182,14 +152,14 @@ TEST(ExpandedSwitchesDialog, LampsGroupsAndToggles) {
     };
     EXPECT_NE(ink(lamp(3, 0)), ink(lamp(3, 1)));
 
-    Child<QRadioButton>(dialog, "opt1_1")->click();
-    EXPECT_EQ(Shown(dialog, "lblA_1"), "10");
+    Click(dialog, "opt1_1");
+    EXPECT_EQ(TextOf(dialog, "lblA_1"), "10");
     QTest::mouseClick(lamp(2, 0), Qt::LeftButton);
     EXPECT_EQ(state.image[4681], 1);
     EXPECT_TRUE(lamp(2, 0)->IsOn());
     state.image[4672] = 0xFF;
-    Child<QRadioButton>(dialog, "opt1_0")->click();
-    EXPECT_EQ(Shown(dialog, "lblA_0"), "1");
+    Click(dialog, "opt1_0");
+    EXPECT_EQ(TextOf(dialog, "lblA_0"), "1");
     EXPECT_TRUE(lamp(1, 5)->IsOn());
 }
 
@@ -209,7 +179,7 @@ TEST(UnlockDialog, WillNotCloseQuietlyWithoutACode) {
         EXPECT_EQ(dialog.isVisible(), answer == Answer::Ok);
         if (answer == Answer::Ok) { // back in the dialog: a code, and it closes without a word
             keypad.entries = {"7654321"};
-            QTest::mouseClick(Child<QLabel>(dialog, "lblNum"), Qt::LeftButton);
+            Click(dialog, "lblNum");
             dialog.close();
             EXPECT_FALSE(dialog.isVisible());
             EXPECT_EQ(messages.shown.size(), 1u);
