@@ -6,14 +6,6 @@
 namespace rc {
 namespace {
 
-TEST(ImageBytes, StartsZeroAndSumsUnsignedBytes) {
-    ImageBytes image;
-    EXPECT_EQ(BufferChecksum(image), 0);
-    for (int i = 0; i < kImageSize; ++i)
-        image[i] = 255;
-    EXPECT_EQ(BufferChecksum(image), 2088960);
-}
-
 TEST(ImageBytesDeathTest, IndexOutsideTheImageAborts) {
     ImageBytes image;
     EXPECT_DEATH(image[kImageSize] = 1, "internal error");
