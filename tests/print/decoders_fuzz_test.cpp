@@ -34,40 +34,30 @@ template <typename C> Texts Strings(const C& c) {
     return Texts(std::begin(c), std::end(c));
 }
 
-std::vector<Region> InEveryMemorySave(Region (*of)(int copy)) {
-    return {of(1), of(2), of(3), of(4)};
-}
-
 // The image areas each print job reads, in job order.
 std::vector<Region> JobReads(int job) {
-    switch (job) {
-    case 0:
-        return {Codes(0).region()};
-    case 1:
-        return InEveryMemorySave([](int c) { return Codes(c).region(); });
-    case 2:
-        return {Timers(0).region()};
-    case 3:
-        return InEveryMemorySave([](int c) { return Timers(c).region(); });
-    case 4:
-        return {Messages(0).region()};
-    case 5:
-        return InEveryMemorySave([](int c) { return Messages(c).region(); });
-    case 6:
-        return {kMacros.region()};
-    case 7:
-        return {kScheduler.region()};
-    case 8:
-        return {kUserSpeedDial.region()};
-    case 9:
-        return {kEmergencySpeedDial.region()};
-    case 10:
-        return {kBaseZones};
-    case 11:
-        return InEveryMemorySave([](int c) { return Region{ZonesStart(c), kZoneCount}; });
-    default:
-        return {kCourtesyTones.region(), kCwMessage};
-    }
+    const auto everySave = [](Region (*of)(int copy)) {
+        return std::vector<Region>{of(1), of(2), of(3), of(4)};
+    };
+    Region (*codes)(int) = [](int c) { return Codes(c).region(); };
+    Region (*timers)(int) = [](int c) { return Timers(c).region(); };
+    Region (*messages)(int) = [](int c) { return Messages(c).region(); };
+    const std::vector<Region> reads[] = {{codes(0)},
+                                         everySave(codes),
+                                         {timers(0)},
+                                         everySave(timers),
+                                         {messages(0)},
+                                         everySave(messages),
+                                         {kMacros.region()},
+                                         {kScheduler.region()},
+                                         {kUserSpeedDial.region()},
+                                         {kEmergencySpeedDial.region()},
+                                         {kBaseZones},
+                                         everySave([](int c) {
+                                             return Region{ZonesStart(c), kZoneCount};
+                                         }),
+                                         {kCourtesyTones.region(), kCwMessage}};
+    return reads[job];
 }
 
 std::vector<Decoder> Decoders() {
