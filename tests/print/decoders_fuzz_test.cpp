@@ -60,25 +60,20 @@ std::vector<Region> JobReads(int job) {
     return reads[job];
 }
 
+// Item k is made from record k of `table` alone.
+std::function<std::vector<Region>(int)> RecordOf(RecordTable table) {
+    return [table](int k) { return std::vector<Region>{{table.at(k), table.recordSize}}; };
+}
+
 std::vector<Decoder> Decoders() {
     std::vector<Decoder> d;
     for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
         const std::string n = " " + std::to_string(copy);
-        d.push_back({"DisplayCodes" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Codes(copy).at(k), 8}};
-                     },
+        d.push_back({"DisplayCodes" + n, RecordOf(Codes(copy)),
                      [=](const ImageBytes& im) { return Strings(DisplayCodes(im, copy)); }});
-        d.push_back({"DisplayTimers" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Timers(copy).at(k), 2}};
-                     },
+        d.push_back({"DisplayTimers" + n, RecordOf(Timers(copy)),
                      [=](const ImageBytes& im) { return Strings(DisplayTimers(im, copy)); }});
-        d.push_back({"VoiceMessageText" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Messages(copy).at(k), 48}};
-                     },
-                     [=](const ImageBytes& im) {
+        d.push_back({"VoiceMessageText" + n, RecordOf(Messages(copy)), [=](const ImageBytes& im) {
                          Texts t;
                          for (int k = 0; k < MessageCount(copy); ++k)
                              t.push_back(VoiceMessageText(im, Messages(copy).at(k)));
@@ -92,10 +87,7 @@ std::vector<Decoder> Decoders() {
                          t.push_back(std::to_string(colour));
                      return t;
                  }});
-    d.push_back({"DisplayStats",
-                 [](int k) {
-                     return std::vector<Region>{{kStatistics.offset + k, 1}};
-                 },
+    d.push_back({"DisplayStats", RecordOf({kStatistics.offset, 1, kStatistics.length}),
                  [](const ImageBytes& im) { return Strings(DisplayStats(im, "/srv/a.HR8", {true}).data); }});
     // The settings listing runs the display routine of every editor dialog, area by area.
     for (const print::ListedArea& area : print::ListedAreas())
