@@ -35,6 +35,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace rc {
 namespace {
@@ -328,12 +329,10 @@ TEST(TextSnapshot, EveryWindowOfBothProgramsMatchesTheFile) {
     };
     const auto want = lines(rc::test::ReadFile(file)), got = lines(actual);
     std::string diff;
-    for (const std::string& line : want)
-        if (!got.count(line))
-            diff += "- " + line + "\n";
-    for (const std::string& line : got)
-        if (!want.count(line))
-            diff += "+ " + line + "\n";
+    for (const auto& [from, to, mark] : {std::tuple(&want, &got, "- "), std::tuple(&got, &want, "+ ")})
+        for (const std::string& line : *from)
+            if (!to->count(line))
+                diff += mark + line + "\n";
     EXPECT_TRUE(diff.empty())
         << "texts differ from tests/snapshot/texts.txt (- file, + program); after a deliberate "
            "change run RC_UPDATE_TEXT_SNAPSHOT=1 ctest -R TextSnapshot\n"
