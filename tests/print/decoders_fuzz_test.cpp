@@ -34,61 +34,46 @@ template <typename C> Texts Strings(const C& c) {
     return Texts(std::begin(c), std::end(c));
 }
 
-std::vector<Region> InEveryMemorySave(Region (*of)(int copy)) {
-    return {of(1), of(2), of(3), of(4)};
-}
-
 // The image areas each print job reads, in job order.
 std::vector<Region> JobReads(int job) {
-    switch (job) {
-    case 0:
-        return {Codes(0).region()};
-    case 1:
-        return InEveryMemorySave([](int c) { return Codes(c).region(); });
-    case 2:
-        return {Timers(0).region()};
-    case 3:
-        return InEveryMemorySave([](int c) { return Timers(c).region(); });
-    case 4:
-        return {Messages(0).region()};
-    case 5:
-        return InEveryMemorySave([](int c) { return Messages(c).region(); });
-    case 6:
-        return {kMacros.region()};
-    case 7:
-        return {kScheduler.region()};
-    case 8:
-        return {kUserSpeedDial.region()};
-    case 9:
-        return {kEmergencySpeedDial.region()};
-    case 10:
-        return {kBaseZones};
-    case 11:
-        return InEveryMemorySave([](int c) { return Region{ZonesStart(c), kZoneCount}; });
-    default:
-        return {kCourtesyTones.region(), kCwMessage};
-    }
+    const auto everySave = [](Region (*of)(int copy)) {
+        return std::vector<Region>{of(1), of(2), of(3), of(4)};
+    };
+    Region (*codes)(int) = [](int c) { return Codes(c).region(); };
+    Region (*timers)(int) = [](int c) { return Timers(c).region(); };
+    Region (*messages)(int) = [](int c) { return Messages(c).region(); };
+    const std::vector<Region> reads[] = {{codes(0)},
+                                         everySave(codes),
+                                         {timers(0)},
+                                         everySave(timers),
+                                         {messages(0)},
+                                         everySave(messages),
+                                         {kMacros.region()},
+                                         {kScheduler.region()},
+                                         {kUserSpeedDial.region()},
+                                         {kEmergencySpeedDial.region()},
+                                         {kBaseZones},
+                                         everySave([](int c) {
+                                             return Region{ZonesStart(c), kZoneCount};
+                                         }),
+                                         {kCourtesyTones.region(), kCwMessage}};
+    return reads[job];
+}
+
+// Item k is made from record k of `table` alone.
+std::function<std::vector<Region>(int)> RecordOf(RecordTable table) {
+    return [table](int k) { return std::vector<Region>{{table.at(k), table.recordSize}}; };
 }
 
 std::vector<Decoder> Decoders() {
     std::vector<Decoder> d;
     for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
         const std::string n = " " + std::to_string(copy);
-        d.push_back({"DisplayCodes" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Codes(copy).at(k), 8}};
-                     },
+        d.push_back({"DisplayCodes" + n, RecordOf(Codes(copy)),
                      [=](const ImageBytes& im) { return Strings(DisplayCodes(im, copy)); }});
-        d.push_back({"DisplayTimers" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Timers(copy).at(k), 2}};
-                     },
+        d.push_back({"DisplayTimers" + n, RecordOf(Timers(copy)),
                      [=](const ImageBytes& im) { return Strings(DisplayTimers(im, copy)); }});
-        d.push_back({"VoiceMessageText" + n,
-                     [=](int k) {
-                         return std::vector<Region>{{Messages(copy).at(k), 48}};
-                     },
-                     [=](const ImageBytes& im) {
+        d.push_back({"VoiceMessageText" + n, RecordOf(Messages(copy)), [=](const ImageBytes& im) {
                          Texts t;
                          for (int k = 0; k < MessageCount(copy); ++k)
                              t.push_back(VoiceMessageText(im, Messages(copy).at(k)));
@@ -102,10 +87,7 @@ std::vector<Decoder> Decoders() {
                          t.push_back(std::to_string(colour));
                      return t;
                  }});
-    d.push_back({"DisplayStats",
-                 [](int k) {
-                     return std::vector<Region>{{kStatistics.offset + k, 1}};
-                 },
+    d.push_back({"DisplayStats", RecordOf({kStatistics.offset, 1, kStatistics.length}),
                  [](const ImageBytes& im) { return Strings(DisplayStats(im, "/srv/a.HR8", {true}).data); }});
     // The settings listing runs the display routine of every editor dialog, area by area.
     for (const print::ListedArea& area : print::ListedAreas())

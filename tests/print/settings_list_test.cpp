@@ -35,8 +35,7 @@ TEST(SettingsList, BytesNoSettingShowsAreNeverInvisible) {
 TEST(SettingsList, EveryAreaListsItsItemsWhateverTheBytes) {
     // The same items in the same order for any image, so two listings line up.
     ImageBytes ones;
-    for (auto& b : ones.MutableBytes())
-        b = 0xFF;
+    std::fill(ones.MutableBytes().begin(), ones.MutableBytes().end(), 0xFF);
     const auto zero = ListSettings(ImageBytes{});
     auto full = ListSettings(ones);
     full.erase(

@@ -35,6 +35,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 namespace rc {
 namespace {
@@ -319,9 +320,6 @@ TEST(TextSnapshot, EveryWindowOfBothProgramsMatchesTheFile) {
         std::ofstream(file, std::ios::binary) << actual;
         GTEST_SKIP() << "wrote " << file;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream expected;
-    expected << in.rdbuf();
     auto lines = [](const std::string& text) {
         std::multiset<std::string> set;
         std::istringstream s(text);
@@ -329,18 +327,16 @@ TEST(TextSnapshot, EveryWindowOfBothProgramsMatchesTheFile) {
             set.insert(line);
         return set;
     };
-    const auto want = lines(expected.str()), got = lines(actual);
+    const auto want = lines(rc::test::ReadFile(file)), got = lines(actual);
     std::string diff;
-    for (const std::string& line : want)
-        if (!got.count(line))
-            diff += "- " + line + "\n";
-    for (const std::string& line : got)
-        if (!want.count(line))
-            diff += "+ " + line + "\n";
-    if (!diff.empty())
-        ADD_FAILURE() << "texts differ from tests/snapshot/texts.txt (- file, + program); after a deliberate "
-                         "change run RC_UPDATE_TEXT_SNAPSHOT=1 ctest -R TextSnapshot\n"
-                      << diff;
+    for (const auto& [from, to, mark] : {std::tuple(&want, &got, "- "), std::tuple(&got, &want, "+ ")})
+        for (const std::string& line : *from)
+            if (!to->count(line))
+                diff += mark + line + "\n";
+    EXPECT_TRUE(diff.empty())
+        << "texts differ from tests/snapshot/texts.txt (- file, + program); after a deliberate "
+           "change run RC_UPDATE_TEXT_SNAPSHOT=1 ctest -R TextSnapshot\n"
+        << diff;
 }
 
 } // namespace

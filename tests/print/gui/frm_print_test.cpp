@@ -30,8 +30,7 @@ struct ScriptedPrinting : IPrintService {
     }
     void Preview(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget*) override {
         ++previews;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(file));
+        SetUpPrinter(printer, nullptr);
         paint(printer);
     }
 };
