@@ -7,6 +7,7 @@
 #include "image/image_file.h"
 #include "link/help_pages.h"
 #include "shell/help_topics.h"
+#include "test_files.h"
 
 #include <QDialog>
 #include <QFile>
@@ -36,12 +37,6 @@ QString ReadText(const QString& path) {
     return QString::fromUtf8(f.readAll());
 }
 
-void WriteText(const QString& path, const char* text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 // A file as users' older and hand-edited ones look: sections and keys in any case, a section
 // spelled twice, a value with commas and no quotes.
 constexpr const char* kHandEdited = "[printer]\nfontname=Courier New\n"
@@ -52,7 +47,7 @@ constexpr const char* kHandEdited = "[printer]\nfontname=Courier New\n"
 TEST(SettingsFile, ReadsEverySpellingAndWritesWhereTheFileKeepsTheSection) {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.ini");
-    WriteText(path, kHandEdited);
+    test::WriteFile(path.toStdString(), kHandEdited);
     {
         SettingsFile file = SettingsFile::AtPath(path);
         const std::tuple<const char*, const char*, std::optional<std::string>> reads[] = {
@@ -82,6 +77,7 @@ TEST(SettingsFile, ReadsEverySpellingAndWritesWhereTheFileKeepsTheSection) {
     SettingsFile back = SettingsFile::AtPath(path);
     EXPECT_EQ(back.Get("modem", "dtr"), "1");
     EXPECT_EQ(back.Get("MODEM", "DTR"), "1") << "no other spelling shadows the value written";
+    EXPECT_EQ(back.Get("OPTIONS", "show tips at startup"), "0");
 }
 
 TEST(SettingsFile, AwkwardValuesSurviveTheRoundTrip) {
