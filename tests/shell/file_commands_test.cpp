@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace rc::shell {
 namespace {
@@ -60,20 +61,17 @@ TEST_F(FileCommandsTest, CancelledOrRefusedOpensChangeNothing) {
     std::string shortFile = Write("short.HR8", 0, 8191);
     struct Case {
         std::optional<std::string> chosen;
-        const char* title; // nullptr: no message
+        std::vector<std::string> titles;
     } cases[] = {
-        {std::nullopt, nullptr},
-        {shortFile, "Filename Error"},
-        {Path("gone.HR8"), "Halden R File Open"},
+        {std::nullopt, {}},
+        {shortFile, {"Filename Error"}},
+        {Path("gone.HR8"), {"Halden R File Open"}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
         dialogs.opens = {c.chosen};
         EXPECT_FALSE(commands.Open());
-        EXPECT_EQ(messages.shown.size(), c.title ? 1u : 0u);
-        if (c.title && !messages.shown.empty()) {
-            EXPECT_EQ(messages.shown[0].title, c.title);
-        }
+        EXPECT_EQ(messages.Titles(), c.titles);
         EXPECT_EQ(state.image[100], 1);
         EXPECT_EQ(state.SavePath, first);
         EXPECT_EQ(view.status, " " + first);
@@ -203,25 +201,28 @@ TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
 // The question asked before unsaved edits are lost, for closing, Open, a recent file and a file
 // handed over by a later start alike.
 TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
-    enum class Way { Close, Open, Recent, HandedOver };
+    // Closing, Open, the recent file (second is entry 2 once first was opened), a handed-over file.
+    const std::function<bool()> ways[] = {
+        [&] { return commands.QueryUnload(); }, [&] { return commands.Open(); },
+        [&] { return commands.OpenRecent(1); }, [&] { return commands.OpenHandedOver(second); }};
     struct Case {
-        Way way;
+        int way;
         Answer answer;
         std::optional<std::string> saveAsName; // what the Save As dialog returns after Yes
         bool goesOn;                           // closes, or opens the second file
         bool savedCopy;                        // the edit reached copy.HR8
     };
     const std::string copy = Path("copy.HR8");
-    std::vector<Case> cases = {{Way::Close, Answer::Yes, Path("bad"), false, false}}; // Save As refused
-    for (Way way : {Way::Close, Way::Open, Way::Recent, Way::HandedOver}) {
+    std::vector<Case> cases = {{0, Answer::Yes, Path("bad"), false, false}}; // Save As refused
+    for (int way = 0; way < 4; ++way) {
         cases.push_back({way, Answer::Cancel, std::nullopt, false, false});
         cases.push_back({way, Answer::No, std::nullopt, true, false});
         cases.push_back({way, Answer::Yes, copy, true, true});
         cases.push_back({way, Answer::Yes, std::nullopt, false, false}); // Save As cancelled
     }
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << int(c.way) << " answer " << int(c.answer) << " "
-                                          << c.saveAsName.value_or("(cancel)"));
+        SCOPED_TRACE(::testing::Message()
+                     << c.way << " answer " << int(c.answer) << " " << c.saveAsName.value_or("(cancel)"));
         fs::remove(copy);
         state = EditorState{};
         recent = {second, "", "", ""};
@@ -232,27 +233,13 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
         messages.answers = {c.answer};
         dialogs.saves = {c.saveAsName};
         dialogs.opens = {second};
-        bool wentOn = false;
-        switch (c.way) {
-        case Way::Close:
-            wentOn = commands.QueryUnload();
-            break;
-        case Way::Open:
-            wentOn = commands.Open();
-            break;
-        case Way::Recent:
-            wentOn = commands.OpenRecent(1); // second is entry 2 once first was opened
-            break;
-        case Way::HandedOver:
-            wentOn = commands.OpenHandedOver(second);
-            break;
-        }
+        const bool wentOn = ways[c.way]();
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.shown[0], ChangedQuestion());
         EXPECT_EQ(messages.beeps, 1);
         EXPECT_EQ(wentOn, c.goesOn);
         EXPECT_EQ(fs::exists(copy) && Read(copy)[400] == 4, c.savedCopy);
-        if (c.way != Way::Close && c.goesOn) {
+        if (c.way != 0 && c.goesOn) {
             EXPECT_EQ(state.image[100], 2); // the second file replaced the image
         }
         if (!c.goesOn) {

@@ -1,13 +1,7 @@
 #include "shell_fakes.h"
 
-#include "shell/qt/frm_splash.h"
-#include "shell/qt/frm_tip.h"
-
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 

@@ -1,10 +1,6 @@
 #include "shell_fakes.h"
 
-#include "editors/qt/frm_codes.h"
-#include "editors/qt/frm_timer.h"
-#include "image/image_file.h"
 #include "image/regions.h"
-#include "shell/menu_tree.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/status_date.h"
@@ -12,14 +8,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace rc::shell::testing {
 namespace {
@@ -117,59 +109,27 @@ TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
     // The codes and timers commands edit the copy they name: what lands where.
     struct Case {
         const char* menu;
-        std::function<void(QWidget*)> act;
+        std::vector<const char*> clicks;
         const char* undoText;
         int offset = 0;
         std::vector<std::uint8_t> bytes = {};
     } cases[] = {
-        {"mnuTimers_4",
-         [](QWidget* d) {
-             Click(d, "lblTime_1");
-             Click(d, "cmdDone");
-         },
-         nullptr,
-         3152 + 2,
-         {8, 7}},
-        {"mnuCodes_2",
-         [](QWidget* d) {
-             Click(d, "lblCode_3");
-             Click(d, "cmdOK");
-         },
-         nullptr,
-         1816 + 8 * 3,
-         {3, 12, 11, 13, 0, 0, 0, 0}},
-        {"mnuTimers_0",
-         [](QWidget* d) {
-             Click(d, "lblTime_0");
-             Click(d, "cmdDone");
-         },
-         "&Undo Base Timers: Repeater Time-Out"},
-        {"mnuMemory",
-         [](QWidget* d) {
-             Click(d, "cmdTimers_1");
-             Click(d, "cmdOK");
-         },
-         "&Undo Copy Repeater Timers to Memory Save #2"},
-        {"mnuFlush",
-         [&](QWidget* d) {
-             rig.messages.answers = {Answer::Yes};
-             Click(d, "cmdFls_0");
-             Click(d, "cmdOK");
-         },
-         nullptr},
-        {"mnuStats",
-         [&](QWidget* d) {
-             rig.messages.answers = {Answer::Yes};
-             Click(d, "cmdErase");
-             Click(d, "cmdOK");
-         },
-         "&Undo Reset Stats"},
+        {"mnuTimers_4", {"lblTime_1", "cmdDone"}, nullptr, 3152 + 2, {8, 7}},
+        {"mnuCodes_2", {"lblCode_3", "cmdOK"}, nullptr, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
+        {"mnuTimers_0", {"lblTime_0", "cmdDone"}, "&Undo Base Timers: Repeater Time-Out"},
+        {"mnuMemory", {"cmdTimers_1", "cmdOK"}, "&Undo Copy Repeater Timers to Memory Save #2"},
+        {"mnuFlush", {"cmdFls_0", "cmdOK"}, nullptr},
+        {"mnuStats", {"cmdErase", "cmdOK"}, "&Undo Reset Stats"},
     };
     rig.keypad.entries = {"1800", "#*A", "1500"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
         const ImageBytes before = rig.state.image;
-        RunDialog(rig, c.menu, c.act);
+        rig.messages.answers = {Answer::Yes}; // flush and reset ask first
+        RunDialog(rig, c.menu, [&](QWidget* d) {
+            for (const char* name : c.clicks)
+                Click(d, name);
+        });
         rig.window->tmrMod_Timer();
         const ImageBytes after = rig.state.image;
         ASSERT_NE(before, after);
