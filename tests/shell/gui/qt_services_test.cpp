@@ -1,4 +1,5 @@
 #include "shell/qt/qt_file_dialogs.h"
+#include "shell/qt/rcedit_app.h"
 #include "sound/qt/qt_sound_player.h"
 
 #include <QApplication>
@@ -52,14 +53,6 @@ TEST(QtFileDialogs, SaveAsAddsTheExtensionAndStartsInTheFolder) {
     EXPECT_EQ(QtFileDialogs().ShowSave({kSaveFilter, 1, folder.toStdString()}),
               (folder + "/site.HR8").toStdString());
 }
-
-} // namespace
-} // namespace rc::shell
-
-#include "shell/qt/rcedit_app.h"
-
-namespace rc::shell {
-namespace {
 
 TEST(ParseEditorOptions, SplashSwitchAndOneFile) {
     struct Case {
