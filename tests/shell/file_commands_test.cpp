@@ -26,14 +26,8 @@ struct RecordingView : IShellView {
 
 class FileCommandsTest : public ::testing::Test {
 protected:
-    std::string Path(const std::string& name) const { return folder.Path(name); }
-    std::string Write(const std::string& name, char marker, std::size_t size = 8192) {
-        return folder.WriteImage(name, marker, size);
-    }
-    static std::string Read(const std::string& path) { return TempFolder::Read(path); }
-
     TempFolder folder;
-    std::string first = Write("first.HR8", 1), second = Write("second.hr8", 2);
+    std::string first = folder.WriteImage("first.HR8", 1), second = folder.WriteImage("second.hr8", 2);
     EditorState state;
     RecentFiles recent;
     ScriptedMessages messages;
@@ -55,14 +49,14 @@ TEST_F(FileCommandsTest, OpenLoadsTheChosenFileAndEnablesTheImageCommands) {
 
 TEST_F(FileCommandsTest, CancelledOrRefusedOpensChangeNothing) {
     ASSERT_TRUE(commands.OpenPath(first));
-    std::string shortFile = Write("short.HR8", 0, 8191);
+    std::string shortFile = folder.WriteImage("short.HR8", 0, 8191);
     struct Case {
         std::optional<std::string> chosen;
         std::vector<std::string> titles;
     } cases[] = {
         {std::nullopt, {}},
         {shortFile, {"Filename Error"}},
-        {Path("gone.HR8"), {"Halden R File Open"}},
+        {folder.Path("gone.HR8"), {"Halden R File Open"}},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
@@ -85,12 +79,12 @@ TEST_F(FileCommandsTest, ReadOnlyFileOpensButOnlySaveAsWritesIt) {
     EXPECT_FALSE(commands.Save());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error.. " + first + " .. is Read Only");
-    EXPECT_EQ(Read(first)[200], 0);
+    EXPECT_EQ(TempFolder::Read(first)[200], 0);
 
-    std::string copy = Path("copy.HR8");
+    std::string copy = folder.Path("copy.HR8");
     dialogs.saves = {copy};
     ASSERT_TRUE(commands.SaveAs());
-    EXPECT_EQ(Read(copy)[200], 7);
+    EXPECT_EQ(TempFolder::Read(copy)[200], 7);
     EXPECT_EQ(view.status, " " + copy);
     EXPECT_EQ(recent, (RecentFiles{copy, first, "", ""}));
     EXPECT_EQ(state.ImageFileName, first); // Save As keeps the project's file name
@@ -99,7 +93,7 @@ TEST_F(FileCommandsTest, ReadOnlyFileOpensButOnlySaveAsWritesIt) {
 
 TEST_F(FileCommandsTest, SaveAsRefusals) {
     ASSERT_TRUE(commands.OpenPath(first));
-    std::string locked = Write("locked.HR8", 5);
+    std::string locked = folder.WriteImage("locked.HR8", 5);
     fs::permissions(locked, fs::perms::owner_read);
     state.image[300] = 3;
     struct Case {
@@ -107,7 +101,7 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
         std::deque<Answer> answers;
         std::vector<std::string> titles;
     } cases[] = {
-        {Path("noext"), {}, {"File Save Error"}},
+        {folder.Path("noext"), {}, {"File Save Error"}},
         {locked, {}, {"Halden R8 Editor"}},
     };
     for (Case& c : cases) {
@@ -119,8 +113,8 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
         EXPECT_TRUE(state.IsChanged());
         EXPECT_EQ(state.SavePath, first);
     }
-    EXPECT_EQ(Read(locked)[100], 5);
-    EXPECT_FALSE(fs::exists(Path("noext")));
+    EXPECT_EQ(TempFolder::Read(locked)[100], 5);
+    EXPECT_FALSE(fs::exists(folder.Path("noext")));
 }
 
 // The dialogs start in the folder of the file in use, else in the folder a file was last chosen from,
@@ -128,10 +122,10 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
 TEST_F(FileCommandsTest, DialogsStartInTheFolderInUseElseTheLastOne) {
     std::string last = "/home/op/kept";
     FileCommands remembering{state, recent, messages, dialogs, view, &last};
-    fs::create_directory(Path("sub"));
+    fs::create_directory(folder.Path("sub"));
     const std::string other = folder.WriteImage("sub/other.HR8", 3);
-    const std::string here = fs::path(first).parent_path().string(), sub = Path("sub");
-    dialogs.opens = {std::nullopt, Path("sub/missing.HR8"), other};
+    const std::string here = fs::path(first).parent_path().string(), sub = folder.Path("sub");
+    dialogs.opens = {std::nullopt, folder.Path("sub/missing.HR8"), other};
     EXPECT_FALSE(remembering.Open());
     EXPECT_FALSE(remembering.Open());
     EXPECT_EQ(last, sub);
@@ -153,17 +147,17 @@ TEST_F(FileCommandsTest, SaveAlertAnsweredNoWritesNothing) {
     EXPECT_FALSE(commands.Save());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?");
-    EXPECT_EQ(Read(first)[24], 1);
+    EXPECT_EQ(TempFolder::Read(first)[24], 1);
     messages.answers = {Answer::Yes};
     EXPECT_TRUE(commands.Save());
-    EXPECT_EQ(Read(first)[24], 7);
+    EXPECT_EQ(TempFolder::Read(first)[24], 7);
     EXPECT_FALSE(state.IsChanged());
 }
 
 // Another program (a download, a second editor) wrote the open file.
 TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
     ASSERT_TRUE(commands.OpenPath(first));
-    Write("first.HR8", 9);
+    folder.WriteImage("first.HR8", 9);
     // Without edits of its own the editor offers the new bytes, once for each new content.
     messages.answers = {Answer::No};
     EXPECT_FALSE(commands.OnChangedOnDisk());
@@ -171,23 +165,23 @@ TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].text.find(first), std::string::npos);
     messages.answers = {Answer::Yes};
-    Write("first.HR8", 8);
+    folder.WriteImage("first.HR8", 8);
     EXPECT_TRUE(commands.OnChangedOnDisk());
     EXPECT_EQ(state.image[100], 8);
     EXPECT_FALSE(state.IsChanged());
     // With edits, nothing is offered, and Save asks before writing over the new bytes: No keeps them.
     state.image[200] = 7;
-    Write("first.HR8", 6);
+    folder.WriteImage("first.HR8", 6);
     messages.shown.clear();
     EXPECT_FALSE(commands.OnChangedOnDisk());
     EXPECT_TRUE(messages.shown.empty());
     messages.answers = {Answer::No};
     EXPECT_FALSE(commands.Save());
-    EXPECT_EQ(Read(first)[100], 6);
+    EXPECT_EQ(TempFolder::Read(first)[100], 6);
     EXPECT_TRUE(state.IsChanged());
     messages.answers = {Answer::Yes};
     EXPECT_TRUE(commands.Save());
-    EXPECT_EQ(Read(first)[200], 7);
+    EXPECT_EQ(TempFolder::Read(first)[200], 7);
     // Our own save is no change from outside: the next save asks nothing.
     messages.shown.clear();
     state.image[201] = 1;
@@ -209,8 +203,8 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
         bool goesOn;                           // closes, or opens the second file
         bool savedCopy;                        // the edit reached copy.HR8
     };
-    const std::string copy = Path("copy.HR8");
-    std::vector<Case> cases = {{0, Answer::Yes, Path("bad"), false, false}}; // Save As refused
+    const std::string copy = folder.Path("copy.HR8");
+    std::vector<Case> cases = {{0, Answer::Yes, folder.Path("bad"), false, false}}; // Save As refused
     for (int way = 0; way < 4; ++way) {
         cases.push_back({way, Answer::Cancel, std::nullopt, false, false});
         cases.push_back({way, Answer::No, std::nullopt, true, false});
@@ -235,7 +229,7 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
         EXPECT_EQ(messages.shown[0], ChangedQuestion());
         EXPECT_EQ(messages.beeps, 1);
         EXPECT_EQ(wentOn, c.goesOn);
-        EXPECT_EQ(fs::exists(copy) && Read(copy)[400] == 4, c.savedCopy);
+        EXPECT_EQ(fs::exists(copy) && TempFolder::Read(copy)[400] == 4, c.savedCopy);
         if (c.way != 0 && c.goesOn) {
             EXPECT_EQ(state.image[100], 2); // the second file replaced the image
         }
