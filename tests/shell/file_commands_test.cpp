@@ -98,15 +98,13 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
     state.image[300] = 3;
     struct Case {
         std::string chosen;
-        std::deque<Answer> answers;
         std::vector<std::string> titles;
     } cases[] = {
-        {folder.Path("noext"), {}, {"File Save Error"}},
-        {locked, {}, {"Halden R8 Editor"}},
+        {folder.Path("noext"), {"File Save Error"}},
+        {locked, {"Halden R8 Editor"}},
     };
-    for (Case& c : cases) {
+    for (const Case& c : cases) {
         messages.shown.clear();
-        messages.answers = c.answers;
         dialogs.saves = {c.chosen};
         EXPECT_FALSE(commands.SaveAs()) << c.chosen;
         EXPECT_EQ(messages.Titles(), c.titles) << c.chosen;

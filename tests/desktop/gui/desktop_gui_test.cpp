@@ -152,7 +152,6 @@ struct HelpCase {
 TEST(HelpViewer, OpensEachProgramsPagesAtTheContextContentsOrSearch) {
     const HelpCase cases[] = {
         {shell::EditorHelp(), 10, "main.html", "The Main Window"},
-        {shell::EditorHelp(), 4711, "contents.html", "Contents"},
         {link::LinkHelp(), 4711, "index.html", "Contents"},
     };
     for (const HelpCase& c : cases) {
