@@ -85,11 +85,8 @@ TEST(HelpBook, KeywordSearchStartsWithBeforeContainsInAnyCase) {
         const char* firstPage; // its page
     } cases[] = {
         {shell::EditorHelp(), "TIME", "time request", "codes.html"},
-        {shell::EditorHelp(), "autopatch l", "autopatch length", "timers.html"},
         {shell::EditorHelp(), "no such words", nullptr, nullptr},
-        {link::LinkHelp(), "error #101", "Error #101", "errors.html"},
         {link::LinkHelp(), "call wait", "call waiting", "program_setup.html"},
-        {link::LinkHelp(), "zzz", nullptr, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

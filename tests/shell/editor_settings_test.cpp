@@ -55,6 +55,16 @@ TEST(SaveRegistry, WritesEveryKeyWithItsFixedValues) {
     EXPECT_EQ(GetRegistry(store).LastFolder, "/home/op/sites");
 }
 
+TEST(CwKeying, KeptWithinTheirRanges) {
+    MemoryStore store;
+    EXPECT_EQ(GetCwKeying(store), (sound::CwKeying{20, 800}));
+    SaveCwKeying(store, {25, 650});
+    EXPECT_EQ(GetCwKeying(store), (sound::CwKeying{25, 650}));
+    store.Save("Sound", "CW WPM", "fast");
+    store.Save("Sound", "CW Pitch", "90000");
+    EXPECT_EQ(GetCwKeying(store), (sound::CwKeying{20, 3000}));
+}
+
 TEST(ParseShowTips, ReadsIntegersAndFallsBackOnAnythingElse) {
     struct Case {
         const char* text;

@@ -45,7 +45,6 @@ TEST(DisplayFileList, NumbersTheEntriesAndShortensLongPaths) {
     for (const Case& c : cases) {
         RecentMenu menu = DisplayFileList({"/first.HR8", c.path, "", ""});
         EXPECT_EQ(menu.items[1].Caption(), c.caption) << c.path;
-        EXPECT_EQ(CharacterCount(menu.items[1].shownPath), std::min<std::size_t>(45, CharacterCount(c.path)));
     }
 }
 

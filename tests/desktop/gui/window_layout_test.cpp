@@ -9,12 +9,10 @@
 #include "desktop/qt/qt_messages.h"
 #include "link/help_pages.h"
 #include "link/ui/frm_comm.h"
-#include "link/ui/frm_splash.h"
 #include "link/ui/frm_xfer.h"
 #include "link/ui/xfer_file_dialog.h"
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
-#include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 
 #include <QFontMetrics>

@@ -1,13 +1,7 @@
 #include "shell_fakes.h"
 
-#include "shell/qt/frm_splash.h"
-#include "shell/qt/frm_tip.h"
-
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -60,9 +54,8 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
         Click(macros, "cmdOK");
     });
     rig.Command("mnuMacros")->trigger();
-    EXPECT_EQ(review[0], "123");
-    EXPECT_EQ(review[1], "Repeater Transmitter OFF");
-    EXPECT_EQ(review[3], "No Command");
+    EXPECT_EQ(review, (std::vector<std::string>{"123", "Repeater Transmitter OFF", "Repeater Transmitter ON",
+                                                "No Command"}));
     EXPECT_EQ(rig.keypad.calls[0].heading, "Macro Command #12");
 
     rig.keypad.entries = {"0830", "1110", "15"};

@@ -1,10 +1,6 @@
 #include "shell_fakes.h"
 
-#include "editors/qt/frm_codes.h"
-#include "editors/qt/frm_timer.h"
-#include "image/image_file.h"
 #include "image/regions.h"
-#include "shell/menu_tree.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/status_date.h"
@@ -12,14 +8,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace rc::shell::testing {
 namespace {
@@ -69,34 +61,15 @@ TEST_F(MainWindowTest, RecentFilesShowInTheFileMenu) {
     EXPECT_TRUE(rig.Command("mnuSep4")->isVisible());
     EXPECT_EQ(rig.Command("mnuFileList_0")->text(), "&1 /r/a.HR8");
     // The tail of a long path; its '&' is doubled so the menu shows it instead of an access key.
-    std::string tail = longPath.substr(longPath.size() - 45);
     EXPECT_EQ(rig.Command("mnuFileList_1")->text().toStdString(),
-              "&2 .." + QString::fromStdString(tail).replace("&", "&&").toStdString());
+              "&2 ..tain-top/site&&backup/" + std::string(20, 'q') + ".HR8");
     EXPECT_FALSE(rig.Command("mnuFileList_2")->isVisible());
 
     // An opened file heads the list, and a recent entry reopens its file.
     for (const char* name : {"one.HR8", "two.HR8"})
         ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage(name)));
-    EXPECT_EQ(rig.Command("mnuFileList_0")->text().toStdString(), "&1 " + folder.Path("two.HR8"));
     rig.Command("mnuFileList_1")->trigger();
     EXPECT_EQ(PanelText(1).toStdString(), " " + folder.Path("one.HR8"));
-}
-
-TEST_F(MainWindowTest, ModAppearsAfterAnEditAndGoesWithItsReversal) {
-    ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8", 5)));
-    rig.window->tmrMod_Timer();
-    EXPECT_EQ(PanelText(2), "");
-    rig.state.image[600] = 9;
-    // The window's own 100 ms timer notices.
-    QTRY_COMPARE_WITH_TIMEOUT(PanelText(2), QString("Mod"), 5000);
-    rig.state.image[600] = 0;
-    QTRY_COMPARE_WITH_TIMEOUT(PanelText(2), QString(""), 5000);
-    rig.state.image[600] = 1;
-    rig.window->tmrMod_Timer();
-    EXPECT_EQ(PanelText(2), "Mod");
-    Trigger("mnuSave");
-    rig.window->tmrMod_Timer();
-    EXPECT_EQ(PanelText(2), "");
 }
 
 // Every kind of write is one step that undo and redo put back to the byte, named after what it
@@ -117,59 +90,27 @@ TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
     // The codes and timers commands edit the copy they name: what lands where.
     struct Case {
         const char* menu;
-        std::function<void(QWidget*)> act;
+        std::vector<const char*> clicks;
         const char* undoText;
         int offset = 0;
         std::vector<std::uint8_t> bytes = {};
     } cases[] = {
-        {"mnuTimers_4",
-         [](QWidget* d) {
-             Click(d, "lblTime_1");
-             Click(d, "cmdDone");
-         },
-         nullptr,
-         3152 + 2,
-         {8, 7}},
-        {"mnuCodes_2",
-         [](QWidget* d) {
-             Click(d, "lblCode_3");
-             Click(d, "cmdOK");
-         },
-         nullptr,
-         1816 + 8 * 3,
-         {3, 12, 11, 13, 0, 0, 0, 0}},
-        {"mnuTimers_0",
-         [](QWidget* d) {
-             Click(d, "lblTime_0");
-             Click(d, "cmdDone");
-         },
-         "&Undo Base Timers: Repeater Time-Out"},
-        {"mnuMemory",
-         [](QWidget* d) {
-             Click(d, "cmdTimers_1");
-             Click(d, "cmdOK");
-         },
-         "&Undo Copy Repeater Timers to Memory Save #2"},
-        {"mnuFlush",
-         [&](QWidget* d) {
-             rig.messages.answers = {Answer::Yes};
-             Click(d, "cmdFls_0");
-             Click(d, "cmdOK");
-         },
-         nullptr},
-        {"mnuStats",
-         [&](QWidget* d) {
-             rig.messages.answers = {Answer::Yes};
-             Click(d, "cmdErase");
-             Click(d, "cmdOK");
-         },
-         "&Undo Reset Stats"},
+        {"mnuTimers_4", {"lblTime_1", "cmdDone"}, nullptr, 3152 + 2, {8, 7}},
+        {"mnuCodes_2", {"lblCode_3", "cmdOK"}, nullptr, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
+        {"mnuTimers_0", {"lblTime_0", "cmdDone"}, "&Undo Base Timers: Repeater Time-Out"},
+        {"mnuMemory", {"cmdTimers_1", "cmdOK"}, "&Undo Copy Repeater Timers to Memory Save #2"},
+        {"mnuFlush", {"cmdFls_0", "cmdOK"}, nullptr},
+        {"mnuStats", {"cmdErase", "cmdOK"}, "&Undo Reset Stats"},
     };
     rig.keypad.entries = {"1800", "#*A", "1500"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
         const ImageBytes before = rig.state.image;
-        RunDialog(rig, c.menu, c.act);
+        rig.messages.answers = {Answer::Yes}; // flush and reset ask first
+        RunDialog(rig, c.menu, [&](QWidget* d) {
+            for (const char* name : c.clicks)
+                Click(d, name);
+        });
         rig.window->tmrMod_Timer();
         const ImageBytes after = rig.state.image;
         ASSERT_NE(before, after);
@@ -190,7 +131,7 @@ TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
         QTest::keyClick(rig.window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(rig.state.image == after);
     }
-    // Back to the opened bytes: no "Mod", and Exit asks nothing.
+    // Back to the opened bytes: no "Mod"; after Save none either.
     while (undo->isEnabled())
         undo->trigger();
     EXPECT_TRUE(rig.state.image == opened);
@@ -199,10 +140,20 @@ TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
     redo->trigger();
     rig.window->tmrMod_Timer();
     EXPECT_EQ(PanelText(2), "Mod");
-    // Another file starts afresh.
+    Trigger("mnuSave");
+    rig.window->tmrMod_Timer();
+    EXPECT_EQ(PanelText(2), "");
+    // A byte changed and put back behind the window's back: its own 100 ms timer notices both.
+    rig.state.image[600] ^= 1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PanelText(2) == "Mod"; }, 5000));
+    rig.state.image[600] ^= 1;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PanelText(2) == ""; }, 5000));
+    // Unsaved again, then another file (the edits let go) starts afresh, and Exit asks nothing.
+    undo->trigger();
     rig.dialogs.opens = {folder.WriteImage("other.HR8")};
     rig.messages.answers = {Answer::No};
     Trigger("mnuOpen");
+    EXPECT_EQ(rig.messages.shown.back(), ChangedQuestion());
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
     rig.messages.shown.clear();
@@ -235,15 +186,10 @@ TEST_F(MainWindowTest, FileShortcutsAndTheKeyboardInsideADialog) {
 TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsIncluded) {
     const std::string path = folder.WriteImage("site.HR8", 5);
     ASSERT_TRUE(rig.window->OpenAtStart(path));
-    struct Case {
-        std::function<void()> edit;
-        std::vector<std::string> rows; // "area|item"
-    } cases[] = {
-        {[] {}, {}},
-        {[&] { rig.state.image[kBaseTimersBlock.offset] = 0x12; }, {"Base Timers|Repeater Time-Out"}},
-    };
-    for (Case& c : cases) {
-        c.edit();
+    const std::vector<std::string> changed = {"Base Timers|Repeater Time-Out"}; // "area|item"
+    for (const bool edited : {false, true}) {
+        if (edited)
+            rig.state.image[kBaseTimersBlock.offset] = 0x12;
         rig.dialogs.opens = {path};
         QString summary;
         std::vector<std::string> rows;
@@ -256,15 +202,14 @@ TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsInclude
             static_cast<QDialog*>(modal)->reject();
         });
         Trigger("mnuCompare");
-        EXPECT_EQ(summary.contains("same"), c.rows.empty()) << summary.toStdString();
-        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(summary.contains("same"), !edited) << summary.toStdString();
+        EXPECT_EQ(rows, edited ? changed : std::vector<std::string>{});
     }
     // A file the editor would refuse is refused here too, with Open's message.
     rig.dialogs.opens = {folder.WriteImage("short.HR8", 0, 100)};
     rig.messages.shown.clear();
     Trigger("mnuCompare");
-    ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].title, "Filename Error");
+    EXPECT_EQ(rig.messages.Titles(), std::vector<std::string>{"Filename Error"});
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {
@@ -291,9 +236,7 @@ TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {
         QObject::connect(rig.window.get(), &MDIForm1::closed, [&] { closedSignal = true; });
         EXPECT_EQ(rig.window->close(), c.closes);
         EXPECT_EQ(closedSignal, c.closes);
-        ASSERT_EQ(rig.messages.shown.size(), 1u);
-        EXPECT_EQ(rig.messages.shown[0], ChangedQuestion());
-        EXPECT_EQ(rig.messages.beeps, 1);
+        EXPECT_EQ(rig.messages.shown, std::vector<MessageSpec>{ChangedQuestion()});
         // Settings are written only as the window really closes.
         EXPECT_EQ(rig.store.values.count({"Startup", "Password"}), c.closes ? 1u : 0u);
         if (c.closes) {
@@ -333,8 +276,7 @@ TEST_F(MainWindowTest, HelpWebAndAbout) {
 
     rig.desktop.sysInfoWorks = false;
     about->findChild<QPushButton*>("cmdSysInfo")->click();
-    ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(rig.messages.shown.at(0).text, "System Information Is Unavailable At This Time");
     rig.desktop.sysInfoWorks = true;
     about->findChild<QPushButton*>("cmdSysInfo")->click();
     EXPECT_EQ(rig.messages.shown.size(), 1u);

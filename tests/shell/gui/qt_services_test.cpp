@@ -1,5 +1,5 @@
 #include "shell/qt/qt_file_dialogs.h"
-#include "shell/qt/qt_settings_store.h"
+#include "shell/qt/rcedit_app.h"
 #include "sound/qt/qt_sound_player.h"
 
 #include <QApplication>
@@ -9,53 +9,12 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMediaDevices>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace rc::shell {
 namespace {
-
-// The keys and their spelling in the file are checked with the settings rules and the settings file.
-TEST(QtSettingsStore, KeepsTheSettingsInTheIniFileOfTheProgramName) {
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    EditorSettings s;
-    {
-        QtSettingsStore store;
-        EXPECT_EQ(store.FileName(), dir.path() + "/H_R8.ini");
-        s = GetRegistry(store);
-        s.PrintFontSize = "11";
-        s.Files = {"/home/op/site, north.HR8", "/home/op/b.HR8", "", ""};
-        s.ShowTips = 0;
-        SaveRegistry(store, s);
-        store.Sync();
-    }
-    EXPECT_TRUE(QFileInfo::exists(dir.path() + "/H_R8.ini"));
-    QtSettingsStore again;
-    EditorSettings back = GetRegistry(again);
-    EXPECT_EQ(back.Files, s.Files);
-    EXPECT_EQ(back.ShowTips, 0);
-    EXPECT_EQ(back.PrintFontSize, "11");
-    EXPECT_EQ(back.Password, "Tern Haven");
-}
-
-TEST(QtSettingsStore, KeepsTheCwSpeedAndPitchWithinTheirRanges) {
-    QTemporaryDir dir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    {
-        QtSettingsStore store;
-        EXPECT_EQ(GetCwKeying(store), (sound::CwKeying{20, 800}));
-        SaveCwKeying(store, {25, 650});
-        store.Sync();
-    }
-    QtSettingsStore again;
-    EXPECT_EQ(GetCwKeying(again), (sound::CwKeying{25, 650}));
-    again.Save("Sound", "CW WPM", "fast");
-    again.Save("Sound", "CW Pitch", "90000");
-    EXPECT_EQ(GetCwKeying(again), (sound::CwKeying{20, 3000}));
-}
 
 // The real output: a machine without a sound card says so at once; one with a card plays without
 // making the caller wait for the two seconds of sound.
@@ -94,14 +53,6 @@ TEST(QtFileDialogs, SaveAsAddsTheExtensionAndStartsInTheFolder) {
     EXPECT_EQ(QtFileDialogs().ShowSave({kSaveFilter, 1, folder.toStdString()}),
               (folder + "/site.HR8").toStdString());
 }
-
-} // namespace
-} // namespace rc::shell
-
-#include "shell/qt/rcedit_app.h"
-
-namespace rc::shell {
-namespace {
 
 TEST(ParseEditorOptions, SplashSwitchAndOneFile) {
     struct Case {

@@ -1,8 +1,5 @@
 #include "shell_fakes.h"
 
-#include "shell/qt/frm_splash.h"
-#include "shell/qt/frm_tip.h"
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QListWidget>

@@ -3,11 +3,9 @@
 #include "codecs/vocabulary.h"
 #include "image/regions.h"
 #include "print/report_cli.h"
-#include "shell/qt/frm_splash.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <fstream>

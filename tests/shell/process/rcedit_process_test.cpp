@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -42,6 +43,13 @@ protected:
     }
     static int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
     int Run(const std::string& command) const { return Status(std::system(command.c_str())); }
+    // Polls `done` until it holds or `seconds` have passed; says whether it held.
+    static bool WaitFor(const std::function<bool()>& done, int seconds) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        while (!done() && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return done();
+    }
 
     rc::test::TempFolder folder;
     const fs::path dir = folder.path();
@@ -111,10 +119,7 @@ TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
                   "') >/dev/null 2>&1 &"),
               0);
     // Generous on a loaded machine: the first copy has to load Qt before it takes the lock.
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!(fs::exists(socket) && fs::exists(pidFile)) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_TRUE(fs::exists(socket));
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(socket) && fs::exists(pidFile); }, 60));
     EXPECT_EQ(fs::status(socket).permissions() & (fs::perms::group_all | fs::perms::others_all),
               fs::perms::none);
     std::ifstream in(pidFile);
@@ -140,13 +145,9 @@ TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
     // Asked to end, the first copy closes its window and saves its settings: the file it opened
     // heads the recent list.
     ASSERT_EQ(::kill(pid, SIGTERM), 0);
-    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (::kill(pid, 0) == 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    WaitFor([&] { return ::kill(pid, 0) != 0; }, 30);
     // It ended by itself: the message box's loop left, the code that had opened it returned safely.
-    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!fs::exists(statusFile) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    WaitFor([&] { return fs::exists(statusFile); }, 10);
     std::ifstream status(statusFile);
     int code = -1;
     EXPECT_TRUE(status >> code);
