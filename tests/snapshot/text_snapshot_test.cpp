@@ -278,13 +278,8 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
 void LinkTexts(TextSnapshot& snap) {
     using namespace link;
     using namespace link::test;
-    FakePort port;
-    FakeStore store;
-    FakeMessages messages;
-    FakeHelp help;
-    FakeTimers timers;
-    FakeClock clock;
-    frmComm window{port, store, messages, help, timers, clock};
+    WindowOn<FakePort> rig;
+    frmComm& window = rig.window;
     window.LoadSettings();
     window.OpenPort();
     snap.Window("frmComm", &window);
@@ -302,7 +297,7 @@ void LinkTexts(TextSnapshot& snap) {
         job.path = "/nowhere/site.HR8";
         job.expectedSize = ModelForPath(job.path).transferSize;
         frmXfer xfer(
-            port, job, [](const QString&) {}, [] {});
+            rig.port, job, [](const QString&) {}, [] {});
         snap.Window(direction == TransferDirection::Upload ? "frmXfer(upload)" : "frmXfer(download)", &xfer);
     }
 }

@@ -86,13 +86,8 @@ TEST(WindowLayout, EveryEditorWindow) {
 }
 
 TEST(WindowLayout, EveryLinkWindow) {
-    link::test::FakePort port;
-    link::test::FakeStore store;
-    link::test::FakeMessages messages;
-    link::test::FakeHelp help;
-    link::test::FakeTimers timers;
-    link::test::FakeClock clock;
-    link::frmComm window(port, store, messages, help, timers, clock);
+    link::test::WindowOn<link::test::FakePort> rig;
+    link::frmComm& window = rig.window;
     window.LoadSettings();
     window.show();
     ExpectFits(&window);
@@ -103,7 +98,7 @@ TEST(WindowLayout, EveryLinkWindow) {
     link::QtFileDialog files(&window);
     ExpectModalFits([&] { files.Show(link::TransferDialogRequest(link::TransferDirection::Download, "2")); });
     link::frmXfer xfer(
-        port, link::XferJob{}, [](const QString&) {}, [] {}, &window);
+        rig.port, link::XferJob{}, [](const QString&) {}, [] {}, &window);
     xfer.show();
     ExpectFits(&xfer);
     xfer.reject();
