@@ -42,22 +42,22 @@ std::vector<Region> JobReads(int job) {
     Region (*codes)(int) = [](int c) { return Codes(c).region(); };
     Region (*timers)(int) = [](int c) { return Timers(c).region(); };
     Region (*messages)(int) = [](int c) { return Messages(c).region(); };
-    const std::vector<Region> reads[] = {{codes(0)},
-                                         everySave(codes),
-                                         {timers(0)},
-                                         everySave(timers),
-                                         {messages(0)},
-                                         everySave(messages),
-                                         {kMacros.region()},
-                                         {kScheduler.region()},
-                                         {kUserSpeedDial.region()},
-                                         {kEmergencySpeedDial.region()},
-                                         {kBaseZones},
-                                         everySave([](int c) {
-                                             return Region{ZonesStart(c), kZoneCount};
-                                         }),
-                                         {kCourtesyTones.region(), kCwMessage}};
-    return reads[job];
+    const std::vector<std::vector<Region>> reads = {{codes(0)},
+                                                    everySave(codes),
+                                                    {timers(0)},
+                                                    everySave(timers),
+                                                    {messages(0)},
+                                                    everySave(messages),
+                                                    {kMacros.region()},
+                                                    {kScheduler.region()},
+                                                    {kUserSpeedDial.region()},
+                                                    {kEmergencySpeedDial.region()},
+                                                    {kBaseZones},
+                                                    everySave([](int c) {
+                                                        return Region{ZonesStart(c), kZoneCount};
+                                                    }),
+                                                    {kCourtesyTones.region(), kCwMessage}};
+    return reads.at(static_cast<std::size_t>(job)); // a job added without its areas throws
 }
 
 // Item k is made from record k of `table` alone.
