@@ -228,15 +228,17 @@ TEST(LinkSession, DirectDialCancelsAPendingOne) {
     EXPECT_EQ(r.port.sent, "ATZ0\r\nATDT5550100\r\n");
 }
 
-TEST(LinkSession, ANewHangUpStartsAgainAtTheEscape) {
-    // The three steps, their bytes and their timing are in the pseudo-terminal tests.
+TEST(LinkSession, HangUpStepsEndAndANewOneStartsAgainAtTheEscape) {
+    // The bytes and their timing on a real line are in the pseudo-terminal tests.
     Rig r;
     r.Start();
     r.session.HangUpProcedure();
+    EXPECT_EQ(r.HangUp().Interval(), 1500);
     r.HangUp().Fire();
     r.session.HangUpProcedure();
-    r.HangUp().Fire();
-    EXPECT_EQ(r.port.sent, "++++++");
+    for (int tick = 0; tick < 5; ++tick)
+        r.HangUp().Fire();
+    EXPECT_EQ(r.port.sent, "++++++ATH\r\n") << "nothing after the third step";
 }
 
 TEST(LinkSession, NothingGoesOutWhileATransferRuns) {
@@ -294,6 +296,7 @@ TEST(LinkSession, ShutdownWaitsForTheLineToDrainButNotForever) {
         EXPECT_EQ(r.window.panels.count(Panel::Message), 0u);
         FakeTimer& check = r.timers["DrainCheck"];
         FakeTimer& limit = r.timers["DrainLimit"];
+        EXPECT_EQ(limit.Interval(), kDrainLimitMs);
         for (int i = 0; i < 100; ++i)
             check.Fire();
         if (c.checksBeforeDone < 0) {

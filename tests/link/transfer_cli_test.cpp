@@ -55,8 +55,11 @@ TEST(HeadlessArgs, Refusals) {
     }
 }
 
-// The whole line of a real download is in the run against sx; here every figure differs.
+// The last line of a real download is in the run against sx; here the first, before any packet, and
+// one whose every figure differs.
 TEST(HeadlessProgress, Line) {
+    EXPECT_EQ(ProgressLine(XferCounters{"Received Packet", "", "0", "", 0}, 8192),
+              "packet 0  errors 0  bytes 0 of 8192");
     EXPECT_EQ(ProgressLine(XferCounters{"Sending Packet", "12", "3", "1408", 1408}, 7936),
               "packet 12  errors 3  bytes 1408 of 7936");
 }

@@ -145,6 +145,7 @@ TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
         EXPECT_TRUE(list->isEnabled());
         EXPECT_EQ(list->currentText(), "*70");
         EXPECT_EQ(list->count(), 3); // the entries themselves are in the activation test
+        EXPECT_EQ(d->x() + d->width() / 2, w.window.frameGeometry().x() + 275); // beside, as Comm Setup
 
         // Unchecking disables and empties the list.
         cw->click();
