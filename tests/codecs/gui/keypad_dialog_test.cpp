@@ -36,6 +36,7 @@ TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0], (MessageSpec{"Error! Entry must be between 1 and 1800", "Macro Command",
                                                   MessageIcon::Exclamation}));
+        EXPECT_TRUE(pad->isVisible()) << "a refused entry stays open to be corrected";
         Click(*pad, "cmdClear");
         Click(*pad, "cmdOne");
         Click(*pad, "cmdOK");
