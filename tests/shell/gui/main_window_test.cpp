@@ -91,26 +91,29 @@ TEST_F(MainWindowTest, UndoAndRedoEveryKindOfStep) {
     struct Case {
         const char* menu;
         std::vector<const char*> clicks;
+        std::size_t says; // messages shown: the copy's report, the flush and reset questions
         const char* undoText;
         int offset = 0;
         std::vector<std::uint8_t> bytes = {};
     } cases[] = {
-        {"mnuTimers_4", {"lblTime_1", "cmdDone"}, nullptr, 3152 + 2, {8, 7}},
-        {"mnuCodes_2", {"lblCode_3", "cmdOK"}, nullptr, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
-        {"mnuTimers_0", {"lblTime_0", "cmdDone"}, "&Undo Base Timers: Repeater Time-Out"},
-        {"mnuMemory", {"cmdTimers_1", "cmdOK"}, "&Undo Copy Repeater Timers to Memory Save #2"},
-        {"mnuFlush", {"cmdFls_0", "cmdOK"}, nullptr},
-        {"mnuStats", {"cmdErase", "cmdOK"}, "&Undo Reset Stats"},
+        {"mnuTimers_4", {"lblTime_1", "cmdDone"}, 0, nullptr, 3152 + 2, {8, 7}},
+        {"mnuCodes_2", {"lblCode_3", "cmdOK"}, 0, nullptr, 1816 + 8 * 3, {3, 12, 11, 13, 0, 0, 0, 0}},
+        {"mnuTimers_0", {"lblTime_0", "cmdDone"}, 0, "&Undo Base Timers: Repeater Time-Out"},
+        {"mnuMemory", {"cmdTimers_1", "cmdOK"}, 1, "&Undo Copy Repeater Timers to Memory Save #2"},
+        {"mnuFlush", {"cmdFls_0", "cmdOK"}, 1, nullptr},
+        {"mnuStats", {"cmdErase", "cmdOK"}, 1, "&Undo Reset Stats"},
     };
     rig.keypad.entries = {"1800", "#*A", "1500"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
         const ImageBytes before = rig.state.image;
         rig.messages.answers = {Answer::Yes}; // flush and reset ask first
+        const std::size_t shown = rig.messages.shown.size();
         RunDialog(rig, c.menu, [&](QWidget* d) {
             for (const char* name : c.clicks)
                 Click(d, name);
         });
+        EXPECT_EQ(rig.messages.shown.size() - shown, c.says);
         rig.window->tmrMod_Timer();
         const ImageBytes after = rig.state.image;
         ASSERT_NE(before, after);
