@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -35,7 +37,9 @@ KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direct
     fs::create_directories(folder, ec);
     if (ec)
         return {false, {}, ec.message()};
-    ::chmod(folder.c_str(), 0700); // copies of a user's images are his alone
+    // Copies of a user's images are his alone; a folder the user linked there keeps his own modes.
+    if (fs::is_directory(fs::symlink_status(folder, ec)))
+        ::chmod(folder.c_str(), 0700);
 
     std::tm local{};
     ::localtime_r(&when, &local);
@@ -103,18 +107,50 @@ KeptCopy KeepNewCopy(std::span<const std::uint8_t> bytes, const std::string& dir
     return KeepCopy(bytes, direction, fileName, when);
 }
 
+namespace {
+
+// When a copy was kept, read from the date and time its name starts with; nothing for a name this
+// program did not give (such files are not ours to remove).
+std::optional<std::time_t> KeptAt(const std::string& copyName) {
+    std::tm t{};
+    int used = 0;
+    if (std::sscanf(copyName.c_str(), "%4d-%2d-%2d_%2d%2d%2d%n", &t.tm_year, &t.tm_mon, &t.tm_mday,
+                    &t.tm_hour, &t.tm_min, &t.tm_sec, &used) != 6 ||
+        used != 17 || OwnName(copyName).empty())
+        return std::nullopt;
+    t.tm_year -= 1900;
+    t.tm_mon -= 1;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+} // namespace
+
 int PruneCopies(int days, std::time_t now) {
     if (days <= 0)
         return 0;
-    const auto limit = fs::file_time_type::clock::now() - std::chrono::seconds(std::time(nullptr) - now) -
-                       std::chrono::hours(24) * days;
-    int removed = 0;
+    const fs::path folder(BackupFolder());
     std::error_code ec;
-    for (const fs::directory_entry& e : fs::directory_iterator(BackupFolder(), ec)) {
+    // A folder reached through a link is somewhere the user chose for other things too.
+    if (!fs::is_directory(fs::symlink_status(folder, ec)))
+        return 0;
+    // Age comes from the name, not from a time stamp any tool may change; the newest copy of each
+    // file stays whatever its age, as it may be the only one a later transfer of the same bytes has.
+    std::map<std::string, std::vector<std::pair<std::string, std::time_t>>> byFile;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
+        const std::string name = e.path().filename().string();
         std::error_code fileEc;
-        if (e.is_regular_file(fileEc) && e.last_write_time(fileEc) < limit && !fileEc &&
-            fs::remove(e.path(), fileEc))
-            ++removed;
+        if (const auto kept = KeptAt(name); kept && fs::is_regular_file(e.symlink_status(fileEc)))
+            byFile[OwnName(name)].emplace_back(name, *kept);
+    }
+    const std::time_t limit = now - static_cast<std::time_t>(days) * 24 * 3600;
+    int removed = 0;
+    for (auto& [file, copies] : byFile) {
+        std::sort(copies.begin(), copies.end());
+        copies.pop_back();
+        for (const auto& [name, kept] : copies)
+            if (kept < limit && fs::remove(folder / name, ec))
+                ++removed;
     }
     return removed;
 }

@@ -31,8 +31,9 @@ KeptCopy KeepNewCopy(std::span<const std::uint8_t> bytes, const std::string& dir
                      const std::string& fileName, std::time_t when = std::time(nullptr));
 
 inline constexpr int kDefaultBackupDays = 365;
-// Removes the copies last written more than `days` days before `now`; 0 keeps every copy. Only
-// plain files of the folder are looked at. Returns how many were removed.
+// Removes the copies kept more than `days` days before `now` (by the date in their names), except the
+// newest copy of each file; 0 keeps every copy. Only plain files named as copies are looked at, and
+// nothing when the folder is a link. Returns how many were removed.
 int PruneCopies(int days, std::time_t now = std::time(nullptr));
 
 } // namespace rc

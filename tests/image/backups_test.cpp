@@ -43,19 +43,30 @@ TEST_F(Backups, ACopyPerNewContentNamedByTimeDirectionAndFile) {
     EXPECT_EQ(Count(), 4u);
 }
 
-TEST_F(Backups, OldCopiesGoAfterTheirDays) {
+// Only copies go, by the date in their names, never the newest copy of a file (a later transfer of the
+// same bytes counts on it), and never from a folder linked in from elsewhere.
+TEST_F(Backups, OldCopiesGoAfterTheirDaysButNotTheNewestOrAnotherFile) {
     const std::vector<std::uint8_t> bytes(10, 3);
-    const KeptCopy old = KeepCopy(bytes, "download", "old.HR8");
-    const KeptCopy recent = KeepCopy(bytes, "download", "recent.HR8");
-    ASSERT_TRUE(old.ok && recent.ok);
-    fs::last_write_time(old.path, fs::file_time_type::clock::now() - std::chrono::hours(24 * 366));
-    fs::last_write_time(recent.path, fs::file_time_type::clock::now() - std::chrono::hours(24 * 364));
+    const std::time_t now = std::time(nullptr), day = 24 * 3600;
+    const std::string oldest = KeepCopy(bytes, "download", "site.HR8", now - 400 * day).path;
+    const std::string older = KeepCopy(bytes, "upload", "site.HR8", now - 366 * day).path;
+    const std::string recent = KeepCopy(bytes, "download", "site.HR8", now - 364 * day).path;
+    const std::string alone = KeepCopy(bytes, "download", "other.HR8", now - 900 * day).path;
+    const std::string notes = (fs::path(BackupFolder()) / "notes.txt").string();
+    test::WriteFile(notes, "the user's own");
+    fs::last_write_time(notes, fs::file_time_type::clock::now() - std::chrono::hours(24 * 900));
     EXPECT_EQ(PruneCopies(0), 0);
-    EXPECT_EQ(PruneCopies(365), 1);
-    EXPECT_FALSE(fs::exists(old.path));
-    EXPECT_TRUE(fs::exists(recent.path));
-    // Seen from a day two days on, the other one is old too.
-    EXPECT_EQ(PruneCopies(365, std::time(nullptr) + 2 * 24 * 3600), 1);
+    EXPECT_EQ(PruneCopies(365, now), 2);
+    for (const auto& [path, stays] :
+         {std::pair{oldest, false}, {older, false}, {recent, true}, {alone, true}, {notes, true}})
+        EXPECT_EQ(fs::exists(path), stays) << path;
+    EXPECT_EQ(PruneCopies(365, now + 2 * day), 0) << "the newest of its file";
+    ASSERT_TRUE(KeepCopy(bytes, "upload", "other.HR8", now).ok);
+    const fs::path elsewhere = dir / "elsewhere";
+    fs::rename(BackupFolder(), elsewhere);
+    fs::create_directory_symlink(elsewhere, BackupFolder());
+    EXPECT_EQ(PruneCopies(365, now), 0);
+    EXPECT_TRUE(fs::exists(elsewhere / fs::path(alone).filename()));
 }
 
 } // namespace
