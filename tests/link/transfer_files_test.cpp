@@ -102,6 +102,19 @@ TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
     EXPECT_EQ(test::ReadBytes(readOnly), Block(3));
 }
 
+TEST_F(TransferFiles, WholeDownloadTheFileRefusesIsKept) {
+    ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    fs::create_directory(dir / "gone");
+    DownloadFile file((dir / "gone/site.HR8").string());
+    ASSERT_TRUE(file.Open() && file.StoreBlock(Block(5)));
+    fs::remove(dir / "gone"); // the write fails, as on a full disk
+    EXPECT_FALSE(file.Commit());
+    ::unsetenv("XDG_DATA_HOME");
+    const std::string message = file.FailureMessage(), kept = "\n The image received is kept in ";
+    ASSERT_NE(message.find(kept), std::string::npos) << message;
+    EXPECT_EQ(test::ReadBytes(message.substr(message.find(kept) + kept.size())), Block(5));
+}
+
 TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
     struct Case {
         const char* name;
