@@ -1,5 +1,6 @@
 #include "link/transfer_file.h"
 
+#include "image/backups.h"
 #include "image/replace_file.h"
 #include "link/transfer_models.h"
 
@@ -52,11 +53,18 @@ bool DownloadFile::Commit() {
     const WriteResult written = ReplaceFileContents(target_, received_);
     refusal_ = written.reason;
     keptCopy_ = written.keptCopy;
+    if (!written.ok) {
+        // The whole image came and the controller need not be read again: its bytes go where the
+        // user finds them.
+        const rc::KeptCopy copy = KeepCopy(received_, "download", path_);
+        receivedCopy_ = copy.ok ? "\n The image received is kept in " + copy.path
+                                : "\n No copy kept in " + BackupFolder() + ": " + copy.reason;
+    }
     return written.ok;
 }
 
 std::string DownloadFile::FailureMessage() const {
-    return UnwritableFileMessage(path_) + (refusal_.empty() ? "" : "\n " + refusal_);
+    return UnwritableFileMessage(path_) + (refusal_.empty() ? "" : "\n " + refusal_) + receivedCopy_;
 }
 
 UploadFile LoadUploadFile(const std::string& path) {

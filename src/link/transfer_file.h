@@ -3,6 +3,7 @@
 // The files a transfer reads and writes. A download never writes into the chosen file while it runs:
 // its blocks are held until the transfer has succeeded and only then replace the file's content in
 // one step, so a broken line leaves an existing file exactly as it was.
+// A whole download the file then refuses is kept in the backups folder.
 
 #include "link/xmodem.h"
 
@@ -37,6 +38,7 @@ private:
     bool open_ = false;
     std::string refusal_; // the system's reason when the file may not be written
     std::string keptCopy_;
+    std::string receivedCopy_; // after a failed commit: where what arrived is kept, as a message line
 };
 
 // An upload file checked against its model's transfer size: its bytes, or the panel text that

@@ -49,8 +49,7 @@ TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     {
         DownloadFile file(target.string());
         ASSERT_TRUE(file.Open());
-        ASSERT_TRUE(file.StoreBlock(Block(1)));
-        ASSERT_TRUE(file.StoreBlock(Block(2)));
+        ASSERT_TRUE(file.StoreBlock(Block(1)) && file.StoreBlock(Block(2)));
         EXPECT_EQ(test::ReadBytes(target), std::vector<std::uint8_t>(8192, 0xEE));
         ASSERT_TRUE(file.Commit());
     }
@@ -100,6 +99,18 @@ TEST_F(TransferFiles, PlacesThatCannotBeWritten) {
                   "File " + c.path.string() + " could not be written. Transfer Aborted");
     }
     EXPECT_EQ(test::ReadBytes(readOnly), Block(3));
+}
+
+TEST_F(TransferFiles, WholeDownloadTheFileRefusesIsKept) {
+    ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    fs::create_directory(dir / "gone");
+    DownloadFile file((dir / "gone/site.HR8").string());
+    // Its folder gone, the write fails as on a full disk.
+    ASSERT_TRUE(file.Open() && file.StoreBlock(Block(5)) && fs::remove(dir / "gone"));
+    EXPECT_FALSE(file.Commit());
+    ::unsetenv("XDG_DATA_HOME");
+    const std::string message = file.FailureMessage(), kept = "\n The image received is kept in ";
+    EXPECT_EQ(test::ReadBytes(message.substr(message.find(kept) + kept.size())), Block(5)) << message;
 }
 
 TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {

@@ -7,7 +7,9 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <cerrno>
 #include <grp.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +53,15 @@ std::string GroupHint(const QString& device) {
         return "You are not a member of the group \"" + name + "\" that may use " + path.toStdString() +
                " (add yourself to it, then log in again).";
     return "You may not read and write " + path.toStdString() + ".";
+}
+
+// Whether the line behind `fd` has hung up or broken, asked without waiting.
+bool LineBroken(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    int n;
+    while ((n = ::poll(&p, 1, 0)) < 0 && errno == EINTR) {
+    }
+    return n < 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 #endif
 
@@ -224,6 +235,14 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
     const bool gone = error == QSerialPort::ResourceError;
     if (!serial_.isOpen() || !(gone || error == QSerialPort::ReadError || error == QSerialPort::WriteError))
         return;
+#ifndef _WIN32
+    // Qt calls a read that found nothing a failed one: input flushed after its notice came (as at
+    // the start of every transfer, while the far end keeps asking). Only a broken line is lost.
+    if (error == QSerialPort::ReadError && !LineBroken(static_cast<int>(serial_.handle()))) {
+        serial_.clearError();
+        return;
+    }
+#endif
     // Qt's own words for these carry whatever errno was left over; ours say what happened.
     const std::string reason = gone                              ? "the device closed or went away"
                                : error == QSerialPort::ReadError ? "reading failed"

@@ -200,9 +200,9 @@ QString LastProgress(const QString& errors) {
 }
 
 const QString kSend = "exec timeout 60 sx -X img.HR8";
-// rx NAKs at once; the pause lets rclink take the line first, so that NAK is not lost to the
-// discard at the start of the transfer.
-const QString kReceive = "sleep 2; exec timeout 60 rx -X -t 30 got.bin";
+// rx NAKs at once, often before rclink has the line: that NAK goes in the discard at the start of
+// the transfer, and the upload answers the next.
+const QString kReceive = "exec timeout 60 rx -X -t 30 got.bin";
 
 // A transfer that ends early, stopped by the user (SIGTERM, as Ctrl-C) or because the far end of the pty
 // went away: it ends at once, not after the read waits, and the old file stays as it was.
@@ -270,7 +270,7 @@ void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     QProcess* peer = nullptr;
     if (upload) {
         rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", "--upload", "img.HR8"});
-        peer = b.PeerOn("ttyL", b.Path("rx"), kReceive);
+        peer = b.PeerOn("ttyL", b.Path("rx"), "sleep 2; " + kReceive); // its first NAK on time
     } else {
         peer = b.PeerOn("ttyL", b.Path(""), kSend);
     }
@@ -365,7 +365,7 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     const auto image = Image(8192, 5);
     WriteBytes(b.File("img.HR8"), image);
     WriteBytes(b.File("site.HR8"), Image(9000, 2));
-    b.PeerOn("ttyL", b.Path(""), kSend);
+    b.PeerOn("ttyL", b.Path(""), "printf x; " + kSend); // a stray byte before the transfer
     o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_TRUE(o.errors.contains("rclink: Download Successful")) << o.errors.toStdString();
