@@ -86,16 +86,6 @@ ReadResult ReadImageFile(const std::string& path, ImageBytes& out) {
     return result;
 }
 
-bool IsReadOnlyFile(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    // No write bit at all is the read-only attribute, even for a superuser who could write anyway.
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return true;
-    return ::access(path.c_str(), W_OK) != 0;
-}
-
 WriteResult WriteImageFile(const std::string& path, const ImageBytes& image) {
     return ReplaceFileContents(path, image.Bytes());
 }

@@ -28,9 +28,6 @@ struct ReadResult {
 // is a filename error.
 ReadResult ReadImageFile(const std::string& path, ImageBytes& out);
 
-// True when the file exists and we may not write it.
-bool IsReadOnlyFile(const std::string& path);
-
 // Writes the image as ReplaceFileContents does: the target (links followed) holds either its old
 // contents or all 8192 new bytes, with its permissions, owner and group kept.
 WriteResult WriteImageFile(const std::string& path, const ImageBytes& image);

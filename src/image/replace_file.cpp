@@ -4,9 +4,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -88,27 +91,80 @@ WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8
     return {true, {}, copy.path};
 }
 
+// A shared folder (world-writable and sticky, like /tmp) where `owner`'s link or file is not ours to
+// follow or replace: it belongs neither to us, nor to root (links only), nor to the folder's owner.
+bool OthersInSharedFolder(const fs::path& dir, uid_t owner, bool rootTrusted) {
+    struct stat folder {};
+    const uid_t me = ::geteuid();
+    return ::stat(dir.empty() ? "." : dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) &&
+           (folder.st_mode & S_IWOTH) && owner != me && owner != folder.st_uid &&
+           !(rootTrusted && owner == 0);
+}
+
 } // namespace
 
 WriteTarget ResolveWriteTarget(const std::string& path) {
-    fs::path p(path);
-    const uid_t me = ::geteuid();
-    for (int i = 0; i < kMaxLinks; ++i) {
+    // Component by component, as the kernel walks a path, so that a link met as a folder on the
+    // way is judged as strictly as one at the end.
+    std::deque<fs::path> rest;
+    const fs::path given(path);
+    for (const fs::path& part : given.relative_path())
+        rest.push_back(part);
+    fs::path p = given.root_path();
+    int links = 0;
+    while (!rest.empty()) {
+        const fs::path name = rest.front();
+        rest.pop_front();
+        const fs::path dir = p;
+        p /= name;
         struct stat link {};
-        if (::lstat(p.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
-            return {p.string(), {}};
-        const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-        struct stat folder {};
-        if (::stat(dir.c_str(), &folder) == 0 && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) &&
-            link.st_uid != me && link.st_uid != 0 && link.st_uid != folder.st_uid)
+        if (::lstat(p.c_str(), &link) != 0) {
+            for (const fs::path& part : rest) // nothing there: the write itself will say why
+                p /= part;
+            break;
+        }
+        if (!S_ISLNK(link.st_mode))
+            continue;
+        if (OthersInSharedFolder(dir, link.st_uid, true))
             return {{}, "refused: " + p.string() + " is a link that another user made in a shared folder"};
+        // The links of /proc/*/fd stand for files a process holds open (a pipe, a terminal, a file
+        // the shell opened for appending): their names can neither be followed nor replaced.
+        struct statfs fsInfo {};
+        if (::statfs(dir.empty() ? "." : dir.c_str(), &fsInfo) == 0 && fsInfo.f_type == PROC_SUPER_MAGIC)
+            return {{}, "refused: " + path + " is an open stream, not a file to replace"};
         std::error_code ec;
         const fs::path to = fs::read_symlink(p, ec);
         if (ec)
-            return {p.string(), {}};
-        p = to.is_absolute() ? to : dir / to;
+            return {{}, std::strerror(ec.value())};
+        if (++links > kMaxLinks)
+            return {{}, std::strerror(ELOOP)};
+        const fs::path inward = to.relative_path();
+        rest.insert(rest.begin(), inward.begin(), inward.end());
+        p = to.is_absolute() ? to.root_path() : dir;
     }
-    return {{}, std::strerror(ELOOP)};
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0)
+        return {p.string(), {}};
+    // Only a plain file is ever replaced: a rename over a device, a pipe or a folder would put a
+    // file where the system had something else.
+    if (!S_ISREG(st.st_mode))
+        return {{}, "refused: " + p.string() + " is not a regular file"};
+    // As the kernel refuses to open it: its owner could change what we write.
+    if (OthersInSharedFolder(p.parent_path(), st.st_uid, false))
+        return {{}, "refused: " + p.string() + " is a file of another user in a shared folder"};
+    if (IsReadOnlyFile(p.string()))
+        return {{}, "refused: " + p.string() + " is read-only"};
+    return {p.string(), {}};
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    // No write bit at all is the read-only attribute, even for a superuser who could write anyway.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return true;
+    return ::access(path.c_str(), W_OK) != 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

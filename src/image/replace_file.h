@@ -17,14 +17,19 @@ struct WriteResult {
 
 // The file a write to `path` replaces once every symbolic link on the way is followed, so that a
 // save through a link updates the file it points to and the link stays a link. A link in a shared
-// folder (world-writable and sticky, like /tmp) is followed only when it belongs to the user, to
-// root or to the folder's owner, as the kernel decides for its own opens: otherwise another user
-// could point our write at any file of ours. `refusal` then says why and `path` is empty.
+// folder (world-writable and sticky, like /tmp), at the end or as a folder on the way, is followed
+// only when it belongs to the user, to root or to the folder's owner, as the kernel decides for its
+// own opens: otherwise another user could point our write at any file of ours. Only a regular file
+// is replaced, never one that is read-only or that another user keeps in a shared folder, nor an
+// open stream such as /dev/stdout. `refusal` then says why and `path` is empty.
 struct WriteTarget {
     std::string path;
     std::string refusal;
 };
 WriteTarget ResolveWriteTarget(const std::string& path);
+
+// True when the file exists and we may not write it.
+bool IsReadOnlyFile(const std::string& path);
 
 // True when both paths name one existing file (links followed, hard links too).
 bool SameFile(const std::string& a, const std::string& b);

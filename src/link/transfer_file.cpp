@@ -25,14 +25,9 @@ bool DownloadFile::Open() {
     const fs::path target = fs::absolute(fs::path(resolved.path), ec);
     if (ec || !target.has_filename())
         return false;
-    const fs::file_status status = fs::status(target, ec);
-    if (fs::exists(status)) {
-        // A file the user may not write stays his, even where the folder would let us replace it.
-        if (!fs::is_regular_file(status) || ::access(target.c_str(), W_OK) != 0)
-            return false;
-    } else if (::access(target.parent_path().c_str(), W_OK | X_OK) != 0) {
+    // What is there was judged above; a new file needs a folder that takes it.
+    if (!fs::exists(target, ec) && ::access(target.parent_path().c_str(), W_OK | X_OK) != 0)
         return false;
-    }
     target_ = target.string();
     received_.clear();
     open_ = true;

@@ -185,9 +185,16 @@ bool RefusesOutput(const std::string& output, const std::vector<std::string>& in
     if (output.empty())
         return false;
     const std::string input = OutputNamesAnInput(output, inputs);
-    if (input.empty())
+    if (!input.empty()) {
+        err << "rcedit: --output " << output << " is the input file " << input << "; nothing was written\n";
+        return true;
+    }
+    // A target the write would refuse anyway is refused before any work, and with the status of
+    // every other refusal rather than that of a failed write.
+    const WriteTarget target = ResolveWriteTarget(output);
+    if (target.refusal.empty())
         return false;
-    err << "rcedit: --output " << output << " is the input file " << input << "; nothing was written\n";
+    err << "rcedit: cannot write " << output << ": " << target.refusal << "\n";
     return true;
 }
 

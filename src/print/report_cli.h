@@ -29,7 +29,8 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
                      IPdfReports* pdf = nullptr);
 
 // For every command that takes --output: true, with the refusal said on `err`, when `output` is one
-// of the command's input files (links followed), which writing the output would destroy.
+// of the command's input files (links followed), which writing the output would destroy, or a
+// target that ResolveWriteTarget refuses.
 bool RefusesOutput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err);
 // Writes a command's output file whole or not at all; false, with the reason on `err`, when it could not.
 bool WriteOutputFile(const std::string& output, const std::string& text, std::ostream& err);

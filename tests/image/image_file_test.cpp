@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <sys/resource.h>
@@ -217,33 +218,47 @@ TEST(WriteImageFile, SavesIntoTheFileTheUserMeant) {
     EXPECT_TRUE(AsOrdinaryUser([&] { return !WriteImageFile((locked / "new.HR8").string(), image).ok; }));
 }
 
+// Only a regular file the user may change is replaced; the rows that need another user's link or file
+// run only for the superuser, who alone can give one away.
 TEST(WriteImageFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only the superuser can make a link that belongs to another user";
+    const bool root = ::geteuid() == 0;
     test::TempFolder dir;
     const fs::path shared = dir.path() / "shared";
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
-    const std::string victim = dir.Path("notes.txt");
-    WriteBytes(victim, 10, 'v');
-    ImageBytes image;
+    for (const char* held : {"notes.txt", "mine.txt", "shared/theirs.HR8", "ro.HR8", "log.txt"})
+        WriteBytes(dir.Path(held), 10, 'v');
+    fs::create_symlink(dir.path() / "notes.txt", shared / "planted.HR8");
+    fs::create_symlink(dir.path() / "mine.txt", shared / "mine.HR8");
+    fs::create_symlink(dir.path(), shared / "evildir");
+    ::chmod(dir.Path("ro.HR8").c_str(), 0444);
+    ASSERT_EQ(::mkfifo(dir.Path("pipe").c_str(), 0600), 0);
+    const int log = ::open(dir.Path("log.txt").c_str(), O_WRONLY | O_APPEND); // as `>> log.txt` would
     struct Case {
-        const char* name;
-        uid_t owner;
-        bool followed;
-    } cases[] = {{"planted.HR8", 65534, false}, {"mine.HR8", ::geteuid(), true}};
+        std::string path, held; // held: the file it leads to, whose 10 bytes stay unless `followed`
+        std::string refusal;    // a word of the refusal
+        std::string theirs;     // the link or file on the way that another user owns
+        bool followed = false;
+    } cases[] = {
+        {"shared/planted.HR8", "notes.txt", "another user", "shared/planted.HR8"},
+        {"shared/mine.HR8", "mine.txt", "", "", true},
+        {"shared/evildir/notes.txt", "notes.txt", "another user", "shared/evildir"},
+        {"shared/theirs.HR8", "shared/theirs.HR8", "another user", "shared/theirs.HR8"},
+        {"pipe", "", "not a regular file", ""},
+        {"ro.HR8", "ro.HR8", "read-only", ""},
+        {"/dev/fd/" + std::to_string(log), "log.txt", "open stream", ""},
+    };
     for (const Case& c : cases) {
-        const fs::path link = shared / c.name;
-        fs::create_symlink(victim, link);
-        ASSERT_EQ(::lchown(link.c_str(), c.owner, c.owner), 0);
-        const WriteResult r = WriteImageFile(link.string(), image);
-        EXPECT_EQ(r.ok, c.followed) << c.name;
-        EXPECT_EQ(ReadFile(victim).size(), c.followed ? 8192u : 10u) << c.name;
-        if (!c.followed) {
-            EXPECT_NE(r.reason.find("another user"), std::string::npos) << r.reason;
-        }
-        EXPECT_TRUE(fs::is_symlink(link)) << c.name;
+        if (!c.theirs.empty() && !root)
+            continue;
+        ASSERT_TRUE(c.theirs.empty() || ::lchown(dir.Path(c.theirs).c_str(), 65534, 65534) == 0);
+        const WriteResult r = WriteImageFile(c.path[0] == '/' ? c.path : dir.Path(c.path), ImageBytes{});
+        EXPECT_EQ(r.ok, c.followed) << c.path;
+        EXPECT_NE(r.reason.find(c.refusal), std::string::npos) << r.reason;
+        EXPECT_TRUE(c.held.empty() || ReadFile(dir.Path(c.held)).size() == (c.followed ? 8192u : 10u))
+            << c.path;
     }
+    ::close(log);
 }
 
 TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {

@@ -49,6 +49,7 @@ TEST_F(ReportCli, JobsPrintInTableOrderWhateverOrderTheyAreNamedToTheScreenOrAFi
 TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
     std::string shortFile = (dir / "short.HR8").string();
     std::ofstream(shortFile) << "x";
+    fs::permissions(shortFile, fs::perms::owner_read);
     struct Case {
         std::vector<std::string> args;
         std::string errPart;
@@ -62,6 +63,7 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
         {{"--report"}, "needs a list"},
         {{"--frobnicate", "--report", "codes", image}, "unknown option"},
         {{"--report", "codes", image, image}, "only one image file"},
+        {{"--report", "codes", "--output", shortFile, image}, shortFile + " is read-only"},
     };
     for (const Case& c : cases) {
         CliRun r = Cli(c.args);

@@ -180,6 +180,7 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
                       good = (dir / "good.txt").string(), link = (dir / "link.HR8").string();
     ASSERT_TRUE(WriteImageFile(a, SampleImage()).ok);
     fs::create_symlink(a, link);
+    fs::permissions(a, fs::perms::owner_read); // read, and never written in place
     std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
     const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -193,6 +194,7 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
         {{"--import", good, "--output", b, (dir / "none.HR8").string()}, 2, false},
         {{"--import", good, a, b}, 2, false},
         {{"--import", fifo, "--output", b, a}, 2, false},
+        {{"--import", good, a}, 2, false},
         {{"--import", good, "--output", b, a}, 0, true},
     };
     for (const Case& c : cases) {
