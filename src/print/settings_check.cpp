@@ -100,13 +100,11 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
         ParseCommandArgs(args, {"--format", "--output"}, {"--check"}, kUsage, err);
     if (!parsed)
         return 2;
-    const std::string format = parsed->Value("--format", "text");
+    const std::string format = parsed->TextOrJson(err);
+    if (format.empty())
+        return 2;
     const std::string output = parsed->Value("--output");
     const std::vector<std::string>& files = parsed->files;
-    if (format != "text" && format != "json") {
-        err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
-        return 2;
-    }
     if (files.size() != 1) {
         err << "rcedit: --check looks at one image file\n" << kUsage;
         return 2;

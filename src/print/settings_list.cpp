@@ -456,6 +456,14 @@ int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, s
     return command ? command->run(args, out, err) : 2;
 }
 
+std::string CommandArgs::TextOrJson(std::ostream& err) const {
+    const std::string format = Value("--format", "text");
+    if (format == "text" || format == "json")
+        return format;
+    err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
+    return {};
+}
+
 std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
                                             std::initializer_list<std::string> valued,
                                             std::initializer_list<std::string> flags, const char* usage,
@@ -499,13 +507,11 @@ int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std
     if (!parsed)
         return 2;
     const bool diff = parsed->flag == "--diff";
-    const std::string format = parsed->Value("--format", "text");
+    const std::string format = parsed->TextOrJson(err);
+    if (format.empty())
+        return 2;
     const std::string output = parsed->Value("--output");
     const std::vector<std::string>& files = parsed->files;
-    if (format != "text" && format != "json") {
-        err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
-        return 2;
-    }
     if (files.size() != (diff ? 2u : 1u)) {
         err << (diff ? "rcedit: --diff compares two image files\n"
                      : "rcedit: --export lists one image file\n")

@@ -89,6 +89,9 @@ struct CommandArgs {
         const auto found = values.find(option);
         return found == values.end() ? otherwise : found->second;
     }
+    // The --format of a command that writes text or JSON ("text" unless given); empty, with the
+    // refusal said on `err`, for any other.
+    std::string TextOrJson(std::ostream& err) const;
 };
 std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
                                             std::initializer_list<std::string> valued,
