@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include "desktop/command_words.h"
 #include "rc_version.h"
 
 #include <algorithm>
@@ -95,7 +96,9 @@ std::string EditorCommandLineHelp() {
 std::optional<int> AnswerEditorCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                            std::ostream& err) {
     bool help = false, version = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    // After "--" every word is a file.
+    const std::size_t end = OptionsEnd(args);
+    for (std::size_t i = 1; i < end; ++i) {
         const std::string& a = args[i];
         if (a.size() < 2 || a[0] != '-')
             continue; // a file (or "-")
@@ -107,8 +110,8 @@ std::optional<int> AnswerEditorCommandLine(const std::vector<std::string>& args,
             refusal = "unknown option " + a;
         else if (!option->value && eq != std::string::npos)
             refusal = name + " takes no value";
-        else if (option->value && eq == std::string::npos && ++i >= args.size())
-            refusal = name + " needs a value";
+        else if (option->value && eq == std::string::npos)
+            refusal = MissingValue(args, i++);
         if (!refusal.empty()) {
             err << "rcedit: " << refusal << "\n" << EditorUsage();
             return 2;
