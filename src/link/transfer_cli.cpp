@@ -94,7 +94,7 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
     };
     // An option whose value has not come yet. A word that starts with "--" is never a value: only
     // options complete in themselves may stand between an option and its value ("--upload --force
-    // FILE"), and after "--" every word is a value, so a file may be named "--odd".
+    // FILE"), and after "--" every word is a value, so a file may be named "--Site.HR8".
     std::string pending;
     bool optionsEnded = false;
     for (const std::string& word : args) {
@@ -156,7 +156,7 @@ std::string HeadlessUsage() {
            "An option's value is the next word (--port /dev/ttyS0) or follows \"=\" (--port=/dev/ttyS0).\n"
            "A word that starts with \"--\" is never taken as a value, though options without one may\n"
            "stand between an option and its value (--upload --force FILE). \"--\" ends the options:\n"
-           "the words after it are values, so --upload -- --odd.HR8 sends the file \"--odd.HR8\".\n"
+           "the words after it are values, so --upload -- --Site.HR8 sends the file \"--Site.HR8\".\n"
            "FILE is a file: \"-\" (standard input or output) is refused, as the extension of FILE\n"
            "says the size of the image.\n"
            "\n"

@@ -41,7 +41,7 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size() && options.error.empty(); ++i) {
         const std::string& a = args[i];
-        // After "--" every word is a file, "--odd.HR8" too.
+        // After "--" every word is a file, "--Site.HR8" too.
         const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
         if (option && a == "--")
             optionsEnded = true;
