@@ -1,9 +1,11 @@
 // rclink: the serial and modem terminal that dials the repeater and moves its settings images.
+#include "desktop/qt/display_check.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
 #include "image/backups.h"
 #include "link/help_pages.h"
 #include "link/link_settings.h"
+#include "link/transfer_cli.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/headless_transfer.h"
@@ -29,7 +31,13 @@ int main(int argc, char** argv) {
         return rc::link::RunHeadlessTransfer(args);
     const bool splash = args.empty();
 
+    rc::DisplayCheck display("rclink",
+                             "Only the terminal window needs one: the transfers (rclink --port DEVICE "
+                             "--download FILE or --upload FILE), --help and --version run without.");
+    if (!display.DisplayNamed())
+        return rc::link::kExitUsage;
     QApplication app(argc, argv);
+    display.Opened();
     QApplication::setApplicationName("rclink");
     QGuiApplication::setDesktopFileName("rclink");
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,12 +2,16 @@
 
 #include "image/backups.h"
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
 #include <filesystem>
 #include <linux/magic.h>
+#include <mutex>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -76,6 +80,8 @@ WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8
                 "the folder takes no new files, and no copy of the old contents could be kept in " +
                     BackupFolder() + ": " + copy.reason,
                 {}};
+    // Once truncated the file holds the whole of its new bytes before a signal may end the program.
+    const ScratchCleanup::Held held;
     const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return Failed(errno);
@@ -101,7 +107,102 @@ bool OthersInSharedFolder(const fs::path& dir, uid_t owner, bool rootTrusted) {
            !(rootTrusted && owner == 0);
 }
 
+// The scratch names live where a signal handler may read them: fixed buffers, each published by
+// its `kind` only once its path is complete.
+constexpr int kTerminatingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::size_t kScratchSlots = 8;
+constexpr std::sig_atomic_t kFreeSlot = 0;
+struct ScratchSlot {
+    char path[PATH_MAX];
+    volatile std::sig_atomic_t kind; // kFreeSlot, or 1 + ScratchCleanup::Kind
+};
+ScratchSlot gScratch[kScratchSlots];
+std::mutex gScratchMutex;
+int gLiveCleanups = 0;
+
+std::sig_atomic_t SlotKind(ScratchCleanup::Kind kind) {
+    return 1 + static_cast<std::sig_atomic_t>(kind);
+}
+
+// Only calls the system allows in a signal handler: unlink, rmdir, sigaction, raise.
+void RemoveScratchAndEnd(int signal) {
+    for (const ScratchCleanup::Kind kind : {ScratchCleanup::Kind::File, ScratchCleanup::Kind::Folder})
+        for (ScratchSlot& slot : gScratch)
+            if (slot.kind == SlotKind(kind))
+                kind == ScratchCleanup::Kind::File ? ::unlink(slot.path) : ::rmdir(slot.path);
+    struct sigaction dfl {};
+    dfl.sa_handler = SIG_DFL;
+    sigemptyset(&dfl.sa_mask);
+    ::sigaction(signal, &dfl, nullptr);
+    // Blocked while this handler runs, the signal ends the program as soon as it returns.
+    ::raise(signal);
+}
+
+sigset_t TerminatingSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int s : kTerminatingSignals)
+        sigaddset(&set, s);
+    return set;
+}
+
 } // namespace
+
+ScratchCleanup::ScratchCleanup() {
+    const std::lock_guard lock(gScratchMutex);
+    if (gLiveCleanups++ > 0)
+        return;
+    struct sigaction ours {};
+    ours.sa_handler = RemoveScratchAndEnd;
+    ours.sa_mask = TerminatingSet();
+    for (int s : kTerminatingSignals) {
+        struct sigaction now {};
+        if (::sigaction(s, nullptr, &now) == 0 && !(now.sa_flags & SA_SIGINFO) && now.sa_handler == SIG_DFL)
+            ::sigaction(s, &ours, nullptr);
+    }
+}
+
+ScratchCleanup::~ScratchCleanup() {
+    const std::lock_guard lock(gScratchMutex);
+    for (int i : slots_)
+        gScratch[i].kind = kFreeSlot;
+    if (--gLiveCleanups > 0)
+        return;
+    struct sigaction dfl {};
+    dfl.sa_handler = SIG_DFL;
+    sigemptyset(&dfl.sa_mask);
+    for (int s : kTerminatingSignals) {
+        struct sigaction now {};
+        if (::sigaction(s, nullptr, &now) == 0 && !(now.sa_flags & SA_SIGINFO) &&
+            now.sa_handler == RemoveScratchAndEnd)
+            ::sigaction(s, &dfl, nullptr);
+    }
+}
+
+bool ScratchCleanup::Add(const std::string& path, Kind kind) {
+    const std::lock_guard lock(gScratchMutex);
+    if (path.size() >= PATH_MAX)
+        return false;
+    for (std::size_t i = 0; i < kScratchSlots; ++i) {
+        if (gScratch[i].kind != kFreeSlot)
+            continue;
+        std::memcpy(gScratch[i].path, path.c_str(), path.size() + 1);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        gScratch[i].kind = SlotKind(kind);
+        slots_.push_back(static_cast<int>(i));
+        return true;
+    }
+    return false;
+}
+
+ScratchCleanup::Held::Held() {
+    const sigset_t set = TerminatingSet();
+    ::pthread_sigmask(SIG_BLOCK, &set, &previous_);
+}
+
+ScratchCleanup::Held::~Held() {
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+}
 
 WriteTarget ResolveWriteTarget(const std::string& path) {
     // Component by component, as the kernel walks a path, so that a link met as a folder on the
@@ -194,7 +295,14 @@ WriteResult ReplaceFileContents(const std::string& path, std::span<const std::ui
     const bool exists = ::stat(target.c_str(), &old) == 0;
     // A short name of our own: one derived from the target's could pass the length a folder allows.
     std::string temp = (dir / ".rc-save.XXXXXX").string();
-    const int fd = ::mkstemp(temp.data());
+    ScratchCleanup cleanup;
+    int fd = -1;
+    {
+        const ScratchCleanup::Held held;
+        fd = ::mkstemp(temp.data());
+        if (fd >= 0)
+            cleanup.Add(temp, ScratchCleanup::Kind::File);
+    }
     if (fd < 0) {
         const int err = errno;
         const bool folderRefuses = err == EACCES || err == EPERM;

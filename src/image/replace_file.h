@@ -2,6 +2,7 @@
 
 // Writing a whole file so that a failure never leaves the user with less than he had.
 
+#include <csignal>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,6 +36,40 @@ bool IsReadOnlyFile(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 // The first of `inputs` that `output` would overwrite, or empty.
 std::string OutputNamesAnInput(const std::string& output, const std::vector<std::string>& inputs);
+
+// Our own scratch files and folders, which exist only while a file is being written (the hidden
+// `.rc-save.*` beside the target, the private folder a PDF is drawn in). Should SIGINT, SIGTERM or
+// SIGHUP end the program meanwhile, they are removed first (files, then folders) and the program
+// then ends as the signal would have ended it. Only a signal whose action is still the default is
+// taken over: a program that handles one itself finishes the write and ends in its own time.
+class ScratchCleanup {
+public:
+    enum class Kind { File, Folder };
+    ScratchCleanup();
+    ~ScratchCleanup(); // forgets this cleanup's names; the writer removes what it leaves itself
+    ScratchCleanup(const ScratchCleanup&) = delete;
+    ScratchCleanup& operator=(const ScratchCleanup&) = delete;
+
+    // Holds the three signals back while it lives: a name is made and recorded in between, so no
+    // signal can come after the one and before the other.
+    class Held {
+    public:
+        Held();
+        ~Held();
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        sigset_t previous_;
+    };
+
+    // Records `path` for removal; false when no room is left (a few at a time) or the path is too
+    // long, and then it is not removed.
+    bool Add(const std::string& path, Kind kind);
+
+private:
+    std::vector<int> slots_;
+};
 
 enum class InPlace { WithKeptCopy, Never };
 

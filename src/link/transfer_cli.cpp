@@ -1,5 +1,7 @@
 #include "link/transfer_cli.h"
 
+#include "desktop/command_words.h"
+
 #include <charconv>
 
 namespace rc::link {
@@ -12,6 +14,74 @@ bool ToInt(const std::string& text, int* value) {
     return ec == std::errc() && p == end && !text.empty();
 }
 
+struct HeadlessOption {
+    const char* name;
+    bool takesValue;
+};
+
+// Every option of the transfer's command line.
+constexpr HeadlessOption kOptions[] = {
+    {"--port", true},  {"--baud", true},     {"--bits", true},       {"--parity", true},
+    {"--stop", true},  {"--download", true}, {"--upload", true},     {"--force", false},
+    {"--help", false}, {"--version", false}, {"--no-splash", false},
+};
+
+const HeadlessOption* FindOption(const std::string& name) {
+    for (const HeadlessOption& o : kOptions)
+        if (name == o.name)
+            return &o;
+    return nullptr;
+}
+
+// Sets the option `name` from `v`; a refusal, or empty.
+std::string Apply(HeadlessRequest& r, bool& haveFile, const std::string& name, const std::string& v) {
+    int n = 0;
+    if (name == "--port") {
+        if (v.empty())
+            return "--port needs a device";
+        r.line.device = v;
+    } else if (name == "--baud") {
+        if (!ToInt(v, &n) || n <= 0)
+            return "--baud takes a speed in bits per second, not \"" + v + "\"";
+        r.line.baud = n;
+    } else if (name == "--bits") {
+        if (!ToInt(v, &n) || (n != 7 && n != 8))
+            return "--bits takes 7 or 8, not \"" + v + "\"";
+        r.line.dataBits = n;
+    } else if (name == "--parity") {
+        if (v == "N" || v == "n")
+            r.line.parity = Parity::None;
+        else if (v == "O" || v == "o")
+            r.line.parity = Parity::Odd;
+        else if (v == "E" || v == "e")
+            r.line.parity = Parity::Even;
+        else
+            return "--parity takes N, O or E, not \"" + v + "\"";
+    } else if (name == "--stop") {
+        if (!ToInt(v, &n) || (n != 1 && n != 2))
+            return "--stop takes 1 or 2, not \"" + v + "\"";
+        r.line.stopBits = n;
+    } else if (name == "--download" || name == "--upload") {
+        if (haveFile)
+            return "give one --download or --upload";
+        if (v.empty())
+            return name + " needs a file";
+        // The file's extension names the model and its size, and the file is replaced whole: a
+        // stream has neither.
+        if (v == kStandardStream)
+            return name + " needs a file name; \"-\" (a standard stream) is not one";
+        haveFile = true;
+        r.direction = name == "--download" ? TransferDirection::Download : TransferDirection::Upload;
+        r.file = v;
+    } else {
+        r.help = r.help || name == "--help";
+        r.version = r.version || name == "--version";
+        r.force = r.force || name == "--force";
+        // --no-splash: no window to start without its splash
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>& args, std::string* error) {
@@ -22,68 +92,47 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             *error = why;
         return std::nullopt;
     };
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name.resize(eq);
-        }
-        if (name == "--help" || name == "--version" || name == "--no-splash" || name == "--force") {
-            if (value)
+    // An option whose value has not come yet. A word that starts with "--" is never a value: only
+    // options complete in themselves may stand between an option and its value ("--upload --force
+    // FILE"), and after "--" every word is a value, so a file may be named "--Site.HR8".
+    std::string pending;
+    bool optionsEnded = false;
+    for (const std::string& word : args) {
+        if (!optionsEnded && IsOptionWord(word)) {
+            if (word == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            std::string name = word;
+            std::optional<std::string> value;
+            if (const std::size_t eq = name.find('='); eq != std::string::npos) {
+                value = name.substr(eq + 1);
+                name.resize(eq);
+            }
+            const HeadlessOption* option = FindOption(name);
+            if (!option)
+                return fail("unknown argument \"" + word + "\"");
+            if (!option->takesValue && value)
                 return fail(name + " takes no value");
-            r.help = r.help || name == "--help";
-            r.version = r.version || name == "--version";
-            r.force = r.force || name == "--force";
-            continue; // --no-splash: no window to start without its splash
+            if (option->takesValue && !value) {
+                if (!pending.empty())
+                    return fail(pending + " needs a value (\"" + name + "\" is an option, not a value)");
+                pending = name;
+                continue;
+            }
+            if (const std::string refusal = Apply(r, haveFile, name, value.value_or("")); !refusal.empty())
+                return fail(refusal);
+            continue;
         }
-        const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
-                                name == "--parity" || name == "--stop" || name == "--download" ||
-                                name == "--upload";
-        if (!takesValue)
-            return fail("unknown argument \"" + args[i] + "\"");
-        if (!value) {
-            if (i + 1 >= args.size())
-                return fail(name + " needs a value");
-            value = args[++i];
-        }
-        const std::string& v = *value;
-        int n = 0;
-        if (name == "--port") {
-            if (v.empty())
-                return fail("--port needs a device");
-            r.line.device = v;
-        } else if (name == "--baud") {
-            if (!ToInt(v, &n) || n <= 0)
-                return fail("--baud takes a speed in bits per second, not \"" + v + "\"");
-            r.line.baud = n;
-        } else if (name == "--bits") {
-            if (!ToInt(v, &n) || (n != 7 && n != 8))
-                return fail("--bits takes 7 or 8, not \"" + v + "\"");
-            r.line.dataBits = n;
-        } else if (name == "--parity") {
-            if (v == "N" || v == "n")
-                r.line.parity = Parity::None;
-            else if (v == "O" || v == "o")
-                r.line.parity = Parity::Odd;
-            else if (v == "E" || v == "e")
-                r.line.parity = Parity::Even;
-            else
-                return fail("--parity takes N, O or E, not \"" + v + "\"");
-        } else if (name == "--stop") {
-            if (!ToInt(v, &n) || (n != 1 && n != 2))
-                return fail("--stop takes 1 or 2, not \"" + v + "\"");
-            r.line.stopBits = n;
-        } else {
-            if (haveFile)
-                return fail("give one --download or --upload");
-            if (v.empty())
-                return fail(name + " needs a file");
-            haveFile = true;
-            r.direction = name == "--download" ? TransferDirection::Download : TransferDirection::Upload;
-            r.file = v;
-        }
+        // Not an option: the value of the option before it, the only place a plain word may stand.
+        if (pending.empty())
+            return fail("unknown argument \"" + word + "\"");
+        if (const std::string refusal = Apply(r, haveFile, pending, word); !refusal.empty())
+            return fail(refusal);
+        pending.clear();
     }
+    if (!pending.empty())
+        return fail(pending + " needs a value");
     if (r.help || r.version)
         return r;
     if (r.line.device.empty())
@@ -101,7 +150,15 @@ std::string HeadlessUsage() {
            "The first form opens the terminal window. The second moves a settings image between\n"
            "the controller and FILE with XMODEM (128-byte blocks, 8-bit checksum) on DEVICE,\n"
            "without opening a window and without changing the settings of the program. The\n"
-           "line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told.\n"
+           "line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told. Only the first\n"
+           "form needs a display: without one it says so and ends with exit status 2.\n"
+           "\n"
+           "An option's value is the next word (--port /dev/ttyS0) or follows \"=\" (--port=/dev/ttyS0).\n"
+           "A word that starts with \"--\" is never taken as a value, though options without one may\n"
+           "stand between an option and its value (--upload --force FILE). \"--\" ends the options:\n"
+           "the words after it are values, so --upload -- --Site.HR8 sends the file \"--Site.HR8\".\n"
+           "FILE is a file: \"-\" (standard input or output) is refused, as the extension of FILE\n"
+           "says the size of the image.\n"
            "\n"
            "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
            "                   only when the transfer succeeds\n"

@@ -2,7 +2,7 @@
 
 // The command line of a transfer without windows, for scripted backups:
 //   rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]
-//          (--download FILE | --upload FILE)
+//          (--download FILE | --upload [--force] FILE)
 
 #include "link/serial_port.h"
 #include "link/transfer_models.h"
@@ -27,8 +27,9 @@ struct HeadlessRequest {
     bool force = false; // send an image even when the editor's check has findings
 };
 
-// The request, or nothing with `error` saying what is wrong. Options take their value as the next
-// argument or after "=".
+// The request, or nothing with `error` saying what is wrong. Options take their value after "=" or
+// as the next word that does not start with "--" (options without a value may stand between);
+// "--" ends the options, and the words after it are values.
 std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>& args, std::string* error);
 
 std::string HeadlessUsage();

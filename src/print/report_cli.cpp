@@ -1,14 +1,18 @@
 #include "print/report_cli.h"
 
+#include "desktop/command_words.h"
 #include "image/image_file.h"
 #include "image/replace_file.h"
 #include "print/jobs.h"
+#include "print/settings_list.h"
 #include "print/text_renderer.h"
 
+#include <cctype>
 #include <filesystem>
-#include <ostream>
+#include <iostream>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 
 namespace rc::print {
 
@@ -26,23 +30,6 @@ std::string ValidJobNames() {
     return names + "all";
 }
 
-// The option's value: "--opt value" or "--opt=value".
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt,
-               std::string& value) {
-    const std::string& a = args[i];
-    if (a == opt) {
-        if (i + 1 >= args.size())
-            return false;
-        value = args[++i];
-        return true;
-    }
-    if (a.rfind(opt + "=", 0) == 0) {
-        value = a.substr(opt.size() + 1);
-        return true;
-    }
-    return false;
-}
-
 bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.rfind(prefix, 0) == 0;
 }
@@ -50,7 +37,7 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 } // namespace
 
 bool IsHeadlessInvocation(const std::vector<std::string>& args) {
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 1; i < OptionsEnd(args); ++i) {
         const std::string& a = args[i];
         if (a == "--report" || StartsWith(a, "--report="))
             return true;
@@ -60,46 +47,17 @@ bool IsHeadlessInvocation(const std::vector<std::string>& args) {
 
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                      IPdfReports* pdf) {
-    std::string jobsArg, format = "text", output, file;
-    bool haveJobs = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        std::string value;
-        if (StartsWith(a, "--report")) {
-            if (!TakeValue(args, i, "--report", value)) {
-                err << "rcedit: --report needs a list of jobs\n";
-                return 2;
-            }
-            jobsArg = value;
-            haveJobs = true;
-        } else if (StartsWith(a, "--format")) {
-            if (!TakeValue(args, i, "--format", value)) {
-                err << "rcedit: --format needs a value\n";
-                return 2;
-            }
-            format = value;
-        } else if (StartsWith(a, "--output")) {
-            if (!TakeValue(args, i, "--output", value)) {
-                err << "rcedit: --output needs a path\n";
-                return 2;
-            }
-            output = value;
-        } else if (a == "--no-splash") {
-            // Meaningless without windows, harmless here.
-        } else if (StartsWith(a, "-") && a != "-") {
-            err << "rcedit: unknown option " << a << "\n" << kUsage;
-            return 2;
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            err << "rcedit: only one image file can be reported at a time\n";
-            return 2;
-        }
-    }
-    if (!haveJobs) {
-        err << kUsage;
+    const std::optional<CommandArgs> parsed =
+        ParseCommandArgs(args, {"--report", "--format", "--output"}, {}, kUsage, err);
+    if (!parsed)
+        return 2;
+    if (parsed->files.size() > 1) {
+        err << "rcedit: only one image file can be reported at a time\n";
         return 2;
     }
+    const std::string jobsArg = parsed->Value("--report"), format = parsed->Value("--format", "text");
+    const std::string file = parsed->files.empty() ? std::string() : parsed->files[0];
+    const std::string output = parsed->Value("--output");
     const bool asPdf = format == "pdf" && pdf;
     if (format != "text" && !asPdf) {
         err << "rcedit: unknown format '" << format << "'; the formats are: text" << (pdf ? ", pdf" : "")
@@ -107,9 +65,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
     if (asPdf && output.empty()) {
-        err << "rcedit: --format pdf needs --output FILE.pdf\n";
+        err << "rcedit: --format pdf needs --output FILE.pdf (or --output - for standard output)\n";
         return 2;
     }
+    if (asPdf && RefusesBinaryOnTerminal(output, out, "a PDF", err))
+        return 2;
 
     std::set<int> wanted;
     std::stringstream list(jobsArg);
@@ -163,26 +123,59 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         for (Document& d : BuildJob(job, ctx))
             docs.push_back(std::move(d));
     }
+    std::string text;
     if (asPdf) {
         std::string why;
-        if (!pdf->WritePdf(docs, output, why)) {
+        if (!pdf->DrawPdf(docs, text, why)) {
             err << "rcedit: cannot write " << output << (why.empty() ? "" : ": " + why) << "\n";
             return 1;
         }
-        return 0;
+    } else {
+        text = RenderText(docs);
     }
-    std::string text = RenderText(docs);
+    return PutOutput(output, text, out, err) ? 0 : 1;
+}
 
-    if (output.empty()) {
-        out << text;
-        out.flush();
-        return out ? 0 : 1;
-    }
-    return WriteOutputFile(output, text, err) ? 0 : 1;
+bool RefusesOutputName(const std::string& output, const std::string& extension, const char* what,
+                       std::ostream& err) {
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    if (output.size() >= extension.size() &&
+        lower(output.substr(output.size() - extension.size())) == lower(extension))
+        return false;
+    err << "rcedit: --output " << output << ": " << what << " is written only to a file named *" << extension
+        << " (in any case); nothing was written\n";
+    return true;
+}
+
+bool ToStandardOutput(const std::string& output) {
+    return output.empty() || output == kStandardStream;
+}
+
+bool RefusesBinaryOnTerminal(const std::string& output, std::ostream& out, const char* what,
+                             std::ostream& err) {
+    if (output != kStandardStream || &out != &std::cout || ::isatty(STDOUT_FILENO) != 1)
+        return false;
+    err << "rcedit: " << what << " is not written to a terminal; name a file with --output, or send "
+        << "standard output to a file or a program\n";
+    return true;
+}
+
+bool PutOutput(const std::string& output, const std::string& bytes, std::ostream& out, std::ostream& err) {
+    if (!ToStandardOutput(output))
+        return WriteOutputFile(output, bytes, err);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out)
+        err << "rcedit: cannot write to standard output\n";
+    return static_cast<bool>(out);
 }
 
 bool RefusesOutput(const std::string& output, const std::vector<std::string>& inputs, std::ostream& err) {
-    if (output.empty())
+    if (ToStandardOutput(output))
         return false;
     const std::string input = OutputNamesAnInput(output, inputs);
     if (!input.empty()) {
@@ -203,6 +196,8 @@ bool WriteOutputFile(const std::string& output, const std::string& text, std::os
     const WriteResult written = ReplaceFileContents(output, {bytes, text.size()});
     if (!written.ok)
         err << "rcedit: cannot write " << output << ": " << written.reason << "\n";
+    else if (!written.keptCopy.empty())
+        err << "rcedit: " << KeptCopyMessage(output, written.keptCopy).text << "\n";
     return written.ok;
 }
 

@@ -120,12 +120,7 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     const std::vector<SettingLine> findings = CheckSettings(image);
     const std::string text = format == "json" ? ListingJson(findings, "problem") : ListingText(findings);
     const int status = findings.empty() ? 0 : 1;
-    if (output.empty()) {
-        out << text;
-        out.flush();
-        return out ? status : 2;
-    }
-    return WriteOutputFile(output, text, err) ? status : 2;
+    return PutOutput(output, text, out, err) ? status : 2;
 }
 
 } // namespace rc::print

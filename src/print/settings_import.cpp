@@ -776,8 +776,10 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::o
         err << imagePath << ": " << OpenErrorMessage(read).text << "\n";
         return 2;
     }
-    // Writing over the settings text or the image being read would lose the user's own file.
-    if (RefusesOutput(output, {settings, imagePath}, err))
+    // Writing over the settings text or the image being read would lose the user's own file; an
+    // image under another name would be one the editor does not open.
+    if (!output.empty() && (RefusesOutputName(output, ".HR8", "an image", err) ||
+                            RefusesOutput(output, {settings, imagePath}, err)))
         return 2;
     std::string text;
     if (!ReadWhole(settings, text)) {
@@ -811,6 +813,8 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::o
         err << "rcedit: cannot write " << target << ": " << written.reason << "\n";
         return 2;
     }
+    if (!written.keptCopy.empty())
+        err << "rcedit: " << KeptCopyMessage(target, written.keptCopy).text << "\n";
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "codecs/commands.h"
 #include "codecs/vocabulary.h"
 #include "codecs/voice_message.h"
+#include "desktop/command_words.h"
 #include "editors/codes.h"
 #include "editors/courtesy_tones.h"
 #include "editors/cw_ident.h"
@@ -438,7 +439,7 @@ constexpr ListingCommand kListingCommands[] = {
 };
 
 const ListingCommand* FindListingCommand(const std::vector<std::string>& args) {
-    for (std::size_t i = 1; i < args.size(); ++i)
+    for (std::size_t i = 1; i < OptionsEnd(args); ++i)
         for (const ListingCommand& c : kListingCommands)
             if (args[i] == c.option || args[i].rfind(std::string(c.option) + "=", 0) == 0)
                 return &c;
@@ -472,12 +473,13 @@ std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args
     auto among = [](const std::string& a, std::initializer_list<std::string> names) {
         return std::find(names.begin(), names.end(), a) != names.end();
     };
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::size_t end = OptionsEnd(args);
+    for (std::size_t i = 1; i < end; ++i) {
         const std::string& a = args[i];
         const std::size_t eq = a.find('=');
         if (among(a, valued)) {
-            if (i + 1 >= args.size()) {
-                err << "rcedit: " << a << " needs a value\n" << usage;
+            if (const std::string refusal = MissingValue(args, i); !refusal.empty()) {
+                err << "rcedit: " << refusal << "\n" << usage;
                 return std::nullopt;
             }
             parsed.values[a] = args[++i];
@@ -493,6 +495,8 @@ std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args
             parsed.files.push_back(a);
         }
     }
+    for (std::size_t i = end + 1; i < args.size(); ++i)
+        parsed.files.push_back(args[i]);
     return parsed;
 }
 
@@ -540,12 +544,7 @@ int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std
         const std::vector<SettingLine> lines = ListSettings(images[0]);
         text = format == "json" ? ListingJson(lines) : ListingText(lines);
     }
-    if (output.empty()) {
-        out << text;
-        out.flush();
-        return out ? status : 2;
-    }
-    return WriteOutputFile(output, text, err) ? status : 2;
+    return PutOutput(output, text, out, err) ? status : 2;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include "desktop/command_words.h"
 #include "rc_version.h"
 
 #include <algorithm>
@@ -50,7 +51,11 @@ const std::vector<CommandLineOption> kOptions = {
     {"--format", "FORMAT",
      "text (the default) or pdf, drawn as the printer draws it, for\n"
      "--report; text or json for --export, --diff and --check"},
-    {"--output", "PATH", "write to PATH instead of standard output (pdf needs it)"},
+    {"--output", "PATH",
+     "write to PATH instead of standard output (pdf needs it); \"-\" is\n"
+     "standard output, where a PDF or WAV goes only when it is not a\n"
+     "terminal; --import writes only a NEW.HR8 and --sound a FILE.wav\n"
+     "(any case), else exit 2 and nothing is written"},
     {"--help", nullptr, "show this help and exit"},
     {"--version", nullptr, "show the version and exit"},
 };
@@ -80,7 +85,11 @@ std::string EditorCommandLineHelp() {
     std::string text =
         EditorUsage() +
         "\nWithout --report, --export, --diff, --import, --check or --sound, opens the editor window (on\n"
-        "FILE when given). A FILE that is not an image is refused with exit status 2.\n\nOptions:\n";
+        "FILE when given). A FILE that is not an image is refused with exit status 2. Only the window\n"
+        "needs a display: without one it says so and ends with exit status 2.\n\n"
+        "An option's value is the next word or follows \"=\" (--output=x.txt); a word that starts\n"
+        "with \"--\" is never a value. \"--\" ends the options: every word after it is a file.\n\n"
+        "Options:\n";
     for (const CommandLineOption& o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.value ? std::string(" ") + o.value : "");
         head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
@@ -95,7 +104,9 @@ std::string EditorCommandLineHelp() {
 std::optional<int> AnswerEditorCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                            std::ostream& err) {
     bool help = false, version = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    // After "--" every word is a file.
+    const std::size_t end = OptionsEnd(args);
+    for (std::size_t i = 1; i < end; ++i) {
         const std::string& a = args[i];
         if (a.size() < 2 || a[0] != '-')
             continue; // a file (or "-")
@@ -107,8 +118,8 @@ std::optional<int> AnswerEditorCommandLine(const std::vector<std::string>& args,
             refusal = "unknown option " + a;
         else if (!option->value && eq != std::string::npos)
             refusal = name + " takes no value";
-        else if (option->value && eq == std::string::npos && ++i >= args.size())
-            refusal = name + " needs a value";
+        else if (option->value && eq == std::string::npos)
+            refusal = MissingValue(args, i++);
         if (!refusal.empty()) {
             err << "rcedit: " << refusal << "\n" << EditorUsage();
             return 2;

@@ -1,9 +1,11 @@
 #include "sound/sound_cli.h"
 
+#include "desktop/command_words.h"
 #include "editors/courtesy_tones.h"
 #include "image/image_file.h"
 #include "image/regions.h"
 #include "print/report_cli.h"
+#include "print/settings_list.h"
 #include "sound/tones.h"
 
 #include <charconv>
@@ -14,29 +16,12 @@ namespace rc::sound {
 namespace {
 
 constexpr const char* kSoundUsage =
-    "Usage: rcedit --sound WHAT --output FILE.wav [--wpm N] [--pitch HZ] FILE\n"
+    "Usage: rcedit --sound WHAT --output FILE.wav|- [--wpm N] [--pitch HZ] FILE\n"
     "WHAT: tone:1 .. tone:8, cw, voice:1 .. voice:20, voice:M:N (memory save M "
     "1..4, message N 1..8)\n";
 
 bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.rfind(prefix, 0) == 0;
-}
-
-// The option's value: "--opt value" or "--opt=value"; false when it has none.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& opt,
-               std::string& value) {
-    if (args[i] == opt) {
-        if (i + 1 >= args.size())
-            return false;
-        value = args[++i];
-        return true;
-    }
-    value = args[i].substr(opt.size() + 1);
-    return true;
-}
-
-bool IsOption(const std::string& a, const std::string& opt) {
-    return a == opt || StartsWith(a, opt + "=");
 }
 
 // The whole text as a number within [low, high].
@@ -69,10 +54,10 @@ bool Numbers(const std::string& what, const std::string& prefix,
 
 bool IsSoundInvocation(const std::vector<std::string>& args) {
     bool sound = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 1; i < OptionsEnd(args); ++i) {
         if (args[i] == "--help" || args[i] == "-h" || args[i] == "--version")
             return false;
-        sound = sound || IsOption(args[i], "--sound");
+        sound = sound || args[i] == "--sound" || StartsWith(args[i], "--sound=");
     }
     return sound;
 }
@@ -81,46 +66,26 @@ int RunSoundCommand(const std::vector<std::string>& args, std::ostream& out, std
     return RunSoundCommand(args, out, err, LocalNow());
 }
 
-int RunSoundCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err,
+int RunSoundCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const SpeechMoment& moment) {
-    std::string what, output, file, value;
+    const std::optional<print::CommandArgs> parsed =
+        print::ParseCommandArgs(args, {"--sound", "--output", "--wpm", "--pitch"}, {}, kSoundUsage, err);
+    if (!parsed)
+        return 2;
+    if (parsed->files.size() > 1) {
+        err << "rcedit: only one image file can be played at a time\n";
+        return 2;
+    }
+    const std::string what = parsed->Value("--sound"), output = parsed->Value("--output");
+    const std::string file = parsed->files.empty() ? std::string() : parsed->files[0];
     CwKeying keying;
-    bool keyed = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const auto take = [&](const char* opt) {
-            if (TakeValue(args, i, opt, value))
-                return true;
-            err << "rcedit: " << opt << " needs a value\n" << kSoundUsage;
-            return false;
-        };
-        if (IsOption(a, "--sound")) {
-            if (!take("--sound"))
-                return 2;
-            what = value;
-        } else if (IsOption(a, "--output")) {
-            if (!take("--output"))
-                return 2;
-            output = value;
-        } else if (IsOption(a, "--wpm") || IsOption(a, "--pitch")) {
-            const bool wpm = IsOption(a, "--wpm");
-            if (!take(wpm ? "--wpm" : "--pitch"))
-                return 2;
-            if (!Number(value, wpm ? kWpmMin : kPitchMin, wpm ? kWpmMax : kPitchMax,
-                        wpm ? keying.wpm : keying.pitchHz)) {
-                err << "rcedit: " << (wpm ? "--wpm takes " : "--pitch takes ") << (wpm ? kWpmMin : kPitchMin)
-                    << " to " << (wpm ? kWpmMax : kPitchMax) << ", not '" << value << "'\n";
-                return 2;
-            }
-            keyed = true;
-        } else if (a == "--no-splash") {
-        } else if (StartsWith(a, "-") && a != "-") {
-            err << "rcedit: unknown option " << a << "\n" << kSoundUsage;
-            return 2;
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            err << "rcedit: only one image file can be played at a time\n";
+    const bool keyed = parsed->values.count("--wpm") || parsed->values.count("--pitch");
+    for (const bool wpm : {true, false}) {
+        const char* option = wpm ? "--wpm" : "--pitch";
+        const int low = wpm ? kWpmMin : kPitchMin, high = wpm ? kWpmMax : kPitchMax;
+        const std::string value = parsed->Value(option, std::to_string(wpm ? keying.wpm : keying.pitchHz));
+        if (!Number(value, low, high, wpm ? keying.wpm : keying.pitchHz)) {
+            err << "rcedit: " << option << " takes " << low << " to " << high << ", not '" << value << "'\n";
             return 2;
         }
     }
@@ -147,7 +112,9 @@ int RunSoundCommand(const std::vector<std::string>& args, std::ostream&, std::os
         err << "rcedit: --sound needs --output FILE.wav and an image file\n" << kSoundUsage;
         return 2;
     }
-    if (print::RefusesOutput(output, {file}, err))
+    if (print::ToStandardOutput(output) ? print::RefusesBinaryOnTerminal(output, out, "a WAV file", err)
+                                        : print::RefusesOutputName(output, ".wav", "a sound", err) ||
+                                              print::RefusesOutput(output, {file}, err))
         return 2;
 
     ImageBytes image;
@@ -182,7 +149,7 @@ int RunSoundCommand(const std::vector<std::string>& args, std::ostream&, std::os
     }
     if (pcm.empty())
         err << "rcedit: " << what << " is empty in " << file << "; the sound file holds no sound\n";
-    return print::WriteOutputFile(output, WavFile(pcm), err) ? 0 : 1;
+    return print::PutOutput(output, WavFile(pcm), out, err) ? 0 : 1;
 }
 
 } // namespace rc::sound

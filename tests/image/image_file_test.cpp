@@ -1,4 +1,5 @@
 #include "image/image_file.h"
+#include "image/replace_file.h"
 #include "image/statistics.h"
 #include "test_files.h"
 
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
@@ -140,6 +142,72 @@ TEST(WriteImageFile, AWriteCutShortLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadFile(path), std::string(8192, '\x09'));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
         << "the temporary file must be removed";
+}
+
+// Ctrl-C, a kill or a closed terminal while a write is under way: our scratch names go, and the
+// program ends as the signal would have ended it. Each case runs in a child process it may end.
+TEST(WriteImageFile, ASignalDuringAWriteRemovesTheScratchFilesAndEnds) {
+    test::TempFolder dir;
+    const fs::path folder = dir.path() / "pdf", temp = dir.path() / ".rc-save.abcdef";
+    auto endedBy = [](const std::function<void()>& body) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            body();
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status);
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        fs::create_directory(folder);
+        WriteBytes((folder / "report.pdf").string(), 10);
+        WriteBytes(temp.string(), 10);
+        EXPECT_EQ(endedBy([&] {
+                      ScratchCleanup cleanup;
+                      cleanup.Add(folder.string(), ScratchCleanup::Kind::Folder);
+                      cleanup.Add((folder / "report.pdf").string(), ScratchCleanup::Kind::File);
+                      cleanup.Add(temp.string(), ScratchCleanup::Kind::File);
+                      ::raise(signal);
+                  }),
+                  signal);
+        EXPECT_FALSE(fs::exists(folder)) << signal;
+        EXPECT_FALSE(fs::exists(temp)) << signal;
+    }
+    // A program with a handler of its own keeps it (it finishes the write and ends in its own
+    // time), and the default action is back once the write is over.
+    WriteBytes(temp.string(), 10);
+    EXPECT_EQ(endedBy([&] {
+                  std::signal(SIGHUP, SIG_IGN);
+                  {
+                      ScratchCleanup cleanup;
+                      cleanup.Add(temp.string(), ScratchCleanup::Kind::File);
+                      ::raise(SIGHUP);
+                  }
+                  ::raise(SIGTERM);
+              }),
+              SIGTERM);
+    EXPECT_TRUE(fs::exists(temp));
+    fs::remove(temp);
+    // A real write, ended by a timer's SIGTERM wherever it happens to be: no .rc-save file is left.
+    const std::string target = dir.Path("big.pdf");
+    EXPECT_EQ(endedBy([&] {
+                  const std::vector<std::uint8_t> bytes(8 << 20, 0x25);
+                  sigevent event{};
+                  event.sigev_notify = SIGEV_SIGNAL;
+                  event.sigev_signo = SIGTERM;
+                  timer_t timer{};
+                  itimerspec after{};
+                  after.it_value.tv_nsec = 3'000'000;
+                  if (::timer_create(CLOCK_MONOTONIC, &event, &timer) != 0 ||
+                      ::timer_settime(timer, 0, &after, nullptr) != 0)
+                      ::_exit(3);
+                  for (int i = 0; i < 10000; ++i)
+                      ReplaceFileContents(target, bytes);
+              }),
+              SIGTERM);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().filename().string().rfind(".rc-save.", 0), 0u) << entry.path();
 }
 
 // Runs `body` as an unprivileged user when we are the superuser (who may write anywhere), so that a

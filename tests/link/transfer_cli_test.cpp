@@ -14,7 +14,11 @@ TEST(HeadlessArgs, LineAndFile) {
         {{"--upload=b.HM4", "--port=/dev/ttyUSB0", "--baud=300", "--bits", "7", "--parity", "e", "--stop",
           "2"},
          "300-7-E-2 up b.HM4"},
-        {{"--port", "p", "--parity", "O", "--upload", "--x"}, "9600-8-O-1 up --x"}, // a value as it stands
+        // Options without a value may stand between an option and its value; after "--" every word
+        // is a value.
+        {{"--port", "p", "--upload", "--force", "f.HR8"}, "9600-8-N-1 up f.HR8"},
+        {{"--port", "p", "--download", "--force", "--no-splash", "--", "--x"}, "9600-8-N-1 down --x"},
+        {{"--port", "p", "--parity", "O", "--upload=--x"}, "9600-8-O-1 up --x"},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -46,6 +50,12 @@ TEST(HeadlessArgs, Refusals) {
         {{"--port", "p", "--download", "f", "--parity", "M"}, "--parity takes N, O or E, not \"M\""},
         {{"--port", "p", "--download", "f", "extra"}, "unknown argument \"extra\""},
         {{"--port", "p", "--download"}, "--download needs a value"},
+        {{"--port", "p", "--upload", "--force"}, "--upload needs a value"},
+        {{"--port", "--download", "f"}, "--port needs a value (\"--download\" is an option, not a value)"},
+        {{"--port", "p", "--download", "--"}, "--download needs a value"},
+        {{"--port", "p", "--download", "f", "--", "g"}, "unknown argument \"g\""},
+        {{"--port", "p", "--download", "-"},
+         "--download needs a file name; \"-\" (a standard stream) is not one"},
         {{"--version=2"}, "--version takes no value"},
     };
     for (const Case& c : cases) {

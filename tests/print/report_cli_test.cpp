@@ -44,6 +44,9 @@ TEST_F(ReportCli, JobsPrintInTableOrderWhateverOrderTheyAreNamedToTheScreenOrAFi
     EXPECT_TRUE(toFile.out.empty());
     EXPECT_EQ(test::ReadFile(out), r.out);
     EXPECT_EQ(Cli({"--report", "codes", "--output", (dir / "no" / "r.txt").string(), image}).status, 1);
+    // "-" is standard output; after "--" every word is a file.
+    EXPECT_EQ(Cli({"--report", "timers,codes", "--output", "-", "--", image}).out, r.out);
+    EXPECT_FALSE(fs::exists("-"));
 }
 
 TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
@@ -60,7 +63,10 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
         {{"--report", "bogus", image}, "valid names: codes, mem-codes, timers, mem-timers"},
         {{"--report", "codes", "--format", "pdf", image}, "unknown format"},
         {{"--report", "codes"}, "no image file"},
-        {{"--report"}, "needs a list"},
+        {{"--report"}, "--report needs a value"},
+        {{"--report", "--output", "x.txt", "codes", image},
+         "--report needs a value (\"--output\" is an option"},
+        {{"--report", "codes", "--", "--output", "x.txt", image}, "only one image file"},
         {{"--frobnicate", "--report", "codes", image}, "unknown option"},
         {{"--report", "codes", image, image}, "only one image file"},
         {{"--report", "codes", "--output", shortFile, image}, shortFile + " is read-only"},
@@ -77,13 +83,12 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
 struct FakePdf : IPdfReports {
     bool works = true;
     std::vector<Document> written;
-    std::string path;
     int FontSize() override { return 12; }
-    bool WritePdf(const std::vector<Document>& docs, const std::string& p, std::string& error) override {
+    bool DrawPdf(const std::vector<Document>& docs, std::string& pdf, std::string& error) override {
         written = docs;
-        path = p;
+        pdf = "%PDF-1.4\n";
         if (!works)
-            error = "disk full";
+            error = "no font";
         return works;
     }
 };
@@ -98,12 +103,16 @@ TEST_F(ReportCli, PdfFormatHandsTheSameDocumentsToThePdfSide) {
     args.insert(args.end() - 1, {"--output", target});
     ASSERT_EQ(RunReportCommand(args, out, err, &pdf), 0) << err.str();
     EXPECT_TRUE(out.str().empty());
-    EXPECT_EQ(pdf.path, target);
+    EXPECT_EQ(test::ReadFile(target), "%PDF-1.4\n");
     ASSERT_EQ(pdf.written.size(), 2u);
     EXPECT_EQ(pdf.written[0].pages[0].lines[1].fontSize, 12) << "headings at the printer font size";
+    // Standard output that is not a terminal takes the PDF as it is.
+    args[args.size() - 2] = "-";
+    ASSERT_EQ(RunReportCommand(args, out, err, &pdf), 0) << err.str();
+    EXPECT_EQ(out.str(), "%PDF-1.4\n");
     pdf.works = false;
     EXPECT_EQ(RunReportCommand(args, out, err, &pdf), 1);
-    EXPECT_NE(err.str().find("disk full"), std::string::npos);
+    EXPECT_NE(err.str().find("no font"), std::string::npos);
 }
 
 } // namespace

@@ -260,7 +260,9 @@ TEST_F(SoundCli, RefusesWhatItCannotPlayAndNeverWritesOverTheImage) {
         {{"--sound", "tone:1", "--wpm", "20", "--output", "x.wav", image}, "are for --sound cw"},
         {{"--sound", "cw", "--wpm", "61", "--output", "x.wav", image}, "--wpm takes 5 to 60"},
         {{"--sound", "cw", image}, "needs --output"},
-        {{"--sound", "cw", "--output", image, image}, "is the input file"},
+        {{"--sound", "cw", "--output", image, image}, "a sound is written only to a file named *.wav"},
+        {{"--sound", "cw", "--output", "x.mp3", image}, "a sound is written only to a file named *.wav"},
+        {{"--sound", "cw", "--output", "--wpm", "20", image}, "--output needs a value"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
@@ -271,6 +273,10 @@ TEST_F(SoundCli, RefusesWhatItCannotPlayAndNeverWritesOverTheImage) {
     }
     EXPECT_EQ(fs::file_size(image), 8192u);
     EXPECT_FALSE(fs::exists("x.wav"));
+    // "-" is standard output, which takes the WAV file whole.
+    std::ostringstream o, e;
+    EXPECT_EQ(RunSoundCommand({"rcedit", "--sound", "cw", "--output", "-", "--", image}, o, e), 0) << e.str();
+    EXPECT_EQ(o.str().rfind("RIFF", 0), 0u);
 }
 
 TEST(SpeechMarkup, SaysLettersAsLettersAndVariablesAsTheirValues) {

@@ -33,21 +33,29 @@ int PdfReports::FontSize() {
     return static_cast<int>(std::lround(Font().pointSize));
 }
 
-bool PdfReports::WritePdf(const std::vector<Document>& documents, const std::string& path,
-                          std::string& error) {
-    return WritePdfFile(documents, path, Font(), error);
+bool PdfReports::DrawPdf(const std::vector<Document>& documents, std::string& pdf, std::string& error) {
+    return DrawPdfBytes(documents, Font(), pdf, error);
 }
 
-bool WritePdfFile(const std::vector<Document>& documents, const std::string& path, const PrinterFont& font,
+bool DrawPdfBytes(const std::vector<Document>& documents, const PrinterFont& font, std::string& pdf,
                   std::string& error) {
-    // Drawn in a private folder first, then put in place whole: a PDF that fails halfway never
-    // replaces the file that was there, and an unwritable path is our refusal, not the printer's.
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        error = scratch.errorString().toStdString();
+    // The printer draws only into a file: a private folder of ours, which an interrupting signal
+    // removes with its file, so nothing is left behind in the temporary folder.
+    ScratchCleanup cleanup;
+    std::unique_ptr<QTemporaryDir> scratch;
+    {
+        const ScratchCleanup::Held held;
+        scratch = std::make_unique<QTemporaryDir>();
+        if (scratch->isValid()) {
+            cleanup.Add(scratch->path().toStdString(), ScratchCleanup::Kind::Folder);
+            cleanup.Add(scratch->filePath("report.pdf").toStdString(), ScratchCleanup::Kind::File);
+        }
+    }
+    if (!scratch->isValid()) {
+        error = scratch->errorString().toStdString();
         return false;
     }
-    const QString drawn = scratch.filePath("report.pdf");
+    const QString drawn = scratch->filePath("report.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(drawn);
@@ -61,9 +69,20 @@ bool WritePdfFile(const std::vector<Document>& documents, const std::string& pat
         error = "no file was written";
         return false;
     }
-    const QByteArray pdf = file.readAll();
-    const WriteResult written = ReplaceFileContents(
-        path, {reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size())});
+    const QByteArray bytes = file.readAll();
+    pdf.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+bool WritePdfFile(const std::vector<Document>& documents, const std::string& path, const PrinterFont& font,
+                  std::string& error) {
+    // Drawn in a private folder first, then put in place whole: a PDF that fails halfway never
+    // replaces the file that was there, and an unwritable path is our refusal, not the printer's.
+    std::string pdf;
+    if (!DrawPdfBytes(documents, font, pdf, error))
+        return false;
+    const WriteResult written =
+        ReplaceFileContents(path, {reinterpret_cast<const std::uint8_t*>(pdf.data()), pdf.size()});
     error = written.reason;
     return written.ok;
 }

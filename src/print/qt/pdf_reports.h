@@ -20,8 +20,7 @@ public:
     ~PdfReports() override;
 
     int FontSize() override;
-    bool WritePdf(const std::vector<Document>& documents, const std::string& path,
-                  std::string& error) override;
+    bool DrawPdf(const std::vector<Document>& documents, std::string& pdf, std::string& error) override;
 
 private:
     const PrinterFont& Font();
@@ -31,6 +30,9 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
+// The documents drawn as the printer would print them, as the bytes of a PDF file.
+bool DrawPdfBytes(const std::vector<Document>& documents, const PrinterFont& font, std::string& pdf,
+                  std::string& error);
 // Writes the documents to a PDF file at `path` as the printer would print them.
 bool WritePdfFile(const std::vector<Document>& documents, const std::string& path, const PrinterFont& font,
                   std::string& error);

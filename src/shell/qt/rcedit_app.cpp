@@ -3,6 +3,7 @@
 #include "codecs/qt/frm_keypad.h" // qt_keypad.h holds a QPointer to it
 #include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
+#include "desktop/qt/display_check.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
 #include "desktop/qt/signal_notifier.h"
@@ -37,17 +38,21 @@ constexpr int kHandOverRetryMilliseconds = 250;
 
 EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
     EditorOptions options;
+    bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size() && options.error.empty(); ++i) {
         const std::string& a = args[i];
-        if (a == "--no-splash") {
+        // After "--" every word is a file, "--Site.HR8" too.
+        const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
+        if (option && a == "--")
+            optionsEnded = true;
+        else if (option && a == "--no-splash")
             options.splash = false;
-        } else if (a.size() > 1 && a[0] == '-') {
+        else if (option)
             options.error = a + " does not apply to the editor window";
-        } else if (options.file.empty()) {
+        else if (options.file.empty())
             options.file = a;
-        } else {
+        else
             options.error = "only one image file can be opened";
-        }
     }
     return options;
 }
@@ -60,7 +65,12 @@ int RunEditor(int argc, char** argv) {
         std::cerr << "rcedit: " << options.error << "\n" << EditorUsage();
         return 2;
     }
+    DisplayCheck display("rcedit", "Only the editor window needs one: --report, --export, --diff, --import, "
+                                   "--check, --sound, --help and --version run without (rcedit --help).");
+    if (!display.DisplayNamed())
+        return 2;
     QApplication app(argc, argv);
+    display.Opened();
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName("rcedit");
 

@@ -26,5 +26,9 @@ done <<'CASES'
 --port /nonexistent/ttyX --download out.HR8|2|rclink:
 --port /nonexistent/ttyX --upload short.HR8|1|short.HR8 is Corrupted. Transfer Aborted
 --port /nonexistent/ttyX --parity E --download out.HR8|2|8 data bits and no parity
+--port /nonexistent/ttyX --upload --force short.HR8|1|short.HR8 is Corrupted. Transfer Aborted
+--port /nonexistent/ttyX --download --force|2|--download needs a value
+|2|rclink: no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set)
+--no-splash|2|Only the terminal window needs one
 CASES
 exit $failed

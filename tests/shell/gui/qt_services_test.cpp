@@ -66,6 +66,7 @@ TEST(ParseEditorOptions, SplashSwitchAndOneFile) {
         {{"rcedit", "site.HR8", "--no-splash"}, false, "site.HR8", false},
         {{"rcedit", "a.HR8", "b.HR8"}, true, "a.HR8", true},
         {{"rcedit", "--bogus"}, true, "", true},
+        {{"rcedit", "--no-splash", "--", "--no-splash"}, false, "--no-splash", false},
     };
     for (const Case& c : cases) {
         EditorOptions o = ParseEditorOptions(c.args);

@@ -77,6 +77,11 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
         {"--sound voice:1 --output '" + (dir / "v.wav").string() + "' '" + sample.string() + "'", 0, ""},
+        {"--export --output - '" + sample.string() + "'", 0, "Base Timers | Repeater Time-Out | 03:00\n"},
+        // The window forms say what they lack, and after "--" a word that looks like an option is a file.
+        {"--no-splash", 2,
+         "rcedit: no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set).\nOnly the editor"},
+        {"-- --report", 2, "rcedit: no display could be opened"},
     };
     for (const Case& c : cases) {
         const fs::path said = dir / "said";
@@ -88,6 +93,45 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
     }
     rc::test::ExpectPdfReadsLikeText(rc::test::PdfText((dir / "all.pdf").string()),
                                      rc::test::ReadFile(dir / "all.txt"));
+    // A display that is named but cannot be opened ends the same way, not with the window
+    // system's abort.
+    EXPECT_EQ(
+        Run(Env(false) + "DISPLAY=:987 timeout 60 '" + rcedit + "' >'" + (dir / "said").string() + "' 2>&1"),
+        2);
+    EXPECT_NE(rc::test::ReadFile(dir / "said").find("rcedit: no display could be opened (DISPLAY=:987)"),
+              std::string::npos);
+}
+
+// In a folder that takes no new files the image is rewritten in place, and the command says where
+// the old bytes are kept, as the editor's save does.
+TEST_F(RceditProcess, ImportInPlaceSaysWhereTheKeptCopyIs) {
+    const fs::path locked = dir / "locked", data = dir / "data";
+    fs::create_directories(locked);
+    fs::create_directories(data);
+    fs::copy_file(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8", locked / "site.HR8");
+    std::ofstream(dir / "set.txt") << "Base Timers | Repeater Time-Out | 04:00\n";
+    fs::permissions(dir, fs::perms::all);
+    fs::permissions(data, fs::perms::all);
+    fs::permissions(locked / "site.HR8", fs::perms::all);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    // The superuser writes into any folder: the command runs as nobody.
+    const std::string as = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    const fs::path said = dir / "said";
+    EXPECT_EQ(Run(Env(false) + "XDG_DATA_HOME='" + data.string() + "' " + as + "timeout 60 '" + rcedit +
+                  "' --import '" + (dir / "set.txt").string() + "' '" + (locked / "site.HR8").string() +
+                  "' 2>'" + said.string() + "'"),
+              0);
+    const std::string text = rc::test::ReadFile(said);
+    EXPECT_NE(text.find("rcedit: The folder of " + (locked / "site.HR8").string() +
+                        " takes no new files, so the file was rewritten in place.\nIts old contents are "
+                        "kept in " +
+                        data.string()),
+              std::string::npos)
+        << text;
+    EXPECT_NE(rc::test::ReadFile(locked / "site.HR8"),
+              rc::test::ReadFile(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8"));
+    fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
 }
 
 TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
@@ -103,10 +147,12 @@ TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
     for (const std::string& args :
          {"--report all --output " + a + " " + a, "--report all --format pdf --output " + link + " " + a,
           "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
-          "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a}) {
+          "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a,
+          "--import /dev/null --output '" + (dir / "c.bin").string() + "' " + b}) {
         EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
         EXPECT_EQ(rc::test::ReadFile(image), sample) << args;
     }
+    EXPECT_FALSE(fs::exists(dir / "c.bin")) << "an image only under a name the editor opens";
 }
 
 TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {
