@@ -1,6 +1,7 @@
 #include "shell_fakes.h"
 
 #include "image/regions.h"
+#include "rc_version.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/status_date.h"
@@ -284,6 +285,8 @@ TEST_F(MainWindowTest, HelpWebAndAbout) {
     EXPECT_FALSE(about->isModal());
     auto* box = about->findChild<QCheckBox*>("chkShowTips");
     EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.10    April 2, 2002");
+    EXPECT_EQ(about->findChild<QLabel*>("lblBuild")->text(), QString("rcedit ") + kProgramVersion);
 
     rig.desktop.sysInfoWorks = false;
     about->findChild<QPushButton*>("cmdSysInfo")->click();
