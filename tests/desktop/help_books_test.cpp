@@ -77,6 +77,23 @@ TEST(HelpBook, EveryContextOfTheEditorHasItsOwnPage) {
         EXPECT_STREQ(c.book.PageForContext(c.context).file, c.file) << c.context;
 }
 
+// The main window's page names every menu of the bar, the Edit menu, and each File command.
+TEST(HelpBook, TheMainWindowPageNamesEveryMenuAndFileCommand) {
+    std::ifstream in(fs::path(RC_SOURCE_DIR) / "src/shell/help/main.html");
+    const std::string html((std::istreambuf_iterator<char>(in)), {});
+    std::vector<std::string> names = {"Edit", "Undo", "Redo"};
+    for (const shell::MenuItem& item : shell::MenuTree())
+        if (item.kind != shell::MenuKind::Separator && *item.caption &&
+            (!*item.parent || std::string(item.parent) == "mnuFile")) {
+            std::string caption = item.caption;
+            std::erase(caption, '&');
+            names.push_back(caption.substr(0, caption.find("...")));
+        }
+    EXPECT_GE(names.size(), 15u);
+    for (const std::string& name : names)
+        EXPECT_NE(html.find(name), std::string::npos) << name;
+}
+
 TEST(HelpBook, KeywordSearchStartsWithBeforeContainsInAnyCase) {
     struct Case {
         const HelpBook& book;

@@ -40,8 +40,8 @@
 namespace rc {
 namespace {
 
-// Texts that follow the clock or the machine, not the program: shown as a placeholder.
-const std::set<QString> kVarying = {"Panels_3", "lblFileDate", "lblFileTime"};
+// Texts that follow the clock, the machine or the release, not the program: shown as a placeholder.
+const std::set<QString> kVarying = {"Panels_3", "lblFileDate", "lblFileTime", "lblBuild"};
 // Lists the machine fills (its serial ports): left out.
 const std::set<QString> kMachineLists = {"cboDevice"};
 

@@ -171,7 +171,29 @@ void frmKeyPad::Activate(const KeyPadParams& params) {
     setFixedSize(TwipsToPixels(this, logic_.WidthTwips()), layout()->sizeHint().height());
     CentreOnScreen(this);
     Key(PadKey::OK)->setFocus();
-    readyTimer_->Start(kKeyPadReadyMs, [this] { logic_.TimerTick(); });
+    typedEarly_.clear();
+    readyTimer_->Start(kKeyPadReadyMs, [this] { BecomeReady(); });
+}
+
+void frmKeyPad::BecomeReady() {
+    logic_.TimerTick();
+    // The delay guards against the click that opened the keypad, not against a fast typist.
+    std::vector<std::optional<PadKey>> typed;
+    typed.swap(typedEarly_);
+    for (const std::optional<PadKey>& key : typed) {
+        if (!isVisible())
+            break;
+        Type(key);
+    }
+}
+
+void frmKeyPad::Type(std::optional<PadKey> key) {
+    if (!logic_.Ready())
+        typedEarly_.push_back(key);
+    else if (key)
+        Press(*key);
+    else
+        Apply(logic_.BackSpace());
 }
 
 void frmKeyPad::Press(PadKey key) {
@@ -212,16 +234,16 @@ void frmKeyPad::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Press(PadKey::OK);
+        Type(PadKey::OK);
         return;
     case Qt::Key_Escape:
-        Press(PadKey::Cancel);
+        Type(PadKey::Cancel);
         return;
     case Qt::Key_Backspace:
-        Apply(logic_.BackSpace());
+        Type(std::nullopt);
         return;
     case Qt::Key_Delete:
-        Press(PadKey::Clear);
+        Type(PadKey::Clear);
         return;
     default:
         break;
@@ -229,7 +251,7 @@ void frmKeyPad::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.size() == 1 && text[0].unicode() < 128 && !(event->modifiers() & Qt::ControlModifier)) {
         if (auto key = PadKeyFromChar(static_cast<char>(text[0].unicode()))) {
-            Press(*key);
+            Type(*key);
             return;
         }
     }

@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -54,6 +56,9 @@ protected:
 
 private:
     void Press(PadKey key);
+    // A key of the keyboard: applied now when the keypad is ready, else kept until it is.
+    void Type(std::optional<PadKey> key);
+    void BecomeReady();
     void Apply(const KeyResult& result);
     void Render();
 
@@ -62,6 +67,8 @@ private:
     IReadyTimer* readyTimer_;
     std::unique_ptr<IReadyTimer> ownTimer_;
     KeyPadLogic logic_;
+    // Keys typed before the keypad was ready, in order; an empty entry stands for Backspace.
+    std::vector<std::optional<PadKey>> typedEarly_;
 
     std::array<QPushButton*, kPadKeyCount> keys_{};
     QLabel* lblHeading_ = nullptr;

@@ -126,6 +126,8 @@ frmVoice::frmVoice(IMessages& messages, IHelp* help, IReadyTimer* readyTimer, QW
     cmdExit_->setDefault(true);
     auto* cmdCancel = Button("cmdCancel", "Cancel", this);
     cmdPlay_ = Button("cmdPlay", "Play", this);
+    // Enter on the focused button plays, as Space does, rather than closing the dialog.
+    cmdPlay_->setAutoDefault(true);
     cmdPlay_->setToolTip(
         QString("Speak the words picked so far: %1; again to stop").arg(sound::kSpeechTooltip));
     connect(cmdPlay_, &QPushButton::clicked, this, [this] {

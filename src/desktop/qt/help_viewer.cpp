@@ -141,8 +141,11 @@ void frmHelp::FillFound(const QString& text) {
             QFile file(QString::fromStdString(book_.root) + page.file);
             const QString html =
                 file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-            const QString words =
-                QString(page.title) + "\n" + QTextDocumentFragment::fromHtml(html).toPlainText();
+            // The page's index keywords are found too, even where its text words them otherwise.
+            QString words = QString(page.title) + "\n";
+            for (const char* keyword : page.keywords)
+                words += QString(keyword) + "\n";
+            words += QTextDocumentFragment::fromHtml(html).toPlainText();
             words_.AddPage(page, words.toStdString());
         }
     }
@@ -150,8 +153,13 @@ void frmHelp::FillFound(const QString& text) {
     lstFound_->clear();
     for (const HelpSearchHit& hit : found_)
         lstFound_->addItem(hit.page->title);
-    if (!found_.empty())
+    if (!found_.empty()) {
         lstFound_->setCurrentRow(0);
+    } else if (!HelpWords(text.toStdString()).empty()) {
+        // Said in the list, so an empty result is not taken for a search still to come.
+        auto* none = new QListWidgetItem(kNothingFound, lstFound_);
+        none->setFlags(Qt::NoItemFlags);
+    }
 }
 
 void frmHelp::OpenFound(int row) {

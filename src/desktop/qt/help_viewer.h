@@ -30,6 +30,8 @@ public:
     QStringList ListedKeywords() const;
     // Titles of the pages the word search lists.
     QStringList FoundPages() const;
+    // What the search's list says when no page holds the words typed.
+    static constexpr const char* kNothingFound = "No page holds every word typed.";
 
 private:
     void FillKeywords(const QString& text);

@@ -31,6 +31,9 @@ TitleWindow::TitleWindow(Mode mode, const TitleTexts& texts, QWidget* parent)
     auto* text = new QVBoxLayout;
     text->addWidget(lblTitle);
     text->addWidget(lblVersion);
+    auto* lblBuild = new QLabel(texts.build);
+    lblBuild->setObjectName("lblBuild");
+    text->addWidget(lblBuild);
     text->addSpacing(8);
     for (int i = 0; i < texts.lines.size(); ++i) {
         auto* line = new QLabel(texts.lines[i]);

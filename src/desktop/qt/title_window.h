@@ -16,6 +16,7 @@ struct TitleTexts {
     QString caption; // the window title in About mode
     QString product; // the large title line
     QString version;
+    QString build;     // the program's own version, as its --version prints it
     QStringList lines; // smaller lines below the version
     QPixmap picture;
 };

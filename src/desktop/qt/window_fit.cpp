@@ -8,13 +8,18 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rc {
 
 namespace {
 
-// Icon, minimise, maximise and close buttons, and the margins between them, in text lines.
-constexpr int kTitleBarButtonLines = 7;
+// A window manager draws the caption in a bold face between the window's icon and its minimise,
+// maximise and close buttons. At the desktop's default font (14 px lines) it needs about 8 px a
+// character and 70 px for the buttons; measured under openbox, a caption in bold takes its width plus
+// 8 lines for the icon, the buttons and the margins around the caption. Both grow with the font.
+constexpr double kLineHeight = 14, kCharacterWidth = 8, kButtonsWidth = 70;
+constexpr int kFrameLines = 8;
 
 bool IsFramedWindow(const QWidget* w) {
     if (!w->isWindow())
@@ -93,10 +98,15 @@ void FitWindowsToTitles() {
 
 int TitleBarWidth(const QWidget* window) {
     const QString title = window->windowTitle();
-    QFontMetrics desktop(QApplication::font()), own(window->font());
-    const QFontMetrics& wider =
-        desktop.horizontalAdvance(title) >= own.horizontalAdvance(title) ? desktop : own;
-    return wider.horizontalAdvance(title) + kTitleBarButtonLines * wider.height();
+    QFont desktop = QApplication::font(), own = window->font();
+    desktop.setBold(true);
+    own.setBold(true);
+    const QFontMetrics a(desktop), b(own);
+    const QFontMetrics& wider = a.horizontalAdvance(title) >= b.horizontalAdvance(title) ? a : b;
+    const double scale = wider.height() / kLineHeight;
+    const double byCharacters = (kCharacterWidth * title.size() + kButtonsWidth) * scale;
+    const int measured = wider.horizontalAdvance(title) + kFrameLines * wider.height();
+    return std::max(measured, static_cast<int>(std::ceil(byCharacters)));
 }
 
 } // namespace rc

@@ -9,8 +9,8 @@ namespace rc {
 // of its screen. Installed once for the whole application; later calls do nothing.
 void FitWindowsToTitles();
 
-// The width a window needs for its title: the caption in the larger of the desktop's and the
-// window's font, and room for the icon and the title bar's buttons.
+// The width a window needs for its title: the caption in the bold of the larger of the desktop's
+// and the window's font, and room for the icon and the title bar's three buttons.
 int TitleBarWidth(const QWidget* window);
 
 } // namespace rc

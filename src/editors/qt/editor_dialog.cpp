@@ -2,6 +2,7 @@
 
 #include "desktop/qt/centre_on_screen.h"
 
+#include <QAction>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -37,7 +38,28 @@ void EditorDialog::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
         centred_ = true;
     }
+    ShareHistoryKeys();
     Activate();
+}
+
+void EditorDialog::ShareHistoryKeys() {
+    if (historyShared_ || parentWidget() == nullptr)
+        return;
+    historyShared_ = true;
+    // The owner's actions, added here, answer their keys while this dialog is the active window; the
+    // edit is redisplayed once the action has put the bytes back.
+    for (const char* name : {"mnuUndo", "mnuRedo"})
+        if (QAction* action = parentWidget()->window()->findChild<QAction*>(name)) {
+            addAction(action);
+            connect(action, &QAction::triggered, this, [this] {
+                if (!isVisible())
+                    return;
+                QPointer<QWidget> focus = focusWidget();
+                Activate();
+                if (focus && focus->isVisible() && focus->isEnabled())
+                    focus->setFocus(Qt::OtherFocusReason);
+            });
+        }
 }
 
 void EditorDialog::keyPressEvent(QKeyEvent* event) {

@@ -11,7 +11,8 @@ namespace rc {
 
 // What every editor dialog does alike: centred on the screen the first time it shows, redisplayed
 // from the image and focused on its OK button whenever it is shown or activated again, and F1 opening
-// the help topic the menu command gave it.
+// the help topic the menu command gave it. The main window's Undo and Redo keys work inside it too,
+// and the dialog shows their result at once.
 class EditorDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,12 +28,15 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void ShareHistoryKeys();
+
     // The field that had the focus when another window (the keypad, the word dialog) took over:
     // it has it again when this dialog is active again.
     QPointer<QWidget> returnFocus_;
     IHelp* help_;
     int helpContext_;
     bool centred_ = false;
+    bool historyShared_ = false;
 };
 
 // The dialog's "OK" button, named cmdOK and the default button, as every editor dialog has it.

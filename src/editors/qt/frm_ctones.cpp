@@ -66,7 +66,8 @@ frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpC
             auto* play = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "", this);
             play->setObjectName(QString("cmdPlay_%1").arg(i));
             play->setToolTip(QString("Play courtesy tone %1 as stored; again to stop").arg(i + 1));
-            play->setAutoDefault(false);
+            // Enter on a focused play button plays, as Space does, rather than closing the dialog.
+            play->setAutoDefault(true);
             grid->addWidget(play, kFirstRow + i, kToneFieldCount + 2);
             connect(play, &QPushButton::clicked, this, [this, i] {
                 play_->Press(i, [this, i] {

@@ -71,7 +71,8 @@ frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int h
     auto* listen = new QHBoxLayout;
     auto* play = new QPushButton("Play", this);
     play->setObjectName("cmdPlay");
-    play->setAutoDefault(false);
+    // Enter on the focused button plays, as Space does, rather than closing the dialog.
+    play->setAutoDefault(true);
     play->setToolTip("Key the message shown as Morse; again to stop");
     spnWpm_ = new QSpinBox(this);
     spnWpm_->setObjectName("spnWpm");

@@ -60,7 +60,8 @@ VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words,
             auto* play = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "", this);
             play->setObjectName(QString("cmdPlay_%1").arg(i));
             play->setToolTip(QString("Speak this message: %1; again to stop").arg(sound::kSpeechTooltip));
-            play->setAutoDefault(false);
+            // Enter on a focused play button plays, as Space does, rather than closing the dialog.
+            play->setAutoDefault(true);
             grid->addWidget(play, row, 2);
             connect(play, &QPushButton::clicked, this, [this, i] { Speak(i); });
         }

@@ -98,7 +98,9 @@ void frmComm::PUpLoad() {
         setMessagePanel(QString::fromStdString(file.refusal));
     } else if (const std::vector<std::string> findings = UploadFindings(*path, file.bytes);
                !findings.empty() && messages().Show(UploadFindingsQuestion(*path, findings)) != Answer::Yes) {
-        // Nothing is sent: the controller keeps what it has.
+        // Nothing is sent: the controller keeps what it has, and the panel no longer shows how the
+        // last transfer ended.
+        setMessagePanel(xfer_text::kCancelledByUser);
     } else {
         job.upload = std::move(file.bytes);
         RunTransfer(*this, std::move(job));

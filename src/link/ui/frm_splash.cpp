@@ -1,5 +1,7 @@
 #include "link/ui/frm_splash.h"
 
+#include "rc_version.h"
+
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -32,6 +34,7 @@ frmSplash::frmSplash(Mode mode, QWidget* parent)
                   {"About HaldenLink",
                    kTitle,
                    kVersion,
+                   QString("rclink %1").arg(kProgramVersion),
                    {"Serial and modem terminal for repeater controllers:",
                     "dials the controller, and moves its settings with XMODEM."},
                    Artwork()},

@@ -6,10 +6,37 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rc::shell {
+
+namespace {
+
+// Each column as wide as its longest text but no wider than its share of the table, whatever the
+// window's size, so that a long item (the bits of a setting listed by address) never pushes both
+// values out of view.
+class ChangesTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTableWidget::resizeEvent(event);
+        constexpr double kShare[] = {0.18, 0.3, 0.26, 0.26};
+        // Room beside the frame and the vertical scroll bar, shown or not.
+        const int room =
+            width() - 2 * frameWidth() - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        resizeColumnsToContents();
+        for (int c = 0; c < columnCount(); ++c)
+            setColumnWidth(c, std::min(columnWidth(c), static_cast<int>(room * kShare[c])));
+    }
+};
+
+} // namespace
 
 frmCompare::frmCompare(const QString& otherFile, const std::vector<print::SettingChange>& changes,
                        QWidget* parent)
@@ -29,15 +56,20 @@ frmCompare::frmCompare(const QString& otherFile, const std::vector<print::Settin
                              .arg(changes.size())
                              .arg(changes.size() == 1 ? "difference" : "differences")
                              .arg(otherFile));
-        auto* table = new QTableWidget(static_cast<int>(changes.size()), 4, this);
+        auto* table = new ChangesTable(static_cast<int>(changes.size()), 4, this);
         table->setObjectName("tblChanges");
         table->setHorizontalHeaderLabels({"Area", "Item", "This image", "Other file"});
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->verticalHeader()->setVisible(false);
+        // A cell too long for its column is cut short; its whole text is its tooltip.
         auto cell = [](const std::string& text) {
-            return new QTableWidgetItem(QString::fromStdString(text.empty() ? "(none)" : text));
+            auto* item = new QTableWidgetItem(QString::fromStdString(text.empty() ? "(none)" : text));
+            item->setToolTip(item->text());
+            return item;
         };
+        table->setWordWrap(false);
+        table->setTextElideMode(Qt::ElideMiddle);
         for (int row = 0; row < table->rowCount(); ++row) {
             const print::SettingChange& c = changes[static_cast<std::size_t>(row)];
             table->setItem(row, 0, cell(c.area));
@@ -45,7 +77,6 @@ frmCompare::frmCompare(const QString& otherFile, const std::vector<print::Settin
             table->setItem(row, 2, cell(c.oldValue));
             table->setItem(row, 3, cell(c.newValue));
         }
-        table->resizeColumnsToContents();
         table->horizontalHeader()->setStretchLastSection(true);
         layout->addWidget(table, 1);
         resize(820, 480);

@@ -1,5 +1,6 @@
 #include "shell/qt/frm_splash.h"
 
+#include "rc_version.h"
 #include "shell/help_topics.h"
 #include "shell/shell_texts.h"
 
@@ -53,6 +54,7 @@ frmSplash::frmSplash(SplashMode mode, int* showTips, IDesktop* desktop, IMessage
                   {"About",
                    kMainCaption,
                    kVersionText,
+                   QString("rcedit %1").arg(kProgramVersion),
                    {"Settings editor for the Halden R8 repeater controller",
                     "Halden Controls  -  www.halden-controls.example"},
                    RepeaterPicture(96)},

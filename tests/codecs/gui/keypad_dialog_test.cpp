@@ -67,27 +67,34 @@ TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
         const char* typed;
         const char* result;
         int messages;
+        bool beforeReady = false; // typed at once: kept, in order, until the keypad is ready
     } cases[] = {
         {6, 11, "9,,1d*#", "9,1*#", 1}, // the second delay refused; no D in this mode
         {3, 7, "abc*#0d,", "ABC*#0", 0},
         {1, 2, "*#a,4", "4", 0}, // digits only
+        {1, 4, "7778\b", "777", 0, true},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
         ModalDriver driver([&](QWidget* pad) {
-            timer.Fire();
+            if (!c.beforeReady)
+                timer.Fire();
             EXPECT_EQ(pad->focusWidget(), pad->findChild<QPushButton*>("cmdOK"));
             QTest::keyClicks(Keyboard(pad), c.typed);
             QTest::keyClick(Keyboard(pad), Qt::Key_F1);
             QTest::keyClick(Keyboard(pad), c.mode == 1 ? Qt::Key_Enter : Qt::Key_Return);
+            if (c.beforeReady) {
+                EXPECT_TRUE(pad->isVisible());
+                timer.Fire();
+            }
         });
-        EXPECT_EQ(keypad.ShowKeyPad(c.mode, c.maxDigits, "h", "", 0), c.result) << c.typed;
+        EXPECT_EQ(keypad.ShowKeyPad(c.mode, c.maxDigits, "h", "9", 0), c.result) << c.typed;
         ASSERT_EQ(messages.shown.size(), static_cast<std::size_t>(c.messages)) << c.typed;
         for (const MessageSpec& m : messages.shown)
             EXPECT_EQ(m, (MessageSpec{"Error, One delay entry only.", "Autopatch Delay",
                                       MessageIcon::Exclamation}));
     }
-    EXPECT_EQ(help.calls, std::vector<std::string>(3, "context " + std::to_string(kKeyPadHelpContext)));
+    EXPECT_EQ(help.calls, std::vector<std::string>(4, "context " + std::to_string(kKeyPadHelpContext)));
 }
 
 TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {

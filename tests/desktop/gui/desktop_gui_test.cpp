@@ -189,6 +189,8 @@ TEST(HelpViewer, IndexAndSearchListAndOpenWhatIsTyped) {
         {link::LinkHelp(), true, "Error #10", {"Error #101", "Error #102"}, "errors.html"},
         {shell::EditorHelp(), false, "sleep", {"Timers", "Zones"}, "timers.html"},
         {link::LinkHelp(), false, "dialout group", {"Error messages"}, "errors.html"},
+        {link::LinkHelp(), false, "xmodem", {"Uploading and downloading", "Contents"}, "transfers.html"},
+        {shell::EditorHelp(), false, "sleep xylophone", {}, "contents.html"}, // said in the list
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -202,6 +204,11 @@ TEST(HelpViewer, IndexAndSearchListAndOpenWhatIsTyped) {
         auto* typed = window->findChild<QLineEdit*>(c.index ? "txtKeyword" : "txtSearch");
         QTest::keyClicks(typed, c.typed);
         EXPECT_EQ(c.index ? window->ListedKeywords() : window->FoundPages(), c.listed);
+        if (c.listed.isEmpty()) {
+            auto* found = window->findChild<QListWidget*>("lstFound");
+            ASSERT_EQ(found->count(), 1);
+            EXPECT_EQ(found->item(0)->text(), frmHelp::kNothingFound);
+        }
         QTest::keyClick(typed, Qt::Key_Return);
         EXPECT_EQ(window->CurrentFile(), c.file);
 

@@ -7,15 +7,19 @@
 #include "codecs/qt/qt_keypad.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
+#include "image/memory_blocks.h"
 #include "link/help_pages.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_xfer.h"
 #include "link/ui/xfer_file_dialog.h"
 #include "shell/help_topics.h"
 #include "shell/menu_tree.h"
+#include "shell/qt/frm_compare.h"
 #include "shell/qt/frm_tip.h"
 
 #include <QFontMetrics>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace rc {
@@ -28,9 +32,15 @@ void ExpectFits(QWidget* w) {
     const QString title = w->windowTitle();
     SCOPED_TRACE(w->objectName().toStdString() + " \"" + title.toStdString() + "\"");
     ASSERT_TRUE(w->isVisible());
-    // The caption, the window icon and a close button at least.
-    const QFontMetrics fm(w->font());
-    EXPECT_GE(w->width(), fm.horizontalAdvance(title) + 3 * fm.height());
+    // The caption in a window manager's bold title font, the icon and three buttons: about 8 px a
+    // character and 70 px at the default font of 14 px lines, growing with the font; openbox was seen
+    // to cut a caption until the window was 107 px wider than the caption in bold.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const double scale = fm.height() / 14.0;
+    EXPECT_GE(w->width(), (8 * title.size() + 70) * scale);
+    EXPECT_GE(w->width(), fm.horizontalAdvance(title) + 107 * scale);
     EXPECT_LE(w->width() + 2 * kFrame, 1024);
     EXPECT_LE(w->height() + kTitleBar + 2 * kFrame, 768);
     // Nothing cut: the window no smaller than its contents need, every control inside its parent.
@@ -41,6 +51,16 @@ void ExpectFits(QWidget* w) {
         EXPECT_TRUE(!shown || child->parentWidget()->rect().contains(child->geometry()))
             << child->objectName().toStdString();
     }
+}
+
+// 27 differences, one of them bits no setting shows at a long list of addresses.
+std::vector<print::SettingChange> LongChanges() {
+    std::vector<print::SettingChange> changes(26, {"Base Timers", "Repeater Time-Out", "180", "90"});
+    std::string at = "bits no setting shows at", was, now;
+    for (int i = 0; i < 24; ++i)
+        at += " 0x0" + std::to_string(123 + 61 * i), was += " 0x00", now += " 0xFF";
+    changes.insert(changes.begin() + 3, {"Option Flags", at, was, now});
+    return changes;
 }
 
 // Checks the modal window `open` shows, then closes it.
@@ -78,6 +98,19 @@ TEST(WindowLayout, EveryEditorWindow) {
     // Message boxes whose title is long beside their text.
     for (const char* title : {"HaldenLink (32 Bit)", "File Save Alert"})
         ExpectModalFits([&] { messages.Show({"Port must be open", title}); });
+    ExpectModalFits([&] { messages.Show(CopyOkMessage()); });
+    for (const auto& changes : {std::vector<print::SettingChange>{}, LongChanges()}) {
+        shell::frmCompare compare(QString(folder.Path("site.HR8").c_str()), changes, rig.window.get());
+        compare.show();
+        ExpectFits(&compare);
+        // Both values in view beside the long item, whose whole text is its tooltip.
+        if (auto* table = compare.findChild<QTableWidget*>("tblChanges")) {
+            QApplication::processEvents();
+            EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+            EXPECT_GE(table->columnWidth(3), table->columnWidth(2));
+            EXPECT_EQ(table->item(3, 1)->toolTip().toStdString(), changes[3].item);
+        }
+    }
     for (const HelpBook* book : {&shell::EditorHelp(), &link::LinkHelp()}) {
         HelpViewer help(*book, rig.window.get());
         help.ShowContents();

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -60,7 +61,9 @@ protected:
 TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     frmCTones tones(state, keys, nullptr, 0, nullptr, {&player, &messages});
     tones.show();
-    Click(tones, "cmdPlay_1");
+    // Enter on a play button plays it, and the dialog stays.
+    QTest::keyClick(Child<QPushButton>(tones, "cmdPlay_1"), Qt::Key_Return);
+    EXPECT_TRUE(tones.isVisible());
     ASSERT_EQ(player.playedMs.size(), 1u);
     EXPECT_NEAR(player.playedMs[0], 250, 0.1);
     EXPECT_TRUE(player.owner);
@@ -110,8 +113,9 @@ TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     auto* cboVoice = voice.findChild<QComboBox*>("cboVoice");
     emit cboVoice->activated(cboVoice->findData(250));
     ASSERT_TRUE(play->isEnabled());
-    play->click();
+    QTest::keyClick(play, Qt::Key_Enter);
     EXPECT_GT(player.playedMs.back(), 200) << "B";
+    EXPECT_TRUE(voice.isVisible());
     voice.hide();
     EXPECT_FALSE(player.owner);
     EXPECT_TRUE(messages.shown.empty());

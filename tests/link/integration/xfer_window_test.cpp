@@ -165,27 +165,42 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
 }
 
+// Nothing moves; an upload declined at its check no longer shows how the last transfer ended.
 TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) {
-    for (bool sevenBits : {false, true})
-        for (bool upload : {false, true}) {
-            Window w;
-            w.window.setMessagePanel("before");
-            w.window.linkSettings().bits = sevenBits ? "7" : "8";
-            Find<QPushButton>(&w.window, "cmdDial")->setFocus();
-            ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
-            upload ? w.window.PUpLoad() : w.window.PDownLoad();
-            SCOPED_TRACE(std::string(sevenBits ? "7 bits, " : "cancelled, ") +
-                         (upload ? "upload" : "download"));
-            // The line is refused before a file is asked for.
-            EXPECT_EQ(w.dialog.requests.size(), sevenBits ? 0u : 1u);
-            EXPECT_EQ(w.port.begins, 0);
-            EXPECT_FALSE(w.window.isTransferBusy());
-            EXPECT_EQ(w.Panel(),
-                      sevenBits ? " Transfer Refused: Xmodem needs 8 data bits and no parity" : "before");
-            if (!sevenBits) {
-                EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
-            }
+    struct Case {
+        const char* name;
+        bool sevenBits, upload, declined;
+        const char* panel;
+    } cases[] = {
+        {"cancelled, download", false, false, false, "before"},
+        {"cancelled, upload", false, true, false, "before"},
+        {"7 bits, download", true, false, false, " Transfer Refused: Xmodem needs 8 data bits and no parity"},
+        {"7 bits, upload", true, true, false, " Transfer Refused: Xmodem needs 8 data bits and no parity"},
+        {"a blank image declined", false, true, true, " Transfer Cancelled By User."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Window w;
+        w.window.setMessagePanel("before");
+        w.window.linkSettings().bits = c.sevenBits ? "7" : "8";
+        if (c.declined) {
+            w.dialog.answer = w.Path("blank.HR8");
+            WriteBytes(*w.dialog.answer, std::vector<std::uint8_t>(8192, 0));
+            w.messages.answers = {Answer::No};
         }
+        Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+        ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
+        c.upload ? w.window.PUpLoad() : w.window.PDownLoad();
+        // The line is refused before a file is asked for.
+        EXPECT_EQ(w.dialog.requests.size(), c.sevenBits ? 0u : 1u);
+        EXPECT_EQ(w.port.begins, 0);
+        EXPECT_FALSE(w.window.isTransferBusy());
+        EXPECT_EQ(w.Panel(), c.panel);
+        EXPECT_EQ(w.messages.shown.size(), c.declined ? 1u : 0u);
+        if (!c.sevenBits) {
+            EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
+        }
+    }
 }
 
 TEST(TransferCommands, UploadSendsTheCheckedFile) {

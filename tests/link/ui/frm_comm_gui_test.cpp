@@ -7,6 +7,7 @@
 
 #include "link_fakes.h"
 #include "link_gui_support.h"
+#include "rc_version.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -202,6 +203,9 @@ TEST(frmSplash, StartUpAndAboutModes) {
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(Find<QPushButton>(about, "cmdOK")->isVisible());
     EXPECT_TRUE(Find<QPushButton>(about, "cmdSysInfo")->isVisible());
+    // The system's version line, and the program's own as --version prints it.
+    EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), "Version 2.10   December 24 , 1999");
+    EXPECT_EQ(Find<QLabel>(about, "lblBuild")->text(), QString("rclink ") + kProgramVersion);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
 }

@@ -1,6 +1,7 @@
 #include "shell_fakes.h"
 
 #include "image/regions.h"
+#include "rc_version.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/status_date.h"
@@ -173,11 +174,19 @@ TEST_F(MainWindowTest, FileShortcutsAndTheKeyboardInsideADialog) {
     for (const auto& [name, key] : keys)
         EXPECT_EQ(rig.Command(name)->shortcut().toString().toStdString(), key) << name;
     ASSERT_TRUE(rig.window->OpenAtStart(folder.WriteImage("site.HR8")));
-    // After an entry the focus is on its field, so Return opens that entry again, not OK.
+    // After an entry the focus is on its field, so Return opens that entry again, not OK. Undo and
+    // redo work inside the dialog, which shows their result at once and keeps the focus.
     rig.keypad.entries = {"12", "34"};
     RunDialog(rig, "mnuCodes_0", [](QWidget* d) {
+        auto* code = d->findChild<QLabel*>("lblCode_2");
+        const QString before = code->text();
         Click(d, "lblCode_2");
-        EXPECT_EQ(d->focusWidget(), d->findChild<QWidget*>("lblCode_2"));
+        EXPECT_EQ(code->text(), "12");
+        QTest::keyClick(d, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(code->text(), before);
+        QTest::keyClick(d, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(code->text(), "12");
+        EXPECT_EQ(d->focusWidget(), code);
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
         EXPECT_TRUE(d->isVisible());
         Click(d, "cmdOK");
@@ -276,6 +285,8 @@ TEST_F(MainWindowTest, HelpWebAndAbout) {
     EXPECT_FALSE(about->isModal());
     auto* box = about->findChild<QCheckBox*>("chkShowTips");
     EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.10    April 2, 2002");
+    EXPECT_EQ(about->findChild<QLabel*>("lblBuild")->text(), QString("rcedit ") + kProgramVersion);
 
     rig.desktop.sysInfoWorks = false;
     about->findChild<QPushButton*>("cmdSysInfo")->click();
