@@ -60,8 +60,9 @@ bool DownloadFile::Commit() {
 }
 
 std::string DownloadFile::KeepWhole() {
-    // Named for the model whose size it has, so that the program for that model opens it, and made
-    // from that name beside the chosen file: it is no copy of the chosen file.
+    // Of another model's size it is named for that model, so that the program for that model opens
+    // it, and counts as made from that name beside the chosen file: it never stands in for the
+    // chosen file's own newest copy.
     const TransferModel* fits = ModelOfSize(received_.size());
     const std::string extension = !fits ? "" : fits->index == std::string("4") ? ".HK9" : fits->extension;
     const rc::KeptCopy copy = KeepCopy(received_, "download", path_ + extension);

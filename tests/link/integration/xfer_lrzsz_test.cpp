@@ -440,7 +440,7 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
     std::set<std::vector<std::uint8_t>> kept;
     for (const QString& copy : b.Kept())
         kept.insert(ReadBytes(b.File("data/halden-r8-tools/backups/" + copy)));
-    EXPECT_EQ(kept, images) << b.Kept().join(' ').toStdString();
+    EXPECT_TRUE(kept == images) << b.Kept().join(' ').toStdString();
 }
 
 } // namespace
