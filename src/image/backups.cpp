@@ -1,18 +1,20 @@
 #include "image/backups.h"
 
-#include "image/replace_file.h"
-
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <vector>
+#include <unistd.h>
 
 namespace rc {
 
@@ -30,8 +32,238 @@ std::string BackupFolder() {
     return (base / "halden-r8-tools" / "backups").string();
 }
 
+namespace {
+
+// One line per copy made, in the order they were made: the copy's name, its direction, its date and
+// the whole path of the file it was made from. Hidden, so that a file dialog shows only the copies.
+constexpr const char* kListName = ".copies";
+constexpr std::array<std::string_view, 3> kDirections{"download", "upload", "overwritten"};
+
+struct Line {
+    std::string name;
+    std::string direction;
+    std::time_t when = 0;
+    std::string source;
+};
+
+std::string Escaped(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string Unescaped(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size()) {
+            ++i;
+            out += s[i] == 't' ? '\t' : s[i] == 'n' ? '\n' : s[i];
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+std::string SourceOf(const std::string& path) {
+    std::error_code ec;
+    const fs::path whole = fs::absolute(fs::path(path), ec);
+    return (ec ? fs::path(path) : whole).lexically_normal().string();
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t put = 0;
+    while (put < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.data() + put, bytes.size() - put);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        put += static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+// The list of copies, held for this run alone while the object lives, so that copies are listed in
+// the order they were made and a clean-up never rewrites the list under a run adding to it.
+class CopyList {
+public:
+    explicit CopyList(const fs::path& folder) {
+        fd_ =
+            ::open((folder / kListName).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600);
+        // Every wait ends: another run holds the list only for a few file operations.
+        for (int i = 0; fd_ >= 0 && i < 500; ++i) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+                locked_ = true;
+                break;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                break;
+            ::usleep(10000);
+        }
+    }
+    ~CopyList() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    CopyList(const CopyList&) = delete;
+    CopyList& operator=(const CopyList&) = delete;
+
+    bool Locked() const { return locked_; }
+
+    std::vector<Line> Read() const {
+        std::string text;
+        char buf[65536];
+        ssize_t r;
+        for (off_t at = 0; fd_ >= 0 && (r = ::pread(fd_, buf, sizeof buf, at)) != 0; at += r > 0 ? r : 0) {
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r < 0)
+                break;
+            text.append(buf, static_cast<std::size_t>(r));
+        }
+        std::vector<Line> lines;
+        std::size_t from = 0;
+        for (std::size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1) {
+            const std::string_view line(text.data() + from, end - from);
+            std::array<std::string_view, 4> field;
+            std::size_t at = 0, n = 0;
+            for (; n < 3; ++n) {
+                const std::size_t tab = line.find('\t', at);
+                if (tab == std::string_view::npos)
+                    break;
+                field[n] = line.substr(at, tab - at);
+                at = tab + 1;
+            }
+            if (n < 3)
+                continue; // not a line of ours: skipped, and kept out of the clean-up
+            field[3] = line.substr(at);
+            char* numberEnd = nullptr;
+            const std::string when(field[2]);
+            const long long seconds = std::strtoll(when.c_str(), &numberEnd, 10);
+            if (when.empty() || *numberEnd != '\0')
+                continue;
+            lines.push_back({Unescaped(field[0]), Unescaped(field[1]), static_cast<std::time_t>(seconds),
+                             Unescaped(field[3])});
+        }
+        return lines;
+    }
+
+    bool Append(const Line& l) const {
+        const std::string text = Escaped(l.name) + '\t' + Escaped(l.direction) + '\t' +
+                                 std::to_string(static_cast<long long>(l.when)) + '\t' + Escaped(l.source) +
+                                 '\n';
+        // One write, so that a line is never torn, even by a run that could not hold the list.
+        return fd_ >= 0 && ::write(fd_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    }
+
+    bool Rewrite(const std::vector<Line>& lines) const {
+        if (!locked_ || ::ftruncate(fd_, 0) != 0)
+            return false;
+        bool ok = true;
+        for (const Line& l : lines)
+            ok = Append(l) && ok;
+        return ok;
+    }
+
+private:
+    int fd_ = -1;
+    bool locked_ = false;
+};
+
+// The lines whose copies are still there as plain files, oldest first; a name made again after its
+// copy was removed counts once, as its latest line.
+std::vector<Line> Present(const fs::path& folder, std::vector<Line> lines) {
+    std::vector<Line> present;
+    std::set<std::string> seen;
+    for (auto l = lines.rbegin(); l != lines.rend(); ++l) {
+        struct stat st {};
+        if (l->name.find('/') == std::string::npos && seen.insert(l->name).second &&
+            ::lstat((folder / l->name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            present.push_back(std::move(*l));
+    }
+    std::reverse(present.begin(), present.end());
+    return present;
+}
+
+void SyncFolder(const fs::path& dir) {
+    const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+}
+
+// Puts `bytes` under the first of `names` that nothing has yet: written whole beside it first and
+// then linked to the name, which fails rather than replace what another run made meanwhile. Where the
+// file system has no links, the name is created exclusively and written. Returns the name given.
+std::optional<std::string> CreateUnder(const fs::path& folder, const std::vector<std::string>& names,
+                                       std::span<const std::uint8_t> bytes, int& err) {
+    std::string temp = (folder / ".rc-copy.XXXXXX").string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        err = errno;
+        return std::nullopt;
+    }
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    err = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    std::optional<std::string> given;
+    bool linksWork = true;
+    for (const std::string& name : names) {
+        if (!ok)
+            break;
+        const fs::path copy = folder / name;
+        if (linksWork) {
+            if (::link(temp.c_str(), copy.c_str()) == 0) {
+                given = name;
+                break;
+            }
+            err = errno;
+            if (err == EEXIST)
+                continue;
+            if (err != EPERM && err != ENOTSUP && err != EOPNOTSUPP && err != EMLINK)
+                break;
+            linksWork = false;
+        }
+        const int out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (out < 0) {
+            err = errno;
+            if (err == EEXIST)
+                continue;
+            break;
+        }
+        const bool written = WriteAll(out, bytes) && ::fsync(out) == 0;
+        err = errno;
+        if (::close(out) == 0 && written) {
+            given = name;
+        } else {
+            ::unlink(copy.c_str());
+        }
+        break;
+    }
+    ::unlink(temp.c_str());
+    if (given)
+        SyncFolder(folder);
+    return given;
+}
+
+} // namespace
+
 KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direction,
-                  const std::string& fileName, std::time_t when) {
+                  const std::string& sourcePath, std::time_t when) {
     const fs::path folder(BackupFolder());
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -45,37 +277,46 @@ KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direct
     ::localtime_r(&when, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H%M%S", &local);
-    // A long name is shortened before its extension so that the copy's name stays within what a
-    // folder holds.
+    // A long name is shortened before its extension so that the copy's name, and the notes a later
+    // run may put beside it, stay within what a folder holds.
     constexpr std::size_t kLongestName = 255 - 48;
-    std::string name = fs::path(fileName).filename().string();
+    const std::string source = SourceOf(sourcePath);
+    std::string name = fs::path(source).filename().string();
     if (name.size() > kLongestName) {
         const std::string ext = fs::path(name).extension().string();
         name = name.substr(0, kLongestName - std::min(ext.size(), kLongestName)) + ext;
     }
-    for (int n = 0; n < 1000; ++n) {
-        const std::string prefix =
-            std::string(stamp) + (n ? "-" + std::to_string(n) : "") + "_" + direction + "_";
-        const fs::path copy = folder / (prefix + name);
-        if (fs::exists(fs::symlink_status(copy, ec)))
-            continue;
-        const WriteResult written = ReplaceFileContents(copy.string(), bytes, InPlace::Never);
-        if (!written.ok)
-            return {false, {}, written.reason};
-        return {true, copy.string(), {}};
-    }
-    return {false, {}, std::strerror(EEXIST)};
+    std::vector<std::string> names;
+    for (int n = 0; n < 1000; ++n)
+        names.push_back(std::string(stamp) + (n ? "-" + std::to_string(n) : "") + "_" + direction + "_" +
+                        name);
+
+    const CopyList list(folder);
+    int err = 0;
+    const std::optional<std::string> given = CreateUnder(folder, names, bytes, err);
+    if (!given)
+        return {false, {}, std::strerror(err)};
+    // A copy the list does not name is still a copy; it is only never cleaned up.
+    list.Append({*given, direction, when, source});
+    return {true, (folder / *given).string(), {}};
+}
+
+std::vector<CopyRecord> CopiesOf(const std::string& sourcePath) {
+    const fs::path folder(BackupFolder());
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return {};
+    const std::string source = SourceOf(sourcePath);
+    const CopyList list(folder);
+    std::vector<CopyRecord> copies;
+    for (Line& l : Present(folder, list.Read()))
+        if (l.source == source)
+            copies.push_back(
+                {(folder / l.name).string(), std::move(l.source), std::move(l.direction), l.when});
+    return copies;
 }
 
 namespace {
-
-// The part of a copy's name after its date, time and direction: the file's own name.
-std::string OwnName(const std::string& copyName) {
-    const std::size_t first = copyName.find('_');
-    const std::size_t second = first == std::string::npos ? first : copyName.find('_', first + 1);
-    const std::size_t third = second == std::string::npos ? second : copyName.find('_', second + 1);
-    return third == std::string::npos ? std::string() : copyName.substr(third + 1);
-}
 
 bool HoldsBytes(const fs::path& file, std::span<const std::uint8_t> bytes) {
     std::error_code ec;
@@ -93,35 +334,60 @@ bool HoldsBytes(const fs::path& file, std::span<const std::uint8_t> bytes) {
 } // namespace
 
 KeptCopy KeepNewCopy(std::span<const std::uint8_t> bytes, const std::string& direction,
-                     const std::string& fileName, std::time_t when) {
-    const std::string name = fs::path(fileName).filename().string();
-    std::error_code ec;
-    fs::path newest;
-    // Copies are named by their time first, so the greatest name is the newest.
-    for (const fs::directory_entry& e : fs::directory_iterator(BackupFolder(), ec))
-        if (e.is_regular_file(ec) && OwnName(e.path().filename().string()) == name &&
-            e.path().filename() > newest.filename())
-            newest = e.path();
-    if (!newest.empty() && HoldsBytes(newest, bytes))
-        return {true, newest.string(), {}, true};
-    return KeepCopy(bytes, direction, fileName, when);
+                     const std::string& sourcePath, std::time_t when) {
+    const std::vector<CopyRecord> copies = CopiesOf(sourcePath);
+    if (!copies.empty() && HoldsBytes(copies.back().path, bytes))
+        return {true, copies.back().path, {}, true};
+    return KeepCopy(bytes, direction, sourcePath, when);
 }
 
 namespace {
 
-// When a copy was kept, read from the date and time its name starts with; nothing for a name this
-// program did not give (such files are not ours to remove).
-std::optional<std::time_t> KeptAt(const std::string& copyName) {
-    std::tm t{};
-    int used = 0;
-    if (std::sscanf(copyName.c_str(), "%4d-%2d-%2d_%2d%2d%2d%n", &t.tm_year, &t.tm_mon, &t.tm_mday,
-                    &t.tm_hour, &t.tm_min, &t.tm_sec, &used) != 6 ||
-        used != 17 || OwnName(copyName).empty())
+bool IsDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// When a copy was kept, read from the date and time its name starts with, for a name exactly as
+// this program gives: "YYYY-MM-DD_HHMMSS", perhaps "-N", then "_", the direction, "_" and a file
+// name with a model's extension. Nothing for any other name: such files are not ours to remove.
+std::optional<std::time_t> KeptAt(const std::string& name, const std::string& direction) {
+    const std::string_view n(name);
+    if (n.size() < 18 || !IsDigits(n.substr(0, 4)) || n[4] != '-' || !IsDigits(n.substr(5, 2)) ||
+        n[7] != '-' || !IsDigits(n.substr(8, 2)) || n[10] != '_' || !IsDigits(n.substr(11, 6)))
         return std::nullopt;
-    t.tm_year -= 1900;
-    t.tm_mon -= 1;
+    std::size_t at = 17;
+    if (n[at] == '-') {
+        const std::size_t end = n.find('_', at);
+        const std::string_view number = n.substr(at + 1, end == std::string_view::npos ? 0 : end - at - 1);
+        if (!IsDigits(number) || number.size() > 3 || number[0] == '0')
+            return std::nullopt;
+        at = end;
+    }
+    if (std::find(kDirections.begin(), kDirections.end(), direction) == kDirections.end() ||
+        n.substr(at).substr(0, direction.size() + 2) != "_" + direction + "_")
+        return std::nullopt;
+    const std::string_view own = n.substr(at + direction.size() + 2);
+    auto upper = [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); };
+    if (own.size() < 5 || own[own.size() - 4] != '.' || upper(own[own.size() - 3]) != 'H')
+        return std::nullopt;
+    const std::string model{upper(own[own.size() - 2]), upper(own[own.size() - 1])};
+    if (model != "R6" && model != "R8" && model != "M4" && model[0] != 'K')
+        return std::nullopt;
+
+    std::tm t{};
+    t.tm_year = std::atoi(name.substr(0, 4).c_str()) - 1900;
+    t.tm_mon = std::atoi(name.substr(5, 2).c_str()) - 1;
+    t.tm_mday = std::atoi(name.substr(8, 2).c_str());
+    t.tm_hour = std::atoi(name.substr(11, 2).c_str());
+    t.tm_min = std::atoi(name.substr(13, 2).c_str());
+    t.tm_sec = std::atoi(name.substr(15, 2).c_str());
     t.tm_isdst = -1;
-    return std::mktime(&t);
+    const std::tm asked = t;
+    const std::time_t when = std::mktime(&t);
+    // A date no clock shows (a 13th month) is no name of ours.
+    if (when == -1 || t.tm_mon != asked.tm_mon || t.tm_mday != asked.tm_mday)
+        return std::nullopt;
+    return when;
 }
 
 } // namespace
@@ -132,26 +398,47 @@ int PruneCopies(int days, std::time_t now) {
     const fs::path folder(BackupFolder());
     std::error_code ec;
     // A folder reached through a link is somewhere the user chose for other things too.
-    if (!fs::is_directory(fs::symlink_status(folder, ec)))
+    if (!fs::is_directory(fs::symlink_status(folder, ec)) || !fs::exists(folder / kListName, ec))
         return 0;
-    // Age comes from the name, not from a time stamp any tool may change; the newest copy of each
-    // file stays whatever its age, as it may be the only one a later transfer of the same bytes has.
-    std::map<std::string, std::vector<std::pair<std::string, std::time_t>>> byFile;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) {
-        const std::string name = e.path().filename().string();
-        std::error_code fileEc;
-        if (const auto kept = KeptAt(name); kept && fs::is_regular_file(e.symlink_status(fileEc)))
-            byFile[OwnName(name)].emplace_back(name, *kept);
-    }
+    const CopyList list(folder);
+    if (!list.Locked())
+        return 0;
+    std::vector<Line> lines = Present(folder, list.Read());
+    // The newest copy made from each file stays whatever its age, as it may be the only one a later
+    // transfer of the same bytes has.
+    std::map<std::string, std::size_t> newest;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        newest[lines[i].source] = i;
+    // Age comes from the name, not from a time stamp any tool may change. A date after `now` was
+    // given by a clock that ran ahead: such a copy is as old as the next copy made after it.
     const std::time_t limit = now - static_cast<std::time_t>(days) * 24 * 3600;
+    std::optional<std::time_t> nextDate;
+    std::vector<bool> gone(lines.size(), false);
     int removed = 0;
-    for (auto& [file, copies] : byFile) {
-        std::sort(copies.begin(), copies.end());
-        copies.pop_back();
-        for (const auto& [name, kept] : copies)
-            if (kept < limit && fs::remove(folder / name, ec))
-                ++removed;
+    for (std::size_t i = lines.size(); i-- > 0;) {
+        const std::optional<std::time_t> kept = KeptAt(lines[i].name, lines[i].direction);
+        if (!kept)
+            continue;
+        const std::optional<std::time_t> age = *kept > now ? nextDate : kept;
+        if (*kept <= now)
+            nextDate = *kept;
+        if (newest[lines[i].source] == i || !age || *age >= limit)
+            continue;
+        const fs::path copy = folder / lines[i].name;
+        if (fs::remove(copy, ec)) {
+            // The notes kept beside a copy belong to it, and go only with it.
+            const fs::path notes = folder / (lines[i].name + ".changes.txt");
+            if (fs::is_regular_file(fs::symlink_status(notes, ec)))
+                fs::remove(notes, ec);
+            gone[i] = true;
+            ++removed;
+        }
     }
+    std::vector<Line> stay;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!gone[i])
+            stay.push_back(std::move(lines[i]));
+    list.Rewrite(stay);
     return removed;
 }
 

@@ -74,7 +74,7 @@ WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8
     std::vector<std::uint8_t> before;
     if (!ReadWhole(target, before))
         return Failed(errno);
-    const KeptCopy copy = KeepCopy(before, "overwritten", fs::path(target).filename().string());
+    const KeptCopy copy = KeepCopy(before, "overwritten", target);
     if (!copy.ok)
         return {false,
                 "the folder takes no new files, and no copy of the old contents could be kept in " +

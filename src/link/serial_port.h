@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -50,10 +51,12 @@ public:
     virtual bool OutputDrained() = 0;
 
     // Received bytes go to the terminal's receiver normally; while a transfer runs they go to the
-    // transfer's receiver instead, and it sees none that arrived before it began.
+    // transfer's receiver instead, and it sees none that arrived before it began. Bytes that arrive
+    // while no receiver is set wait for the next transfer's start.
     virtual void SetTerminalReceiver(Receiver receiver) = 0;
-    virtual void BeginTransfer(Receiver receiver) = 0; // discards waiting input, then routes to receiver
-    virtual void EndTransfer() = 0;                    // routes to the terminal again
+    // Discards waiting input, then routes to `receiver`; returns the last byte discarded.
+    virtual std::optional<std::uint8_t> BeginTransfer(Receiver receiver) = 0;
+    virtual void EndTransfer() = 0; // routes to the terminal again
     // Told, with the system's words, when the port closes under a running transfer (the device went
     // away, the far end of a pty closed); nothing more will come or go.
     using LostHandler = std::function<void(const std::string& reason)>;

@@ -2,6 +2,7 @@
 
 #include "image/backups.h"
 #include "image/replace_file.h"
+#include "link/link_settings.h"
 #include "link/transfer_models.h"
 
 #include <cstdio>
@@ -56,6 +57,21 @@ bool DownloadFile::Commit() {
                                 : "\n No copy kept in " + BackupFolder() + ": " + copy.reason;
     }
     return written.ok;
+}
+
+std::string DownloadFile::KeepWhole() {
+    // Of another model's size it is named for that model, so that the program for that model opens
+    // it, and counts as made from that name beside the chosen file: it never stands in for the
+    // chosen file's own newest copy.
+    const TransferModel* fits = ModelOfSize(received_.size());
+    const std::string extension = !fits ? "" : fits->index == std::string("4") ? ".HK9" : fits->extension;
+    const rc::KeptCopy copy = KeepCopy(received_, "download", path_ + extension);
+    if (!copy.ok)
+        return "\n No copy kept in " + BackupFolder() + ": " + copy.reason;
+    if (!fits)
+        return "\n The image received is kept in " + copy.path;
+    return "\n The image received is the size of a " + ModelDisplayText(fits->index) +
+           " file and is kept in " + copy.path;
 }
 
 std::string DownloadFile::FailureMessage() const {

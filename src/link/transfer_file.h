@@ -3,7 +3,8 @@
 // The files a transfer reads and writes. A download never writes into the chosen file while it runs:
 // its blocks are held until the transfer has succeeded and only then replace the file's content in
 // one step, so a broken line leaves an existing file exactly as it was.
-// A whole download the file then refuses is kept in the backups folder.
+// A whole download the file then refuses, or whose size is not the file's model's, is kept in the
+// backups folder.
 
 #include "link/xmodem.h"
 
@@ -26,6 +27,7 @@ public:
     bool StoreBlock(std::span<const std::uint8_t> block) override;
     bool Commit() override;
     std::string FailureMessage() const override;
+    std::string KeepWhole() override;
     // After a commit that had to rewrite the file in place: where its old bytes are kept.
     const std::string& KeptCopy() const { return keptCopy_; }
     // What arrived; after a commit, the file's new content.

@@ -42,6 +42,13 @@ const TransferModel& ModelForPath(std::string_view path) {
     return kModels[3];
 }
 
+const TransferModel* ModelOfSize(std::size_t bytes) {
+    for (int i : {1, 0, 2, 3})
+        if (bytes == static_cast<std::size_t>(kModels[i].transferSize))
+            return &kModels[i];
+    return nullptr;
+}
+
 const TransferModel& ModelForIndex(std::string_view index) {
     for (int i = 0; i < 3; ++i)
         if (index == kModels[i].index)

@@ -23,6 +23,8 @@ const std::array<TransferModel, 4>& TransferModels();
 // The model of a file by its extension, compared without regard to case; a name with any other
 // extension, or none, belongs to model "4".
 const TransferModel& ModelForPath(std::string_view path);
+// The model whose transfer size is `bytes` (the R8 where two share it), or none.
+const TransferModel* ModelOfSize(std::size_t bytes);
 // The model of an index; any index but "1" to "3" is model "4".
 const TransferModel& ModelForIndex(std::string_view index);
 

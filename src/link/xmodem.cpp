@@ -231,8 +231,8 @@ void XmodemReceive::Settled(std::int64_t nowMs, XferOutput& out) {
         Answer(ACK, nowMs, out);
         return;
     }
-    // Past the model's size nothing is kept: only the count, for the message at the end.
-    if ((expectedBytes_ == 0 || bytes_ < expectedBytes_) && !StorePacket()) {
+    // Past the model's size too: a whole image of another model is kept, though not as the file.
+    if (!StorePacket()) {
         Finish(out, false, store_.FailureMessage());
         return;
     }
@@ -245,8 +245,9 @@ void XmodemReceive::Settled(std::int64_t nowMs, XferOutput& out) {
     counters_.numBytes = std::to_string(bytes_);
     counters_.progress = bytes_;
     out.countersChanged = true;
-    if (expectedBytes_ > 0 && bytes_ >= 2 * expectedBytes_) {
-        // A sender that does not stop: tell it, and stop listening.
+    if (expectedBytes_ > 0 && bytes_ > 2 * expectedBytes_) {
+        // A sender that does not stop: tell it, and stop listening. Up to twice the size it may
+        // still be a whole image of another model (8192 bytes for a 4096-byte file).
         out.send.insert(out.send.end(), {CAN, CAN});
         Finish(out, false, DownloadTooLongMessage(bytes_, expectedBytes_));
         return;
@@ -268,10 +269,10 @@ void XmodemReceive::EndOfTransmission(std::int64_t nowMs, XferOutput& out) {
     }
     out.send.push_back(ACK);
     if (expectedBytes_ > 0 && bytes_ < expectedBytes_) {
-        Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_));
+        Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_) + store_.KeepWhole());
     } else if (expectedBytes_ > 0 && bytes_ > expectedBytes_) {
-        // An image nothing accepts must not take the place of a good one.
-        Finish(out, false, DownloadTooLongMessage(bytes_, expectedBytes_));
+        // An image the file's model does not take must not take the place of a good one.
+        Finish(out, false, DownloadTooLongMessage(bytes_, expectedBytes_) + store_.KeepWhole());
     } else if (!store_.Commit()) {
         Finish(out, false, store_.FailureMessage());
     } else {
@@ -306,7 +307,7 @@ XferOutput XmodemReceive::OnTime(std::int64_t nowMs) {
         if (eotRefused_) {
             // The sender did not take back its EOT: the image really is short.
             out.send.push_back(ACK);
-            Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_));
+            Finish(out, false, DownloadIncompleteMessage(bytes_, expectedBytes_) + store_.KeepWhole());
         } else if (++silentNaks_ > kSilentNaks) {
             Finish(out, false, text::kRemoteTimeOut);
         } else {

@@ -96,6 +96,9 @@ public:
     virtual bool StoreBlock(std::span<const std::uint8_t> block) = 0; // appends the block
     virtual bool Commit() = 0;                                        // the blocks become the file
     virtual std::string FailureMessage() const = 0; // panel text after StoreBlock or Commit failed
+    // A whole image (the sender ended it with EOT) of a size the file does not take: the blocks are
+    // kept elsewhere all the same. Returns the panel's further lines, which say where.
+    virtual std::string KeepWhole() { return {}; }
 };
 
 enum class PacketVerdict {
@@ -146,8 +149,9 @@ private:
 
 // The download: NAKs at once and then at every read time-out until a sender starts (for thirteen
 // read waits in all), then takes packets until EOT. `expectedBytes` is the model's transfer size: a
-// download that ends short of it or goes past it fails, and nothing past it is stored (0: any size
-// is taken). Ten bad packets in a row for one block end it; a good packet starts the count again.
+// download that ends short of it or goes past it fails, and is given to the store's KeepWhole()
+// instead of becoming the file (0: any size is taken). Ten bad packets in a row for one block end it; a good
+// packet starts the count again.
 class XmodemReceive : public XmodemEngine {
 public:
     XmodemReceive(IBlockStore& store, const XmodemTiming& timing = {}, int expectedBytes = 0);

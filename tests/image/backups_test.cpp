@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 namespace rc {
@@ -17,7 +18,10 @@ protected:
     void SetUp() override { ::setenv("XDG_DATA_HOME", dir.c_str(), 1); }
     void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
     static std::size_t Count() {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(BackupFolder()), {}));
+        std::size_t n = 0;
+        for (const fs::directory_entry& e : fs::directory_iterator(BackupFolder()))
+            n += e.path().filename().string()[0] != '.';
+        return n;
     }
     test::TempFolder folder;
     const fs::path dir = folder.path();
@@ -35,38 +39,75 @@ TEST_F(Backups, ACopyPerNewContentNamedByTimeDirectionAndFile) {
     EXPECT_EQ(fs::path(first.path).parent_path(), dir / "halden-r8-tools" / "backups");
     EXPECT_EQ(fs::status(BackupFolder()).permissions() & (fs::perms::group_all | fs::perms::others_all),
               fs::perms::none);
-    // The same bytes again are not kept twice, whatever the direction; new bytes, or another file, are.
-    EXPECT_TRUE(KeepNewCopy(a, "upload", "site.HR8", t).already);
-    EXPECT_FALSE(KeepNewCopy(b, "upload", "site.HR8", t).already);
-    EXPECT_FALSE(KeepNewCopy(a, "upload", "other.HR8", t).already);
-    EXPECT_FALSE(KeepNewCopy(a, "download", "site.HR8", t).already) << "the newest copy holds b";
+    // The same bytes again are not kept twice, whatever the direction; new bytes, or another file
+    // (another folder's file of the same name too), are.
+    EXPECT_TRUE(KeepNewCopy(a, "upload", "/far/away/../away/site.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(b, "upload", "/far/away/site.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(a, "upload", "/near/site.HR8", t).already);
+    EXPECT_FALSE(KeepNewCopy(a, "download", "/far/away/site.HR8", t).already) << "the newest copy holds b";
     EXPECT_EQ(Count(), 4u);
 }
 
-// Only copies go, by the date in their names, never the newest copy of a file (a later transfer of the
-// same bytes counts on it), and never from a folder linked in from elsewhere.
-TEST_F(Backups, OldCopiesGoAfterTheirDaysButNotTheNewestOrAnotherFile) {
+// Copies are grouped by the whole path they were made from and ordered as they were made; only
+// recorded copies named exactly as this program names them go, never the newest of a file (a later
+// transfer of the same bytes counts on it), and never from a folder linked in from elsewhere.
+TEST_F(Backups, OldCopiesGoButNotTheNewestOfEachFile) {
     const std::vector<std::uint8_t> bytes(10, 3);
     const std::time_t now = std::time(nullptr), day = 24 * 3600;
-    const std::string oldest = KeepCopy(bytes, "download", "site.HR8", now - 400 * day).path;
-    const std::string older = KeepCopy(bytes, "upload", "site.HR8", now - 366 * day).path;
-    const std::string recent = KeepCopy(bytes, "download", "site.HR8", now - 364 * day).path;
-    const std::string alone = KeepCopy(bytes, "download", "other.HR8", now - 900 * day).path;
-    const std::string notes = (fs::path(BackupFolder()) / "notes.txt").string();
-    test::WriteFile(notes, "the user's own");
-    fs::last_write_time(notes, fs::file_time_type::clock::now() - std::chrono::hours(24 * 900));
-    EXPECT_EQ(PruneCopies(0), 0);
-    EXPECT_EQ(PruneCopies(365, now), 2);
-    for (const auto& [path, stays] :
-         {std::pair{oldest, false}, {older, false}, {recent, true}, {alone, true}, {notes, true}})
-        EXPECT_EQ(fs::exists(path), stays) << path;
-    EXPECT_EQ(PruneCopies(365, now + 2 * day), 0) << "the newest of its file";
-    ASSERT_TRUE(KeepCopy(bytes, "upload", "other.HR8", now).ok);
+    const fs::path backups = BackupFolder();
+    struct Copy {
+        const char* source;
+        std::time_t when; // as the clock said when it was made
+        bool stays;
+    } copies[] = {
+        {"north/site.HR8", now - 400 * day, true},   // older than south's, but the newest of its own
+        {"south/site.HR8", now - 900 * day, false},  //
+        {"south/site.HR8", now - 900 * day, false},  // the same second: the next one is newer
+        {"south/site.HR8", now + 1000 * day, false}, // a clock years ahead: as old as the next one
+        {"south/site.HR8", now - 900 * day, true},   // the newest: made last
+        {"a.HR8", now - 364 * day, true},            //
+        {"a.HR8", now + 10 * day, true},             // the newest
+        {"b.HR8", now - 900 * day, false},           //
+        {"b.HR8", now - 800 * day, true},            // the newest
+    };
+    std::vector<std::string> paths;
+    for (const Copy& c : copies)
+        paths.push_back(KeepCopy(bytes, "download", (dir / c.source).string(), c.when).path);
+    std::vector<std::string> south;
+    for (const CopyRecord& r : CopiesOf((dir / "x/../south/site.HR8").string()))
+        south.push_back(r.path);
+    EXPECT_EQ(south, std::vector<std::string>(paths.begin() + 1, paths.begin() + 5)) << "in the order made";
+    test::WriteFile(paths[1] + ".changes.txt", "goes with its copy");
+    test::WriteFile(paths[4] + ".changes.txt", "stays with its copy");
+    const std::string foreign[] = {
+        "2020-01-01_000000_holiday_photo.jpg", "+020-01-01_000000_a_b.HR8",
+        "2020-01-01_000000_download_c.HR8",    "2020-13-01_000000_download_d.HR8",
+        "2020-01-01_000000_sent_e.HR8",        "2020-01-01_000000_download_f.HR8.changes.txt"};
+    for (const std::string& name : foreign)
+        test::WriteFile((backups / name).string(), "the user's own");
+    // A recorded name that is not one of ours stays too.
+    std::ofstream(backups / ".copies", std::ios::app) << foreign[0] << "\tdownload\t0\t/x.HR8\n"
+                                                      << foreign[3] << "\tdownload\t0\t/x.HR8\n";
+    test::WriteFile((backups / "2020-01-01_000000_download_x.HR8").string(), "newest of /x.HR8");
+    std::ofstream(backups / ".copies", std::ios::app)
+        << "2020-01-01_000000_download_x.HR8\tdownload\t0\t/x.HR8\n";
+
+    EXPECT_EQ(PruneCopies(0, now), 0);
+    EXPECT_EQ(PruneCopies(365, now), 4);
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        EXPECT_EQ(fs::exists(paths[i]), copies[i].stays) << i << " " << paths[i];
+    EXPECT_FALSE(fs::exists(paths[1] + ".changes.txt"));
+    EXPECT_TRUE(fs::exists(paths[4] + ".changes.txt"));
+    for (const std::string& name : foreign)
+        EXPECT_TRUE(fs::exists(backups / name)) << name;
+    EXPECT_EQ(PruneCopies(365, now + 2000 * day), 1) << "a.HR8's older copy, now really old";
+
     const fs::path elsewhere = dir / "elsewhere";
-    fs::rename(BackupFolder(), elsewhere);
-    fs::create_directory_symlink(elsewhere, BackupFolder());
-    EXPECT_EQ(PruneCopies(365, now), 0);
-    EXPECT_TRUE(fs::exists(elsewhere / fs::path(alone).filename()));
+    ASSERT_TRUE(KeepCopy(bytes, "upload", "b.HR8", now).ok);
+    fs::rename(backups, elsewhere);
+    fs::create_directory_symlink(elsewhere, backups);
+    EXPECT_EQ(PruneCopies(365, now + 2000 * day), 0);
+    EXPECT_TRUE(fs::exists(elsewhere / fs::path(paths[8]).filename()));
 }
 
 } // namespace

@@ -106,7 +106,7 @@ public:
     void DiscardInput() override {}
     bool OutputDrained() override { return drained; }
     void SetTerminalReceiver(Receiver) override {}
-    void BeginTransfer(Receiver) override {}
+    std::optional<std::uint8_t> BeginTransfer(Receiver) override { return std::nullopt; }
     void EndTransfer() override {}
 };
 

@@ -176,10 +176,29 @@ void QtSerialPort::SendBytes(std::span<const std::uint8_t> bytes) {
 }
 
 void QtSerialPort::DiscardInput() {
+    Discard();
+}
+
+std::optional<std::uint8_t> QtSerialPort::Discard() {
     if (!serial_.isOpen())
-        return;
-    serial_.readAll();
+        return std::nullopt;
+    std::optional<std::uint8_t> last;
+    if (const QByteArray held = serial_.readAll(); !held.isEmpty())
+        last = static_cast<std::uint8_t>(held.back());
+#ifndef _WIN32
+    // What the driver holds and Qt has not read yet came later still.
+    const int fd = static_cast<int>(serial_.handle());
+    char buf[4096];
+    pollfd ready{fd, POLLIN, 0};
+    for (int i = 0; i < 64 && ::poll(&ready, 1, 0) == 1 && (ready.revents & POLLIN); ++i) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0)
+            break;
+        last = static_cast<std::uint8_t>(buf[n - 1]);
+    }
+#endif
     serial_.clear(QSerialPort::Input);
+    return last;
 }
 
 bool QtSerialPort::OutputDrained() {
@@ -200,10 +219,11 @@ void QtSerialPort::SetTerminalReceiver(Receiver receiver) {
     terminal_ = std::move(receiver);
 }
 
-void QtSerialPort::BeginTransfer(Receiver receiver) {
-    DiscardInput();
+std::optional<std::uint8_t> QtSerialPort::BeginTransfer(Receiver receiver) {
+    const std::optional<std::uint8_t> last = Discard();
     transfer_ = std::move(receiver);
     inTransfer_ = true;
+    return last;
 }
 
 void QtSerialPort::EndTransfer() {
@@ -216,6 +236,10 @@ void QtSerialPort::SetTransferLost(LostHandler handler) {
 }
 
 void QtSerialPort::OnReadyRead() {
+    // Nobody to take them (rclink without its window, before the transfer starts): they wait for
+    // the transfer's start, which may find the receiver's first NAK among them.
+    if (!(inTransfer_ ? transfer_ : terminal_))
+        return;
     QByteArray data = serial_.readAll();
     if (data.isEmpty())
         return;

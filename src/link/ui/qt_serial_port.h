@@ -29,7 +29,7 @@ public:
     bool OutputDrained() override;
 
     void SetTerminalReceiver(Receiver receiver) override;
-    void BeginTransfer(Receiver receiver) override;
+    std::optional<std::uint8_t> BeginTransfer(Receiver receiver) override;
     void EndTransfer() override;
     void SetTransferLost(LostHandler handler) override;
 
@@ -44,6 +44,8 @@ public:
 
 private:
     void OnReadyRead();
+    // DiscardInput, with the last byte it threw away.
+    std::optional<std::uint8_t> Discard();
     void OnError(QSerialPort::SerialPortError error);
     void ApplyFraming();
     void ApplyModemLine(bool dtr, bool on);

@@ -47,12 +47,18 @@ void XferDriver::Start() {
     clock_.start();
     // From here on the terminal sees nothing: every byte that arrives belongs to the transfer, and
     // none that came before it.
-    port_.BeginTransfer([this](std::span<const std::uint8_t> bytes) { OnBytes(bytes); });
+    const std::optional<std::uint8_t> before =
+        port_.BeginTransfer([this](std::span<const std::uint8_t> bytes) { OnBytes(bytes); });
     port_.SetTransferLost([this](const std::string& reason) {
         if (running_)
             Apply(engine_->LineLost(reason));
     });
     Apply(engine_->Start(Now()));
+    // A receiver that was already asking when the upload began need not be waited for until it
+    // asks again (many do so only every ten seconds or more): the last byte it sent was its NAK.
+    // Everything else from before is gone.
+    if (running_ && job_.direction == TransferDirection::Upload && before == xmodem::NAK)
+        Apply(engine_->OnBytes(std::span<const std::uint8_t>(&*before, 1), Now()));
 }
 
 void XferDriver::Cancel() {

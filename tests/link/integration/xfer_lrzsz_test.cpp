@@ -22,6 +22,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <random>
+#include <set>
 #include <termios.h>
 #include <unistd.h>
 
@@ -355,9 +356,15 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     EXPECT_TRUE(o.errors.contains("the image is blank")) << o.errors.toStdString();
     EXPECT_EQ(b.Kept(), QStringList());
 
-    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), kReceive);
+    // rx asks at once and then only every ten seconds: its first NAK, waiting on the line when the
+    // upload starts, is the one answered.
+    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), "exec timeout 60 rx -X got.bin");
+    QTest::qWait(1000);
+    QElapsedTimer took;
+    took.start();
     o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+    EXPECT_LT(took.elapsed(), 5000);
     EXPECT_TRUE(Bench::Finish(peer, 10000));
     EXPECT_EQ(ReadBytes(b.File("rx/got.bin")), std::vector<std::uint8_t>(8192, 0));
 
@@ -378,6 +385,62 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     EXPECT_TRUE(copies[0].endsWith("_upload_blank.HR8")) << copies[0].toStdString();
     EXPECT_TRUE(copies[1].endsWith("_download_site.HR8")) << copies[1].toStdString();
     EXPECT_EQ(ReadBytes(b.File("data/halden-r8-tools/backups/" + copies[1])), image);
+}
+
+// A whole image the chosen file's model does not take is kept, named for the model whose size it
+// has; the file stays as it was.
+TEST(RclinkWithLrzsz, WholeDownloadOfAnotherModelIsKept) {
+    struct Case {
+        const char* file;
+        const char* says;
+        const char* copyEnds;
+    } cases[] = {
+        {"mybackup.HM4", "rclink: Download Too Long: 8192 of 7936 Bytes", "_download_mybackup.HM4.HR8"},
+        {"noext", "rclink: Download Too Long: 8192 of 4096 Bytes", "_download_noext.HR8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Bench b;
+        const auto image = Image(8192, 21), old = Image(7936, 22);
+        WriteBytes(b.File("img.HR8"), image);
+        WriteBytes(b.File(c.file), old);
+        b.PeerOn("ttyL", b.Path(""), kSend);
+        const Outcome o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", c.file}));
+        EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
+        const QStringList copies = b.Kept();
+        ASSERT_EQ(copies.size(), 1) << o.errors.toStdString();
+        EXPECT_TRUE(copies[0].endsWith(c.copyEnds)) << copies[0].toStdString();
+        const QString kept = b.Path("data/halden-r8-tools/backups/" + copies[0]);
+        EXPECT_TRUE(
+            o.errors.contains("The image received is the size of a Halden R8 file and is kept in " + kept))
+            << o.errors.toStdString();
+        EXPECT_EQ(ReadBytes(kept.toStdString()), image);
+        EXPECT_EQ(ReadBytes(b.File(c.file)), old);
+    }
+}
+
+// Downloads that end in the same second each keep their own copy.
+TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
+    Bench b;
+    std::vector<QProcess*> runs;
+    std::set<std::vector<std::uint8_t>> images;
+    for (unsigned i = 1; i <= 3; ++i) {
+        const QString folder = "r" + QString::number(i);
+        QDir(b.Path("")).mkdir(folder);
+        images.insert(Image(8192, 30 + i));
+        WriteBytes(b.File(folder + "/img.HR8"), Image(8192, 30 + i));
+        b.PeerOn("tty" + folder, b.Path(folder), kSend);
+    }
+    for (unsigned i = 1; i <= 3; ++i)
+        runs.push_back(b.Rclink({"--port", b.Path("ttyr" + QString::number(i)), "--download",
+                                 "r" + QString::number(i) + "/site.HR8"}));
+    for (QProcess* run : runs)
+        EXPECT_EQ(Collect(run).exitCode, 0);
+    std::set<std::vector<std::uint8_t>> kept;
+    for (const QString& copy : b.Kept())
+        kept.insert(ReadBytes(b.File("data/halden-r8-tools/backups/" + copy)));
+    EXPECT_TRUE(kept == images) << b.Kept().join(' ').toStdString();
 }
 
 } // namespace

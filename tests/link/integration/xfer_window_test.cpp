@@ -53,12 +53,13 @@ public:
         if (inTransfer && onSend)
             onSend(b);
     }
-    void BeginTransfer(Receiver r) override {
+    std::optional<std::uint8_t> BeginTransfer(Receiver r) override {
         ++begins;
         transfer_ = std::move(r);
         inTransfer = true;
         if (onBegin)
             onBegin();
+        return std::nullopt;
     }
     void EndTransfer() override {
         ++ends;
