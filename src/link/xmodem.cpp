@@ -298,9 +298,12 @@ XferOutput XmodemReceive::OnTime(std::int64_t nowMs) {
         if (nowMs >= startEnd_) {
             Finish(out, false, text::kRemoteTimeOut);
         } else {
+            // The next NAK is due one read wait after this one was due, not after the timer woke
+            // us: a late timer must not cost the sender one of its thirteen chances.
+            const std::int64_t due = deadline_;
             out.send.push_back(NAK);
-            lastNakAt_ = nowMs;
-            deadline_ = std::min(nowMs + timing_.readMs, startEnd_);
+            lastNakAt_ = due;
+            deadline_ = std::min(due + timing_.readMs, startEnd_);
         }
         break;
     case Step::ReadByteTimed:
