@@ -1,7 +1,8 @@
-#include "print/settings_import.h"
+#include "listing/settings_import.h"
 
 #include "codecs/commands.h"
 #include "image/image_file.h"
+#include "print/listing_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 #include <random>
 #include <sstream>
 
-namespace rc::print {
+namespace rc::listing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -201,7 +202,7 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
         std::vector<std::string> args{"rcedit"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         std::ostringstream out, err;
-        EXPECT_EQ(RunListingCommand(args, out, err), c.status)
+        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status)
             << c.args[1] << " " << c.args.back() << err.str();
         EXPECT_EQ(fs::exists(b), c.newFile) << c.args[1];
     }
@@ -214,4 +215,4 @@ TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
 }
 
 } // namespace
-} // namespace rc::print
+} // namespace rc::listing

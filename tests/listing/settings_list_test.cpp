@@ -1,6 +1,7 @@
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
 #include "image/image_file.h"
+#include "print/listing_cli.h"
 #include "image/regions.h"
 #include "test_files.h"
 
@@ -10,7 +11,7 @@
 #include <filesystem>
 #include <sstream>
 
-namespace rc::print {
+namespace rc::listing {
 namespace {
 
 using test::SampleImage;
@@ -72,9 +73,9 @@ TEST(SettingsListCommand, ExitStatusAndRefusedFiles) {
         std::vector<std::string> args{"rcedit"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         std::ostringstream out, err;
-        EXPECT_EQ(RunListingCommand(args, out, err), c.status) << c.args[0] << " " << c.args.back();
+        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status) << c.args[0] << " " << c.args.back();
     }
 }
 
 } // namespace
-} // namespace rc::print
+} // namespace rc::listing

@@ -1,14 +1,13 @@
-#include "print/settings_check.h"
+#include "listing/settings_check.h"
 
 #include "codecs/vocabulary.h"
 #include "image/image_file.h"
-#include "print/report_cli.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
 
-namespace rc::print {
+namespace rc::listing {
 
 namespace {
 
@@ -94,38 +93,4 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
     return findings;
 }
 
-int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static constexpr const char* kUsage = "Usage: rcedit --check [--format text|json] [--output PATH] FILE\n";
-    const std::optional<CommandArgs> parsed =
-        ParseCommandArgs(args, {"--format", "--output"}, {"--check"}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const std::string format = parsed->TextOrJson(err);
-    if (format.empty())
-        return 2;
-    const std::string output = parsed->Value("--output");
-    const std::vector<std::string>& files = parsed->files;
-    if (files.size() != 1) {
-        err << "rcedit: --check looks at one image file\n" << kUsage;
-        return 2;
-    }
-    if (RefusesOutput(output, files, err))
-        return 2;
-    ImageBytes image;
-    const ReadResult read = ReadImageFile(files[0], image);
-    if (read.error != OpenError::None) {
-        err << files[0] << ": " << OpenErrorMessage(read).text << "\n";
-        return 2;
-    }
-    const std::vector<SettingLine> findings = CheckSettings(image);
-    const std::string text = format == "json" ? ListingJson(findings, "problem") : ListingText(findings);
-    const int status = findings.empty() ? 0 : 1;
-    if (output.empty()) {
-        out << text;
-        out.flush();
-        return out ? status : 2;
-    }
-    return WriteOutputFile(output, text, err) ? status : 2;
-}
-
-} // namespace rc::print
+} // namespace rc::listing

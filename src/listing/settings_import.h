@@ -5,14 +5,13 @@
 // scheduler's times and dates, the tone tables, the CW characters, On/Off for ticks), with the
 // editor's own save routines. A line whose value already shows writes nothing.
 
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace rc::print {
+namespace rc::listing {
 
 // One line of a settings text, with the line number it starts on.
 struct ImportLine {
@@ -36,12 +35,6 @@ std::vector<ImportLine> ParseSettings(const std::string& text, std::vector<Impor
 // image is left exactly as it was.
 std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
 
-// rcedit --import SETTINGS [--output NEW] IMAGE
-// Writes NEW, or IMAGE itself when no --output is given and a setting changed. Exit 0 done; 2 bad
-// arguments, a refused file or line (nothing is written then), an --output that is one of the input
-// files, or an output that cannot be written.
-int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
 // The setters of the listed areas, in the order of the listing.
 std::optional<std::string> ImportStats(ImageBytes&, int copy, int index, const std::string& value);
 std::optional<std::string> ImportCodes(ImageBytes&, int copy, int index, const std::string& value);
@@ -62,4 +55,4 @@ std::optional<std::string> ImportCourtesyTones(ImageBytes&, int copy, int index,
 std::optional<std::string> ImportExpandedSwitches(ImageBytes&, int copy, int index, const std::string& value);
 std::optional<std::string> ImportOptionFlags(ImageBytes&, int copy, int index, const std::string& value);
 
-} // namespace rc::print
+} // namespace rc::listing

@@ -1,6 +1,4 @@
-#include "print/settings_import.h"
-
-#include "print/report_cli.h"
+#include "listing/settings_import.h"
 
 #include "codecs/commands.h"
 #include "codecs/keypad_logic.h"
@@ -31,7 +29,7 @@
 #include <ostream>
 #include <sstream>
 
-namespace rc::print {
+namespace rc::listing {
 
 namespace {
 
@@ -429,23 +427,6 @@ std::vector<ImportLine> ParseText(const std::string& text, std::vector<ImportRef
     return lines;
 }
 
-// A listing of every setting is well under a megabyte; anything far larger is no listing.
-constexpr off_t kLongestSettings = 64 * 1024 * 1024;
-
-// Only a plain file is read: a FIFO or a device would keep the command waiting for ever.
-bool ReadWhole(const std::string& path, std::string& text) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLongestSettings)
-        return false;
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        return false;
-    std::ostringstream s;
-    s << f.rdbuf();
-    text = s.str();
-    return !f.bad();
-}
-
 } // namespace
 
 // --- The setters ------------------------------------------------------------------------------
@@ -755,63 +736,4 @@ std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<I
     return refusals;
 }
 
-int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    static constexpr const char* kUsage = "Usage: rcedit --import SETTINGS [--output NEW] IMAGE\n";
-    const std::optional<CommandArgs> parsed =
-        ParseCommandArgs(args, {"--import", "--output"}, {}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const std::string settings = parsed->Value("--import");
-    const std::string output = parsed->Value("--output");
-    const std::vector<std::string>& files = parsed->files;
-    std::string imagePath;
-    if (files.size() != 1 || settings.empty()) {
-        err << "rcedit: --import sets the settings of one image file\n" << kUsage;
-        return 2;
-    }
-    imagePath = files[0];
-    ImageBytes image;
-    const ReadResult read = ReadImageFile(imagePath, image);
-    if (read.error != OpenError::None) {
-        err << imagePath << ": " << OpenErrorMessage(read).text << "\n";
-        return 2;
-    }
-    // Writing over the settings text or the image being read would lose the user's own file.
-    if (RefusesOutput(output, {settings, imagePath}, err))
-        return 2;
-    std::string text;
-    if (!ReadWhole(settings, text)) {
-        err << "rcedit: cannot read " << settings << " (a plain file of settings text is needed)\n";
-        return 2;
-    }
-    std::vector<ImportRefusal> refusals;
-    const std::vector<ImportLine> lines = ParseSettings(text, refusals);
-    const ImageBytes before = image;
-    for (const ImportRefusal& r : ImportSettings(image, lines))
-        refusals.push_back(r);
-    std::stable_sort(refusals.begin(), refusals.end(),
-                     [](const ImportRefusal& x, const ImportRefusal& y) { return x.line < y.line; });
-    if (!refusals.empty()) {
-        image = before;
-        for (const ImportRefusal& r : refusals) {
-            err << settings << ":" << r.line << ": ";
-            if (!r.area.empty())
-                err << r.area << " | " << r.item << ": ";
-            err << r.message << "\n";
-        }
-        err << "rcedit: " << refusals.size() << (refusals.size() == 1 ? " line" : " lines")
-            << " refused; nothing written\n";
-        return 2;
-    }
-    if (output.empty() && image == before)
-        return 0;
-    const std::string target = output.empty() ? imagePath : output;
-    const WriteResult written = WriteImageFile(target, image);
-    if (!written.ok) {
-        err << "rcedit: cannot write " << target << ": " << written.reason << "\n";
-        return 2;
-    }
-    return 0;
-}
-
-} // namespace rc::print
+} // namespace rc::listing
