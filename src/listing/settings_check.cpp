@@ -53,7 +53,13 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
     if (const auto blank = BlankByte(image))
         return {{"Image", "All Bytes", "every byte is 0x" + Hex(*blank) + ": the image is blank"}};
     std::vector<SettingLine> findings;
-    for (const ListedArea& area : ListedAreas()) {
+    for (const ListedArea& area : ListedAreas())
+        CheckArea(image, area, findings);
+    return findings;
+}
+
+void CheckArea(const ImageBytes& image, const ListedArea& area, std::vector<SettingLine>& findings) {
+    {
         const std::vector<SettingLine> shown = ListArea(image, area);
         for (std::size_t i = 0; i < shown.size(); ++i) {
             const SettingLine& line = shown[i];
@@ -90,7 +96,6 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
                                     Hex(would) + " at " + offset + " where the image holds " + Hex(was)});
         }
     }
-    return findings;
 }
 
 } // namespace rc::listing

@@ -16,5 +16,7 @@ namespace rc::listing {
 // One line per doubtful setting, in the order of the listing, `value` saying what is wrong. An image
 // of nothing but 0x00 or 0xFF bytes is one finding: it is blank.
 std::vector<SettingLine> CheckSettings(const ImageBytes& image);
+// The findings of one area, added to `findings`.
+void CheckArea(const ImageBytes& image, const ListedArea& area, std::vector<SettingLine>& findings);
 
 } // namespace rc::listing

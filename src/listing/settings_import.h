@@ -31,8 +31,19 @@ struct ImportRefusal {
 // an empty value. A line that is not a setting line becomes a refusal.
 std::vector<ImportLine> ParseSettings(const std::string& text, std::vector<ImportRefusal>& refusals);
 
-// Sets every line in `image`, in order. When any line is refused, every refusal is returned and the
-// image is left exactly as it was.
+// A refusal quotes at most this many characters of what it was given, and reads no line longer
+// than kLongestLine.
+inline constexpr std::size_t kLongestQuote = 80;
+inline constexpr std::size_t kLongestLine = 64 * 1024;
+std::string Clipped(const std::string& text);
+
+// A value of the text form as written: a value with blanks of its own at either end (or one that
+// would read as quoted, or as "(none)") is written between double quotes, which are taken off
+// here; "(none)" unquoted is an empty value.
+std::string UnquotedValue(const std::string& value);
+
+// Sets every line in `image`, in order. When any line is refused (a setting given twice is), every
+// refusal is returned and the image is left exactly as it was.
 std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
 
 // The setters of the listed areas, in the order of the listing.

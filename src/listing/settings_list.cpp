@@ -60,24 +60,29 @@ void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& o
             out.push_back({"", Numbered("Message", row.number), row.text});
 }
 
-// Entries by the number their dialog shows beside them.
-template <std::size_t N>
-void ListTelephoneRows(const std::array<SpeedDialRow, N>& rows, std::vector<SettingLine>& out) {
-    for (const SpeedDialRow& row : rows) {
-        out.push_back({"", "Entry " + row.pos + " Number", row.number});
-        out.push_back({"", "Entry " + row.pos + " Identification", TrimBlanks(row.id)});
+// Entries by the number their dialog shows beside them. The identification is listed as stored: the
+// dialog hides it while the number is empty, yet clearing the number keeps it.
+template <std::size_t N, typename RecordAt>
+void ListTelephoneRows(const ImageBytes& image, const std::array<SpeedDialRow, N>& rows, RecordAt at,
+                       std::vector<SettingLine>& out) {
+    for (std::size_t i = 0; i < N; ++i) {
+        out.push_back({"", "Entry " + rows[i].pos + " Number", rows[i].number});
+        out.push_back({"", "Entry " + rows[i].pos + " Identification",
+                       TrimBlanks(TelIdText(image, at(static_cast<int>(i))))});
     }
 }
 
 void ListSpeedDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
     for (int group = 0; group < kSpeedDialGroups; ++group) {
         SpeedDialGroup page{group};
-        ListTelephoneRows(DisplaySD(image, page), out);
+        ListTelephoneRows(
+            image, DisplaySD(image, page), [&](int row) { return page.GetPT(row); }, out);
     }
 }
 
 void ListEmergency(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    ListTelephoneRows(DisplayEMSD(image), out);
+    ListTelephoneRows(
+        image, DisplayEMSD(image), [](int row) { return kEmergencySpeedDial.at(row); }, out);
 }
 
 void ListPreDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
@@ -104,11 +109,14 @@ void ListMacros(const ImageBytes& image, int, std::vector<SettingLine>& out) {
             const MacroReview review = ReviewMacro(image, group, row);
             const std::string macro = Numbered("Macro", MacroNumber(group, row));
             out.push_back({"", macro + " Code", rows[static_cast<std::size_t>(row)].code});
+            // The grid hides the commands of a macro without a code, yet they stay stored and a
+            // code given later shows them again: they are listed with their digits all the same.
+            const int at = MacroOffset(group, row);
             for (int k = 0; k < kMacroCommands; ++k)
-                out.push_back(
-                    {"", macro + " Command " + std::to_string(k + 1),
-                     CommandWords(rows[static_cast<std::size_t>(row)].commands[static_cast<std::size_t>(k)],
-                                  review.commands[static_cast<std::size_t>(k)])});
+                out.push_back({"", macro + " Command " + std::to_string(k + 1),
+                               CommandWords(CommandCellText(image[at + CommandByte(k + 1)],
+                                                            image[at + CommandByte(k + 1) + 1]),
+                                            review.commands[static_cast<std::size_t>(k)])});
         }
     }
 }
@@ -298,8 +306,14 @@ template <typename Select> std::vector<std::pair<int, int>> UnnamedRuns(Select s
     return runs;
 }
 
+// The text form of a value: "(none)" when empty, and between double quotes when its own blanks at
+// either end would otherwise be lost, or when it would read as quoted or as "(none)".
 std::string Shown(const std::string& value) {
-    return value.empty() ? "(none)" : value;
+    if (value.empty())
+        return "(none)";
+    const bool quoted = value.front() == ' ' || value.back() == ' ' || value == "(none)" ||
+                        (value.size() >= 2 && value.front() == '"' && value.back() == '"');
+    return quoted ? "\"" + value + "\"" : value;
 }
 
 std::string Json(const std::string& s) {
@@ -313,6 +327,37 @@ std::string Json(const std::string& s) {
             out += c;
     }
     return out + "\"";
+}
+
+// Bytes of an area that its settings do not carry: the area's lines are entered on a copy whose
+// area bytes are all 00 and on one where they are all FF; a byte that comes out different from the
+// image in either (unused digit slots behind a shorter code, words of a message past its count) is
+// listed as it is, so that the lines rebuild the area whole whatever it held before.
+std::vector<SettingLine> HiddenLines(const ImageBytes& image, const ListedArea& area,
+                                     const std::vector<SettingLine>& lines) {
+    auto rebuilt = [&](std::uint8_t fill) {
+        ImageBytes copy = image;
+        for (const Region& r : area.bytes)
+            for (int i = r.offset; i < r.end(); ++i)
+                copy[i] = fill;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            area.set(copy, area.copy, static_cast<int>(i), lines[i].value);
+        return copy;
+    };
+    const ImageBytes zeros = rebuilt(0x00), ones = rebuilt(0xFF);
+    std::vector<std::pair<int, int>> runs;
+    for (const Region& r : area.bytes)
+        for (int i = r.offset; i < r.end(); ++i)
+            if (zeros[i] != image[i] || ones[i] != image[i]) {
+                if (!runs.empty() && runs.back().second == i - 1)
+                    runs.back().second = i;
+                else
+                    runs.push_back({i, i});
+            }
+    std::vector<SettingLine> hidden;
+    for (const auto& [from, to] : runs)
+        hidden.push_back({area.area, RangeName(from, to), BytesText(image, from, to)});
+    return hidden;
 }
 
 } // namespace
@@ -335,10 +380,17 @@ const std::vector<ListedArea>& ListedAreas() {
     return areas;
 }
 
+std::vector<SettingLine> ListWholeArea(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> lines = ListArea(image, area);
+    const std::vector<SettingLine> hidden = HiddenLines(image, area, lines);
+    lines.insert(lines.end(), hidden.begin(), hidden.end());
+    return lines;
+}
+
 std::vector<SettingLine> ListSettings(const ImageBytes& image) {
     std::vector<SettingLine> lines;
     for (const ListedArea& area : ListedAreas()) {
-        std::vector<SettingLine> part = ListArea(image, area);
+        const std::vector<SettingLine> part = ListWholeArea(image, area);
         lines.insert(lines.end(), part.begin(), part.end());
     }
     for (const auto& [from, to] : UnnamedRuns([&](int i) { return image[i] != 0; }))

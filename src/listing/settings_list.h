@@ -47,6 +47,10 @@ const std::vector<ListedArea>& ListedAreas();
 
 // The lines of one area, named with it.
 std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area);
+// The lines of one area and then, as "0xNNNN" or "0xNNNN-0xMMMM" with their bytes in hex, the bytes
+// of the area that none of its settings carries (what its settings, entered on zeros, leave
+// different): an area's lines rebuild its bytes whole.
+std::vector<SettingLine> ListWholeArea(const ImageBytes& image, const ListedArea& area);
 // True for a byte no area names: the bytes the "Unnamed bytes" lines list.
 bool IsUnnamedByte(int offset);
 

@@ -207,7 +207,7 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::o
         for (const ImportRefusal& r : refusals) {
             err << settings << ":" << r.line << ": ";
             if (!r.area.empty())
-                err << r.area << " | " << r.item << ": ";
+                err << Clipped(r.area) << " | " << Clipped(r.item) << ": ";
             err << r.message << "\n";
         }
         err << "rcedit: " << refusals.size() << (refusals.size() == 1 ? " line" : " lines")

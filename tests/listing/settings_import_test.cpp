@@ -1,6 +1,8 @@
+#include "listing/settings_check.h"
 #include "listing/settings_import.h"
 
 #include "codecs/commands.h"
+#include "editors/timers.h"
 #include "image/image_file.h"
 #include "print/listing_cli.h"
 #include "test_files.h"
@@ -12,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -36,39 +39,132 @@ std::vector<std::string> Import(ImageBytes& image, const std::string& text) {
     return shown;
 }
 
-TEST(SettingsImport, AnImagesOwnListingChangesNoByteInEitherForm) {
-    std::mt19937 rng(23);
-    for (const ImageBytes& original :
-         {SampleImage(), RandomImage(rng), RandomImage(rng), RandomImage(rng), RandomImage(rng)}) {
-        const std::vector<SettingLine> listing = ListSettings(original);
-        for (const std::string& text : {ListingText(listing), ListingJson(listing)}) {
-            ImageBytes image = original;
-            EXPECT_TRUE(Import(image, text).empty());
-            EXPECT_TRUE(image == original);
-        }
+// --- The rules the settings table keeps, over seeded random inputs ---------------------------------
+
+constexpr int kCases = 1000;
+
+const ListedArea& AnyArea(std::mt19937& rng) {
+    const auto& areas = ListedAreas();
+    return areas[rng() % areas.size()];
+}
+
+bool SameBytes(const ImageBytes& a, const ImageBytes& b, const ListedArea& area) {
+    for (const Region& r : area.bytes)
+        for (int i = r.offset; i < r.end(); ++i)
+            if (a[i] != b[i])
+                return false;
+    return true;
+}
+
+// A value a user might give a setting: one a random image shows there, nothing, or such a value
+// with a word, a blank or a character more or less.
+std::string AnyValue(std::mt19937& rng, const ListedArea& area, std::size_t index) {
+    const std::vector<SettingLine> lines = ListArea(RandomImage(rng), area);
+    std::string value = lines[index % lines.size()].value;
+    switch (rng() % 6) {
+    case 0:
+        return "";
+    case 1:
+        return value + " and some words";
+    case 2:
+        return value.empty() ? value : value.substr(0, value.size() - 1);
+    case 3:
+        return value + " ";
+    default:
+        return value;
     }
 }
 
-// Random images made of what the dialogs can write: each line of a random image's listing, in order,
-// that the import takes. Every line taken lists back as given, and the listing of what was built
-// builds the same settings again on an empty image.
-TEST(SettingsImport, RandomWritableImagesListBackWhatWasImported) {
-    std::mt19937 rng(8);
-    for (int n = 0; n < 3; ++n) {
-        ImageBytes built;
-        std::vector<SettingLine> taken;
-        for (const SettingLine& line : ListSettings(RandomImage(rng)))
-            if (ImportSettings(built, {{1, line.area, line.item, line.value}}).empty())
-                taken.push_back(line);
-        EXPECT_GT(taken.size(), 600u);
-        const std::vector<SettingLine> listing = ListSettings(built);
-        for (const SettingLine& line : taken)
-            EXPECT_NE(std::find(listing.begin(), listing.end(), line), listing.end())
-                << line.area << " | " << line.item << " | " << line.value;
-        for (const std::string& text : {ListingText(listing), ListingJson(listing)}) {
-            ImageBytes again;
-            EXPECT_TRUE(Import(again, text).empty());
-            EXPECT_EQ(ListingText(ListSettings(again)), ListingText(listing));
+// A random walk of entries through the dialogs' entry rules, from the sample.
+ImageBytes Walk(std::mt19937& rng, const ListedArea& area) {
+    ImageBytes image = SampleImage();
+    const std::size_t count = ListArea(image, area).size();
+    for (int step = 1 + static_cast<int>(rng() % 4); step > 0; --step) {
+        const std::size_t index = rng() % count;
+        ImageBytes trial = image;
+        if (!area.set(trial, area.copy, static_cast<int>(index), AnyValue(rng, area, index)))
+            image = trial;
+    }
+    return image;
+}
+
+std::string Findings(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> findings;
+    CheckArea(image, area, findings);
+    return ListingText(findings);
+}
+
+TEST(SettingsTable, WhatTheEditorWritesIsSound) {
+    std::mt19937 rng(30);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        const ImageBytes image = Walk(rng, area);
+        ASSERT_EQ(Findings(image, area), "") << n;
+    }
+}
+
+TEST(SettingsTable, ASoundImageIsItsListing) {
+    std::mt19937 rng(31);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        const ImageBytes image = Walk(rng, area);
+        const std::vector<SettingLine> listing = ListWholeArea(image, area);
+        for (const std::string& text : {ListingText(listing), ListingJson(listing)})
+            for (ImageBytes onto : {ImageBytes{}, SampleImage()}) {
+                ASSERT_EQ(Import(onto, text), std::vector<std::string>{}) << n << "\n" << text;
+                ASSERT_TRUE(SameBytes(onto, image, area)) << n << "\n" << text;
+            }
+    }
+}
+
+TEST(SettingsTable, TheImportAppliesOrRefuses) {
+    std::mt19937 rng(32);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        ImageBytes image = rng() % 2 ? SampleImage() : Walk(rng, area);
+        const std::vector<SettingLine> before = ListArea(image, area);
+        const std::size_t index = rng() % before.size();
+        const std::string value = AnyValue(rng, area, index);
+        const SettingLine line{area.area, before[index].item, value};
+        if (!Import(image, ListingText({line})).empty())
+            continue;
+        const std::string now = ListArea(image, area)[index].value;
+        // A command is read by its four digits; the words after them are the listing's own.
+        const std::size_t digits = value.find_first_of("0123456789ABCDEF");
+        const bool command = digits != std::string::npos && value.size() >= digits + 4 &&
+                             (value.size() == digits + 4 || value[digits + 4] == ' ');
+        const std::size_t read = command ? digits + 4 : value.size();
+        ASSERT_EQ(now.substr(0, read), value.substr(0, read)) << n << " " << area.area << " | " << line.item;
+        ASSERT_TRUE(command || now == value) << n << " [" << value << "] [" << now << "]";
+    }
+}
+
+// What the check passes the import takes, and what the import refuses the check reports: an area's
+// listing, damaged in a few bytes, imported onto other sound images.
+TEST(SettingsTable, OneJudge) {
+    std::mt19937 rng(33);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        ImageBytes image = SampleImage();
+        for (int k = 0; k < 3; ++k) {
+            const Region& r = area.bytes[rng() % area.bytes.size()];
+            image[r.offset + static_cast<int>(rng() % static_cast<unsigned>(r.length))] =
+                static_cast<std::uint8_t>(rng());
+        }
+        std::vector<SettingLine> findings;
+        CheckArea(image, area, findings);
+        const std::vector<SettingLine> listing = ListWholeArea(image, area);
+        ImageBytes onto = rng() % 2 ? SampleImage() : ImageBytes{};
+        std::vector<ImportLine> lines;
+        for (std::size_t i = 0; i < listing.size(); ++i)
+            lines.push_back({static_cast<int>(i + 1), listing[i].area, listing[i].item, listing[i].value});
+        for (const ImportRefusal& r : ImportSettings(onto, lines)) {
+            ASSERT_TRUE(std::any_of(findings.begin(), findings.end(),
+                                    [&](const SettingLine& f) { return f.item == r.item; }))
+                << n << " " << r.area << " | " << r.item << ": " << r.message;
+        }
+        if (findings.empty()) {
+            ASSERT_TRUE(SameBytes(onto, image, area)) << n << " " << area.area;
         }
     }
 }
@@ -125,7 +221,7 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
     const std::string text =
         "# refused, one per line\n"
         "Base Codes | Control Operator Code | 12345678\n"
-        "Base Codes | Control Operator Code | 12D\n"
+        "Base Codes | Memory Recall Prefix | 12D\n"
         "Unlock Number | Unlock Number | 123\n"
         "Unlock Number | Unlock Number | (none)\n"
         "Area Code Numbers | Area Code 1 | 12\n"
@@ -150,12 +246,11 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "2: Error! Maximum 7 Digit Entry",
         "3: Error! The keypad has no such key",
         "4: Error! Requires a 7 Digit Entry",
-        "5: Error, No Unlock Entry.",
+        "5: Error! This setting is given twice, on lines 4 and 5",
         "6: Error! Need 3 Digit Entry",
         "7: Error! Entry must be between 1 and 1800",
         "8: Error! Maximum 2 Digit Entry",
         "9: Error! Need 4 Digit Entry",
-        "10: Error! This value cannot be stored as given; it would read back as \"Play Voice Message 1\"",
         "11: Error! Hours must be 00 to 23 and minutes 00 to 59",
         "12: Error! \"Wurld\" is not a word of the vocabulary",
         "13: Error! \"!\" is not a CW character",
@@ -172,6 +267,50 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
               [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
     EXPECT_EQ(refusals, expected);
     EXPECT_TRUE(image == SampleImage());
+}
+
+// Images and lines the listing, the import and the check once disagreed on.
+TEST(SettingsTable, ReadingsAgree) {
+    const std::string tone = ", Delay 0 Ms, Tone #2 0 Hz-0 Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms";
+    const struct Case {
+        const char* what;
+        std::function<void(ImageBytes&)> edit;
+        std::string lines;   // imported onto the edited sample
+        std::string refusal; // the first refusal, or none
+        bool sound;          // the check passes the result
+    } cases[] = {
+        {"a speed dial number cleared keeps its identification", [](ImageBytes&) {},
+         "User Speed Dial | Entry 1 Number | (none)\nEmergency Speed Dial | Entry 0 Number | (none)", "",
+         true},
+        {"a blank frequency", [](ImageBytes& i) { i[4600] = 0x2D; }, "", "", false},
+        {"a blank frequency is read", [](ImageBytes&) {},
+         "Courtesy Tones | Courtesy Tone 6 | Tone #1  Hz-0 Ms" + tone, "1: Error! A frequency", true},
+        {"a pause alone is no number", [](ImageBytes&) {}, "User Speed Dial | Entry 91 Number | ,",
+         "1: Error! This value cannot be stored", true},
+        {"a value is read whole", [](ImageBytes& i) { SaveTimer(i, kBaseCopy, 0, "180"); },
+         "Base Timers | Repeater Time-Out | 03:00 and some words", "1: Error! This value cannot be stored",
+         true},
+        {"a word space ends a CW message", [](ImageBytes&) {}, "CW Message | CW Message | \"DE N0SMP \"", "",
+         true},
+        {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", true},
+        {"a line too long to read", [](ImageBytes&) {}, std::string(70000, 'x'),
+         "1: Error! A line longer than 64 KiB is no setting line", true},
+    };
+    for (const Case& c : cases) {
+        ImageBytes image = SampleImage();
+        c.edit(image);
+        const std::vector<std::string> refusals = Import(image, c.lines);
+        EXPECT_EQ(refusals.empty() ? "" : refusals[0].substr(0, c.refusal.size()), c.refusal) << c.what;
+        ASSERT_LT(refusals.empty() ? 0 : refusals[0].size(), 100u) << c.what;
+        EXPECT_EQ(CheckSettings(image).empty(), c.sound) << c.what;
+        // Whatever the image holds, its listing rebuilds it on a zero image.
+        if (c.sound) {
+            ImageBytes rebuilt;
+            EXPECT_EQ(Import(rebuilt, ListingText(ListSettings(image))), std::vector<std::string>{})
+                << c.what;
+            EXPECT_TRUE(rebuilt == image) << c.what;
+        }
+    }
 }
 
 TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
