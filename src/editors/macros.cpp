@@ -10,11 +10,13 @@ namespace rc {
 
 namespace {
 constexpr int kCommandsStart = 8; // function and argument bytes of command k at 8 + 2(k - 1)
+} // namespace
 
 int CommandByte(int cell) {
     return kCommandsStart + 2 * (cell - 1);
 }
-} // namespace
+
+namespace {} // namespace
 
 std::string HexByteText(std::uint8_t byte) {
     char buf[4];

@@ -19,6 +19,8 @@ inline constexpr int kMacroCodeCell = 0;
 
 // A stored byte as two hexadecimal digits: 0x08 gives "08", a byte that is not BCD such as 0x1A "1A".
 std::string HexByteText(std::uint8_t byte);
+// Where the function byte of command cell 1..10 lies within a macro's record.
+int CommandByte(int cell);
 // A stored command as the grid shows it: function then argument byte, "0000" when empty.
 std::string CommandCellText(std::uint8_t function, std::uint8_t argument);
 

@@ -1,7 +1,7 @@
 #include "link/upload_check.h"
 
 #include "image/image_file.h"
-#include "print/settings_check.h"
+#include "listing/settings_check.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ std::vector<std::string> UploadFindings(const std::string& path, std::span<const
     ImageBytes image;
     std::copy(bytes.begin(), bytes.end(), image.MutableBytes().begin());
     std::vector<std::string> lines;
-    for (const print::SettingLine& f : print::CheckSettings(image))
+    for (const listing::SettingLine& f : listing::CheckSettings(image))
         lines.push_back(f.area + " | " + f.item + " | " + f.value);
     return lines;
 }

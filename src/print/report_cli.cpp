@@ -4,7 +4,7 @@
 #include "image/image_file.h"
 #include "image/replace_file.h"
 #include "print/jobs.h"
-#include "print/settings_list.h"
+#include "print/listing_cli.h"
 #include "print/text_renderer.h"
 
 #include <cctype>

@@ -5,7 +5,7 @@
 #include "image/image_file.h"
 #include "image/regions.h"
 #include "print/report_cli.h"
-#include "print/settings_list.h"
+#include "print/listing_cli.h"
 #include "sound/tones.h"
 
 #include <charconv>

@@ -8,7 +8,7 @@
 #include "image/memory_blocks.h"
 #include "image/statistics.h"
 #include "print/jobs.h"
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 #include "print/text_renderer.h"
 
 #include "test_files.h"
@@ -90,13 +90,13 @@ std::vector<Decoder> Decoders() {
     d.push_back({"DisplayStats", RecordOf({kStatistics.offset, 1, kStatistics.length}),
                  [](const ImageBytes& im) { return Strings(DisplayStats(im, "/srv/a.HR8", {true}).data); }});
     // The settings listing runs the display routine of every editor dialog, area by area.
-    for (const print::ListedArea& area : print::ListedAreas())
+    for (const listing::ListedArea& area : listing::ListedAreas())
         d.push_back({area.area, [area](int) { return area.bytes; },
                      [area](const ImageBytes& im) {
-                         std::vector<print::SettingLine> lines;
+                         std::vector<listing::SettingLine> lines;
                          area.list(im, area.copy, lines);
                          Texts t;
-                         for (const print::SettingLine& l : lines)
+                         for (const listing::SettingLine& l : lines)
                              t.push_back(l.item + " = " + l.value);
                          return t;
                      }});

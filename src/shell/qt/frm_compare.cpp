@@ -38,7 +38,7 @@ protected:
 
 } // namespace
 
-frmCompare::frmCompare(const QString& otherFile, const std::vector<print::SettingChange>& changes,
+frmCompare::frmCompare(const QString& otherFile, const std::vector<listing::SettingChange>& changes,
                        QWidget* parent)
     : QDialog(parent) {
     setObjectName("frmCompare");
@@ -71,7 +71,7 @@ frmCompare::frmCompare(const QString& otherFile, const std::vector<print::Settin
         table->setWordWrap(false);
         table->setTextElideMode(Qt::ElideMiddle);
         for (int row = 0; row < table->rowCount(); ++row) {
-            const print::SettingChange& c = changes[static_cast<std::size_t>(row)];
+            const listing::SettingChange& c = changes[static_cast<std::size_t>(row)];
             table->setItem(row, 0, cell(c.area));
             table->setItem(row, 1, cell(c.item));
             table->setItem(row, 2, cell(c.oldValue));

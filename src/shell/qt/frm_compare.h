@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
 #include <QDialog>
 
@@ -13,7 +13,7 @@ namespace rc::shell {
 class frmCompare : public QDialog {
     Q_OBJECT
 public:
-    frmCompare(const QString& otherFile, const std::vector<print::SettingChange>& changes,
+    frmCompare(const QString& otherFile, const std::vector<listing::SettingChange>& changes,
                QWidget* parent = nullptr);
 };
 

@@ -1,6 +1,6 @@
 #include "shell/qt/image_history.h"
 
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -36,7 +36,7 @@ void ImageHistory::Record() {
         state_.stepName.clear();
         return;
     }
-    std::string name = state_.stepName.empty() ? print::ChangeName(seen_, state_.image) : state_.stepName;
+    std::string name = state_.stepName.empty() ? listing::ChangeName(seen_, state_.image) : state_.stepName;
     state_.stepName.clear();
     // Pushing runs the step's redo, which leaves the image as it is.
     stack_.push(new ImageStep(*this, seen_, state_.image, QString::fromStdString(name)));

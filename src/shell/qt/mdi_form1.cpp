@@ -150,7 +150,7 @@ void MDIForm1::InstallCommands() {
     SetCommand("mnuCompare", [this](int) {
         if (auto other = files_.ChooseComparison()) {
             frmCompare dialog(QString::fromStdString(other->first),
-                              print::DiffSettings(state_.image, other->second), this);
+                              listing::DiffSettings(state_.image, other->second), this);
             dialog.exec();
         }
     });

@@ -54,8 +54,8 @@ void ExpectFits(QWidget* w) {
 }
 
 // 27 differences, one of them bits no setting shows at a long list of addresses.
-std::vector<print::SettingChange> LongChanges() {
-    std::vector<print::SettingChange> changes(26, {"Base Timers", "Repeater Time-Out", "180", "90"});
+std::vector<listing::SettingChange> LongChanges() {
+    std::vector<listing::SettingChange> changes(26, {"Base Timers", "Repeater Time-Out", "180", "90"});
     std::string at = "bits no setting shows at", was, now;
     for (int i = 0; i < 24; ++i)
         at += " 0x0" + std::to_string(123 + 61 * i), was += " 0x00", now += " 0xFF";
@@ -99,7 +99,7 @@ TEST(WindowLayout, EveryEditorWindow) {
     for (const char* title : {"HaldenLink (32 Bit)", "File Save Alert"})
         ExpectModalFits([&] { messages.Show({"Port must be open", title}); });
     ExpectModalFits([&] { messages.Show(CopyOkMessage()); });
-    for (const auto& changes : {std::vector<print::SettingChange>{}, LongChanges()}) {
+    for (const auto& changes : {std::vector<listing::SettingChange>{}, LongChanges()}) {
         shell::frmCompare compare(QString(folder.Path("site.HR8").c_str()), changes, rig.window.get());
         compare.show();
         ExpectFits(&compare);

@@ -6,21 +6,17 @@
 // that shows it would take the value it shows and store exactly the bytes that are there. Bits no
 // dialog shows are not looked at.
 
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
-namespace rc::print {
+namespace rc::listing {
 
 // One line per doubtful setting, in the order of the listing, `value` saying what is wrong. An image
 // of nothing but 0x00 or 0xFF bytes is one finding: it is blank.
 std::vector<SettingLine> CheckSettings(const ImageBytes& image);
+// The findings of one area, added to `findings`.
+void CheckArea(const ImageBytes& image, const ListedArea& area, std::vector<SettingLine>& findings);
 
-// rcedit --check [--format text|json] [--output PATH] FILE
-// Exit 0 when nothing is found, 1 with findings, 2 for bad arguments, a refused file or an output
-// that cannot be written.
-int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-} // namespace rc::print
+} // namespace rc::listing

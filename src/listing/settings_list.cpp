@@ -1,9 +1,8 @@
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
 #include "codecs/commands.h"
 #include "codecs/vocabulary.h"
 #include "codecs/voice_message.h"
-#include "desktop/command_words.h"
 #include "editors/codes.h"
 #include "editors/courtesy_tones.h"
 #include "editors/cw_ident.h"
@@ -19,9 +18,7 @@
 #include "editors/zones.h"
 #include "image/image_file.h"
 #include "image/statistics.h"
-#include "print/report_cli.h"
-#include "print/settings_check.h"
-#include "print/settings_import.h"
+#include "listing/settings_import.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,7 +26,7 @@
 #include <map>
 #include <ostream>
 
-namespace rc::print {
+namespace rc::listing {
 
 namespace {
 
@@ -63,24 +60,29 @@ void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& o
             out.push_back({"", Numbered("Message", row.number), row.text});
 }
 
-// Entries by the number their dialog shows beside them.
-template <std::size_t N>
-void ListTelephoneRows(const std::array<SpeedDialRow, N>& rows, std::vector<SettingLine>& out) {
-    for (const SpeedDialRow& row : rows) {
-        out.push_back({"", "Entry " + row.pos + " Number", row.number});
-        out.push_back({"", "Entry " + row.pos + " Identification", TrimBlanks(row.id)});
+// Entries by the number their dialog shows beside them. The identification is listed as stored: the
+// dialog hides it while the number is empty, yet clearing the number keeps it.
+template <std::size_t N, typename RecordAt>
+void ListTelephoneRows(const ImageBytes& image, const std::array<SpeedDialRow, N>& rows, RecordAt at,
+                       std::vector<SettingLine>& out) {
+    for (std::size_t i = 0; i < N; ++i) {
+        out.push_back({"", "Entry " + rows[i].pos + " Number", rows[i].number});
+        out.push_back({"", "Entry " + rows[i].pos + " Identification",
+                       TrimBlanks(TelIdText(image, at(static_cast<int>(i))))});
     }
 }
 
 void ListSpeedDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
     for (int group = 0; group < kSpeedDialGroups; ++group) {
         SpeedDialGroup page{group};
-        ListTelephoneRows(DisplaySD(image, page), out);
+        ListTelephoneRows(
+            image, DisplaySD(image, page), [&](int row) { return page.GetPT(row); }, out);
     }
 }
 
 void ListEmergency(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    ListTelephoneRows(DisplayEMSD(image), out);
+    ListTelephoneRows(
+        image, DisplayEMSD(image), [](int row) { return kEmergencySpeedDial.at(row); }, out);
 }
 
 void ListPreDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
@@ -107,11 +109,14 @@ void ListMacros(const ImageBytes& image, int, std::vector<SettingLine>& out) {
             const MacroReview review = ReviewMacro(image, group, row);
             const std::string macro = Numbered("Macro", MacroNumber(group, row));
             out.push_back({"", macro + " Code", rows[static_cast<std::size_t>(row)].code});
+            // The grid hides the commands of a macro without a code, yet they stay stored and a
+            // code given later shows them again: they are listed with their digits all the same.
+            const int at = MacroOffset(group, row);
             for (int k = 0; k < kMacroCommands; ++k)
-                out.push_back(
-                    {"", macro + " Command " + std::to_string(k + 1),
-                     CommandWords(rows[static_cast<std::size_t>(row)].commands[static_cast<std::size_t>(k)],
-                                  review.commands[static_cast<std::size_t>(k)])});
+                out.push_back({"", macro + " Command " + std::to_string(k + 1),
+                               CommandWords(CommandCellText(image[at + CommandByte(k + 1)],
+                                                            image[at + CommandByte(k + 1) + 1]),
+                                            review.commands[static_cast<std::size_t>(k)])});
         }
     }
 }
@@ -301,8 +306,14 @@ template <typename Select> std::vector<std::pair<int, int>> UnnamedRuns(Select s
     return runs;
 }
 
+// The text form of a value: "(none)" when empty, and between double quotes when its own blanks at
+// either end would otherwise be lost, or when it would read as quoted or as "(none)".
 std::string Shown(const std::string& value) {
-    return value.empty() ? "(none)" : value;
+    if (value.empty())
+        return "(none)";
+    const bool quoted = value.front() == ' ' || value.back() == ' ' || value == "(none)" ||
+                        (value.size() >= 2 && value.front() == '"' && value.back() == '"');
+    return quoted ? "\"" + value + "\"" : value;
 }
 
 std::string Json(const std::string& s) {
@@ -316,6 +327,37 @@ std::string Json(const std::string& s) {
             out += c;
     }
     return out + "\"";
+}
+
+// Bytes of an area that its settings do not carry: the area's lines are entered on a copy whose
+// area bytes are all 00 and on one where they are all FF; a byte that comes out different from the
+// image in either (unused digit slots behind a shorter code, words of a message past its count) is
+// listed as it is, so that the lines rebuild the area whole whatever it held before.
+std::vector<SettingLine> HiddenLines(const ImageBytes& image, const ListedArea& area,
+                                     const std::vector<SettingLine>& lines) {
+    auto rebuilt = [&](std::uint8_t fill) {
+        ImageBytes copy = image;
+        for (const Region& r : area.bytes)
+            for (int i = r.offset; i < r.end(); ++i)
+                copy[i] = fill;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            area.set(copy, area.copy, static_cast<int>(i), lines[i].value);
+        return copy;
+    };
+    const ImageBytes zeros = rebuilt(0x00), ones = rebuilt(0xFF);
+    std::vector<std::pair<int, int>> runs;
+    for (const Region& r : area.bytes)
+        for (int i = r.offset; i < r.end(); ++i)
+            if (zeros[i] != image[i] || ones[i] != image[i]) {
+                if (!runs.empty() && runs.back().second == i - 1)
+                    runs.back().second = i;
+                else
+                    runs.push_back({i, i});
+            }
+    std::vector<SettingLine> hidden;
+    for (const auto& [from, to] : runs)
+        hidden.push_back({area.area, RangeName(from, to), BytesText(image, from, to)});
+    return hidden;
 }
 
 } // namespace
@@ -338,10 +380,17 @@ const std::vector<ListedArea>& ListedAreas() {
     return areas;
 }
 
+std::vector<SettingLine> ListWholeArea(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> lines = ListArea(image, area);
+    const std::vector<SettingLine> hidden = HiddenLines(image, area, lines);
+    lines.insert(lines.end(), hidden.begin(), hidden.end());
+    return lines;
+}
+
 std::vector<SettingLine> ListSettings(const ImageBytes& image) {
     std::vector<SettingLine> lines;
     for (const ListedArea& area : ListedAreas()) {
-        std::vector<SettingLine> part = ListArea(image, area);
+        const std::vector<SettingLine> part = ListWholeArea(image, area);
         lines.insert(lines.end(), part.begin(), part.end());
     }
     for (const auto& [from, to] : UnnamedRuns([&](int i) { return image[i] != 0; }))
@@ -423,130 +472,4 @@ std::string ChangeName(const ImageBytes& before, const ImageBytes& after) {
     return name;
 }
 
-namespace {
-
-// The commands of this file, each with the routine that runs it.
-struct ListingCommand {
-    const char* option;
-    int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-};
-int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-constexpr ListingCommand kListingCommands[] = {
-    {"--export", RunExportOrDiff},
-    {"--diff", RunExportOrDiff},
-    {"--import", RunImportCommand},
-    {"--check", RunCheckCommand},
-};
-
-const ListingCommand* FindListingCommand(const std::vector<std::string>& args) {
-    for (std::size_t i = 1; i < OptionsEnd(args); ++i)
-        for (const ListingCommand& c : kListingCommands)
-            if (args[i] == c.option || args[i].rfind(std::string(c.option) + "=", 0) == 0)
-                return &c;
-    return nullptr;
-}
-
-} // namespace
-
-bool IsListingInvocation(const std::vector<std::string>& args) {
-    return FindListingCommand(args) != nullptr;
-}
-
-int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const ListingCommand* command = FindListingCommand(args);
-    return command ? command->run(args, out, err) : 2;
-}
-
-std::string CommandArgs::TextOrJson(std::ostream& err) const {
-    const std::string format = Value("--format", "text");
-    if (format == "text" || format == "json")
-        return format;
-    err << "rcedit: unknown format '" << format << "'; the formats are: text, json\n";
-    return {};
-}
-
-std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
-                                            std::initializer_list<std::string> valued,
-                                            std::initializer_list<std::string> flags, const char* usage,
-                                            std::ostream& err) {
-    CommandArgs parsed;
-    auto among = [](const std::string& a, std::initializer_list<std::string> names) {
-        return std::find(names.begin(), names.end(), a) != names.end();
-    };
-    const std::size_t end = OptionsEnd(args);
-    for (std::size_t i = 1; i < end; ++i) {
-        const std::string& a = args[i];
-        const std::size_t eq = a.find('=');
-        if (among(a, valued)) {
-            if (const std::string refusal = MissingValue(args, i); !refusal.empty()) {
-                err << "rcedit: " << refusal << "\n" << usage;
-                return std::nullopt;
-            }
-            parsed.values[a] = args[++i];
-        } else if (a.rfind("--", 0) == 0 && eq != std::string::npos && among(a.substr(0, eq), valued)) {
-            parsed.values[a.substr(0, eq)] = a.substr(eq + 1);
-        } else if (among(a, flags)) {
-            parsed.flag = a;
-        } else if (a == "--no-splash") {
-        } else if (a.size() > 1 && a[0] == '-') {
-            err << "rcedit: unknown option " << a << "\n" << usage;
-            return std::nullopt;
-        } else {
-            parsed.files.push_back(a);
-        }
-    }
-    for (std::size_t i = end + 1; i < args.size(); ++i)
-        parsed.files.push_back(args[i]);
-    return parsed;
-}
-
-namespace {
-
-int RunExportOrDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static constexpr const char* kUsage =
-        "Usage: rcedit --export [--format text|json] [--output PATH] FILE\n"
-        "       rcedit --diff [--format text|json] [--output PATH] OLD NEW\n";
-    const std::optional<CommandArgs> parsed =
-        ParseCommandArgs(args, {"--format", "--output"}, {"--export", "--diff"}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const bool diff = parsed->flag == "--diff";
-    const std::string format = parsed->TextOrJson(err);
-    if (format.empty())
-        return 2;
-    const std::string output = parsed->Value("--output");
-    const std::vector<std::string>& files = parsed->files;
-    if (files.size() != (diff ? 2u : 1u)) {
-        err << (diff ? "rcedit: --diff compares two image files\n"
-                     : "rcedit: --export lists one image file\n")
-            << kUsage;
-        return 2;
-    }
-    if (RefusesOutput(output, files, err))
-        return 2;
-    std::vector<ImageBytes> images(files.size());
-    for (std::size_t f = 0; f < files.size(); ++f) {
-        const ReadResult read = ReadImageFile(files[f], images[f]);
-        if (read.error != OpenError::None) {
-            err << files[f] << ": " << OpenErrorMessage(read).text << "\n";
-            return 2;
-        }
-    }
-
-    std::string text;
-    int status = 0;
-    if (diff) {
-        const std::vector<SettingChange> changes = DiffSettings(images[0], images[1]);
-        text = format == "json" ? ChangesJson(changes) : ChangesText(changes);
-        const auto a = images[0].Bytes(), b = images[1].Bytes();
-        status = std::equal(a.begin(), a.end(), b.begin(), b.end()) ? 0 : 1;
-    } else {
-        const std::vector<SettingLine> lines = ListSettings(images[0]);
-        text = format == "json" ? ListingJson(lines) : ListingText(lines);
-    }
-    return PutOutput(output, text, out, err) ? status : 2;
-}
-
-} // namespace
-
-} // namespace rc::print
+} // namespace rc::listing

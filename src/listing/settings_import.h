@@ -5,14 +5,13 @@
 // scheduler's times and dates, the tone tables, the CW characters, On/Off for ticks), with the
 // editor's own save routines. A line whose value already shows writes nothing.
 
-#include "print/settings_list.h"
+#include "listing/settings_list.h"
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace rc::print {
+namespace rc::listing {
 
 // One line of a settings text, with the line number it starts on.
 struct ImportLine {
@@ -32,15 +31,20 @@ struct ImportRefusal {
 // an empty value. A line that is not a setting line becomes a refusal.
 std::vector<ImportLine> ParseSettings(const std::string& text, std::vector<ImportRefusal>& refusals);
 
-// Sets every line in `image`, in order. When any line is refused, every refusal is returned and the
-// image is left exactly as it was.
-std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
+// A refusal quotes at most this many characters of what it was given, and reads no line longer
+// than kLongestLine.
+inline constexpr std::size_t kLongestQuote = 80;
+inline constexpr std::size_t kLongestLine = 64 * 1024;
+std::string Clipped(const std::string& text);
 
-// rcedit --import SETTINGS [--output NEW] IMAGE
-// Writes NEW, or IMAGE itself when no --output is given and a setting changed. Exit 0 done; 2 bad
-// arguments, a refused file or line (nothing is written then), an --output that is one of the input
-// files, or an output that cannot be written.
-int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// A value of the text form as written: a value with blanks of its own at either end (or one that
+// would read as quoted, or as "(none)") is written between double quotes, which are taken off
+// here; "(none)" unquoted is an empty value.
+std::string UnquotedValue(const std::string& value);
+
+// Sets every line in `image`, in order. When any line is refused (a setting given twice is), every
+// refusal is returned and the image is left exactly as it was.
+std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
 
 // The setters of the listed areas, in the order of the listing.
 std::optional<std::string> ImportStats(ImageBytes&, int copy, int index, const std::string& value);
@@ -62,4 +66,4 @@ std::optional<std::string> ImportCourtesyTones(ImageBytes&, int copy, int index,
 std::optional<std::string> ImportExpandedSwitches(ImageBytes&, int copy, int index, const std::string& value);
 std::optional<std::string> ImportOptionFlags(ImageBytes&, int copy, int index, const std::string& value);
 
-} // namespace rc::print
+} // namespace rc::listing

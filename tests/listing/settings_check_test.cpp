@@ -1,4 +1,4 @@
-#include "print/settings_check.h"
+#include "listing/settings_check.h"
 
 #include "editors/scheduler.h"
 #include "image/image_file.h"
@@ -10,7 +10,7 @@
 #include <functional>
 #include <random>
 
-namespace rc::print {
+namespace rc::listing {
 namespace {
 
 using test::SampleImage;
@@ -91,4 +91,4 @@ TEST(CheckSettings, RandomImages) {
 }
 
 } // namespace
-} // namespace rc::print
+} // namespace rc::listing

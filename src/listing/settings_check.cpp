@@ -1,14 +1,13 @@
-#include "print/settings_check.h"
+#include "listing/settings_check.h"
 
 #include "codecs/vocabulary.h"
 #include "image/image_file.h"
-#include "print/report_cli.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
 
-namespace rc::print {
+namespace rc::listing {
 
 namespace {
 
@@ -54,7 +53,13 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
     if (const auto blank = BlankByte(image))
         return {{"Image", "All Bytes", "every byte is 0x" + Hex(*blank) + ": the image is blank"}};
     std::vector<SettingLine> findings;
-    for (const ListedArea& area : ListedAreas()) {
+    for (const ListedArea& area : ListedAreas())
+        CheckArea(image, area, findings);
+    return findings;
+}
+
+void CheckArea(const ImageBytes& image, const ListedArea& area, std::vector<SettingLine>& findings) {
+    {
         const std::vector<SettingLine> shown = ListArea(image, area);
         for (std::size_t i = 0; i < shown.size(); ++i) {
             const SettingLine& line = shown[i];
@@ -91,36 +96,6 @@ std::vector<SettingLine> CheckSettings(const ImageBytes& image) {
                                     Hex(would) + " at " + offset + " where the image holds " + Hex(was)});
         }
     }
-    return findings;
 }
 
-int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static constexpr const char* kUsage = "Usage: rcedit --check [--format text|json] [--output PATH] FILE\n";
-    const std::optional<CommandArgs> parsed =
-        ParseCommandArgs(args, {"--format", "--output"}, {"--check"}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const std::string format = parsed->TextOrJson(err);
-    if (format.empty())
-        return 2;
-    const std::string output = parsed->Value("--output");
-    const std::vector<std::string>& files = parsed->files;
-    if (files.size() != 1) {
-        err << "rcedit: --check looks at one image file\n" << kUsage;
-        return 2;
-    }
-    if (RefusesOutput(output, files, err))
-        return 2;
-    ImageBytes image;
-    const ReadResult read = ReadImageFile(files[0], image);
-    if (read.error != OpenError::None) {
-        err << files[0] << ": " << OpenErrorMessage(read).text << "\n";
-        return 2;
-    }
-    const std::vector<SettingLine> findings = CheckSettings(image);
-    const std::string text = format == "json" ? ListingJson(findings, "problem") : ListingText(findings);
-    const int status = findings.empty() ? 0 : 1;
-    return PutOutput(output, text, out, err) ? status : 2;
-}
-
-} // namespace rc::print
+} // namespace rc::listing

@@ -8,14 +8,11 @@
 #include "image/image_bytes.h"
 #include "image/regions.h"
 
-#include <initializer_list>
-#include <iosfwd>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace rc::print {
+namespace rc::listing {
 
 struct SettingLine {
     std::string area;  // the settings area, in the order of the editor's menus
@@ -50,6 +47,10 @@ const std::vector<ListedArea>& ListedAreas();
 
 // The lines of one area, named with it.
 std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area);
+// The lines of one area and then, as "0xNNNN" or "0xNNNN-0xMMMM" with their bytes in hex, the bytes
+// of the area that none of its settings carries (what its settings, entered on zeros, leave
+// different): an area's lines rebuild its bytes whole.
+std::vector<SettingLine> ListWholeArea(const ImageBytes& image, const ListedArea& area);
 // True for a byte no area names: the bytes the "Unnamed bytes" lines list.
 bool IsUnnamedByte(int offset);
 
@@ -71,32 +72,4 @@ std::string ChangesText(const std::vector<SettingChange>& changes);
 std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey = "value");
 std::string ChangesJson(const std::vector<SettingChange>& changes);
 
-// rcedit --export [--format text|json] [--output PATH] FILE
-// rcedit --import SETTINGS [--output NEW] IMAGE (see settings_import.h)
-// rcedit --diff [--format text|json] [--output PATH] OLD NEW
-// --diff exits 0 when the images are equal in every byte and 1 when they differ; --export exits 0.
-// Both exit 2 for bad arguments, a refused file or an output that cannot be written.
-bool IsListingInvocation(const std::vector<std::string>& args);
-
-// The arguments of one of these commands: options in `valued` take a value ("--output PATH" or
-// "--output=PATH"), those in `flags` none (the last one given is `flag`); anything else starting
-// with "-" is refused, with `usage`, on `err`. --no-splash means nothing here and is passed over.
-struct CommandArgs {
-    std::map<std::string, std::string> values;
-    std::vector<std::string> files;
-    std::string flag;
-    std::string Value(const std::string& option, const std::string& otherwise = {}) const {
-        const auto found = values.find(option);
-        return found == values.end() ? otherwise : found->second;
-    }
-    // The --format of a command that writes text or JSON ("text" unless given); empty, with the
-    // refusal said on `err`, for any other.
-    std::string TextOrJson(std::ostream& err) const;
-};
-std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args,
-                                            std::initializer_list<std::string> valued,
-                                            std::initializer_list<std::string> flags, const char* usage,
-                                            std::ostream& err);
-int RunListingCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-} // namespace rc::print
+} // namespace rc::listing

@@ -1,6 +1,4 @@
-#include "print/settings_import.h"
-
-#include "print/report_cli.h"
+#include "listing/settings_import.h"
 
 #include "codecs/commands.h"
 #include "codecs/keypad_logic.h"
@@ -31,13 +29,17 @@
 #include <ostream>
 #include <sstream>
 
-namespace rc::print {
+namespace rc::listing {
 
 namespace {
 
 using Refusal = std::optional<std::string>;
 
 constexpr const char* kNone = "(none)";
+
+std::string Quote(const std::string& text) {
+    return "\"" + Clipped(text) + "\"";
+}
 
 std::vector<std::string> Split(const std::string& s, const std::string& separator) {
     std::vector<std::string> parts;
@@ -110,8 +112,8 @@ Refusal BuildWords(const VoiceContract& opened, const std::string& value, VoiceC
                 length = text.size();
             }
         if (!item)
-            return "Error! \"" + value.substr(at, value.find(' ', at) - at) +
-                   "\" is not a word of the vocabulary";
+            return "Error! " + Quote(value.substr(at, value.find(' ', at) - at)) +
+                   " is not a word of the vocabulary";
         if (!dialog.Pick(*item))
             return "Error! At most " + std::to_string(opened.VoiceMaxWords) + " words";
         at += length;
@@ -167,13 +169,12 @@ bool HasCommandDescriptions(const ListedArea& area) {
     return area.set == ImportMacros || area.set == ImportScheduler || area.set == ImportHardwareInputs;
 }
 
-// A value as the import compares it: without surrounding blanks, and without the description
-// after a command's four digits.
+// A value as the import compares it: without the description after a command's four digits. Blanks
+// count: a value is read whole.
 std::string Essential(const std::string& value, bool descriptions) {
-    const std::string trimmed = TrimBlanks(value);
     if (!descriptions)
-        return trimmed;
-    std::vector<std::string> parts = Split(trimmed, ", ");
+        return value;
+    std::vector<std::string> parts = Split(value, ", ");
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const std::string& p = parts[i];
         const bool digits = p.size() >= 4 && std::all_of(p.begin(), p.begin() + 4, [](char c) {
@@ -186,7 +187,7 @@ std::string Essential(const std::string& value, bool descriptions) {
             return kept + p.substr(0, 4);
         }
     }
-    return trimmed;
+    return value;
 }
 
 std::string Hex2(int byte) {
@@ -201,8 +202,10 @@ int HexValue(const std::string& s) {
     return static_cast<int>(std::stol(s, nullptr, 16));
 }
 
-// "0x0005" or "0x0005-0x0007" with bytes "1A 2B 3C": the unnamed bytes a listing shows.
-Refusal SetUnnamedBytes(ImageBytes& image, const std::string& item, const std::string& value) {
+// "0x0005" or "0x0005-0x0007" with bytes "1A 2B 3C": bytes a listing shows as they are, either
+// bytes no setting names or bytes of an area that none of its settings shows.
+Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& value,
+                 const ListedArea* area) {
     const std::vector<std::string> ends = Split(item, "-");
     int from = -1, to = -1;
     if (ends.size() <= 2 && ends.front().rfind("0x", 0) == 0 && ends.back().rfind("0x", 0) == 0 &&
@@ -212,9 +215,14 @@ Refusal SetUnnamedBytes(ImageBytes& image, const std::string& item, const std::s
     }
     if (from < 0 || to < from || to >= kImageSize)
         return "Error! Not a byte range of the image";
-    for (int i = from; i <= to; ++i)
-        if (!IsUnnamedByte(i))
-            return "Error! Byte 0x" + Hex2(i >> 8) + Hex2(i & 255) + " belongs to a setting";
+    for (int i = from; i <= to; ++i) {
+        const bool inArea = area && std::any_of(area->bytes.begin(), area->bytes.end(), [&](const Region& r) {
+                                return i >= r.offset && i < r.end();
+                            });
+        if (area ? !inArea : !IsUnnamedByte(i))
+            return "Error! Byte 0x" + Hex2(i >> 8) + Hex2(i & 255) +
+                   (area ? " is not a byte of this area" : " belongs to a setting");
+    }
     const std::vector<std::string> bytes = Words(value);
     if (static_cast<int>(bytes.size()) != to - from + 1)
         return "Error! Need " + std::to_string(to - from + 1) + " bytes";
@@ -228,36 +236,34 @@ Refusal SetUnnamedBytes(ImageBytes& image, const std::string& item, const std::s
 }
 
 // One line applied to `image`: nothing when the value already shows; else the setter writes a
-// trial copy, which is kept only when it shows the value asked for.
+// trial copy, which is kept only when its listing then shows exactly the value asked for.
 Refusal ApplyLine(ImageBytes& image, const ImportLine& line) {
     if (line.area == kUnnamedArea)
-        return SetUnnamedBytes(image, line.item, line.value);
+        return SetBytes(image, line.item, line.value, nullptr);
     const auto& areas = ListedAreas();
     const auto area =
         std::find_if(areas.begin(), areas.end(), [&](const ListedArea& a) { return a.area == line.area; });
     if (area == areas.end())
-        return "Error! No settings area is called \"" + line.area + "\"";
+        return "Error! No settings area is called " + Quote(line.area);
+    if (line.item.rfind("0x", 0) == 0)
+        return SetBytes(image, line.item, line.value, &*area);
     const std::vector<SettingLine> shown = ListArea(image, *area);
     const auto item =
         std::find_if(shown.begin(), shown.end(), [&](const SettingLine& l) { return l.item == line.item; });
     if (item == shown.end())
-        return "Error! " + line.area + " has no setting \"" + line.item + "\"";
+        return "Error! " + line.area + " has no setting " + Quote(line.item);
     const bool descriptions = HasCommandDescriptions(*area);
     const std::string wanted = Essential(line.value, descriptions);
     if (Essential(item->value, descriptions) == wanted)
         return std::nullopt;
     ImageBytes trial = image;
     const int index = static_cast<int>(item - shown.begin());
-    if (auto refusal = area->set(trial, area->copy, index, TrimBlanks(line.value)))
+    if (auto refusal = area->set(trial, area->copy, index, line.value))
         return refusal;
-    // Bytes the setter left alone already hold the value, even where the dialog does not show it
-    // (the commands of a macro without a code); bytes it changed must show what was asked for.
-    if (trial == image)
-        return std::nullopt;
     const std::string now = ListArea(trial, *area)[static_cast<std::size_t>(index)].value;
     if (Essential(now, descriptions) != wanted)
-        return "Error! This value cannot be stored as given; it would read back as \"" +
-               (now.empty() ? std::string(kNone) : now) + "\"";
+        return "Error! This value cannot be stored as given; it would read back as " +
+               Quote(now.empty() ? std::string(kNone) : now);
     image = trial;
     return std::nullopt;
 }
@@ -404,10 +410,21 @@ std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRef
 
 std::vector<ImportLine> ParseText(const std::string& text, std::vector<ImportRefusal>& refusals) {
     std::vector<ImportLine> lines;
-    std::istringstream in(text);
     int number = 0;
-    for (std::string raw; std::getline(in, raw);) {
+    for (std::size_t from = 0; from < text.size();) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::size_t length = end - from;
+        const std::size_t start = from;
+        from = end + 1;
         ++number;
+        // A line this long is no setting of any area; it is neither copied nor quoted back.
+        if (length > kLongestLine) {
+            refusals.push_back({number, "", "", "Error! A line longer than 64 KiB is no setting line"});
+            continue;
+        }
+        std::string raw = text.substr(start, length);
         if (!raw.empty() && raw.back() == '\r')
             raw.pop_back();
         const std::string trimmed = TrimBlanks(raw);
@@ -419,31 +436,11 @@ std::vector<ImportLine> ParseText(const std::string& text, std::vector<ImportRef
             refusals.push_back({number, "", "", "Error! A setting line is: area | item | value"});
             continue;
         }
-        ImportLine line{number, TrimBlanks(raw.substr(0, first)),
-                        TrimBlanks(raw.substr(first + 1, second - first - 1)),
-                        TrimBlanks(raw.substr(second + 1))};
-        if (line.value == kNone)
-            line.value.clear();
-        lines.push_back(line);
+        lines.push_back({number, TrimBlanks(raw.substr(0, first)),
+                         TrimBlanks(raw.substr(first + 1, second - first - 1)),
+                         UnquotedValue(TrimBlanks(raw.substr(second + 1)))});
     }
     return lines;
-}
-
-// A listing of every setting is well under a megabyte; anything far larger is no listing.
-constexpr off_t kLongestSettings = 64 * 1024 * 1024;
-
-// Only a plain file is read: a FIFO or a device would keep the command waiting for ever.
-bool ReadWhole(const std::string& path, std::string& text) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLongestSettings)
-        return false;
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        return false;
-    std::ostringstream s;
-    s << f.rdbuf();
-    text = s.str();
-    return !f.bad();
 }
 
 } // namespace
@@ -686,11 +683,10 @@ Refusal ImportCourtesyTones(ImageBytes& image, int, int index, const std::string
     if (!fields)
         return "Error! A courtesy tone is: Tone #1 H Hz-T Ms, Delay T Ms, Tone #2 H Hz-T Ms, Delay T Ms, "
                "Tone #3 H Hz-T Ms";
-    const ToneRow shown = DisplayCTones(image)[static_cast<std::size_t>(index)];
+    // Every field is read, the ones that already show too: a blank frequency is no value.
+    ToneRow entries;
     for (int f = 0; f < kToneFieldCount; ++f) {
         const std::string& text = (*fields)[static_cast<std::size_t>(f)];
-        if (text == shown[static_cast<std::size_t>(f)])
-            continue;
         const bool frequency = IsFrequencyField(f);
         const std::string entry = frequency ? FreqIn(text) : DelayIn(text);
         if (entry.empty())
@@ -698,8 +694,14 @@ Refusal ImportCourtesyTones(ImageBytes& image, int, int index, const std::string
                              : "Error! A time is 0 to 450 Ms in steps of 50";
         if (auto refusal = KeyPad(ToneFieldKeyPad(f), entry))
             return refusal;
-        SaveToneField(image, index, f, frequency ? FreqOut(entry) : DelayOut(entry));
+        entries[static_cast<std::size_t>(f)] = entry;
     }
+    const ToneRow shown = DisplayCTones(image)[static_cast<std::size_t>(index)];
+    for (int f = 0; f < kToneFieldCount; ++f)
+        if ((*fields)[static_cast<std::size_t>(f)] != shown[static_cast<std::size_t>(f)]) {
+            const std::string& entry = entries[static_cast<std::size_t>(f)];
+            SaveToneField(image, index, f, IsFrequencyField(f) ? FreqOut(entry) : DelayOut(entry));
+        }
     return std::nullopt;
 }
 
@@ -735,6 +737,16 @@ Refusal ImportOptionFlags(ImageBytes& image, int, int index, const std::string& 
 
 // --- Parsing, applying, the command -----------------------------------------------------------
 
+std::string Clipped(const std::string& text) {
+    return text.size() <= kLongestQuote ? text : text.substr(0, kLongestQuote - 3) + "...";
+}
+
+std::string UnquotedValue(const std::string& value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value == kNone ? "" : value;
+}
+
 std::vector<ImportLine> ParseSettings(const std::string& input, std::vector<ImportRefusal>& refusals) {
     // Editors on some systems start a UTF-8 text with a byte order mark.
     const std::string bom = "\xEF\xBB\xBF";
@@ -747,75 +759,19 @@ std::vector<ImportLine> ParseSettings(const std::string& input, std::vector<Impo
 std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines) {
     ImageBytes working = image;
     std::vector<ImportRefusal> refusals;
-    for (const ImportLine& line : lines)
-        if (auto refusal = ApplyLine(working, line))
+    std::map<std::pair<std::string, std::string>, int> given;
+    for (const ImportLine& line : lines) {
+        const auto [first, isNew] = given.emplace(std::pair{line.area, line.item}, line.line);
+        if (!isNew)
+            refusals.push_back({line.line, line.area, line.item,
+                                "Error! This setting is given twice, on lines " +
+                                    std::to_string(first->second) + " and " + std::to_string(line.line)});
+        else if (auto refusal = ApplyLine(working, line))
             refusals.push_back({line.line, line.area, line.item, *refusal});
+    }
     if (refusals.empty())
         image = working;
     return refusals;
 }
 
-int RunImportCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    static constexpr const char* kUsage = "Usage: rcedit --import SETTINGS [--output NEW] IMAGE\n";
-    const std::optional<CommandArgs> parsed =
-        ParseCommandArgs(args, {"--import", "--output"}, {}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const std::string settings = parsed->Value("--import");
-    const std::string output = parsed->Value("--output");
-    const std::vector<std::string>& files = parsed->files;
-    std::string imagePath;
-    if (files.size() != 1 || settings.empty()) {
-        err << "rcedit: --import sets the settings of one image file\n" << kUsage;
-        return 2;
-    }
-    imagePath = files[0];
-    ImageBytes image;
-    const ReadResult read = ReadImageFile(imagePath, image);
-    if (read.error != OpenError::None) {
-        err << imagePath << ": " << OpenErrorMessage(read).text << "\n";
-        return 2;
-    }
-    // Writing over the settings text or the image being read would lose the user's own file; an
-    // image under another name would be one the editor does not open.
-    if (!output.empty() && (RefusesOutputName(output, ".HR8", "an image", err) ||
-                            RefusesOutput(output, {settings, imagePath}, err)))
-        return 2;
-    std::string text;
-    if (!ReadWhole(settings, text)) {
-        err << "rcedit: cannot read " << settings << " (a plain file of settings text is needed)\n";
-        return 2;
-    }
-    std::vector<ImportRefusal> refusals;
-    const std::vector<ImportLine> lines = ParseSettings(text, refusals);
-    const ImageBytes before = image;
-    for (const ImportRefusal& r : ImportSettings(image, lines))
-        refusals.push_back(r);
-    std::stable_sort(refusals.begin(), refusals.end(),
-                     [](const ImportRefusal& x, const ImportRefusal& y) { return x.line < y.line; });
-    if (!refusals.empty()) {
-        image = before;
-        for (const ImportRefusal& r : refusals) {
-            err << settings << ":" << r.line << ": ";
-            if (!r.area.empty())
-                err << r.area << " | " << r.item << ": ";
-            err << r.message << "\n";
-        }
-        err << "rcedit: " << refusals.size() << (refusals.size() == 1 ? " line" : " lines")
-            << " refused; nothing written\n";
-        return 2;
-    }
-    if (output.empty() && image == before)
-        return 0;
-    const std::string target = output.empty() ? imagePath : output;
-    const WriteResult written = WriteImageFile(target, image);
-    if (!written.ok) {
-        err << "rcedit: cannot write " << target << ": " << written.reason << "\n";
-        return 2;
-    }
-    if (!written.keptCopy.empty())
-        err << "rcedit: " << KeptCopyMessage(target, written.keptCopy).text << "\n";
-    return 0;
-}
-
-} // namespace rc::print
+} // namespace rc::listing

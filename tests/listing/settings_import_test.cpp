@@ -1,0 +1,357 @@
+#include "listing/settings_check.h"
+#include "listing/settings_import.h"
+
+#include "codecs/commands.h"
+#include "editors/timers.h"
+#include "image/image_file.h"
+#include "print/listing_cli.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+
+namespace rc::listing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using test::SampleImage;
+
+using test::RandomImage;
+
+// The refusals of importing `text` into `image`, as "line: message".
+std::vector<std::string> Import(ImageBytes& image, const std::string& text) {
+    std::vector<ImportRefusal> refusals;
+    const std::vector<ImportLine> lines = ParseSettings(text, refusals);
+    for (const ImportRefusal& r : ImportSettings(image, lines))
+        refusals.push_back(r);
+    std::vector<std::string> shown;
+    for (const ImportRefusal& r : refusals)
+        shown.push_back(std::to_string(r.line) + ": " + r.message);
+    return shown;
+}
+
+// --- The rules the settings table keeps, over seeded random inputs ---------------------------------
+
+constexpr int kCases = 1000;
+
+const ListedArea& AnyArea(std::mt19937& rng) {
+    const auto& areas = ListedAreas();
+    return areas[rng() % areas.size()];
+}
+
+bool SameBytes(const ImageBytes& a, const ImageBytes& b, const ListedArea& area) {
+    for (const Region& r : area.bytes)
+        for (int i = r.offset; i < r.end(); ++i)
+            if (a[i] != b[i])
+                return false;
+    return true;
+}
+
+// A value a user might give a setting: one a random image shows there, nothing, or such a value
+// with a word, a blank or a character more or less.
+std::string AnyValue(std::mt19937& rng, const ListedArea& area, std::size_t index) {
+    const std::vector<SettingLine> lines = ListArea(RandomImage(rng), area);
+    std::string value = lines[index % lines.size()].value;
+    switch (rng() % 6) {
+    case 0:
+        return "";
+    case 1:
+        return value + " and some words";
+    case 2:
+        return value.empty() ? value : value.substr(0, value.size() - 1);
+    case 3:
+        return value + " ";
+    default:
+        return value;
+    }
+}
+
+// A random walk of entries through the dialogs' entry rules, from the sample.
+ImageBytes Walk(std::mt19937& rng, const ListedArea& area) {
+    ImageBytes image = SampleImage();
+    const std::size_t count = ListArea(image, area).size();
+    for (int step = 1 + static_cast<int>(rng() % 4); step > 0; --step) {
+        const std::size_t index = rng() % count;
+        ImageBytes trial = image;
+        if (!area.set(trial, area.copy, static_cast<int>(index), AnyValue(rng, area, index)))
+            image = trial;
+    }
+    return image;
+}
+
+std::string Findings(const ImageBytes& image, const ListedArea& area) {
+    std::vector<SettingLine> findings;
+    CheckArea(image, area, findings);
+    return ListingText(findings);
+}
+
+TEST(SettingsTable, WhatTheEditorWritesIsSound) {
+    std::mt19937 rng(30);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        const ImageBytes image = Walk(rng, area);
+        ASSERT_EQ(Findings(image, area), "") << n;
+    }
+}
+
+TEST(SettingsTable, ASoundImageIsItsListing) {
+    std::mt19937 rng(31);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        const ImageBytes image = Walk(rng, area);
+        const std::vector<SettingLine> listing = ListWholeArea(image, area);
+        for (const std::string& text : {ListingText(listing), ListingJson(listing)})
+            for (ImageBytes onto : {ImageBytes{}, SampleImage()}) {
+                ASSERT_EQ(Import(onto, text), std::vector<std::string>{}) << n << "\n" << text;
+                ASSERT_TRUE(SameBytes(onto, image, area)) << n << "\n" << text;
+            }
+    }
+}
+
+TEST(SettingsTable, TheImportAppliesOrRefuses) {
+    std::mt19937 rng(32);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        ImageBytes image = rng() % 2 ? SampleImage() : Walk(rng, area);
+        const std::vector<SettingLine> before = ListArea(image, area);
+        const std::size_t index = rng() % before.size();
+        const std::string value = AnyValue(rng, area, index);
+        const SettingLine line{area.area, before[index].item, value};
+        if (!Import(image, ListingText({line})).empty())
+            continue;
+        const std::string now = ListArea(image, area)[index].value;
+        // A command is read by its four digits; the words after them are the listing's own.
+        const std::size_t digits = value.find_first_of("0123456789ABCDEF");
+        const bool command = digits != std::string::npos && value.size() >= digits + 4 &&
+                             (value.size() == digits + 4 || value[digits + 4] == ' ');
+        const std::size_t read = command ? digits + 4 : value.size();
+        ASSERT_EQ(now.substr(0, read), value.substr(0, read)) << n << " " << area.area << " | " << line.item;
+        ASSERT_TRUE(command || now == value) << n << " [" << value << "] [" << now << "]";
+    }
+}
+
+// What the check passes the import takes, and what the import refuses the check reports: an area's
+// listing, damaged in a few bytes, imported onto other sound images.
+TEST(SettingsTable, OneJudge) {
+    std::mt19937 rng(33);
+    for (int n = 0; n < kCases; ++n) {
+        const ListedArea& area = AnyArea(rng);
+        ImageBytes image = SampleImage();
+        for (int k = 0; k < 3; ++k) {
+            const Region& r = area.bytes[rng() % area.bytes.size()];
+            image[r.offset + static_cast<int>(rng() % static_cast<unsigned>(r.length))] =
+                static_cast<std::uint8_t>(rng());
+        }
+        std::vector<SettingLine> findings;
+        CheckArea(image, area, findings);
+        const std::vector<SettingLine> listing = ListWholeArea(image, area);
+        ImageBytes onto = rng() % 2 ? SampleImage() : ImageBytes{};
+        std::vector<ImportLine> lines;
+        for (std::size_t i = 0; i < listing.size(); ++i)
+            lines.push_back({static_cast<int>(i + 1), listing[i].area, listing[i].item, listing[i].value});
+        for (const ImportRefusal& r : ImportSettings(onto, lines)) {
+            ASSERT_TRUE(std::any_of(findings.begin(), findings.end(),
+                                    [&](const SettingLine& f) { return f.item == r.item; }))
+                << n << " " << r.area << " | " << r.item << ": " << r.message;
+        }
+        if (findings.empty()) {
+            ASSERT_TRUE(SameBytes(onto, image, area)) << n << " " << area.area;
+        }
+    }
+}
+
+TEST(SettingsImport, OneEditedLineIsTheOneDifference) {
+    const std::string tone1 =
+        "Tone #1 800 Hz-100 Ms, Delay 50 Ms, Tone #2 0 Hz-0 Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms";
+    const struct Case {
+        std::string line;     // as a user types it
+        std::string newValue; // as the listing then shows it
+    } cases[] = {
+        {"Memory Save #3 Codes | Autopatch Access Number | *6", "*6"},
+        {"Base Timers|Repeater Time-Out|04:30", "04:30"},
+        {"Base Timers | Turn On Delay | 2.5", "2.5"},
+        {"Base Voice Messages | Message 01 | Power Failure", "Power Failure"},
+        {"CW Message | CW Message | DE N0SMP(AR)", "DE N0SMP(AR)"},
+        {"Macros | Macro 02 Command 1 | 5001 a stale description", "5001 Load Repeater Courtesy Tone 1"},
+        {"Scheduler | Event 02 | ----:15, Weekdays, Skip, 2600",
+         "----:15, Weekdays, Skip, 2600 " + CommandText(0x26, 0x00)},
+        {"Scheduler | Event 03 | 12:00, ----, March, 7, 3009",
+         "12:00, ----, March, 7, 3009 " + CommandText(0x30, 0x09)},
+        {"Scheduler | Event 04 | (none)", ""},
+        {"Base Zones | Zone 1 2.  CTCSS Enable | On", "On"},
+        {"User Speed Dial | Entry 1 Identification | Police Department", "Police Department"},
+        {"User Speed Dial | Entry 0 Number | 555,0123", "555,0123"},
+        {"Courtesy Tones | Courtesy Tone 1 | " + tone1, tone1},
+        {"Expanded Switches | Switch 2 | On: 1, 4", "On: 1, 4"},
+        {"Repeater Configuration | Voice clock as 24 Hour Time | Off", "Off"},
+        {"Unnamed bytes | 0x0003 | 5A", "5A"},
+        {"Unlock Number | Unlock Number | 1357913", "1357913"},
+        {"Emergency Speed Dial | Entry 3 Number | 911", "911"},
+        {"Telephone Lockout Numbers | Lockout Number 11 | 1900", "1900"},
+        {"Repeater Stats | Telephone Ring Detects | 7", "7"},
+        {"Memory Save #3 Zones | Zone 8 8.  Expanded DVR User Function Switch 8 | On", "On"},
+        {"Area Code Numbers | Area Code 5 | 010", "010"},
+        {"Pre-Dial Number | Pre-Dial Number | 9#", "9#"},
+        {"User Inputs | Input #2 Falling Edge | 0125", "0125 " + CommandText(0x01, 0x25)},
+        {"Expanded Switches | Switch 10 | On: 3", "On: 3"},
+    };
+    for (const Case& c : cases) {
+        const ImageBytes sample = SampleImage();
+        ImageBytes image = sample;
+        EXPECT_EQ(Import(image, "# one edit\n\n" + c.line + "\n"), std::vector<std::string>{}) << c.line;
+        const std::vector<SettingChange> changes = DiffSettings(sample, image);
+        ASSERT_EQ(changes.size(), 1u) << c.line << "\n" << ChangesText(changes);
+        // The one line names the setting the edit wrote, through the editors' own save routines.
+        EXPECT_EQ(c.line.rfind(changes[0].area, 0), 0u) << c.line;
+        EXPECT_NE(c.line.find(changes[0].item), std::string::npos) << c.line;
+        EXPECT_EQ(changes[0].newValue, c.newValue) << c.line;
+    }
+}
+
+TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChanges) {
+    const std::string text =
+        "# refused, one per line\n"
+        "Base Codes | Control Operator Code | 12345678\n"
+        "Base Codes | Memory Recall Prefix | 12D\n"
+        "Unlock Number | Unlock Number | 123\n"
+        "Unlock Number | Unlock Number | (none)\n"
+        "Area Code Numbers | Area Code 1 | 12\n"
+        "Base Timers | Repeater Time-Out | 45:00\n"
+        "Base Timers | Turn On Delay | 99999999999999999999.5\n"
+        "Macros | Macro 01 Command 1 | 123\n"
+        "Macros | Macro 14 Command 1 | 3101 Play Voice Message 1\n"
+        "Scheduler | Event 01 | 25:00, Daily, Skip, 2000\n"
+        "Base Voice Messages | Message 01 | Power Wurld\n"
+        "CW Message | CW Message | DE N0SMP!\n"
+        "Base Zones | Zone 1 2.  CTCSS Enable | Yes\n"
+        "Courtesy Tones | Courtesy Tone 1 | Tone #1 850 Hz-100 Ms, Delay 0 Ms, Tone #2 0 Hz-0 "
+        "Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms\n"
+        "Nowhere | Control Operator Code | 1\n"
+        "Base Codes | Nothing | 1\n"
+        "User Speed Dial | Entry 0 Number | 555,,0123\n"
+        "Unnamed bytes | 0x0020 | 00\n"
+        "a line without its parts\n"
+        "Base Codes | Time Request Prefix | *9\n";
+    ImageBytes image = SampleImage();
+    const std::vector<std::string> expected = {
+        "2: Error! Maximum 7 Digit Entry",
+        "3: Error! The keypad has no such key",
+        "4: Error! Requires a 7 Digit Entry",
+        "5: Error! This setting is given twice, on lines 4 and 5",
+        "6: Error! Need 3 Digit Entry",
+        "7: Error! Entry must be between 1 and 1800",
+        "8: Error! Maximum 2 Digit Entry",
+        "9: Error! Need 4 Digit Entry",
+        "11: Error! Hours must be 00 to 23 and minutes 00 to 59",
+        "12: Error! \"Wurld\" is not a word of the vocabulary",
+        "13: Error! \"!\" is not a CW character",
+        "14: Error! A tick is On or Off",
+        "15: Error! A frequency is 0 or 300 to 1000 Hz in steps of 100",
+        "16: Error! No settings area is called \"Nowhere\"",
+        "17: Error! Base Codes has no setting \"Nothing\"",
+        "18: Error, One delay entry only.",
+        "19: Error! Byte 0x0020 belongs to a setting",
+        "20: Error! A setting line is: area | item | value",
+    };
+    std::vector<std::string> refusals = Import(image, text);
+    std::sort(refusals.begin(), refusals.end(),
+              [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
+    EXPECT_EQ(refusals, expected);
+    EXPECT_TRUE(image == SampleImage());
+}
+
+// Images and lines the listing, the import and the check once disagreed on.
+TEST(SettingsTable, ReadingsAgree) {
+    const std::string tone = ", Delay 0 Ms, Tone #2 0 Hz-0 Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms";
+    const struct Case {
+        const char* what;
+        std::function<void(ImageBytes&)> edit;
+        std::string lines;   // imported onto the edited sample
+        std::string refusal; // the first refusal, or none
+        bool sound;          // the check passes the result
+    } cases[] = {
+        {"a speed dial number cleared keeps its identification", [](ImageBytes&) {},
+         "User Speed Dial | Entry 1 Number | (none)\nEmergency Speed Dial | Entry 0 Number | (none)", "",
+         true},
+        {"a blank frequency", [](ImageBytes& i) { i[4600] = 0x2D; }, "", "", false},
+        {"a blank frequency is read", [](ImageBytes&) {},
+         "Courtesy Tones | Courtesy Tone 6 | Tone #1  Hz-0 Ms" + tone, "1: Error! A frequency", true},
+        {"a pause alone is no number", [](ImageBytes&) {}, "User Speed Dial | Entry 91 Number | ,",
+         "1: Error! This value cannot be stored", true},
+        {"a value is read whole", [](ImageBytes& i) { SaveTimer(i, kBaseCopy, 0, "180"); },
+         "Base Timers | Repeater Time-Out | 03:00 and some words", "1: Error! This value cannot be stored",
+         true},
+        {"a word space ends a CW message", [](ImageBytes&) {}, "CW Message | CW Message | \"DE N0SMP \"", "",
+         true},
+        {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", true},
+        {"a line too long to read", [](ImageBytes&) {}, std::string(70000, 'x'),
+         "1: Error! A line longer than 64 KiB is no setting line", true},
+    };
+    for (const Case& c : cases) {
+        ImageBytes image = SampleImage();
+        c.edit(image);
+        const std::vector<std::string> refusals = Import(image, c.lines);
+        EXPECT_EQ(refusals.empty() ? "" : refusals[0].substr(0, c.refusal.size()), c.refusal) << c.what;
+        ASSERT_LT(refusals.empty() ? 0 : refusals[0].size(), 100u) << c.what;
+        EXPECT_EQ(CheckSettings(image).empty(), c.sound) << c.what;
+        // Whatever the image holds, its listing rebuilds it on a zero image.
+        if (c.sound) {
+            ImageBytes rebuilt;
+            EXPECT_EQ(Import(rebuilt, ListingText(ListSettings(image))), std::vector<std::string>{})
+                << c.what;
+            EXPECT_TRUE(rebuilt == image) << c.what;
+        }
+    }
+}
+
+TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
+    test::TempFolder folder;
+    const fs::path& dir = folder.path();
+    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
+                      good = (dir / "good.txt").string(), link = (dir / "link.HR8").string();
+    ASSERT_TRUE(WriteImageFile(a, SampleImage()).ok);
+    fs::create_symlink(a, link);
+    fs::permissions(a, fs::perms::owner_read); // read, and never written in place
+    std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
+    const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct Case {
+        std::vector<std::string> args;
+        int status;
+        bool newFile; // b.HR8 exists afterwards
+    } cases[] = {
+        {{"--import", good, "--output", link, a}, 2, false},
+        {{"--import", good, "--output", good, a}, 2, false},
+        {{"--import", good, "--output", b, (dir / "none.HR8").string()}, 2, false},
+        {{"--import", good, a, b}, 2, false},
+        {{"--import", fifo, "--output", b, a}, 2, false},
+        {{"--import", good, a}, 2, false},
+        {{"--import", good, "--output", b, a}, 0, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"rcedit"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::ostringstream out, err;
+        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status)
+            << c.args[1] << " " << c.args.back() << err.str();
+        EXPECT_EQ(fs::exists(b), c.newFile) << c.args[1];
+    }
+    ImageBytes original, changed;
+    ASSERT_EQ(ReadImageFile(a, original).error, OpenError::None);
+    ASSERT_EQ(ReadImageFile(b, changed).error, OpenError::None);
+    EXPECT_TRUE(original == SampleImage());
+    EXPECT_EQ(ChangesText(DiffSettings(original, changed)),
+              "Base Codes | Control Operator Code | 123 -> 4321\n");
+}
+
+} // namespace
+} // namespace rc::listing
