@@ -1,5 +1,6 @@
 #include "link/transfer_cli.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace rc::link {
@@ -39,7 +40,8 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
         }
         const bool takesValue = name == "--port" || name == "--baud" || name == "--bits" ||
                                 name == "--parity" || name == "--stop" || name == "--download" ||
-                                name == "--upload";
+                                name == "--upload" || name == "--dial" || name == "--init" ||
+                                name == "--chat";
         if (!takesValue)
             return fail("unknown argument \"" + args[i] + "\"");
         if (!value) {
@@ -74,6 +76,13 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             if (!ToInt(v, &n) || (n != 1 && n != 2))
                 return fail("--stop takes 1 or 2, not \"" + v + "\"");
             r.line.stopBits = n;
+        } else if (name == "--dial" || name == "--init" || name == "--chat") {
+            if (v.empty())
+                return fail(name + " needs a value");
+            // A line end or other control byte would end the modem's command in the middle.
+            if (name != "--chat" && std::any_of(v.begin(), v.end(), [](unsigned char c) { return c < 0x20; }))
+                return fail(name + " takes no control characters");
+            (name == "--dial" ? r.dial : name == "--init" ? r.init : r.chat) = v;
         } else {
             if (haveFile)
                 return fail("give one --download or --upload");
@@ -90,12 +99,15 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
         return fail("--port DEVICE is missing");
     if (!haveFile)
         return fail("--download FILE or --upload FILE is missing");
+    if (r.dial.empty() && !(r.init.empty() && r.chat.empty()))
+        return fail("--init and --chat go with --dial");
     return r;
 }
 
 std::string HeadlessUsage() {
     return "Usage: rclink [--no-splash]\n"
            "       rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
+           "              [--dial NUMBER [--init STRING] [--chat FILE]]\n"
            "              (--download FILE | --upload [--force] FILE)\n"
            "\n"
            "The first form opens the terminal window. The second moves a settings image between\n"
@@ -104,19 +116,27 @@ std::string HeadlessUsage() {
            "line is 9600 baud, 8 data bits, no parity, 1 stop bit unless told.\n"
            "\n"
            "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
-           "                   only when the transfer succeeds\n"
+           "                   only when the transfer succeeds; what changed since the last copy\n"
+           "                   of FILE in the backups folder is said, and listed beside the new copy\n"
            "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
            "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096;\n"
            "                   an .HR8 image with settings no editor dialog could have written\n"
            "                   (as the editor's check reports them) is refused, exit status 2\n"
            "  --force          send such an image all the same\n"
+           "  --dial NUMBER    call the controller first: ATDT NUMBER, then wait up to 60 s for\n"
+           "                   CONNECT; a call that connected is always hung up at the end (\"+++\",\n"
+           "                   ATH, else DTR dropped), and a line that may still be up is said\n"
+           "  --init STRING    send STRING to the modem before the dial and wait 5 s for OK\n"
+           "  --chat FILE      after CONNECT, run FILE, one step a line: \"expect TEXT\" (up to\n"
+           "                   30 s), \"send TEXT\" (\\r, \\n and \\\\ escapes), \"pause SECONDS\";\n"
+           "                   # comments and blank lines\n"
            "  --no-splash      open the terminal window without its title window\n"
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
            "Messages and progress go to standard error. Exit status: 0 the transfer succeeded,\n"
-           "1 it failed or was refused, 2 bad arguments, an unreadable FILE or a port that will\n"
-           "not open.\n";
+           "1 it failed or was refused, or the call, its init or its chat failed, 2 bad arguments,\n"
+           "an unreadable FILE or chat file, or a port that will not open.\n";
 }
 
 std::string ProgressLine(const XferCounters& counters, int expectedSize) {
