@@ -228,7 +228,7 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
     };
 
     // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
-    // file stays as it was; a call that may be up is hung up first.
+    // file stays as it was; a call that may be up is hung up all the same.
     SignalNotifier cancel({SIGINT, SIGTERM}, [&] {
         if (driver.Running() || !call)
             driver.Cancel();
