@@ -2,6 +2,7 @@
 
 #include "desktop/command_words.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace rc::link {
@@ -24,6 +25,7 @@ constexpr HeadlessOption kOptions[] = {
     {"--port", true},  {"--baud", true},     {"--bits", true},       {"--parity", true},
     {"--stop", true},  {"--download", true}, {"--upload", true},     {"--force", false},
     {"--help", false}, {"--version", false}, {"--no-splash", false},
+    {"--dial", true},  {"--init", true},     {"--chat", true},
 };
 
 const HeadlessOption* FindOption(const std::string& name) {
@@ -61,6 +63,13 @@ std::string Apply(HeadlessRequest& r, bool& haveFile, const std::string& name, c
         if (!ToInt(v, &n) || (n != 1 && n != 2))
             return "--stop takes 1 or 2, not \"" + v + "\"";
         r.line.stopBits = n;
+    } else if (name == "--dial" || name == "--init" || name == "--chat") {
+        if (v.empty())
+            return name + " needs a value";
+        // A line end or other control byte would end the modem's command in the middle.
+        if (name != "--chat" && std::any_of(v.begin(), v.end(), [](unsigned char c) { return c < 0x20; }))
+            return name + " takes no control characters";
+        (name == "--dial" ? r.dial : name == "--init" ? r.init : r.chat) = v;
     } else if (name == "--download" || name == "--upload") {
         if (haveFile)
             return "give one --download or --upload";
@@ -139,12 +148,15 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
         return fail("--port DEVICE is missing");
     if (!haveFile)
         return fail("--download FILE or --upload FILE is missing");
+    if (r.dial.empty() && !(r.init.empty() && r.chat.empty()))
+        return fail("--init and --chat go with --dial");
     return r;
 }
 
 std::string HeadlessUsage() {
     return "Usage: rclink [--no-splash]\n"
            "       rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]\n"
+           "              [--dial NUMBER [--init STRING] [--chat FILE]]\n"
            "              (--download FILE | --upload [--force] FILE)\n"
            "\n"
            "The first form opens the terminal window. The second moves a settings image between\n"
@@ -161,19 +173,27 @@ std::string HeadlessUsage() {
            "says the size of the image.\n"
            "\n"
            "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
-           "                   only when the transfer succeeds\n"
+           "                   only when the transfer succeeds; what changed since the last copy\n"
+           "                   of FILE in the backups folder is said, and listed beside the new copy\n"
            "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
            "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096;\n"
            "                   an .HR8 image with settings no editor dialog could have written\n"
            "                   (as the editor's check reports them) is refused, exit status 2\n"
            "  --force          send such an image all the same\n"
+           "  --dial NUMBER    call the controller first: ATDT NUMBER, then wait up to 60 s for\n"
+           "                   CONNECT; a call that connected is always hung up at the end (\"+++\",\n"
+           "                   ATH, else DTR dropped), and a line that may still be up is said\n"
+           "  --init STRING    send STRING to the modem before the dial and wait 5 s for OK\n"
+           "  --chat FILE      after CONNECT, run FILE, one step a line: \"expect TEXT\" (up to\n"
+           "                   30 s), \"send TEXT\" (\\r, \\n and \\\\ escapes), \"pause SECONDS\";\n"
+           "                   # comments and blank lines\n"
            "  --no-splash      open the terminal window without its title window\n"
            "  --help           show this help and exit\n"
            "  --version        show the version and exit\n"
            "\n"
            "Messages and progress go to standard error. Exit status: 0 the transfer succeeded,\n"
-           "1 it failed or was refused, 2 bad arguments, an unreadable FILE or a port that will\n"
-           "not open.\n";
+           "1 it failed or was refused, or the call, its init or its chat failed, 2 bad arguments,\n"
+           "an unreadable FILE or chat file, or a port that will not open.\n";
 }
 
 std::string ProgressLine(const XferCounters& counters, int expectedSize) {

@@ -2,7 +2,7 @@
 
 // The command line of a transfer without windows, for scripted backups:
 //   rclink --port DEVICE [--baud N] [--bits 7|8] [--parity N|O|E] [--stop 1|2]
-//          (--download FILE | --upload [--force] FILE)
+//          [--dial NUMBER [--init STRING] [--chat FILE]] (--download FILE | --upload [--force] FILE)
 
 #include "link/serial_port.h"
 #include "link/transfer_models.h"
@@ -25,6 +25,9 @@ struct HeadlessRequest {
     TransferDirection direction = TransferDirection::Download;
     std::string file;
     bool force = false; // send an image even when the editor's check has findings
+    std::string dial;   // the number the modem calls first; empty: the line is already connected
+    std::string init;   // the modem's init string, sent before the dial
+    std::string chat;   // the chat file run once the call is connected
 };
 
 // The request, or nothing with `error` saying what is wrong. Options take their value after "=" or

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into a staging folder and checks what a desktop gets: the exact file list,
 # menu entries that desktop-file-validate accepts, the image file type as the MIME database
-# compiles it, well-formed icons, and the same options in each program's --help, its manual page
-# and the README.
+# compiles it, well-formed icons, the user units as systemd reads them, and the same options in
+# each program's --help, its manual page and the README.
 # Usage: check_install.sh BUILD_DIR WORK_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -20,6 +20,8 @@ doc=share/doc/halden-r8-tools
 sort >"$work/expected" <<LIST
 bin/rcedit
 bin/rclink
+lib/systemd/user/rclink-backup@.service
+lib/systemd/user/rclink-backup@.timer
 share/applications/rcedit.desktop
 share/applications/rclink.desktop
 share/mime/packages/halden-r8-tools.xml
@@ -58,6 +60,20 @@ if command -v update-mime-database >/dev/null; then
     # One glob without ":cs" matches .HR8 and .hr8 alike.
     grep -qx '[0-9]*:application/x-halden-r8-image:\*\.hr8' "$stage/share/mime/globs2" ||
         fail "the image glob is not compiled, or only for one case"
+fi
+
+# The nightly download's units, as systemd reads them, for one named controller.
+if command -v systemd-analyze >/dev/null; then
+    units=$work/units
+    mkdir -p "$units/run"
+    chmod 700 "$units/run"
+    for kind in service timer; do
+        cp "$stage/lib/systemd/user/rclink-backup@.$kind" "$units/rclink-backup@night.$kind"
+    done
+    # The manual page is checked below, not where the machine's man looks.
+    XDG_RUNTIME_DIR=$units/run systemd-analyze verify --user --man=no \
+        "$units/rclink-backup@night.timer" "$units/rclink-backup@night.service" ||
+        fail "systemd-analyze verify: rclink-backup units"
 fi
 
 # Every option the program lists in --help is described in its manual page and the README, and

@@ -1,10 +1,12 @@
 #include "link/ui/headless_transfer.h"
 
 #include "desktop/qt/signal_notifier.h"
+#include "link/download_changes.h"
 #include "link/transfer_cli.h"
 #include "link/transfer_file.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_driver.h"
+#include "link/unattended_call.h"
 #include "link/upload_check.h"
 #include "rc_version.h"
 
@@ -15,6 +17,10 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
 #include <unistd.h>
 
 namespace rc::link {
@@ -59,6 +65,11 @@ private:
     std::string last_;
     std::string lastProgress_;
 };
+
+std::vector<std::uint8_t> WholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
 
 constexpr int kDrainLimitMs = 3000;
 constexpr int kDrainPollMs = 10;
@@ -119,6 +130,32 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
         job.upload = std::move(file.bytes);
     }
 
+    // A dialled run reads its chat and checks its file before the line is busy.
+    CallPlan plan{request->init, request->dial, {}, request->chat};
+    if (!request->chat.empty()) {
+        std::ifstream in(request->chat, std::ios::binary);
+        const std::string text(std::istreambuf_iterator<char>(in), {});
+        std::string why;
+        std::optional<std::vector<ChatStep>> steps;
+        if (in.good() || in.eof())
+            steps = ParseChat(text, request->chat, &why);
+        else
+            why = request->chat + " could not be read";
+        if (!steps) {
+            std::fprintf(stderr, "rclink: %s\n", why.c_str());
+            return kExitUsage;
+        }
+        plan.chat = std::move(*steps);
+    }
+    const bool download = job.direction == TransferDirection::Download;
+    if (download && !request->dial.empty()) {
+        if (DownloadFile probe(request->file); !probe.Open()) {
+            std::fprintf(stderr, "rclink: %s\n", probe.FailureMessage().c_str());
+            return kExitTransferFailed;
+        }
+    }
+    const std::optional<EarlierCopy> previous = download ? NewestCopyOf(request->file) : std::nullopt;
+
     static char name[] = "rclink";
     static char* argv[] = {name, nullptr};
     int argc = 1;
@@ -133,15 +170,12 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
 
     XferDriver driver(port, std::move(job));
     Reporter reporter(driver.Job().expectedSize);
-    // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
-    // file stays as it was.
-    SignalNotifier cancel({SIGINT, SIGTERM}, [&driver] { driver.Cancel(); });
     QObject::connect(&driver, &XferDriver::message, &app,
                      [&](const QString& text) { reporter.Message(text); });
     QObject::connect(&driver, &XferDriver::countersChanged, &app,
                      [&] { reporter.Progress(driver.Counters()); });
 
-    // The last answer (the ACK to EOT) must have left before the port closes.
+    // The last answer (the ACK to EOT, the hang-up) must have left before the port closes.
     QTimer drain;
     QElapsedTimer draining;
     int status = kExitTransferFailed;
@@ -149,13 +183,78 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
         if (port.OutputDrained() || draining.elapsed() >= kDrainLimitMs)
             app.exit(status);
     });
-    QObject::connect(&driver, &XferDriver::finished, &app, [&](bool ok) {
-        reporter.EndProgress();
-        status = ok ? kExitTransferred : kExitTransferFailed;
+    auto end = [&] {
         draining.start();
         drain.start(kDrainPollMs);
+    };
+
+    // The call around the transfer, when there is one.
+    std::optional<UnattendedCall> call;
+    QTimer wake;
+    wake.setSingleShot(true);
+    // The guard times around "+++" are what the modem measures: a coarse timer may fire early.
+    wake.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer clock;
+    clock.start();
+    int transferStatus = kExitTransferFailed;
+    std::function<void(CallStep)> apply = [&](CallStep step) {
+        for (const std::string& m : step.messages)
+            reporter.Message(QString::fromStdString(" " + m));
+        if (!step.send.empty())
+            port.SendText(step.send);
+        if (step.dtr) {
+            port.SetDtr(*step.dtr);
+            call->SetDtrWorks(port.ModemLinesSupported());
+        }
+        if (step.wake)
+            wake.start(
+                static_cast<int>(std::clamp<qint64>(*step.wake - clock.elapsed(), 0, 24 * 3600 * 1000)));
+        else
+            wake.stop();
+        if (step.startTransfer)
+            QTimer::singleShot(0, &driver, &XferDriver::Start);
+        if (step.done) {
+            status = call->Reached() ? transferStatus : kExitTransferFailed;
+            end();
+        }
+    };
+    auto reportChanges = [&](bool ok) {
+        if (!ok || !download)
+            return;
+        const std::string said =
+            DescribeChanges(previous, WholeFile(request->file), request->file, NewestCopyOf(request->file));
+        if (!said.empty())
+            reporter.Message(QString::fromStdString(" " + said));
+    };
+
+    // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
+    // file stays as it was; a call that may be up is hung up all the same.
+    SignalNotifier cancel({SIGINT, SIGTERM}, [&] {
+        if (driver.Running() || !call)
+            driver.Cancel();
+        else
+            apply(call->Cancel(clock.elapsed()));
     });
-    QTimer::singleShot(0, &driver, &XferDriver::Start);
+    QObject::connect(&driver, &XferDriver::finished, &app, [&](bool ok) {
+        reporter.EndProgress();
+        reportChanges(ok);
+        transferStatus = ok ? kExitTransferred : kExitTransferFailed;
+        if (call) {
+            apply(call->TransferEnded(clock.elapsed()));
+        } else {
+            status = transferStatus;
+            end();
+        }
+    });
+    if (request->dial.empty()) {
+        QTimer::singleShot(0, &driver, &XferDriver::Start);
+    } else {
+        call.emplace(std::move(plan));
+        QObject::connect(&wake, &QTimer::timeout, &app, [&] { apply(call->OnTimer(clock.elapsed())); });
+        port.SetTerminalReceiver(
+            [&](std::span<const std::uint8_t> bytes) { apply(call->OnBytes(bytes, clock.elapsed())); });
+        QTimer::singleShot(0, &app, [&] { apply(call->Start(clock.elapsed())); });
+    }
     const int result = app.exec();
     port.Close();
     return result;

@@ -19,8 +19,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "listing/settings_list.h"
+
 #include <fcntl.h>
 #include <functional>
+#include <pty.h>
 #include <random>
 #include <set>
 #include <termios.h>
@@ -65,10 +68,10 @@ public:
     std::string File(const QString& name) const { return Path(name).toStdString(); }
 
     // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
-    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
+    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command, bool wait = true) {
         QProcess* p =
             Start("socat", {"pty,raw,echo=0,link=" + Path(link), "SYSTEM:" + command + ",pipes"}, folder);
-        EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
+        EXPECT_TRUE(!wait || WaitForPath(Path(link))) << link.toStdString();
         return p;
     }
 
@@ -154,7 +157,6 @@ public:
         (void)!::write(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
     }
 
-private:
     static int OpenRaw(const QString& path) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd >= 0) {
@@ -166,6 +168,7 @@ private:
         return fd;
     }
 
+private:
     void Read(int from) {
         const To to = from == 0 ? To::Peer : To::Rclink;
         char buf[1024];
@@ -443,5 +446,341 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
     EXPECT_TRUE(kept == images) << b.Kept().join(' ').toStdString();
 }
 
+// ---- a dialled call ----
+
+// A Hayes modem at the end of rclink's line: it echoes and answers commands, gives the dial the
+// result the test chose and, after CONNECT, puts the controller's side through: an optional
+// password prompt, then a real sx or rx behind a socat pty. Online, "+++" between a second of quiet
+// on either side takes it back to commands; ATH ends the call.
+class HayesModem {
+public:
+    struct Script {
+        const char* initReply = "OK"; // "": no answer
+        const char* dialResult = "CONNECT 9600";
+        bool prompt = false; // the controller asks "Password:" and goes on at "secret\r"
+        bool deaf = false;   // online to the end: "+++" and ATH go to the controller as data
+        QString peer;        // the controller's program, in the bench folder
+    };
+
+    HayesModem(Bench& bench, Script script) : bench_(bench), script_(std::move(script)) {
+        char name[128] = {};
+        if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+            return;
+        path_ = name;
+        termios t{};
+        ::tcgetattr(slave_, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave_, TCSANOW, &t);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+        clock_.start();
+        line_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
+        QObject::connect(line_.get(), &QSocketNotifier::activated, [this] { FromRclink(); });
+        escape_.setSingleShot(true);
+        QObject::connect(&escape_, &QTimer::timeout, [this] { Escaped(); });
+    }
+    ~HayesModem() {
+        line_.reset();
+        HangUp();
+        for (int fd : {master_, slave_})
+            if (fd >= 0)
+                ::close(fd);
+    }
+    QString Path() const { return path_; }
+    // The command lines and confirmed escapes, in order: "ATZ|ATDT5550100|+++|ATH".
+    QString Log() const { return log_.join('|'); }
+    bool CallUp() const { return callUp_; }
+
+private:
+    void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
+    void Reply(const char* text) {
+        if (*text)
+            Send(QByteArray("\r\n") + text + "\r\n");
+    }
+
+    void FromRclink() {
+        char buf[512];
+        ssize_t n;
+        while ((n = ::read(master_, buf, sizeof buf)) > 0)
+            for (char c : QByteArray(buf, static_cast<int>(n)))
+                online_ ? OnlineByte(c) : CommandByte(c);
+    }
+
+    void CommandByte(char c) {
+        Send(QByteArray(1, c));
+        if (c != '\r') {
+            command_ += c;
+            return;
+        }
+        const QString command = QString::fromLatin1(command_).trimmed().toUpper();
+        command_.clear();
+        if (command.isEmpty())
+            return;
+        log_ << command;
+        if (command.startsWith("ATD")) {
+            QTimer::singleShot(200, [this] { Dialled(); });
+        } else if (command == "ATH") {
+            HangUp();
+            Reply("OK");
+        } else {
+            Reply(script_.initReply);
+        }
+    }
+
+    void Dialled() {
+        Reply(script_.dialResult);
+        if (!QByteArray(script_.dialResult).startsWith("CONNECT"))
+            return;
+        online_ = callUp_ = true;
+        lastByte_ = clock_.elapsed();
+        if (script_.prompt)
+            Send("\r\nPassword: ");
+        else
+            StartPeer();
+    }
+
+    void OnlineByte(char c) {
+        const qint64 now = clock_.elapsed();
+        const qint64 quiet = now - lastByte_;
+        lastByte_ = now;
+        if (!script_.deaf && c == '+' && (pluses_ > 0 || quiet >= kGuardMs - 50) && pluses_ < 3) {
+            if (++pluses_ == 3)
+                escape_.start(kGuardMs - 50);
+            return;
+        }
+        // Not an escape after all: the pluses were data.
+        toPeer_ += QByteArray(pluses_, '+') + c;
+        pluses_ = 0;
+        escape_.stop();
+        if (script_.prompt && peer_ < 0 && toPeer_.contains("secret\r")) {
+            toPeer_.clear();
+            StartPeer();
+        }
+        Flush();
+    }
+
+    void Escaped() {
+        pluses_ = 0;
+        online_ = false;
+        log_ << "+++";
+        Reply("OK");
+    }
+
+    void StartPeer() {
+        const QString link = "ttyC" + QString::number(++calls_);
+        bench_.PeerOn(link, bench_.Path(""), script_.peer, false);
+        // Connects once socat has made its end, without holding up the line meanwhile.
+        auto* poll = new QTimer(&escape_);
+        QObject::connect(poll, &QTimer::timeout, [this, poll, link] {
+            if (!QFileInfo::exists(bench_.Path(link)) || !callUp_)
+                return;
+            poll->deleteLater();
+            poll->stop();
+            peer_ = Relay::OpenRaw(bench_.Path(link));
+            peerNotifier_ = std::make_unique<QSocketNotifier>(peer_, QSocketNotifier::Read);
+            QObject::connect(peerNotifier_.get(), &QSocketNotifier::activated, [this] {
+                char buf[512];
+                ssize_t n;
+                while ((n = ::read(peer_, buf, sizeof buf)) > 0)
+                    if (online_)
+                        Send(QByteArray(buf, static_cast<int>(n)));
+                if (n == 0 || (n < 0 && errno != EAGAIN))
+                    peerNotifier_->setEnabled(false);
+            });
+            Flush();
+        });
+        poll->start(20);
+    }
+
+    void Flush() {
+        if (peer_ < 0)
+            return;
+        (void)!::write(peer_, toPeer_.constData(), static_cast<size_t>(toPeer_.size()));
+        toPeer_.clear();
+    }
+
+    void HangUp() {
+        callUp_ = online_ = false;
+        peerNotifier_.reset();
+        if (peer_ >= 0)
+            ::close(peer_);
+        peer_ = -1;
+    }
+
+    static constexpr qint64 kGuardMs = 1000;
+    Bench& bench_;
+    Script script_;
+    int master_ = -1, slave_ = -1, peer_ = -1;
+    QString path_;
+    QElapsedTimer clock_;
+    std::unique_ptr<QSocketNotifier> line_, peerNotifier_;
+    QTimer escape_;
+    QByteArray command_, toPeer_;
+    QStringList log_;
+    bool online_ = false, callUp_ = false;
+    int pluses_ = 0, calls_ = 0;
+    qint64 lastByte_ = 0;
+};
+
+const QString kSendSlowly = "sleep 1; " + kSend; // its first NAK after the chat, not in the discard
+const QString kReceiveSlowly = "sleep 1; " + kReceive;
+
+// Every kind of call rclink makes with nobody there: the modem's answers, the controller's prompt,
+// what went over the line and whether the call is down at the end.
+TEST(RclinkDialling, CallsAndTheirHangUp) {
+    struct Case {
+        const char* name;
+        HayesModem::Script modem;
+        QStringList options; // besides --port and --dial
+        int exitCode;
+        const char* says; // on standard error, one text per "|"
+        const char* log;  // what the modem heard
+        bool callUp;
+    } cases[] = {
+        {"download after init and chat",
+         {"OK", "CONNECT 9600", true, false, kSend},
+         {"--init", "ATZ", "--chat", "chat.txt", "--download", "site.HR8"},
+         0,
+         "rclink: dialling 5550100|rclink: CONNECT 9600|Download Successful|rclink: hanging up|rclink: line "
+         "hung up",
+         "ATZ|ATDT5550100|+++|ATH",
+         false},
+        {"upload",
+         {"OK", "CONNECT 9600", false, false, kReceiveSlowly},
+         {"--force", "--upload", "img.HR8"},
+         0,
+         "rclink: line hung up",
+         "ATDT5550100|+++|ATH",
+         false},
+        {"the controller cancels",
+         {"OK", "CONNECT 9600", false, false, "sleep 1; cat can; sleep 2; cat can; sleep 9"},
+         {"--download", "site.HR8"},
+         1,
+         "Cancelled By Remote|rclink: line hung up",
+         "ATDT5550100|+++|ATH",
+         false},
+        {"init refused",
+         {"ERROR", "CONNECT 9600", false, false, ""},
+         {"--init", "AT&F", "--download", "site.HR8"},
+         1,
+         "rclink: the modem answered ERROR to \"AT&F\"",
+         "AT&F",
+         false},
+        {"busy",
+         {"OK", "BUSY", false, false, ""},
+         {"--download", "site.HR8"},
+         1,
+         "rclink: call failed: BUSY",
+         "ATDT5550100",
+         false},
+        {"no carrier",
+         {"OK", "NO CARRIER", false, false, ""},
+         {"--download", "site.HR8"},
+         1,
+         "rclink: call failed: NO CARRIER",
+         "ATDT5550100",
+         false},
+        {"no answer",
+         {"OK", "NO ANSWER", false, false, ""},
+         {"--download", "site.HR8"},
+         1,
+         "rclink: call failed: NO ANSWER",
+         "ATDT5550100",
+         false},
+        {"no dial tone",
+         {"OK", "NO DIALTONE", false, false, ""},
+         {"--download", "site.HR8"},
+         1,
+         "rclink: call failed: NO DIALTONE",
+         "ATDT5550100",
+         false},
+        {"dial refused",
+         {"OK", "ERROR", false, false, ""},
+         {"--download", "site.HR8"},
+         1,
+         "rclink: call failed: ERROR",
+         "ATDT5550100",
+         false},
+        // A pty has no DTR to drop: the call stays up and rclink says so.
+        {"a modem that will not hang up",
+         {"OK", "CONNECT 9600", false, true, kSendSlowly},
+         {"--download", "site.HR8"},
+         0,
+         "Download Successful|the device cannot drop DTR: the line may still be up",
+         "ATDT5550100",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bench b;
+        const auto image = Image(8192, 21);
+        WriteBytes(b.File("img.HR8"), image);
+        QDir(b.Path("")).mkdir("rx");
+        WriteBytes(b.File("can"), {CAN, CAN}); // socat takes backslashes in a command as its own
+        QFile chat(b.Path("chat.txt"));
+        ASSERT_TRUE(chat.open(QIODevice::WriteOnly));
+        chat.write("# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n");
+        chat.close();
+        HayesModem::Script script = c.modem;
+        if (script.peer == kReceiveSlowly)
+            script.peer = "cd rx; " + kReceiveSlowly;
+        HayesModem modem(b, script);
+        ASSERT_FALSE(modem.Path().isEmpty());
+        const Outcome o =
+            Collect(b.Rclink(QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options));
+        EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
+        for (const QString& text : QString(c.says).split('|'))
+            EXPECT_TRUE(o.errors.contains(text)) << text.toStdString() << " not in\n"
+                                                 << o.errors.toStdString();
+        EXPECT_EQ(modem.Log(), c.log);
+        EXPECT_EQ(modem.CallUp(), c.callUp);
+        if (c.exitCode == 0) {
+            EXPECT_EQ(ReadBytes(b.File(c.options.contains("--upload") ? "rx/got.bin" : "site.HR8")), image);
+        }
+    }
+}
+
+// The nightly download says what changed since the night before, beside the copy it keeps.
+TEST(RclinkDialling, ChangesSinceTheLastCopy) {
+    Bench b;
+    const auto first = Image(8192, 31);
+    auto second = first;
+    for (int at : {0x100, 0x101, 0x1234})
+        second[at] ^= 0x5A;
+    QStringList said;
+    for (int run = 0; run < 3; ++run) {
+        WriteBytes(b.File("img.HR8"), run == 0 ? first : second);
+        HayesModem modem(b, {"OK", "CONNECT 9600", false, false, kSendSlowly});
+        const Outcome o =
+            Collect(b.Rclink({"--port", modem.Path(), "--dial", "5550100", "--download", "site.HR8"}));
+        ASSERT_EQ(o.exitCode, 0) << o.errors.toStdString();
+        said << o.errors;
+        QTest::qWait(1000); // each copy in a second of its own
+    }
+    const QStringList kept = b.Kept();
+    ASSERT_EQ(kept.size(), 3) << kept.join(' ').toStdString(); // two copies and the changes beside the second
+    const QString folder = b.Path("data/halden-r8-tools/backups/");
+    EXPECT_EQ(kept[2], kept[1] + ".changes.txt");
+    ImageBytes before, after;
+    std::copy(first.begin(), first.end(), before.MutableBytes().begin());
+    std::copy(second.begin(), second.end(), after.MutableBytes().begin());
+    const auto changes = listing::DiffSettings(before, after);
+    ASSERT_FALSE(changes.empty());
+    QFile listing(folder + kept[2]);
+    ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(listing.readAll()), "# Changes from " + folder + kept[0] + " to " + folder +
+                                                        kept[1] + "\n" +
+                                                        QString::fromStdString(listing::ChangesText(changes)));
+    // "2026-12-07 05:06:07" from "2026-12-07_050607_download_site.HR8"
+    auto date = [](const QString& copy) {
+        return copy.left(10) + " " + copy.mid(11, 2) + ":" + copy.mid(13, 2) + ":" + copy.mid(15, 2);
+    };
+    EXPECT_FALSE(said[0].contains("changed since")) << said[0].toStdString();
+    EXPECT_TRUE(said[1].contains(QString("rclink: %1 settings changed since %2 (see %3)")
+                                     .arg(changes.size())
+                                     .arg(date(kept[0]), folder + kept[2])))
+        << said[1].toStdString();
+    EXPECT_TRUE(said[2].contains("rclink: no setting changed since " + date(kept[1])))
+        << said[2].toStdString();
+}
 } // namespace
 } // namespace rc::link
