@@ -9,15 +9,6 @@
 
 namespace rc {
 
-// Which copy the code, timer and message dialogs show (0 base, 1..4 memory save), and the image
-// offset of the zone table the zones dialog edits. A menu command sets one right before its dialog.
-struct CopySelectors {
-    int CodesCopy = kBaseCopy;
-    int TimersCopy = kBaseCopy;
-    int MessagesCopy = kBaseCopy;
-    int ZonesCopy = kBaseZones.offset;
-};
-
 // The one image the editor holds and the file state that goes with it.
 struct EditorState {
     ImageBytes image;
@@ -28,11 +19,7 @@ struct EditorState {
     // The bytes as last opened or saved. The change test compares against these rather than the
     // sum: an edit that keeps the sum (two digits swapped) is still an edit.
     ImageBytes savedImage;
-    CopySelectors copies;
     std::string statusFileText; // first status-bar panel: " " + path, maybe + " (Read Only)"
-    // Set by a command that writes a whole block (a copy, a flush, a reset): the name its change
-    // goes by in the edit history, instead of the settings it touched.
-    std::string stepName;
 
     bool IsChanged() const { return image != savedImage; }
     void MarkSaved();

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 namespace rc {
@@ -71,11 +72,30 @@ void EditorDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-QPushButton* MakeOkButton(QWidget* dialog) {
-    auto* ok = new QPushButton("OK", dialog);
-    ok->setObjectName("cmdOK");
+QPushButton* MakeOkButton(QDialog* dialog, std::function<void()> onClick, const QString& caption) {
+    auto* ok = new QPushButton(caption, dialog);
+    ok->setObjectName("cmd" + caption);
     ok->setDefault(true);
+    if (onClick)
+        QObject::connect(ok, &QPushButton::clicked, dialog, std::move(onClick));
+    else
+        QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     return ok;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* MakeHeading(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 } // namespace rc

@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
+#include <string>
+
+class QLabel;
 class QPushButton;
 
 namespace rc {
@@ -39,7 +43,17 @@ private:
     bool historyShared_ = false;
 };
 
-// The dialog's "OK" button, named cmdOK and the default button, as every editor dialog has it.
-QPushButton* MakeOkButton(QWidget* dialog);
+// Called by a command that writes a whole block (a copy, a flush, a reset) once it has written it,
+// with the name its change goes by in the edit history instead of the settings it touched.
+using NameStep = std::function<void(const std::string&)>;
+
+// The button that closes an editor dialog: "OK" (named cmdOK) unless `caption` says otherwise, the
+// default button. A click runs `onClick`, or accepts the dialog when none is given.
+QPushButton* MakeOkButton(QDialog* dialog, std::function<void()> onClick = {}, const QString& caption = "OK");
+
+// A label named `name` showing `text` as plain text, as the dialogs' read-only fields are.
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = {});
+// A heading over a column of values, in bold.
+QLabel* MakeHeading(QWidget* parent, const QString& text);
 
 } // namespace rc

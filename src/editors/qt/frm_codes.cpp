@@ -9,32 +9,27 @@
 
 namespace rc {
 
-frmCodes_1::frmCodes_1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent)
-    : EditorDialog(help, helpContext, parent), state_(state), keypad_(keypad) {
+frmCodes_1::frmCodes_1(EditorState& state, int copy, IKeyPad& keypad, IHelp* help, int helpContext,
+                       QWidget* parent)
+    : EditorDialog(help, helpContext, parent), state_(state), copy_(copy), keypad_(keypad) {
     setObjectName("frmCodes_1");
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance("0000000") + 24};
     for (int i = 0; i < kCodeCount; ++i) {
         auto* rowLabel = new QLabel(QString::fromStdString(CodeRowLabel(i)), this);
         rowLabel->setObjectName(QString("lblName_%1").arg(i));
         grid->addWidget(rowLabel, i, 0);
-        lblCode_[i] = new ValueLabel(QString("lblCode_%1").arg(i), this);
-        lblCode_[i]->setMinimumWidth(fontMetrics().horizontalAdvance("0000000") + 24);
-        grid->addWidget(lblCode_[i], i, 1);
-        connect(lblCode_[i], &ValueLabel::clicked, this, [this, i] { EditCode(i); });
+        lblCode_[i] = values.Add(i, 1, QString("lblCode_%1").arg(i), [this, i] { EditCode(i); });
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kCodeCount, 0, 1, 2, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayCodes();
 }
 
 void frmCodes_1::DisplayCodes() {
-    const int copy = state_.copies.CodesCopy;
-    setWindowTitle(QString::fromStdString(CodesCaption(copy)));
-    const auto codes = rc::DisplayCodes(state_.image, copy);
+    setWindowTitle(QString::fromStdString(CodesCaption(copy_)));
+    const auto codes = rc::DisplayCodes(state_.image, copy_);
     for (int i = 0; i < kCodeCount; ++i)
         lblCode_[i]->setText(QString::fromStdString(codes[i]));
 }
@@ -44,7 +39,7 @@ void frmCodes_1::EditCode(int i) {
     const std::string entry = ShowKeyPad(keypad_, CodeKeyPad(i), shown);
     if (!KeyPadEdited(shown, entry))
         return;
-    SaveCode(state_.image, state_.copies.CodesCopy, i, entry);
+    SaveCode(state_.image, copy_, i, entry);
     DisplayCodes();
 }
 

@@ -33,11 +33,8 @@ frmConfig::frmConfig(EditorState& state, IHelp* help, int helpContext, QWidget* 
         flagsLayout->addWidget(chkFlags_[i]);
     }
     layout->addWidget(flags);
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this, [this] { cmdOK_Click(); });
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &frmConfig::cmdOK_Click);
 
     // The dialog lives for one opening, so the flags are read once: a later activation must not undo
     // what the user ticked.

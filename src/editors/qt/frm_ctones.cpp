@@ -43,17 +43,14 @@ frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpC
     for (int f = 0; f < kToneFieldCount; ++f)
         heading(IsFrequencyField(f) ? "Hertz" : "Msec", 1, f + 1);
 
-    const int width = fontMetrics().horizontalAdvance("0000") + 20;
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance("0000") + 20};
     for (int i = 0; i < kToneRowCount; ++i) {
         auto* number = new QLabel(QString::number(i + 1), this);
         number->setObjectName(QString("lblA_%1").arg(i));
         grid->addWidget(number, kFirstRow + i, 0);
         for (int f = 0; f < kToneFieldCount; ++f) {
-            auto* label = new ValueLabel(QString("%1_%2").arg(kFieldNames[f]).arg(i), this);
-            label->setMinimumWidth(width);
-            grid->addWidget(label, kFirstRow + i, f + 1);
-            connect(label, &ValueLabel::clicked, this, [this, i, f] { EditField(i, f); });
-            labels_[i][f] = label;
+            labels_[i][f] = values.Add(kFirstRow + i, f + 1, QString("%1_%2").arg(kFieldNames[f]).arg(i),
+                                       [this, i, f] { EditField(i, f); });
         }
         auto* erase = new QPushButton("E", this);
         erase->setObjectName(QString("cmdErase_%1").arg(i));
@@ -76,11 +73,8 @@ frmCTones::frmCTones(EditorState& state, IKeyPad& keypad, IHelp* help, int helpC
             });
         }
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kFirstRow + kToneRowCount, 0, 1, kToneFieldCount + 3, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayCTones();
 }
 

@@ -49,9 +49,10 @@ frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int h
     connect(List1_, &QListWidget::itemClicked, this, &frmCwEdit::Pick);
 
     auto* buttons = new QHBoxLayout;
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this, [this] {
+        SaveCwMessage();
+        accept();
+    });
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("cmdCancel");
     auto* clear = new QPushButton("Clear", this);
@@ -61,10 +62,6 @@ frmCwEdit::frmCwEdit(EditorState& state, IMessages& messages, IHelp* help, int h
     buttons->addWidget(cancel);
     buttons->addWidget(clear);
     grid->addLayout(buttons, 2, 0);
-    connect(cmdOK_, &QPushButton::clicked, this, [this] {
-        SaveCwMessage();
-        accept();
-    });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(clear, &QPushButton::clicked, this, &frmCwEdit::Clear);
 

@@ -10,8 +10,10 @@ namespace {
 constexpr int kIndicatorSize = 16;
 } // namespace
 
-frmErase::frmErase(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent)
-    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages) {
+frmErase::frmErase(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
+                   QWidget* parent)
+    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages),
+      nameStep_(std::move(nameStep)) {
     setObjectName("frmErase");
     setWindowTitle("Halden R8 Flush Memory Blocks");
     auto* grid = new QGridLayout(this);
@@ -21,7 +23,7 @@ frmErase::frmErase(EditorState& state, IMessages& messages, IHelp* help, int hel
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] {
             if (FlushMemoryBlock(state_.image, i, messages_)) {
-                state_.stepName = std::string("Flush ") + FlushBlocks()[static_cast<std::size_t>(i)].label;
+                nameStep_(std::string("Flush ") + FlushBlocks()[static_cast<std::size_t>(i)].label);
                 DisplayErase();
             }
         });
@@ -34,11 +36,8 @@ frmErase::frmErase(EditorState& state, IMessages& messages, IHelp* help, int hel
         grid->addWidget(Shape1_[static_cast<std::size_t>(i)], i, 1);
         grid->addWidget(new QLabel(FlushBlocks()[static_cast<std::size_t>(i)].label, this), i, 2);
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kFlushBlockCount, 0, 1, 3, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayErase();
 }
 

@@ -16,7 +16,7 @@ namespace rc {
 class frmErase : public EditorDialog {
     Q_OBJECT
 public:
-    frmErase(EditorState& state, IMessages& messages, IHelp* help, int helpContext,
+    frmErase(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
              QWidget* parent = nullptr);
 
     // Recolours the nine indicators from the image.
@@ -28,6 +28,7 @@ protected:
 private:
     EditorState& state_;
     IMessages& messages_;
+    NameStep nameStep_;
     std::array<QLabel*, kFlushBlockCount> Shape1_{};
     QPushButton* cmdOK_ = nullptr;
 };

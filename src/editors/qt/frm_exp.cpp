@@ -57,11 +57,8 @@ frmExp::frmExp(EditorState& state, IHelp* help, int helpContext, QWidget* parent
     }
     layout->addWidget(lamps);
 
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this);
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayExp(0);
 }
 

@@ -33,9 +33,8 @@ MacHelp::MacHelp(const ImageBytes& image, IHelp* help, int helpContext, QWidget*
         Label2_[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QString(40, 'M')));
         grid->addWidget(Label2_[i], i + 2, 1);
     }
-    cmdOK_ = MakeOkButton(this);
+    cmdOK_ = MakeOkButton(this, [this] { hide(); });
     grid->addWidget(cmdOK_, kMacroCommands + 2, 0, 1, 2, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::hide);
 }
 
 void MacHelp::MacSummary(int row, int group) {
@@ -88,23 +87,21 @@ frmMacro::frmMacro(EditorState& state, IKeyPad& keypad, IHelp* help, int helpCon
     }
 
     const int cellWidth = fontMetrics().horizontalAdvance("00000") + 12;
+    const ValueCells numbers{this, grid, fontMetrics().horizontalAdvance("000") + 12};
+    const ValueCells codes{this, grid, cellWidth * 3 / 2};
+    const ValueCells commands{this, grid, cellWidth};
     for (int i = 0; i < kMacroGroupSize; ++i) {
-        Label1_[i] = new ValueLabel(QString("Label1_%1").arg(i), this);
-        Label1_[i]->setMinimumWidth(fontMetrics().horizontalAdvance("000") + 12);
+        Label1_[i] =
+            numbers.Add(i + 2, 0, QString("Label1_%1").arg(i), [this, i] { review_->MacSummary(i, group_); });
         Label1_[i]->installEventFilter(this);
-        grid->addWidget(Label1_[i], i + 2, 0);
-        connect(Label1_[i], &ValueLabel::clicked, this, [this, i] { review_->MacSummary(i, group_); });
-        for (int cell = 0; cell <= kMacroCommands; ++cell) {
-            cells_[i][cell] = new ValueLabel(QString("Label%1_%2").arg(cell + 2).arg(i), this);
-            cells_[i][cell]->setMinimumWidth(cell == kMacroCodeCell ? cellWidth * 3 / 2 : cellWidth);
-            grid->addWidget(cells_[i][cell], i + 2, cell + 1);
-            connect(cells_[i][cell], &ValueLabel::clicked, this, [this, i, cell] { EditCell(i, cell); });
-        }
+        for (int cell = 0; cell <= kMacroCommands; ++cell)
+            cells_[i][cell] = (cell == kMacroCodeCell ? codes : commands)
+                                  .Add(i + 2, cell + 1, QString("Label%1_%2").arg(cell + 2).arg(i),
+                                       [this, i, cell] { EditCell(i, cell); });
     }
+    // Every cell was written when it was edited, so OK only closes.
     cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kMacroGroupSize + 2, 0, 1, kMacroCommands + 2, Qt::AlignCenter);
-    // Every cell was written when it was edited, so OK only closes.
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     review_ = new MacHelp(state_.image, help, helpContext, this);
     DisplayMacros();

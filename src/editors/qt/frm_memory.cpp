@@ -8,8 +8,10 @@
 
 namespace rc {
 
-frmMemory::frmMemory(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent)
-    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages) {
+frmMemory::frmMemory(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
+                     QWidget* parent)
+    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages),
+      nameStep_(std::move(nameStep)) {
     setObjectName("frmMemory");
     setWindowTitle("Halden R8 Memory Files Configuration");
     auto* grid = new QGridLayout(this);
@@ -33,14 +35,11 @@ frmMemory::frmMemory(EditorState& state, IMessages& messages, IHelp* help, int h
             grid->addWidget(button, g + 2, n + 1);
         }
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
-    grid->addWidget(cmdOK_, kCopyGroupCount + 2, 0, 1, kMemorySaveCount + 1, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, [this] {
+    cmdOK_ = MakeOkButton(this, [this] {
         if (armed_)
             accept();
     });
+    grid->addWidget(cmdOK_, kCopyGroupCount + 2, 0, 1, kMemorySaveCount + 1, Qt::AlignCenter);
 }
 
 void frmMemory::Activate() {
@@ -55,7 +54,7 @@ void frmMemory::Copy(int group, int index) {
     std::string what = CopyGroups()[static_cast<std::size_t>(group)].label;
     if (what.ends_with('.'))
         what.pop_back();
-    state_.stepName = "Copy " + what + " to Memory Save #" + std::to_string(index + 1);
+    nameStep_("Copy " + what + " to Memory Save #" + std::to_string(index + 1));
     AnimateArrow();
 }
 

@@ -13,7 +13,7 @@ namespace rc {
 class frmMemory : public EditorDialog {
     Q_OBJECT
 public:
-    frmMemory(EditorState& state, IMessages& messages, IHelp* help, int helpContext,
+    frmMemory(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
               QWidget* parent = nullptr);
 
 protected:
@@ -26,6 +26,7 @@ private:
 
     EditorState& state_;
     IMessages& messages_;
+    NameStep nameStep_;
     QPushButton* cmdOK_ = nullptr;
     bool armed_ = false;
 };

@@ -15,13 +15,6 @@
 namespace rc {
 
 namespace {
-QLabel* Named(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 template <std::size_t N>
 QComboBox* List(const char* name, const std::array<std::string, N>& items, QWidget* parent) {
     auto* list = new QComboBox(parent);
@@ -74,7 +67,7 @@ frmSetSched::frmSetSched(const SchedEntry& entry, IKeyPad& keypad, IMessages& me
 
     const char* headings[] = {"Scheduled Time", "Command", "Command Review"};
     for (int i = 0; i < 3; ++i)
-        lblA_[i] = Named(QString("lblA_%1").arg(i), headings[i], this);
+        lblA_[i] = MakeLabel(this, QString("lblA_%1").arg(i), headings[i]);
     lblTime_ = new ValueLabel("lblTime", this);
     lblTime_->setMinimumWidth(fontMetrics().horizontalAdvance("00000") + 16);
     connect(lblTime_, &ValueLabel::clicked, this, &frmSetSched::lblTime_Click);
@@ -87,7 +80,7 @@ frmSetSched::frmSetSched(const SchedEntry& entry, IKeyPad& keypad, IMessages& me
     lblCmd_ = new ValueLabel("lblCmd", this);
     lblCmd_->setMinimumWidth(fontMetrics().horizontalAdvance("00000") + 16);
     connect(lblCmd_, &ValueLabel::clicked, this, &frmSetSched::lblCmd_Click);
-    lblReview_ = Named("lblReview", "", this);
+    lblReview_ = MakeLabel(this, "lblReview");
     lblReview_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblReview_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(36, 'M')));
     grid->addWidget(lblA_[0], 2, 0);
@@ -99,7 +92,6 @@ frmSetSched::frmSetSched(const SchedEntry& entry, IKeyPad& keypad, IMessages& me
     grid->addWidget(lblReview_, 7, 0, 1, 2);
     cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, 8, 0, 1, 2, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplaySched();
 }
 
@@ -169,21 +161,19 @@ frmsched::frmsched(EditorState& state, IKeyPad& keypad, IMessages& messages, IHe
     const char* headings[] = {"Time", "Day Of Week", "Month/Day Of Year", "Cmd"};
     const int headingColumns[] = {1, 2, 3, 5};
     for (int h = 0; h < 4; ++h)
-        grid->addWidget(Named(QString("lblHead_%1").arg(h), headings[h], this), 1, headingColumns[h],
+        grid->addWidget(MakeLabel(this, QString("lblHead_%1").arg(h), headings[h]), 1, headingColumns[h],
                         Qt::AlignCenter);
+    const ValueCells times{this, grid, fontMetrics().horizontalAdvance("----:00") + 16};
     for (int i = 0; i < kSchedPageSize; ++i) {
         const int row = i + 2;
-        lblNum_[i] = Named(QString("lblNum_%1").arg(i), "", this);
+        lblNum_[i] = MakeLabel(this, QString("lblNum_%1").arg(i));
         lblNum_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(lblNum_[i], row, 0);
-        lblTime_[i] = new ValueLabel(QString("lblTime_%1").arg(i), this);
-        lblTime_[i]->setMinimumWidth(fontMetrics().horizontalAdvance("----:00") + 16);
-        grid->addWidget(lblTime_[i], row, 1);
-        connect(lblTime_[i], &ValueLabel::clicked, this, [this, i] { lblTime_Click(i); });
-        lblDOW_[i] = Named(QString("lblDOW_%1").arg(i), "", this);
-        lblMOY_[i] = Named(QString("lblMOY_%1").arg(i), "", this);
-        lblDOM_[i] = Named(QString("lblDOM_%1").arg(i), "", this);
-        lblCmd_[i] = Named(QString("lblCmd_%1").arg(i), "", this);
+        lblTime_[i] = times.Add(row, 1, QString("lblTime_%1").arg(i), [this, i] { lblTime_Click(i); });
+        lblDOW_[i] = MakeLabel(this, QString("lblDOW_%1").arg(i));
+        lblMOY_[i] = MakeLabel(this, QString("lblMOY_%1").arg(i));
+        lblDOM_[i] = MakeLabel(this, QString("lblDOM_%1").arg(i));
+        lblCmd_[i] = MakeLabel(this, QString("lblCmd_%1").arg(i));
         for (QLabel* l : {lblDOW_[i], lblMOY_[i], lblDOM_[i], lblCmd_[i]}) {
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             l->setAlignment(Qt::AlignCenter);
@@ -197,9 +187,8 @@ frmsched::frmsched(EditorState& state, IKeyPad& keypad, IMessages& messages, IHe
         grid->addWidget(lblDOM_[i], row, 4);
         grid->addWidget(lblCmd_[i], row, 5);
     }
-    cmdOK_ = MakeOkButton(this);
+    cmdOK_ = MakeOkButton(this, [this] { hide(); });
     grid->addWidget(cmdOK_, kSchedPageSize + 2, 0, 1, 6, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::hide);
     DisplaySched();
 }
 

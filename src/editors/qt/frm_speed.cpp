@@ -17,25 +17,10 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-ValueLabel* Value(const QString& name, int columns, QWidget* parent) {
-    auto* label = new ValueLabel(name, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString(columns, 'n')));
-    return label;
-}
-
-QLabel* Heading(const char* text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-QPushButton* OkButton(QDialog* dialog) {
-    auto* button = MakeOkButton(dialog);
-    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
-    return button;
+// The telephone numbers and identifications, left-aligned in columns this many characters wide.
+ValueCells Values(QWidget* dialog, QGridLayout* grid, int columns) {
+    return {dialog, grid, dialog->fontMetrics().horizontalAdvance(QString(columns, 'n')),
+            Qt::AlignLeft | Qt::AlignVCenter};
 }
 
 // A number entry on the keypad: nothing is written when the keypad hands back what it was given.
@@ -70,21 +55,18 @@ frmSpeed::frmSpeed(EditorState& state, IKeyPad& keypad, IWordDialog& words, IHel
     optGrp_[0]->setChecked(true);
     grid->addWidget(frame, 0, 0, kSpeedDialRows + 1, 1, Qt::AlignTop);
 
-    grid->addWidget(Heading("Telephone Number", this), 0, 2);
-    grid->addWidget(Heading("Identification", this), 0, 3);
+    grid->addWidget(MakeHeading(this, "Telephone Number"), 0, 2);
+    grid->addWidget(MakeHeading(this, "Identification"), 0, 3);
+    const ValueCells numbers = Values(this, grid, 14), ids = Values(this, grid, 50);
     for (int i = 0; i < kSpeedDialRows; ++i) {
         lblPos_[i] = new QLabel(this);
         lblPos_[i]->setObjectName(QString("lblPos_%1").arg(i));
         lblPos_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(lblPos_[i], i + 1, 1);
-        lblNum_[i] = Value(QString("lblNum_%1").arg(i), 14, this);
-        grid->addWidget(lblNum_[i], i + 1, 2);
-        connect(lblNum_[i], &ValueLabel::clicked, this, [this, i] { lblNum_Click(i); });
-        Label2_[i] = Value(QString("Label2_%1").arg(i), 50, this);
-        grid->addWidget(Label2_[i], i + 1, 3);
-        connect(Label2_[i], &ValueLabel::clicked, this, [this, i] { Label2_Click(i); });
+        lblNum_[i] = numbers.Add(i + 1, 2, QString("lblNum_%1").arg(i), [this, i] { lblNum_Click(i); });
+        Label2_[i] = ids.Add(i + 1, 3, QString("Label2_%1").arg(i), [this, i] { Label2_Click(i); });
     }
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kSpeedDialRows + 1, 0, 1, 4, Qt::AlignCenter);
     DisplaySD();
 }
@@ -129,20 +111,17 @@ frmEmer::frmEmer(EditorState& state, IKeyPad& keypad, IWordDialog& words, IHelp*
     setWindowTitle(kEmerCaption);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
-    grid->addWidget(Heading("Telephone Number", this), 0, 1);
-    grid->addWidget(Heading("Identification", this), 0, 2);
+    grid->addWidget(MakeHeading(this, "Telephone Number"), 0, 1);
+    grid->addWidget(MakeHeading(this, "Identification"), 0, 2);
+    const ValueCells numbers = Values(this, grid, 14), ids = Values(this, grid, 50);
     for (int i = 0; i < kEmergencySpeedDial.count; ++i) {
         auto* pos = new QLabel(QString::number(i), this);
         pos->setObjectName(QString("lblPos_%1").arg(i));
         grid->addWidget(pos, i + 1, 0);
-        lblNum_[i] = Value(QString("lblNum_%1").arg(i), 14, this);
-        grid->addWidget(lblNum_[i], i + 1, 1);
-        connect(lblNum_[i], &ValueLabel::clicked, this, [this, i] { lblNum_Click(i); });
-        lblID_[i] = Value(QString("lblID_%1").arg(i), 50, this);
-        grid->addWidget(lblID_[i], i + 1, 2);
-        connect(lblID_[i], &ValueLabel::clicked, this, [this, i] { lblID_Click(i); });
+        lblNum_[i] = numbers.Add(i + 1, 1, QString("lblNum_%1").arg(i), [this, i] { lblNum_Click(i); });
+        lblID_[i] = ids.Add(i + 1, 2, QString("lblID_%1").arg(i), [this, i] { lblID_Click(i); });
     }
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, kEmergencySpeedDial.count + 1, 0, 1, 3, Qt::AlignCenter);
     DisplayEMSD();
 }
@@ -176,11 +155,9 @@ frmPreDial::frmPreDial(EditorState& state, IKeyPad& keypad, IHelp* help, int hel
     setObjectName("frmPreDial");
     setWindowTitle(kPreDialCaption);
     auto* grid = new QGridLayout(this);
-    lblNum_ = Value("lblNum", 14, this);
+    lblNum_ = Values(this, grid, 14).Add(0, 0, "lblNum", [this] { lblNum_Click(); });
     lblNum_->setAlignment(Qt::AlignCenter);
-    grid->addWidget(lblNum_, 0, 0);
-    connect(lblNum_, &ValueLabel::clicked, this, [this] { lblNum_Click(); });
-    cmdOK_ = OkButton(this);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, 1, 0, Qt::AlignCenter);
     lblNum_->setText(Text(PreDialText(state_.image)));
 }

@@ -7,59 +7,46 @@
 
 namespace rc {
 
-namespace {
-
-QLabel* Named(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
-
-frmStat::frmStat(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent)
-    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages) {
+frmStat::frmStat(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
+                 QWidget* parent)
+    : EditorDialog(help, helpContext, parent), state_(state), messages_(messages),
+      nameStep_(std::move(nameStep)) {
     setObjectName("frmStat");
     setWindowTitle("Halden R8 Repeater Stats");
     auto* grid = new QGridLayout(this);
     int row = 0;
     grid->addWidget(new QLabel("Project File Name", this), row, 0);
-    lblFileName_ = Named("lblFileName", "", this);
+    lblFileName_ = MakeLabel(this, "lblFileName");
     grid->addWidget(lblFileName_, row++, 1, 1, 2);
     grid->addWidget(new QLabel("Project File Date", this), row, 0);
-    lblFileDate_ = Named("lblFileDate", "", this);
+    lblFileDate_ = MakeLabel(this, "lblFileDate");
     grid->addWidget(lblFileDate_, row++, 1, 1, 2);
-    imgWarn_ = Named("imgWarn", "", this);
+    imgWarn_ = MakeLabel(this, "imgWarn");
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
     imgWarn_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
     grid->addWidget(imgWarn_, row, 0, Qt::AlignRight);
-    lblReadOnly_ = Named("lblReadOnly", "Note:  File is Read Only", this);
+    lblReadOnly_ = MakeLabel(this, "lblReadOnly", "Note:  File is Read Only");
     grid->addWidget(lblReadOnly_, row++, 1, 1, 2);
     for (int i = 0; i < kStatCount; ++i) {
         grid->addWidget(new QLabel(QString::fromStdString(StatLabel(i)), this), row, 0);
-        lblData_[static_cast<std::size_t>(i)] = Named("", "", this);
-        lblData_[static_cast<std::size_t>(i)]->setObjectName(QString("lblData_%1").arg(i));
-        lblData_[static_cast<std::size_t>(i)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblData_[static_cast<std::size_t>(i)]->setFrameShape(QFrame::Panel);
-        lblData_[static_cast<std::size_t>(i)]->setFrameShadow(QFrame::Sunken);
-        lblData_[static_cast<std::size_t>(i)]->setMinimumWidth(fontMetrics().horizontalAdvance("0000"));
-        grid->addWidget(lblData_[static_cast<std::size_t>(i)], row++, 1);
+        QLabel* data = lblData_[static_cast<std::size_t>(i)] = MakeLabel(this, QString("lblData_%1").arg(i));
+        data->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        data->setFrameShape(QFrame::Panel);
+        data->setFrameShadow(QFrame::Sunken);
+        data->setMinimumWidth(fontMetrics().horizontalAdvance("0000"));
+        grid->addWidget(data, row++, 1);
     }
     auto* cmdErase = new QPushButton("Reset Stats", this);
     cmdErase->setObjectName("cmdErase");
     cmdErase->setAutoDefault(false);
     connect(cmdErase, &QPushButton::clicked, this, [this] {
         if (ResetStats(state_.image, messages_)) {
-            state_.stepName = "Reset Stats";
+            nameStep_("Reset Stats");
             DisplayStats();
         }
     });
     grid->addWidget(cmdErase, row, 0);
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, row, 1, 1, 2);
     DisplayStats();
 }

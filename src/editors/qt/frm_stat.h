@@ -17,7 +17,8 @@ namespace rc {
 class frmStat : public EditorDialog {
     Q_OBJECT
 public:
-    frmStat(EditorState& state, IMessages& messages, IHelp* help, int helpContext, QWidget* parent = nullptr);
+    frmStat(EditorState& state, IMessages& messages, NameStep nameStep, IHelp* help, int helpContext,
+            QWidget* parent = nullptr);
 
     void DisplayStats();
 
@@ -27,6 +28,7 @@ protected:
 private:
     EditorState& state_;
     IMessages& messages_;
+    NameStep nameStep_;
     QLabel* lblFileName_ = nullptr;
     QLabel* lblFileDate_ = nullptr;
     QLabel* lblReadOnly_ = nullptr;

@@ -27,21 +27,17 @@ frmAreaCodes::frmAreaCodes(EditorState& state, IKeyPad& keypad, IHelp* help, int
     setWindowTitle("Halden R8 Area Codes Lookup Table");
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
-    const int width = fontMetrics().horizontalAdvance("0000") + 20;
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance("0000") + 20};
     for (int i = 0; i < kAreaCodes.count; ++i) {
         const int row = i % 10, column = i / 10 * 2;
         auto* number = new QLabel(QString::number(i + 1), this);
         number->setObjectName(QString("lblA_%1").arg(i));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(number, row, column);
-        lblAC_[i] = new ValueLabel(QString("lblAC_%1").arg(i), this);
-        lblAC_[i]->setMinimumWidth(width);
-        grid->addWidget(lblAC_[i], row, column + 1);
-        connect(lblAC_[i], &ValueLabel::clicked, this, [this, i] { Edit(i); });
+        lblAC_[i] = values.Add(row, column + 1, QString("lblAC_%1").arg(i), [this, i] { Edit(i); });
     }
     cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, 10, 0, 1, 4, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayAreaCodes();
 }
 
@@ -83,20 +79,16 @@ frmLockout::frmLockout(EditorState& state, IKeyPad& keypad, IHelp* help, int hel
     layout->addWidget(groupFrame);
 
     auto* grid = new QGridLayout;
-    const int width = fontMetrics().horizontalAdvance(QString(12, '0')) + 20;
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance(QString(12, '0')) + 20};
     for (int i = 0; i < kLockoutRows; ++i) {
         lblNum_[i] = new QLabel(this);
         lblNum_[i]->setObjectName(QString("lblNum_%1").arg(i));
         grid->addWidget(lblNum_[i], i, 0);
-        Label1_[i] = new ValueLabel(QString("Label1_%1").arg(i), this);
-        Label1_[i]->setMinimumWidth(width);
-        grid->addWidget(Label1_[i], i, 1);
-        connect(Label1_[i], &ValueLabel::clicked, this, [this, i] { Edit(i); });
+        Label1_[i] = values.Add(i, 1, QString("Label1_%1").arg(i), [this, i] { Edit(i); });
     }
     layout->addLayout(grid);
     cmdOK_ = MakeOkButton(this);
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayLockout();
 }
 
@@ -144,7 +136,6 @@ frmUnlock::frmUnlock(EditorState& state, IKeyPad& keypad, IMessages& messages, I
     connect(lblNum_, &ValueLabel::clicked, this, &frmUnlock::Edit);
     cmdOK_ = MakeOkButton(this);
     layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisplayUnlock();
 }
 

@@ -13,11 +13,13 @@ namespace rc {
 
 class ValueLabel;
 
-// The sixteen timers of the copy in state.copies.TimersCopy; each entry written into the image at once.
+// The sixteen timers of one copy (0 base, 1 to 4 a memory save); each entry written into the image at
+// once.
 class frmTimer1 : public EditorDialog {
     Q_OBJECT
 public:
-    frmTimer1(EditorState& state, IKeyPad& keypad, IHelp* help, int helpContext, QWidget* parent = nullptr);
+    frmTimer1(EditorState& state, int copy, IKeyPad& keypad, IHelp* help, int helpContext,
+              QWidget* parent = nullptr);
 
     // Fills the values and the caption from the image.
     void DisplayTimers();
@@ -29,6 +31,7 @@ private:
     void EditTimer(int i);
 
     EditorState& state_;
+    const int copy_;
     IKeyPad& keypad_;
     std::array<ValueLabel*, 16> lblTime_{};
     QPushButton* cmdDone_ = nullptr;

@@ -14,34 +14,24 @@ frmUser::frmUser(EditorState& state, IKeyPad& keypad, IHelp* help, int helpConte
     setWindowTitle("Halden R8 Hardware Inputs");
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance("00000") + 16};
     int row = 0;
     for (int input = 0; input < kHardwareInputCount; ++input) {
-        auto* name = new QLabel(QString::fromStdString(InputName(input)), this);
+        auto* name = MakeHeading(this, QString::fromStdString(InputName(input)));
         name->setObjectName(QString("lblA_%1").arg(input));
-        QFont bold = name->font();
-        bold.setBold(true);
-        name->setFont(bold);
         grid->addWidget(name, row++, 0, 1, 3);
         for (int j = 2 * input; j < 2 * input + 2; ++j) {
             auto* edge = new QLabel(QString::fromStdString(EdgeText(j)), this);
             edge->setObjectName(QString("Label2_%1").arg(j));
             grid->addWidget(edge, row, 0);
-            Label1_[j] = new ValueLabel(QString("Label1_%1").arg(j), this);
-            Label1_[j]->setMinimumWidth(fontMetrics().horizontalAdvance("00000") + 16);
-            grid->addWidget(Label1_[j], row, 1);
-            connect(Label1_[j], &ValueLabel::clicked, this, [this, j] { Label1_Click(j); });
-            Label3_[j] = new QLabel(this);
-            Label3_[j]->setObjectName(QString("Label3_%1").arg(j));
-            Label3_[j]->setTextFormat(Qt::PlainText);
+            Label1_[j] = values.Add(row, 1, QString("Label1_%1").arg(j), [this, j] { Label1_Click(j); });
+            Label3_[j] = MakeLabel(this, QString("Label3_%1").arg(j));
             Label3_[j]->setMinimumWidth(fontMetrics().horizontalAdvance(QString(36, 'M')));
             grid->addWidget(Label3_[j], row++, 2);
         }
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this, [this] { hide(); });
     grid->addWidget(cmdOK_, row, 0, 1, 3, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::hide);
     DisHardware();
 }
 

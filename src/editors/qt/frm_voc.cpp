@@ -15,14 +15,15 @@
 
 namespace rc {
 
-VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext,
-                                         QWidget* parent, sound::SoundOut sound)
-    : EditorDialog(help, helpContext, parent), state_(state), words_(words),
-      copy_(state.copies.MessagesCopy) {
+VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, int copy, IWordDialog& words, IHelp* help,
+                                         int helpContext, QWidget* parent, sound::SoundOut sound)
+    : EditorDialog(help, helpContext, parent), state_(state), words_(words), copy_(copy) {
     if (sound.messages != nullptr)
         play_ = std::make_unique<sound::PlayControl>(sound.player, *sound.messages, VoiceCaption(copy_));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(12);
+    const ValueCells values{this, grid, fontMetrics().horizontalAdvance(QString(70, 'n')),
+                            Qt::AlignLeft | Qt::AlignVCenter};
     int row = 0;
     if (copy_ == kBaseCopy) {
         auto* frame = new QGroupBox("Voice Group", this);
@@ -45,17 +46,13 @@ VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words,
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(number, row, 0);
         Label1_.push_back(number);
-        auto* text = new ValueLabel(QString("lblMsg_%1").arg(i), this);
-        text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        text->setMinimumWidth(fontMetrics().horizontalAdvance(QString(70, 'n')));
+        auto* text = values.Add(row, 1, QString("lblMsg_%1").arg(i), [this, i] { lblMsg_Click(i); });
         text->setAutoFillBackground(true);
         QPalette white = text->palette();
         white.setColor(QPalette::Window, Qt::white);
         white.setColor(QPalette::WindowText, Qt::black);
         text->setPalette(white);
-        grid->addWidget(text, row, 1);
         lblMsg_.push_back(text);
-        connect(text, &ValueLabel::clicked, this, [this, i] { lblMsg_Click(i); });
         if (play_) {
             auto* play = new QPushButton(style()->standardIcon(QStyle::SP_MediaPlay), "", this);
             play->setObjectName(QString("cmdPlay_%1").arg(i));
@@ -66,11 +63,8 @@ VoiceMessagesDialog::VoiceMessagesDialog(EditorState& state, IWordDialog& words,
             connect(play, &QPushButton::clicked, this, [this, i] { Speak(i); });
         }
     }
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
+    cmdOK_ = MakeOkButton(this);
     grid->addWidget(cmdOK_, row, 0, 1, 3, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     DisVoice();
 }
 
@@ -122,13 +116,13 @@ void VoiceMessagesDialog::Activate() {
 
 frmVoc::frmVoc(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
                sound::SoundOut sound)
-    : VoiceMessagesDialog(state, words, help, helpContext, parent, sound) {
+    : VoiceMessagesDialog(state, kBaseCopy, words, help, helpContext, parent, sound) {
     setObjectName("frmVoc");
 }
 
-frmVocMem::frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
-                     sound::SoundOut sound)
-    : VoiceMessagesDialog(state, words, help, helpContext, parent, sound) {
+frmVocMem::frmVocMem(EditorState& state, int copy, IWordDialog& words, IHelp* help, int helpContext,
+                     QWidget* parent, sound::SoundOut sound)
+    : VoiceMessagesDialog(state, copy, words, help, helpContext, parent, sound) {
     setObjectName("frmVocMem");
 }
 

@@ -18,8 +18,8 @@ namespace rc {
 
 class ValueLabel;
 
-// The voice messages of the copy in state.copies.MessagesCopy: the base messages in two groups of
-// ten (frmVoc), or a memory save's eight (frmVocMem). A click rebuilds a message in the word dialog
+// The voice messages of one copy: the base messages in two groups of ten (frmVoc), or the eight of
+// memory save 1 to 4 (frmVocMem). A click rebuilds a message in the word dialog
 // and writes it into the image at once. Given somewhere to tell problems, each row also has a button
 // that speaks the message.
 class VoiceMessagesDialog : public EditorDialog {
@@ -29,8 +29,8 @@ public:
     void DisVoice();
 
 protected:
-    VoiceMessagesDialog(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent,
-                        sound::SoundOut sound);
+    VoiceMessagesDialog(EditorState& state, int copy, IWordDialog& words, IHelp* help, int helpContext,
+                        QWidget* parent, sound::SoundOut sound);
     ~VoiceMessagesDialog() override;
     void Activate() override;
     void hideEvent(QHideEvent* event) override;
@@ -61,8 +61,8 @@ public:
 class frmVocMem : public VoiceMessagesDialog {
     Q_OBJECT
 public:
-    frmVocMem(EditorState& state, IWordDialog& words, IHelp* help, int helpContext, QWidget* parent = nullptr,
-              sound::SoundOut sound = {});
+    frmVocMem(EditorState& state, int copy, IWordDialog& words, IHelp* help, int helpContext,
+              QWidget* parent = nullptr, sound::SoundOut sound = {});
 };
 
 } // namespace rc

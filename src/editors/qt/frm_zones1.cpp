@@ -7,11 +7,12 @@
 
 namespace rc {
 
-frmZones1::frmZones1(EditorState& state, IHelp* help, int helpContext, std::function<void()> shown,
+frmZones1::frmZones1(EditorState& state, int copy, IHelp* help, int helpContext, std::function<void()> shown,
                      QWidget* parent)
-    : ShowingDialog(help, helpContext, parent), state_(state), shown_(std::move(shown)) {
+    : ShowingDialog(help, helpContext, parent), state_(state), zones_(ZonesStart(copy)),
+      shown_(std::move(shown)) {
     setObjectName("frmZones1");
-    setWindowTitle(QString::fromStdString(ZonesCaption(state_.copies.ZonesCopy)));
+    setWindowTitle(QString::fromStdString(ZonesCaption(zones_)));
     auto* layout = new QVBoxLayout(this);
     SSTab1_ = new QTabWidget(this);
     SSTab1_->setObjectName("SSTab1");
@@ -29,20 +30,17 @@ frmZones1::frmZones1(EditorState& state, IHelp* help, int helpContext, std::func
         SSTab1_->addTab(page, QString("Zone %1").arg(k));
     }
     layout->addWidget(SSTab1_);
-    cmdOK_ = new QPushButton("OK", this);
-    cmdOK_->setObjectName("cmdOK");
-    cmdOK_->setDefault(true);
-    layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
-    connect(cmdOK_, &QPushButton::clicked, this, [this] {
+    cmdOK_ = MakeOkButton(this, [this] {
         SaveGroup1();
         accept();
     });
+    layout->addWidget(cmdOK_, 0, Qt::AlignCenter);
     connect(SSTab1_, &QTabWidget::currentChanged, this, &frmZones1::TabChanged);
     DisplayGroup1();
 }
 
 void frmZones1::DisplayGroup1() {
-    const ZoneChecks checks = rc::DisplayGroup1(state_.image, state_.copies.ZonesCopy);
+    const ZoneChecks checks = rc::DisplayGroup1(state_.image, zones_);
     for (int k = 0; k < kZoneCount; ++k)
         for (int i = 0; i < kZoneSwitches; ++i)
             chkZ_[k][i]->setChecked(checks[k][i]);
@@ -57,7 +55,7 @@ ZoneChecks frmZones1::Checks() const {
 }
 
 void frmZones1::SaveGroup1() {
-    rc::SaveGroup1(state_.image, state_.copies.ZonesCopy, Checks());
+    rc::SaveGroup1(state_.image, zones_, Checks());
 }
 
 // The controller's own editor writes on a tab change only once the tab being left is not the one

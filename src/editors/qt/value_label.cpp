@@ -1,5 +1,6 @@
 #include "editors/qt/value_label.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -55,6 +56,15 @@ void ValueLabel::paintEvent(QPaintEvent* event) {
     option.initFrom(this);
     option.rect = contentsRect().adjusted(1, 1, -1, -1);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+ValueLabel* ValueCells::Add(int row, int column, const QString& name, std::function<void()> edit) const {
+    auto* label = new ValueLabel(name, dialog);
+    label->setAlignment(alignment);
+    label->setMinimumWidth(minimumWidth);
+    grid->addWidget(label, row, column);
+    QObject::connect(label, &ValueLabel::clicked, dialog, std::move(edit));
+    return label;
 }
 
 } // namespace rc

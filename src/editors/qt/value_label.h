@@ -2,6 +2,10 @@
 
 #include <QLabel>
 
+#include <functional>
+
+class QGridLayout;
+
 namespace rc {
 
 // A value an editor dialog opens the keypad for: a sunken label with the hand pointer that reports
@@ -23,6 +27,17 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// The cells of an editor dialog's value column: each at least `minimumWidth` wide, aligned as
+// `alignment` says, placed in `grid` and opening its entry when clicked.
+struct ValueCells {
+    QWidget* dialog;
+    QGridLayout* grid;
+    int minimumWidth;
+    Qt::Alignment alignment = Qt::AlignCenter;
+
+    ValueLabel* Add(int row, int column, const QString& name, std::function<void()> edit) const;
 };
 
 } // namespace rc

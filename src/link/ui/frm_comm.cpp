@@ -24,6 +24,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <string_view>
+
 namespace rc::link {
 
 namespace {
@@ -126,55 +129,58 @@ frmComm::~frmComm() {
 }
 
 void frmComm::BuildMenus() {
-    auto add = [this](QMenu* menu, const char* name, const char* caption, void (frmComm::*slot)()) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+    // The menu bar in the order shown: an entry without a command opens a menu and the items after
+    // it belong to it; "-" is a line between items.
+    const struct {
+        const char* name;
+        const char* caption;
+        std::function<void()> command;
+    } items[] = {
+        {"mnuFile", "&File", {}},
+        {"", "-", {}},
+        {"", "-", {}},
+        {"mnuExit", "E&xit Program", [this] { close(); }},
+        {"mnuConfiguration", "&Configuration", {}},
+        {"mnuCommSetup", "&Comm Setup...", [this] { ShowCommSetup(); }},
+        {"mnuModemSetup", "&Program Setup...", [this] { ShowProgramSetup(); }},
+        {"mnuDialing", "&Dialing", {}},
+        {"mnuDialRpt_1", "&Dial Repeater", [this] { DialProcedure(); }},
+        {"mnuDisConnect", "Dis&connect", [this] { HangUpProcedure(); }},
+        {"", "-", {}},
+        {"mnuModemInit", "&Test Modem Init", [this] { TestModemInit(); }},
+        {"mnuTransfers", "&Transfers", {}},
+        {"mnuUpload", "&Upload Xmodem...", [this] { PUpLoad(); }},
+        {"mnuDownload", "&Download Xmodem...", [this] { PDownLoad(); }},
+        {"", "-", {}},
+        {"mnuBackups", "&Backups...", [this] { ShowBackups(); }},
+        {"mnuHelp", "&Help", {}},
+        {"mnuHelpContents", "&Help Contents...",
+         [this] {
+             help_.ShowContents();
+             FocusTerminal();
+         }},
+        {"mnuHelpSearch", "&Search For Help On...",
+         [this] {
+             help_.ShowSearch();
+             FocusTerminal();
+         }},
+        {"mnuAbout", "&About...", [this] { ShowAbout(); }},
     };
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    file->setSeparatorsCollapsible(false);
-    file->addSeparator();
-    file->addSeparator();
-    QAction* exit = file->addAction("E&xit Program");
-    exit->setObjectName("mnuExit");
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* config = menuBar()->addMenu("&Configuration");
-    config->setObjectName("mnuConfiguration");
-    add(config, "mnuCommSetup", "&Comm Setup...", &frmComm::ShowCommSetup);
-    add(config, "mnuModemSetup", "&Program Setup...", &frmComm::ShowProgramSetup);
-
-    QMenu* dialing = menuBar()->addMenu("&Dialing");
-    dialing->setObjectName("mnuDialing");
-    add(dialing, "mnuDialRpt_1", "&Dial Repeater", &frmComm::DialProcedure);
-    add(dialing, "mnuDisConnect", "Dis&connect", &frmComm::HangUpProcedure);
-    dialing->addSeparator();
-    add(dialing, "mnuModemInit", "&Test Modem Init", &frmComm::TestModemInit);
-
-    QMenu* transfers = menuBar()->addMenu("&Transfers");
-    transfers->setObjectName("mnuTransfers");
-    add(transfers, "mnuUpload", "&Upload Xmodem...", &frmComm::PUpLoad);
-    add(transfers, "mnuDownload", "&Download Xmodem...", &frmComm::PDownLoad);
-    transfers->addSeparator();
-    add(transfers, "mnuBackups", "&Backups...", &frmComm::ShowBackups);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    QAction* contents = help->addAction("&Help Contents...");
-    contents->setObjectName("mnuHelpContents");
-    connect(contents, &QAction::triggered, this, [this] {
-        help_.ShowContents();
-        FocusTerminal();
-    });
-    QAction* search = help->addAction("&Search For Help On...");
-    search->setObjectName("mnuHelpSearch");
-    connect(search, &QAction::triggered, this, [this] {
-        help_.ShowSearch();
-        FocusTerminal();
-    });
-    add(help, "mnuAbout", "&About...", &frmComm::ShowAbout);
+    QMenu* menu = nullptr;
+    for (const auto& item : items) {
+        if (std::string_view(item.caption) == "-") {
+            menu->addSeparator();
+        } else if (!item.command) {
+            menu = menuBar()->addMenu(item.caption);
+            menu->setObjectName(item.name);
+        } else {
+            QAction* action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            connect(action, &QAction::triggered, this, item.command);
+        }
+    }
+    // File keeps both its lines above "E&xit Program", though nothing stands between them.
+    findChild<QMenu*>("mnuFile")->setSeparatorsCollapsible(false);
 }
 
 void frmComm::ShowBackups() {

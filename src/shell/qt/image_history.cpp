@@ -31,22 +31,18 @@ ImageHistory::ImageHistory(EditorState& state, QObject* parent)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void ImageHistory::Record() {
-    if (state_.image == seen_) {
-        state_.stepName.clear();
+void ImageHistory::Record(const std::string& name) {
+    if (state_.image == seen_)
         return;
-    }
-    std::string name = state_.stepName.empty() ? listing::ChangeName(seen_, state_.image) : state_.stepName;
-    state_.stepName.clear();
+    const std::string named = name.empty() ? listing::ChangeName(seen_, state_.image) : name;
     // Pushing runs the step's redo, which leaves the image as it is.
-    stack_.push(new ImageStep(*this, seen_, state_.image, QString::fromStdString(name)));
+    stack_.push(new ImageStep(*this, seen_, state_.image, QString::fromStdString(named)));
     seen_ = state_.image;
 }
 
 void ImageHistory::Reset() {
     stack_.clear();
     seen_ = state_.image;
-    state_.stepName.clear();
 }
 
 bool ImageHistory::eventFilter(QObject* watched, QEvent* event) {

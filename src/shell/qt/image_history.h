@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <functional>
+
 namespace rc::shell {
 
 // The edit history of the open image. Every dialog writes straight into the image, so the history
@@ -18,8 +20,13 @@ public:
     explicit ImageHistory(EditorState& state, QObject* parent = nullptr);
 
     QUndoStack& Stack() { return stack_; }
-    // Takes what changed since the last look as a step.
-    void Record();
+    // Takes what changed since the last look as a step, called `name`, or after the settings it
+    // changed when no name is given.
+    void Record(const std::string& name = {});
+    // Called by a command that writes a whole block with the name of its change, once it is written.
+    std::function<void(const std::string&)> Namer() {
+        return [this](const std::string& name) { Record(name); };
+    }
     // A new image: no step of the old one may be applied to it.
     void Reset();
 

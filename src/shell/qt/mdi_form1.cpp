@@ -310,25 +310,22 @@ void MDIForm1::ImageLoaded() {
 }
 
 void MDIForm1::ShowCodes(int copy, int helpContext) {
-    state_.copies.CodesCopy = copy;
-    frmCodes_1 dialog(state_, services_.keypad, services_.help, helpContext, this);
+    frmCodes_1 dialog(state_, copy, services_.keypad, services_.help, helpContext, this);
     dialog.exec();
 }
 
 void MDIForm1::ShowTimers(int copy, int helpContext) {
-    state_.copies.TimersCopy = copy;
-    frmTimer1 dialog(state_, services_.keypad, services_.help, helpContext, this);
+    frmTimer1 dialog(state_, copy, services_.keypad, services_.help, helpContext, this);
     dialog.exec();
 }
 
 void MDIForm1::ShowMessages(int copy, int helpContext) {
-    state_.copies.MessagesCopy = copy;
     if (copy == kBaseCopy) {
         frmVoc dialog(state_, services_.words, services_.help, helpContext, this,
                       {services_.sound, &services_.messages});
         dialog.exec();
     } else {
-        frmVocMem dialog(state_, services_.words, services_.help, helpContext, this,
+        frmVocMem dialog(state_, copy, services_.words, services_.help, helpContext, this,
                          {services_.sound, &services_.messages});
         dialog.exec();
     }
@@ -336,17 +333,18 @@ void MDIForm1::ShowMessages(int copy, int helpContext) {
 
 void MDIForm1::ShowMemory(int helpContext) {
     if (!memory_)
-        memory_ = new frmMemory(state_, services_.messages, services_.help, helpContext, this);
+        memory_ =
+            new frmMemory(state_, services_.messages, history_->Namer(), services_.help, helpContext, this);
     memory_->exec();
 }
 
 void MDIForm1::ShowErase(int helpContext) {
-    frmErase dialog(state_, services_.messages, services_.help, helpContext, this);
+    frmErase dialog(state_, services_.messages, history_->Namer(), services_.help, helpContext, this);
     dialog.exec();
 }
 
 void MDIForm1::ShowStats(int helpContext) {
-    frmStat dialog(state_, services_.messages, services_.help, helpContext, this);
+    frmStat dialog(state_, services_.messages, history_->Namer(), services_.help, helpContext, this);
     dialog.exec();
 }
 

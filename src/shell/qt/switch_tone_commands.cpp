@@ -18,9 +18,7 @@ namespace rc::shell {
 namespace {
 
 // The zones dialog takes a moment to build; the hourglass shows until it appears.
-void ShowZones(MDIForm1& form, EditorState& state, const ShellServices& services, int ZonesCopy,
-               int helpContext) {
-    state.copies.ZonesCopy = ZonesCopy;
+void ShowZones(MDIForm1& form, EditorState& state, const ShellServices& services, int copy, int helpContext) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bool busy = true;
     auto normal = [&busy] {
@@ -28,7 +26,7 @@ void ShowZones(MDIForm1& form, EditorState& state, const ShellServices& services
             QApplication::restoreOverrideCursor();
         busy = false;
     };
-    frmZones1 dialog(state, services.help, helpContext, normal, &form);
+    frmZones1 dialog(state, copy, services.help, helpContext, normal, &form);
     dialog.exec();
     normal();
 }
@@ -51,11 +49,11 @@ void InstallSwitchToneCommands(MDIForm1& form, EditorState& state, const ShellSe
         dialog.exec();
     });
     form.SetCommand("mnuBaseZones", [&form, &state, services](int help) {
-        ShowZones(form, state, services, ZonesStart(kBaseCopy), help);
+        ShowZones(form, state, services, kBaseCopy, help);
     });
     for (int n = 1; n <= kMemorySaveCount; ++n)
         form.SetCommand("mnuG1M" + std::to_string(n), [&form, &state, services, n](int help) {
-            ShowZones(form, state, services, ZonesStart(n), help);
+            ShowZones(form, state, services, n, help);
         });
     form.SetCommand("mnuDVR", [&form, &state, services](int help) {
         frmExp dialog(state, services.help, help, &form);

@@ -41,14 +41,13 @@ TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
     };
     for (const Case& c : cases) {
         EditorState state = PatternedState();
-        state.copies.CodesCopy = 2;
         const int bad = Codes(2).at(9), at = Codes(2).at(c.code);
         Put(state.image, bad, malformed);
         ImageBytes expected = state.image;
         Put(expected, at, c.stored);
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
-        frmCodes_1 dialog(state, keypad, nullptr, 201);
+        frmCodes_1 dialog(state, 2, keypad, nullptr, 201);
         dialog.show();
         EXPECT_EQ(TextOf(dialog, "lblCode_9"), "D234567");
         Click(dialog, QString("lblCode_%1").arg(c.code));
@@ -85,7 +84,7 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         Put(expected, pt, {c.loAfter, c.hiAfter});
         ScriptedKeyPad keypad;
         keypad.entries = {c.reply};
-        frmTimer1 dialog(state, keypad, nullptr, 300);
+        frmTimer1 dialog(state, kBaseCopy, keypad, nullptr, 300);
         dialog.show();
         EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shown) << c.timer;
         Click(dialog, QString("lblTime_%1").arg(c.timer));
@@ -104,8 +103,7 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     ManualTimer timer;
     QtKeyPad keypad(messages, nullptr, timer);
 
-    state.copies.TimersCopy = 3;
-    frmTimer1 timers(state, keypad, nullptr, 301);
+    frmTimer1 timers(state, 3, keypad, nullptr, 301);
     ModalDriver drive([&](QWidget* modal) {
         ASSERT_EQ(modal, &timers);
         // The keypad's exec() starts inside the click, so its driver is queued first.

@@ -95,7 +95,6 @@ TEST_F(PlayButtons, PlayWhatIsShownStopOnASecondPressAndWhenTheDialogCloses) {
     EXPECT_FALSE(player.owner);
 
     // The voice rows and the word dialog speak, and say what they are.
-    state.copies.MessagesCopy = kBaseCopy;
     frmVoc voc(state, words, nullptr, 0, nullptr, {&player, &messages});
     voc.show();
     EXPECT_NE(Child<QPushButton>(voc, "cmdPlay_0")->toolTip().indexOf("approximation"), -1);

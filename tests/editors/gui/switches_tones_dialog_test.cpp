@@ -114,9 +114,8 @@ TEST(CwEditDialog, PicksShowCancelKeepsAndTheFieldEndsAtThirtyOne) {
 TEST(ZonesDialog, FirstTabMoveWritesNothingLaterOnesWriteTheTable) {
     EditorState state;
     state.image[1808] = 0x07;
-    state.copies.ZonesCopy = 1808;
     int shown = 0;
-    frmZones1 dialog(state, nullptr, 701, [&] { ++shown; });
+    frmZones1 dialog(state, 2, nullptr, 701, [&] { ++shown; });
     dialog.show();
     EXPECT_EQ(shown, 1);
     for (int i = 0; i < 8; ++i)
