@@ -107,6 +107,8 @@ frmHistory::frmHistory(const EditorState& state, IFileDialogs& dialogs, IMessage
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
+    // One line a copy, so that many copies show at once.
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     for (int r = 0; r < table_->rowCount(); ++r) {
         const HistoryRow& row = rows_[static_cast<std::size_t>(r)];
         const QString texts[] = {Text(HistoryTime(row.copy.when)), Text(row.copy.direction),
@@ -120,8 +122,9 @@ frmHistory::frmHistory(const EditorState& state, IFileDialogs& dialogs, IMessage
         }
     }
     table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(table_, 1);
+    // The counters take the width that is left; a long list is cut, and its tip shows it whole.
+    table_->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
+    layout->addWidget(table_, 3);
 
     auto* plot = new QHBoxLayout;
     counters_ = new QListWidget(this);
@@ -140,7 +143,7 @@ frmHistory::frmHistory(const EditorState& state, IFileDialogs& dialogs, IMessage
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(300);
     plot->addWidget(view, 1);
-    layout->addLayout(plot, 2);
+    layout->addLayout(plot, 4);
 
     status_ = new QLabel(this);
     status_->setObjectName("lblStatus");
