@@ -79,6 +79,21 @@ public:
     static std::string Read(const std::string& path) { return rc::test::ReadFile(path); }
 };
 
+// $XDG_DATA_HOME, where the backups folder is, set to `dir` for the life of the object.
+struct ScopedDataHome {
+    explicit ScopedDataHome(const std::string& dir) {
+        if (const char* old = std::getenv("XDG_DATA_HOME"))
+            before = old;
+        ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
+    }
+    ~ScopedDataHome() {
+        before ? ::setenv("XDG_DATA_HOME", before->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+    }
+    ScopedDataHome(const ScopedDataHome&) = delete;
+    ScopedDataHome& operator=(const ScopedDataHome&) = delete;
+    std::optional<std::string> before;
+};
+
 // Copies of "site.HR8" kept at 02:00 on shifted nights in a private data folder (the last two in one
 // second), and one of another file: counters rise, one is reset, one copy is unchanged and one
 // changes a setting. Each row says what the history shows for it.
@@ -109,9 +124,6 @@ struct KeptHistory {
         {5, "overwritten", {2, 2, 0, 0, 0, 0, 1, 0, 10, 3}, true, "0 settings changed", "CRT Logins +3"},
     };
     KeptHistory() {
-        if (const char* old = std::getenv("XDG_DATA_HOME"))
-            oldData = old;
-        ::setenv("XDG_DATA_HOME", data.path().c_str(), 1);
         for (const Copy& c : kCopies) {
             ImageBytes image = rc::test::SampleImage();
             for (int i = 0; i < kStatCount; ++i)
@@ -124,14 +136,8 @@ struct KeptHistory {
         }
         KeepCopy(rc::test::SampleImage().Bytes(), "download", "other.HR8");
     }
-    ~KeptHistory() {
-        if (oldData.empty())
-            ::unsetenv("XDG_DATA_HOME");
-        else
-            ::setenv("XDG_DATA_HOME", oldData.c_str(), 1);
-    }
     rc::test::TempFolder data;
-    std::string oldData;
+    ScopedDataHome home{data.path().string()};
     std::vector<std::string> paths; // of the copies, in the order of kCopies
 };
 
