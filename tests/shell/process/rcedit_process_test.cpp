@@ -77,6 +77,7 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
         {"--sound voice:1 --output '" + (dir / "v.wav").string() + "' '" + sample.string() + "'", 0, ""},
+        {"--history --format json '" + sample.string() + "'", 0, "["},
     };
     for (const Case& c : cases) {
         const fs::path said = dir / "said";
