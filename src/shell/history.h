@@ -22,7 +22,8 @@ struct HistoryCopy {
     std::time_t when = 0;  // local date and time from the copy's name
 };
 
-// The copies kept of `file`, oldest first.
+// The copies kept of `file`, oldest first: those named after the file's own name, as the clean-up
+// groups them. The one place that knows how copies are found.
 std::vector<HistoryCopy> HistoryCopies(const std::string& file);
 
 struct HistoryRow {
