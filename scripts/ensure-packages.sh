@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-serialport-dev libgl-dev
     qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
+    qt6-charts-dev libqt6opengl6-dev nlohmann-json3-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 ccache
     lrzsz socat poppler-utils
     desktop-file-utils shared-mime-info libxml2-utils dpkg-dev lintian appstream

@@ -2,6 +2,7 @@
 #include "print/report_cli.h"
 #include "print/listing_cli.h"
 #include "shell/command_line.h"
+#include "shell/history.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
 #include "sound/sound_cli.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
         return rc::sound::RunSoundCommand(args, std::cout, std::cerr);
     if (rc::print::IsListingInvocation(args))
         return rc::print::RunListingCommand(args, std::cout, std::cerr);
+    if (rc::shell::IsHistoryInvocation(args))
+        return rc::shell::RunHistoryCommand(args, std::cout, std::cerr);
     if (rc::print::IsHeadlessInvocation(args)) {
         rc::print::PdfReports pdf(SettingsPrinterFont);
         return rc::print::RunReportCommand(args, std::cout, std::cerr, &pdf);

@@ -18,6 +18,7 @@ const std::vector<const char*> kUsageLines = {
     "--diff [--format text|json] [--output PATH] OLD NEW",
     "--import SETTINGS [--output NEW] IMAGE",
     "--check [--format text|json] [--output PATH] FILE",
+    "--history [--format text|json] FILE",
     "--sound WHAT --output FILE.wav [--wpm N] [--pitch HZ] FILE",
 };
 
@@ -41,6 +42,10 @@ const std::vector<CommandLineOption> kOptions = {
      "list the settings of FILE whose stored bytes no dialog could\n"
      "have written: area | item | what is wrong; exit 0 when nothing\n"
      "is found, 1 with findings"},
+    {"--history", nullptr,
+     "list the copies kept of FILE in the backups folder, oldest\n"
+     "first: date time | direction | copy | settings changed since\n"
+     "the previous copy | counters that rose (+N) or were reset"},
     {"--sound", "WHAT",
      "write what the controller plays as a 16-bit mono WAV file:\n"
      "tone:1 .. tone:8 (courtesy tones), cw (the identification),\n"
@@ -50,7 +55,8 @@ const std::vector<CommandLineOption> kOptions = {
     {"--pitch", "HZ", "the pitch of --sound cw, 300 to 3000 Hz (default 800)"},
     {"--format", "FORMAT",
      "text (the default) or pdf, drawn as the printer draws it, for\n"
-     "--report; text or json for --export, --diff and --check"},
+     "--report; text or json for --export, --diff, --check and\n"
+     "--history"},
     {"--output", "PATH",
      "write to PATH instead of standard output (pdf needs it); \"-\" is\n"
      "standard output, where a PDF or WAV goes only when it is not a\n"
@@ -84,9 +90,9 @@ std::string EditorUsage() {
 std::string EditorCommandLineHelp() {
     std::string text =
         EditorUsage() +
-        "\nWithout --report, --export, --diff, --import, --check or --sound, opens the editor window (on\n"
-        "FILE when given). A FILE that is not an image is refused with exit status 2. Only the window\n"
-        "needs a display: without one it says so and ends with exit status 2.\n\n"
+        "\nWithout --report, --export, --diff, --import, --check, --history or --sound, opens the editor\n"
+        "window (on FILE when given). A FILE that is not an image is refused with exit status 2. Only the\n"
+        "window needs a display: without one it says so and ends with exit status 2.\n\n"
         "An option's value is the next word or follows \"=\" (--output=x.txt); a word that starts\n"
         "with \"--\" is never a value. \"--\" ends the options: every word after it is a file.\n\n"
         "Options:\n";

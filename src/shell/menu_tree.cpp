@@ -16,6 +16,7 @@ constexpr MenuItem kTree[] = {
     {"mnuSave", "&Save File", "mnuFile", C, 0, true},
     {"mnuSaveAs", "Save File &As...", "mnuFile", C, 0, true},
     {"mnuCompare", "Co&mpare With...", "mnuFile", C, 0, true},
+    {"mnuHistory", "&History...", "mnuFile", C, 0, true},
     {"mnuSep1", "-", "mnuFile", S, 0, false},
     {"mnuStats", "&Repeater Stats", "mnuFile", C, 104, true},
     {"mnuSep2", "-", "mnuFile", S, 0, false},

@@ -238,6 +238,8 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
     other[40] = static_cast<char>(other[40] ^ 1);
     std::ofstream(folder.Path("other.HR8"), std::ios::binary).write(other.data(), 8192);
 
+    // The History window names the backups folder: one inside the folder, with no copies in it.
+    ScopedDataHome data(folder.Path("data"));
     ShellRig rig;
     rig.Start();
     ASSERT_TRUE(rig.window->OpenAtStart(path));

@@ -13,6 +13,7 @@
 #include "shell/menu_tree.h"
 #include "shell/qt/automation_commands.h"
 #include "shell/qt/frm_compare.h"
+#include "shell/qt/frm_history.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 #include "shell/qt/image_history.h"
@@ -153,6 +154,10 @@ void MDIForm1::InstallCommands() {
                               listing::DiffSettings(state_.image, other->second), this);
             dialog.exec();
         }
+    });
+    SetCommand("mnuHistory", [this](int) {
+        frmHistory dialog(state_, services_.files, services_.messages, this);
+        dialog.exec();
     });
     SetCommand("mnuPrtFont", [this](int) { SelectPrintFont(settings_, services_.fonts); });
     for (int i = 0; i < kRecentFileCount; ++i)

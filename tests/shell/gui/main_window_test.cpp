@@ -7,8 +7,11 @@
 #include "shell/status_date.h"
 
 #include <QAction>
+#include <QChartView>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -222,6 +225,52 @@ TEST_F(MainWindowTest, CompareShowsWhatDiffersFromAnotherFileUnsavedEditsInclude
     rig.messages.shown.clear();
     Trigger("mnuCompare");
     EXPECT_EQ(rig.messages.Titles(), std::vector<std::string>{"Filename Error"});
+}
+
+// The history of the open file: its table, the plot's series read back from the chart, the counter
+// picker, and the selected copy compared with the open image and written out under a new name.
+TEST_F(MainWindowTest, HistoryShowsTheKeptCopiesComparesAndSavesOne) {
+    const std::string site = folder.WriteImage("site.HR8");
+    KeptHistory kept(site);
+    ASSERT_TRUE(rig.window->OpenAtStart(site));
+    const std::string restored = folder.Path("restored.HR8");
+    rig.dialogs.saves = {folder.Path("restored.txt"), restored};
+    std::vector<std::string> rows;
+    std::map<std::string, std::vector<qreal>> plotted;
+    QString compared;
+    bool closedByEscape = false;
+    WhenModal([&](QWidget* history) {
+        auto* table = history->findChild<QTableWidget*>("tblHistory");
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows.push_back(table->item(r, 3)->text().toStdString() + "|" +
+                           table->item(r, 4)->text().toStdString());
+        auto* chart = history->findChild<QChartView*>("chvCounters")->chart();
+        // Unticking a counter hides its line.
+        history->findChild<QListWidget*>("lstCounters")->item(9)->setCheckState(Qt::Unchecked);
+        for (QAbstractSeries* s : chart->series())
+            if (s->isVisible())
+                for (const QPointF& p : static_cast<QXYSeries*>(s)->points())
+                    plotted[s->name().toStdString()].push_back(p.y());
+        table->selectRow(1);
+        WhenModal([&](QWidget* compare) { compared = compare->findChild<QLabel*>("lblSummary")->text(); });
+        Click(history, "cmdCompare");
+        Click(history, "cmdSaveCopy"); // refused: not an image's name
+        Click(history, "cmdSaveCopy");
+        QTest::keyClick(history, Qt::Key_Escape);
+        closedByEscape = !history->isVisible();
+    });
+    Trigger("mnuHistory");
+    std::vector<std::string> expected;
+    for (const KeptHistory::Copy& c : KeptHistory::kCopies)
+        expected.push_back(std::string(c.settings) + "|" + c.risen);
+    EXPECT_TRUE(closedByEscape);
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(plotted.size(), 9u);
+    EXPECT_EQ(plotted["Manual Autopatch"], (std::vector<qreal>{3, 0, 2, 0}));
+    EXPECT_EQ(plotted["Telephone Ring Detects"], (std::vector<qreal>{10, 0, 0, 0}));
+    EXPECT_TRUE(compared.contains(QString::fromStdString(kept.paths[1]))) << compared.toStdString();
+    EXPECT_EQ(rig.messages.Titles(), std::vector<std::string>{SaveExtensionErrorMessage().title});
+    EXPECT_EQ(TempFolder::Read(restored), TempFolder::Read(kept.paths[1]));
 }
 
 TEST_F(MainWindowTest, ClosingAsksAndKeepsTheWindowUnlessTheEditsAreSafe) {

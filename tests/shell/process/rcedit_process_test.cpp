@@ -82,6 +82,7 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--no-splash", 2,
          "rcedit: no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set).\nOnly the editor"},
         {"-- --report", 2, "rcedit: no display could be opened"},
+        {"--history --format json '" + sample.string() + "'", 0, "["},
     };
     for (const Case& c : cases) {
         const fs::path said = dir / "said";
