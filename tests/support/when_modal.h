@@ -16,7 +16,8 @@ namespace rc::test {
 // appears within `timeoutMs`, or the action leaves it open, the dialog is rejected so a broken
 // test fails instead of hanging.
 inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 10000) {
-    auto* timer = new QTimer;
+    // Owned by the application, so a timer still waiting when the tests end goes with it.
+    auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     auto acted = std::make_shared<QPointer<QWidget>>();
