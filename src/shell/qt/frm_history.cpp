@@ -73,8 +73,17 @@ QChart* CounterChart(const std::vector<HistoryRow>& rows) {
         last += kDay / 2;
     }
     x->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    // Copies a few hours apart are told apart by their time.
+    if (last - first < 3 * kDay) {
+        x->setFormat("yyyy-MM-dd hh:mm");
+        x->setTickCount(4);
+    }
     y->setRange(0, highest);
-    y->applyNiceNumbers();
+    // Counts are whole numbers: a small range gets a tick for each, a larger one round steps.
+    if (highest <= 5)
+        y->setTickCount(highest + 1);
+    else
+        y->applyNiceNumbers();
     return chart;
 }
 
