@@ -95,6 +95,11 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 // The list of copies, held for this run alone while the object lives, so that copies are listed in
 // the order they were made and a clean-up never rewrites the list under a run adding to it.
+std::string LineText(const Line& l) {
+    return Escaped(l.name) + '\t' + Escaped(l.direction) + '\t' + std::to_string(static_cast<long long>(l.when)) +
+           '\t' + Escaped(l.source) + '\n';
+}
+
 class CopyList {
 public:
     explicit CopyList(const fs::path& folder) {
@@ -159,19 +164,39 @@ public:
     }
 
     bool Append(const Line& l) const {
-        const std::string text = Escaped(l.name) + '\t' + Escaped(l.direction) + '\t' +
-                                 std::to_string(static_cast<long long>(l.when)) + '\t' + Escaped(l.source) +
-                                 '\n';
+        // A line a crash or a full disk left torn must not swallow this one.
+        struct stat info {};
+        char last = '\n';
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && info.st_size > 0)
+            (void)::pread(fd_, &last, 1, info.st_size - 1);
+        const std::string text = (last == '\n' ? "" : "\n") + LineText(l);
         // One write, so that a line is never torn, even by a run that could not hold the list.
         return fd_ >= 0 && ::write(fd_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     }
 
+    // Writes the new list over the old from its start and only then cuts what is left, so that a
+    // crash between the two leaves every line that stays (and some that went, which the next
+    // clean-up drops again), never an empty list.
     bool Rewrite(const std::vector<Line>& lines) const {
-        if (!locked_ || ::ftruncate(fd_, 0) != 0)
+        if (!locked_)
+            return false;
+        std::string text;
+        for (const Line& l : lines)
+            text += LineText(l);
+        const int flags = ::fcntl(fd_, F_GETFL);
+        // Appending ignores the offset: the list is written in place with appending off.
+        if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_APPEND) != 0)
             return false;
         bool ok = true;
-        for (const Line& l : lines)
-            ok = Append(l) && ok;
+        for (std::size_t put = 0; ok && put < text.size();) {
+            const ssize_t w = ::pwrite(fd_, text.data() + put, text.size() - put, static_cast<off_t>(put));
+            if (w < 0 && errno == EINTR)
+                continue;
+            ok = w > 0;
+            put += w > 0 ? static_cast<std::size_t>(w) : 0;
+        }
+        ok = ok && ::ftruncate(fd_, static_cast<off_t>(text.size())) == 0;
+        ::fcntl(fd_, F_SETFL, flags);
         return ok;
     }
 
@@ -296,6 +321,10 @@ KeptCopy KeepCopy(std::span<const std::uint8_t> bytes, const std::string& direct
     const std::optional<std::string> given = CreateUnder(folder, names, bytes, err);
     if (!given)
         return {false, {}, std::strerror(err)};
+    // The copy's time stamp says when it was made, as its name does; one that moves on later shows
+    // that the user changed the copy.
+    const struct timespec made[2] = {{when, 0}, {when, 0}};
+    ::utimensat(AT_FDCWD, (folder / *given).c_str(), made, AT_SYMLINK_NOFOLLOW);
     // A copy the list does not name is still a copy; it is only never cleaned up.
     list.Append({*given, direction, when, source});
     return {true, (folder / *given).string(), {}};
@@ -410,8 +439,18 @@ int PruneCopies(int days, std::time_t now) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         newest[lines[i].source] = i;
     // Age comes from the name, not from a time stamp any tool may change. A date after `now` was
-    // given by a clock that ran ahead: such a copy is as old as the next copy made after it.
+    // given by a clock that ran ahead: such a copy is as old as the next copy made after it. A copy
+    // made after one with a later date was dated by a clock that ran behind: it is as young as the
+    // latest date before it.
     const std::time_t limit = now - static_cast<std::time_t>(days) * 24 * 3600;
+    std::vector<std::optional<std::time_t>> latestBefore(lines.size());
+    std::optional<std::time_t> latest;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        latestBefore[i] = latest;
+        if (const std::optional<std::time_t> kept = KeptAt(lines[i].name, lines[i].direction);
+            kept && *kept <= now)
+            latest = std::max(latest.value_or(*kept), *kept);
+    }
     std::optional<std::time_t> nextDate;
     std::vector<bool> gone(lines.size(), false);
     int removed = 0;
@@ -419,12 +458,19 @@ int PruneCopies(int days, std::time_t now) {
         const std::optional<std::time_t> kept = KeptAt(lines[i].name, lines[i].direction);
         if (!kept)
             continue;
-        const std::optional<std::time_t> age = *kept > now ? nextDate : kept;
+        std::optional<std::time_t> age = *kept > now ? nextDate : kept;
         if (*kept <= now)
             nextDate = *kept;
+        if (age && latestBefore[i])
+            age = std::max(*age, *latestBefore[i]);
         if (newest[lines[i].source] == i || !age || *age >= limit)
             continue;
         const fs::path copy = folder / lines[i].name;
+        // A copy changed well after it was made is the user's work now (either program opens it),
+        // not a copy to clear away.
+        struct stat info {};
+        if (::lstat(copy.c_str(), &info) == 0 && info.st_mtime > *kept + 2 * 24 * 3600)
+            continue;
         if (fs::remove(copy, ec)) {
             // The notes kept beside a copy belong to it, and go only with it.
             const fs::path notes = folder / (lines[i].name + ".changes.txt");

@@ -62,9 +62,11 @@ bool DownloadFile::Commit() {
 std::string DownloadFile::KeepWhole() {
     // Of another model's size it is named for that model, so that the program for that model opens
     // it, and counts as made from that name beside the chosen file: it never stands in for the
-    // chosen file's own newest copy.
+    // chosen file's own newest copy. Of no model's size it is a part of an image, kept under a
+    // name of its own that the clean-up never takes for a copy.
     const TransferModel* fits = ModelOfSize(received_.size());
-    const std::string extension = !fits ? "" : fits->index == std::string("4") ? ".HK9" : fits->extension;
+    const std::string extension =
+        !fits ? ".partial" : fits->index == std::string("4") ? ".HK9" : fits->extension;
     const rc::KeptCopy copy = KeepCopy(received_, "download", path_ + extension);
     if (!copy.ok)
         return "\n No copy kept in " + BackupFolder() + ": " + copy.reason;

@@ -60,54 +60,60 @@ TEST_F(Backups, OldCopiesGoButNotTheNewestOfEachFile) {
         std::time_t when; // as the clock said when it was made
         bool stays;
     } copies[] = {
+        {"b.HR8", now - 900 * day, false},           //
+        {"b.HR8", now - 800 * day, true},            // the newest
+        {"d.HR8", now - 700 * day, true},            // changed by the user since: stays
+        {"d.HR8", now - 690 * day, true},            // the newest
         {"north/site.HR8", now - 400 * day, true},   // older than south's, but the newest of its own
-        {"south/site.HR8", now - 900 * day, false},  //
+        {"south/site.HR8", now - 900 * day, false},  // (made after north's: as old as that)
         {"south/site.HR8", now - 900 * day, false},  // the same second: the next one is newer
         {"south/site.HR8", now + 1000 * day, false}, // a clock years ahead: as old as the next one
         {"south/site.HR8", now - 900 * day, true},   // the newest: made last
         {"a.HR8", now - 364 * day, true},            //
         {"a.HR8", now + 10 * day, true},             // the newest
-        {"b.HR8", now - 900 * day, false},           //
-        {"b.HR8", now - 800 * day, true},            // the newest
+        {"c.HR8", now - 9000 * day, true},           // a clock behind: as young as the copy before
+        {"c.HR8", now - 5 * day, true},              // the newest
     };
     std::vector<std::string> paths;
     for (const Copy& c : copies)
         paths.push_back(KeepCopy(bytes, "download", (dir / c.source).string(), c.when).path);
+    test::WriteFile(paths[2], "edited");
     std::vector<std::string> south;
     for (const CopyRecord& r : CopiesOf((dir / "x/../south/site.HR8").string()))
         south.push_back(r.path);
-    EXPECT_EQ(south, std::vector<std::string>(paths.begin() + 1, paths.begin() + 5)) << "in the order made";
-    test::WriteFile(paths[1] + ".changes.txt", "goes with its copy");
-    test::WriteFile(paths[4] + ".changes.txt", "stays with its copy");
+    EXPECT_EQ(south, std::vector<std::string>(paths.begin() + 5, paths.begin() + 9)) << "in the order made";
+    test::WriteFile(paths[5] + ".changes.txt", "goes with its copy");
+    test::WriteFile(paths[8] + ".changes.txt", "stays with its copy");
     const std::string foreign[] = {
         "2020-01-01_000000_holiday_photo.jpg", "+020-01-01_000000_a_b.HR8",
         "2020-01-01_000000_download_c.HR8",    "2020-13-01_000000_download_d.HR8",
         "2020-01-01_000000_sent_e.HR8",        "2020-01-01_000000_download_f.HR8.changes.txt"};
     for (const std::string& name : foreign)
         test::WriteFile((backups / name).string(), "the user's own");
-    // A recorded name that is not one of ours stays too.
+    // A recorded name that is not one of ours stays too, and a line a crash left torn takes nothing
+    // from the next one.
     std::ofstream(backups / ".copies", std::ios::app) << foreign[0] << "\tdownload\t0\t/x.HR8\n"
-                                                      << foreign[3] << "\tdownload\t0\t/x.HR8\n";
-    test::WriteFile((backups / "2020-01-01_000000_download_x.HR8").string(), "newest of /x.HR8");
-    std::ofstream(backups / ".copies", std::ios::app)
-        << "2020-01-01_000000_download_x.HR8\tdownload\t0\t/x.HR8\n";
+                                                      << foreign[3] << "\tdownload\t0\t/x.HR8\n"
+                                                      << "2020-01-01_000000_down";
+    ASSERT_TRUE(KeepCopy(bytes, "download", "/x.HR8", now - 900 * day).ok);
 
     EXPECT_EQ(PruneCopies(0, now), 0);
     EXPECT_EQ(PruneCopies(365, now), 4);
     for (std::size_t i = 0; i < paths.size(); ++i)
         EXPECT_EQ(fs::exists(paths[i]), copies[i].stays) << i << " " << paths[i];
-    EXPECT_FALSE(fs::exists(paths[1] + ".changes.txt"));
-    EXPECT_TRUE(fs::exists(paths[4] + ".changes.txt"));
+    EXPECT_FALSE(fs::exists(paths[5] + ".changes.txt"));
+    EXPECT_TRUE(fs::exists(paths[8] + ".changes.txt"));
+    EXPECT_TRUE(CopiesOf("/x.HR8").back().path.ends_with("_download_x.HR8")) << "after the torn line";
     for (const std::string& name : foreign)
         EXPECT_TRUE(fs::exists(backups / name)) << name;
-    EXPECT_EQ(PruneCopies(365, now + 2000 * day), 1) << "a.HR8's older copy, now really old";
+    EXPECT_EQ(PruneCopies(365, now + 2000 * day), 2) << "a.HR8's and c.HR8's older copies, now really old";
 
     const fs::path elsewhere = dir / "elsewhere";
     ASSERT_TRUE(KeepCopy(bytes, "upload", "b.HR8", now).ok);
     fs::rename(backups, elsewhere);
     fs::create_directory_symlink(elsewhere, backups);
     EXPECT_EQ(PruneCopies(365, now + 2000 * day), 0);
-    EXPECT_TRUE(fs::exists(elsewhere / fs::path(paths[8]).filename()));
+    EXPECT_TRUE(fs::exists(elsewhere / fs::path(paths[1]).filename()));
 }
 
 } // namespace

@@ -395,16 +395,23 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
 TEST(RclinkWithLrzsz, WholeDownloadOfAnotherModelIsKept) {
     struct Case {
         const char* file;
+        std::size_t sent;
         const char* says;
         const char* copyEnds;
+        const char* keptAs; // what the message calls the copy
     } cases[] = {
-        {"mybackup.HM4", "rclink: Download Too Long: 8192 of 7936 Bytes", "_download_mybackup.HM4.HR8"},
-        {"noext", "rclink: Download Too Long: 8192 of 4096 Bytes", "_download_noext.HR8"},
+        {"mybackup.HM4", 8192, "rclink: Download Too Long: 8192 of 7936 Bytes", "_download_mybackup.HM4.HR8",
+         "The image received is the size of a Halden R8 file and is kept in "},
+        {"noext", 8192, "rclink: Download Too Long: 8192 of 4096 Bytes", "_download_noext.HR8",
+         "The image received is the size of a Halden R8 file and is kept in "},
+        // Of no model's size: kept apart, never taken for the file's newest copy.
+        {"x.HR8", 5120, "rclink: Download Incomplete: 5120 of 8192 Bytes", "_download_x.HR8.partial",
+         "The image received is kept in "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         Bench b;
-        const auto image = Image(8192, 21), old = Image(7936, 22);
+        const auto image = Image(c.sent, 21), old = Image(7936, 22);
         WriteBytes(b.File("img.HR8"), image);
         WriteBytes(b.File(c.file), old);
         b.PeerOn("ttyL", b.Path(""), kSend);
@@ -415,9 +422,7 @@ TEST(RclinkWithLrzsz, WholeDownloadOfAnotherModelIsKept) {
         ASSERT_EQ(copies.size(), 1) << o.errors.toStdString();
         EXPECT_TRUE(copies[0].endsWith(c.copyEnds)) << copies[0].toStdString();
         const QString kept = b.Path("data/halden-r8-tools/backups/" + copies[0]);
-        EXPECT_TRUE(
-            o.errors.contains("The image received is the size of a Halden R8 file and is kept in " + kept))
-            << o.errors.toStdString();
+        EXPECT_TRUE(o.errors.contains(c.keptAs + kept)) << o.errors.toStdString();
         EXPECT_EQ(ReadBytes(kept.toStdString()), image);
         EXPECT_EQ(ReadBytes(b.File(c.file)), old);
     }
