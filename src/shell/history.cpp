@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -151,8 +152,14 @@ int RunHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
         return 2;
     }
     const std::string& file = parsed->files.front();
+    // A file that is gone is when its copies are wanted most; one that is there must be an image.
+    std::error_code ec;
+    std::string extension = fs::path(file).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const bool gone = !fs::exists(fs::symlink_status(file, ec)) && extension == ".HR8";
     ImageBytes image;
-    if (const ReadResult read = ReadImageFile(file, image); read.error != OpenError::None) {
+    if (const ReadResult read = ReadImageFile(file, image); !gone && read.error != OpenError::None) {
         err << file << ": " << OpenErrorMessage(read).text << "\n";
         return 2;
     }

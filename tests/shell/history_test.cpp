@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace rc::shell::testing {
@@ -39,6 +40,8 @@ TEST(History, TextAndJsonListEveryCopyAgainstThePreviousOne) {
                     kept.paths[i] + " | " + c.settings + " | " + c.risen + "\n";
     }
     EXPECT_EQ(text.out, expected);
+    std::filesystem::remove(site);
+    EXPECT_EQ(History({site}).out, expected) << "the copies of a file that is gone";
 
     const HistoryRun json = History({"--format", "json", site});
     EXPECT_EQ(json.status, 0) << json.err;
@@ -71,7 +74,8 @@ TEST(History, RefusalsAndAFileWithoutCopies) {
         {{lone}, 0, "No copies of lone.HR8 are kept in "},
         {{"--format", "json", lone}, 0, "[]\n"},
         {{folder.WriteImage("short.HR8", 0, 100)}, 2, "short.HR8: "},
-        {{folder.Path("missing.HR8")}, 2, "missing.HR8: "},
+        {{folder.Path("gone.HR8")}, 0, "No copies of gone.HR8 are kept in "}, // its copies are wanted most
+        {{folder.Path("missing.txt")}, 2, "missing.txt: "},
         {{lone, lone}, 2, "one image file"},
         {{"--format", "pdf", lone}, 2, "unknown format 'pdf'"},
         {{"--output", "x", lone}, 2, "unknown option --output"},
