@@ -113,6 +113,13 @@ std::optional<CommandArgs> ParseCommandArgs(const std::vector<std::string>& args
     }
     for (std::size_t i = end + 1; i < args.size(); ++i)
         parsed.files.push_back(args[i]);
+    // An empty value is a slip ("--output=" or an unset variable), never a choice: standard output
+    // is "-".
+    for (const auto& [name, value] : parsed.values)
+        if (value.empty()) {
+            err << "rcedit: " << name << " needs a value\n" << usage;
+            return std::nullopt;
+        }
     return parsed;
 }
 

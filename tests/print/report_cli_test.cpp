@@ -64,6 +64,7 @@ TEST_F(ReportCli, RefusedFilesAndBadArgumentsExitWithTwo) {
         {{"--report", "codes", "--format", "pdf", image}, "unknown format"},
         {{"--report", "codes"}, "no image file"},
         {{"--report"}, "--report needs a value"},
+        {{"--report", "codes", "--output=", image}, "--output needs a value"},
         {{"--report", "--output", "x.txt", "codes", image},
          "--report needs a value (\"--output\" is an option"},
         {{"--report", "codes", "--", "--output", "x.txt", image}, "only one image file"},
