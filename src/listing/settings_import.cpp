@@ -20,6 +20,8 @@
 #include "editors/zones.h"
 #include "image/image_file.h"
 
+#include <nlohmann/json.hpp>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -270,141 +272,71 @@ Refusal ApplyLine(ImageBytes& image, const ImportLine& line) {
 
 // --- The JSON form ----------------------------------------------------------------------------
 
-class JsonReader {
+// The characters of a text, counting the lines they pass: the parser reads through it, so that each
+// entry of the array is known by the line it starts on, and a fault by the line it is found on.
+class CountingLines {
 public:
-    explicit JsonReader(const std::string& text) : text_(text) {}
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
 
-    int Line() {
-        line_ += static_cast<int>(std::count(text_.begin() + static_cast<long>(counted_),
-                                             text_.begin() + static_cast<long>(at_), '\n'));
-        counted_ = at_;
-        return line_;
+    CountingLines(const char* at, int* line) : at_(at), line_(line) {}
+    reference operator*() const { return *at_; }
+    CountingLines& operator++() {
+        *line_ += *at_++ == '\n';
+        return *this;
     }
-
-    bool Next(char c) {
-        Blanks();
-        if (at_ < text_.size() && text_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-
-    bool String(std::string& out) {
-        if (!Next('"'))
-            return false;
-        out.clear();
-        while (at_ < text_.size()) {
-            const char c = text_[at_++];
-            if (c == '"')
-                return true;
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (at_ >= text_.size())
-                return false;
-            const char e = text_[at_++];
-            switch (e) {
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'u': {
-                const int code = at_ + 4 <= text_.size() ? HexValue(text_.substr(at_, 4)) : -1;
-                if (code < 0)
-                    return false;
-                at_ += 4;
-                Utf8(code, out);
-                break;
-            }
-            default:
-                out += e;
-                break;
-            }
-        }
-        return false;
-    }
-
-    bool AtEnd() {
-        Blanks();
-        return at_ >= text_.size();
-    }
+    bool operator==(const CountingLines& other) const { return at_ == other.at_; }
 
 private:
-    void Blanks() {
-        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_])))
-            ++at_;
-    }
-    static void Utf8(int code, std::string& out) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
-    const std::string& text_;
-    std::size_t at_ = 0;
-    std::size_t counted_ = 0; // where line_ was counted up to; the reader never goes back
-    int line_ = 1;
+    const char* at_;
+    int* line_;
 };
 
 std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRefusal>& refusals) {
+    using Json = nlohmann::json;
+    int line = 1;
+    std::vector<int> starts; // the line of each entry of the array
+    Json array;
+    try {
+        array = Json::parse(
+            CountingLines(text.data(), &line), CountingLines(text.data() + text.size(), &line),
+            [&](int depth, Json::parse_event_t event, Json&) {
+                if (depth == 1 && event != Json::parse_event_t::key &&
+                    event != Json::parse_event_t::object_end && event != Json::parse_event_t::array_end)
+                    starts.push_back(line);
+                return true;
+            });
+    } catch (const Json::parse_error& e) {
+        // The parser's words without its numbering, position and echo: the line is given apart.
+        const std::string what = e.what();
+        const std::size_t words = what.find(": ", what.find("column"));
+        const std::string fault = what.substr(words == std::string::npos ? 0 : words + 2);
+        refusals.push_back(
+            {line, "", "",
+             "Error! Not the JSON of a listing: " + Clipped(fault.substr(0, fault.find("; last read")))});
+        return {};
+    }
     std::vector<ImportLine> lines;
-    JsonReader json(text);
-    auto broken = [&](const char* what) {
-        refusals.push_back({json.Line(), "", "", std::string("Error! Not the JSON of a listing: ") + what});
-        return lines;
-    };
-    if (!json.Next('['))
-        return broken("no array");
-    if (json.Next(']'))
-        return json.AtEnd() ? lines : broken("text after the array");
-    do {
-        if (!json.Next('{'))
-            return broken("an object expected");
-        ImportLine line;
-        line.line = json.Line();
-        std::map<std::string, std::string> fields;
-        do {
-            std::string key, value;
-            if (!json.String(key) || !json.Next(':') || !json.String(value))
-                return broken("\"name\": \"text\" expected");
-            fields[key] = value;
-        } while (json.Next(','));
-        if (!json.Next('}'))
-            return broken("\"}\" expected");
-        if (fields.size() != 3 || !fields.count("area") || !fields.count("item") || !fields.count("value")) {
-            refusals.push_back({line.line, fields["area"], fields["item"],
-                                "Error! A setting is an area, an item and a value"});
+    for (std::size_t i = 0; i < array.size(); ++i) {
+        const Json& entry = array[i];
+        int given = 0; // of the three, as text
+        auto field = [&](const char* key) {
+            const bool text = entry.is_object() && entry.contains(key) && entry[key].is_string();
+            given += text;
+            return text ? entry[key].get<std::string>() : std::string();
+        };
+        ImportLine parsed{starts[i], field("area"), field("item"), field("value")};
+        if (given != 3 || entry.size() != 3) {
+            refusals.push_back(
+                {parsed.line, parsed.area, parsed.item, "Error! A setting is an area, an item and a value"});
             continue;
         }
-        line.area = fields["area"];
-        line.item = fields["item"];
-        line.value = fields["value"] == kNone ? "" : fields["value"];
-        lines.push_back(line);
-    } while (json.Next(','));
-    if (!json.Next(']'))
-        return broken("\"]\" expected");
-    if (!json.AtEnd())
-        return broken("text after the array");
+        parsed.value = parsed.value == kNone ? "" : parsed.value;
+        lines.push_back(parsed);
+    }
     return lines;
 }
 
