@@ -310,10 +310,10 @@ std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRef
                 return true;
             });
     } catch (const Json::parse_error& e) {
-        // The parser's words without its numbering, position and echo: the line is given apart.
+        // What the parser met, without its numbering, position and echo: the line is given apart.
         const std::string what = e.what();
-        const std::size_t words = what.find(": ", what.find("column"));
-        const std::string fault = what.substr(words == std::string::npos ? 0 : words + 2);
+        const std::size_t met = what.find(" - ");
+        const std::string fault = met == std::string::npos ? what : what.substr(met + 3);
         refusals.push_back(
             {line, "", "",
              "Error! Not the JSON of a listing: " + Clipped(fault.substr(0, fault.find("; last read")))});
