@@ -237,36 +237,45 @@ Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& 
     return std::nullopt;
 }
 
+// The listing of one area of the image being imported into, kept while the image does not change:
+// listing a large area for each of its lines would make an import quadratic in its lines.
+struct ShownArea {
+    const ListedArea* area = nullptr;
+    std::vector<SettingLine> lines;
+};
+
 // One line applied to `image`: nothing when the value already shows; else the setter writes a
 // trial copy, which is kept only when its listing then shows exactly the value asked for.
-Refusal ApplyLine(ImageBytes& image, const ImportLine& line) {
-    if (line.area == kUnnamedArea)
-        return SetBytes(image, line.item, line.value, nullptr);
+Refusal ApplyLine(ImageBytes& image, const ImportLine& line, ShownArea& shown) {
     const auto& areas = ListedAreas();
     const auto area =
         std::find_if(areas.begin(), areas.end(), [&](const ListedArea& a) { return a.area == line.area; });
+    if (line.area == kUnnamedArea || (area != areas.end() && line.item.rfind("0x", 0) == 0)) {
+        shown.area = nullptr;
+        return SetBytes(image, line.item, line.value, area == areas.end() ? nullptr : &*area);
+    }
     if (area == areas.end())
         return "Error! No settings area is called " + Quote(line.area);
-    if (line.item.rfind("0x", 0) == 0)
-        return SetBytes(image, line.item, line.value, &*area);
-    const std::vector<SettingLine> shown = ListArea(image, *area);
-    const auto item =
-        std::find_if(shown.begin(), shown.end(), [&](const SettingLine& l) { return l.item == line.item; });
-    if (item == shown.end())
+    if (shown.area != &*area)
+        shown = {&*area, ListArea(image, *area)};
+    const auto item = std::find_if(shown.lines.begin(), shown.lines.end(),
+                                   [&](const SettingLine& l) { return l.item == line.item; });
+    if (item == shown.lines.end())
         return "Error! " + line.area + " has no setting " + Quote(line.item);
     const bool descriptions = HasCommandDescriptions(*area);
     const std::string wanted = Essential(line.value, descriptions);
     if (Essential(item->value, descriptions) == wanted)
         return std::nullopt;
     ImageBytes trial = image;
-    const int index = static_cast<int>(item - shown.begin());
-    if (auto refusal = area->set(trial, area->copy, index, line.value))
+    const auto index = static_cast<std::size_t>(item - shown.lines.begin());
+    if (auto refusal = area->set(trial, area->copy, static_cast<int>(index), line.value))
         return refusal;
-    const std::string now = ListArea(trial, *area)[static_cast<std::size_t>(index)].value;
-    if (Essential(now, descriptions) != wanted)
+    std::vector<SettingLine> now = ListArea(trial, *area);
+    if (Essential(now[index].value, descriptions) != wanted)
         return "Error! This value cannot be stored as given; it would read back as " +
-               Quote(now.empty() ? std::string(kNone) : now);
+               Quote(now[index].value.empty() ? std::string(kNone) : now[index].value);
     image = trial;
+    shown.lines = std::move(now);
     return std::nullopt;
 }
 
@@ -692,13 +701,14 @@ std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<I
     ImageBytes working = image;
     std::vector<ImportRefusal> refusals;
     std::map<std::pair<std::string, std::string>, int> given;
+    ShownArea shown;
     for (const ImportLine& line : lines) {
         const auto [first, isNew] = given.emplace(std::pair{line.area, line.item}, line.line);
         if (!isNew)
             refusals.push_back({line.line, line.area, line.item,
                                 "Error! This setting is given twice, on lines " +
                                     std::to_string(first->second) + " and " + std::to_string(line.line)});
-        else if (auto refusal = ApplyLine(working, line))
+        else if (auto refusal = ApplyLine(working, line, shown))
             refusals.push_back({line.line, line.area, line.item, *refusal});
     }
     if (refusals.empty())
