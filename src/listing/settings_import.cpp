@@ -281,8 +281,14 @@ Refusal ApplyLine(ImageBytes& image, const ImportLine& line, ShownArea& shown) {
 
 // --- The JSON form ----------------------------------------------------------------------------
 
-// The characters of a text, counting the lines they pass: the parser reads through it, so that each
-// entry of the array is known by the line it starts on, and a fault by the line it is found on.
+// The characters of a text, counting the lines before the last one read: the parser reads through
+// it, so that each entry of the array is known by the line it starts on (a number by the line it
+// ends on, the character after it already read), and a fault by the line it is found on.
+struct LineCount {
+    int line = 1;
+    bool newline = false; // the last character read ends a line
+};
+
 class CountingLines {
 public:
     using iterator_category = std::input_iterator_tag;
@@ -291,27 +297,29 @@ public:
     using pointer = const char*;
     using reference = const char&;
 
-    CountingLines(const char* at, int* line) : at_(at), line_(line) {}
+    CountingLines(const char* at, LineCount* count) : at_(at), count_(count) {}
     reference operator*() const { return *at_; }
     CountingLines& operator++() {
-        *line_ += *at_++ == '\n';
+        count_->line += count_->newline;
+        count_->newline = *at_++ == '\n';
         return *this;
     }
     bool operator==(const CountingLines& other) const { return at_ == other.at_; }
 
 private:
     const char* at_;
-    int* line_;
+    LineCount* count_;
 };
 
 std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRefusal>& refusals) {
     using Json = nlohmann::json;
-    int line = 1;
+    LineCount count;
+    const int& line = count.line;
     std::vector<int> starts; // the line of each entry of the array
     Json array;
     try {
         array = Json::parse(
-            CountingLines(text.data(), &line), CountingLines(text.data() + text.size(), &line),
+            CountingLines(text.data(), &count), CountingLines(text.data() + text.size(), &count),
             [&](int depth, Json::parse_event_t event, Json&) {
                 if (depth == 1 && event != Json::parse_event_t::key &&
                     event != Json::parse_event_t::object_end && event != Json::parse_event_t::array_end)

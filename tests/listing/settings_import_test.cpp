@@ -299,7 +299,7 @@ TEST(SettingsTable, ReadingsAgree) {
          "[{\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"\\u00343\\u0032\"}]",
          "", true},
         {"a JSON entry is refused by the line it starts on", [](ImageBytes&) {},
-         "[\n {\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"432\"},\n\n  5]",
+         "[\n {\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"432\"},\n\n  5\n]",
          "4: Error! A setting is an area, an item and a value", true},
         {"broken JSON by the line it breaks on", [](ImageBytes&) {}, "[\n {\"area\": \"x\",\n\n }]",
          "4: Error! Not the JSON of a listing: unexpected '}'; expected string literal", true},
