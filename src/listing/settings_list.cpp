@@ -369,6 +369,7 @@ std::vector<SettingLine> HiddenLines(const ImageBytes& image, const ListedArea& 
 
 std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area) {
     std::vector<SettingLine> lines;
+    lines.reserve(64);
     area.list(image, area.copy, lines);
     for (SettingLine& l : lines)
         l.area = area.area;
