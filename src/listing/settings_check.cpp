@@ -31,11 +31,21 @@ std::optional<int> BlankByte(const ImageBytes& image) {
     return first;
 }
 
+// The first byte from `from` on where two images differ, or kImageSize.
+int NextDifference(const ImageBytes& a, const ImageBytes& b, int from) {
+    const auto x = a.Bytes(), y = b.Bytes();
+    return static_cast<int>(std::mismatch(x.begin() + from, x.end(), y.begin() + from).first - x.begin());
+}
+
 // The vocabulary names some sounds twice ("The" with a long and with a short E): a message stored
 // with either shows the same, and the word dialog offers both. Such a word, stored as the other
 // one, is no fault: it is put back as stored before the bytes are compared.
 void KeepWordsOfTheSameName(const ImageBytes& image, ImageBytes& entered) {
     for (int p = 0; p + 1 < kImageSize; ++p) {
+        // Only a pair with a byte that differs is looked at: the next such pair is found at once.
+        p = std::max(p, NextDifference(image, entered, p) - 1);
+        if (p + 1 >= kImageSize)
+            break;
         if (image[p] == entered[p] && image[p + 1] == entered[p + 1])
             continue;
         const int key = WordKey(image[p], image[p + 1]), other = WordKey(entered[p], entered[p + 1]);
@@ -83,8 +93,9 @@ void CheckArea(const ImageBytes& image, const ListedArea& area, std::vector<Sett
             // Only the bytes the entry itself wrote are the field's; the other value may have left
             // bytes of its own that the entry had no need to touch.
             int at = -1;
-            for (int p = 0; p < kImageSize && at < 0; ++p)
-                if (entered[p] != cleared[p] && entered[p] != image[p])
+            for (int p = NextDifference(entered, cleared, 0); p < kImageSize && at < 0;
+                 p = NextDifference(entered, cleared, p + 1))
+                if (entered[p] != image[p])
                     at = p;
             if (at < 0)
                 continue;

@@ -20,6 +20,8 @@
 #include "editors/zones.h"
 #include "image/image_file.h"
 
+#include <nlohmann/json.hpp>
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -235,176 +237,123 @@ Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& 
     return std::nullopt;
 }
 
+// The listing of one area of the image being imported into, kept while the image does not change:
+// listing a large area for each of its lines would make an import quadratic in its lines.
+struct ShownArea {
+    const ListedArea* area = nullptr;
+    std::vector<SettingLine> lines;
+};
+
 // One line applied to `image`: nothing when the value already shows; else the setter writes a
 // trial copy, which is kept only when its listing then shows exactly the value asked for.
-Refusal ApplyLine(ImageBytes& image, const ImportLine& line) {
-    if (line.area == kUnnamedArea)
-        return SetBytes(image, line.item, line.value, nullptr);
+Refusal ApplyLine(ImageBytes& image, const ImportLine& line, ShownArea& shown) {
     const auto& areas = ListedAreas();
     const auto area =
         std::find_if(areas.begin(), areas.end(), [&](const ListedArea& a) { return a.area == line.area; });
+    if (line.area == kUnnamedArea || (area != areas.end() && line.item.rfind("0x", 0) == 0)) {
+        shown.area = nullptr;
+        return SetBytes(image, line.item, line.value, area == areas.end() ? nullptr : &*area);
+    }
     if (area == areas.end())
         return "Error! No settings area is called " + Quote(line.area);
-    if (line.item.rfind("0x", 0) == 0)
-        return SetBytes(image, line.item, line.value, &*area);
-    const std::vector<SettingLine> shown = ListArea(image, *area);
-    const auto item =
-        std::find_if(shown.begin(), shown.end(), [&](const SettingLine& l) { return l.item == line.item; });
-    if (item == shown.end())
+    if (shown.area != &*area)
+        shown = {&*area, ListArea(image, *area)};
+    const auto item = std::find_if(shown.lines.begin(), shown.lines.end(),
+                                   [&](const SettingLine& l) { return l.item == line.item; });
+    if (item == shown.lines.end())
         return "Error! " + line.area + " has no setting " + Quote(line.item);
     const bool descriptions = HasCommandDescriptions(*area);
     const std::string wanted = Essential(line.value, descriptions);
     if (Essential(item->value, descriptions) == wanted)
         return std::nullopt;
     ImageBytes trial = image;
-    const int index = static_cast<int>(item - shown.begin());
-    if (auto refusal = area->set(trial, area->copy, index, line.value))
+    const auto index = static_cast<std::size_t>(item - shown.lines.begin());
+    if (auto refusal = area->set(trial, area->copy, static_cast<int>(index), line.value))
         return refusal;
-    const std::string now = ListArea(trial, *area)[static_cast<std::size_t>(index)].value;
-    if (Essential(now, descriptions) != wanted)
+    std::vector<SettingLine> now = ListArea(trial, *area);
+    if (Essential(now[index].value, descriptions) != wanted)
         return "Error! This value cannot be stored as given; it would read back as " +
-               Quote(now.empty() ? std::string(kNone) : now);
+               Quote(now[index].value.empty() ? std::string(kNone) : now[index].value);
     image = trial;
+    shown.lines = std::move(now);
     return std::nullopt;
 }
 
 // --- The JSON form ----------------------------------------------------------------------------
 
-class JsonReader {
+// The characters of a text, counting the lines before the last one read: the parser reads through
+// it, so that each entry of the array is known by the line it starts on (a number by the line it
+// ends on, the character after it already read), and a fault by the line it is found on.
+struct LineCount {
+    int line = 1;
+    bool newline = false; // the last character read ends a line
+};
+
+class CountingLines {
 public:
-    explicit JsonReader(const std::string& text) : text_(text) {}
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
 
-    int Line() {
-        line_ += static_cast<int>(std::count(text_.begin() + static_cast<long>(counted_),
-                                             text_.begin() + static_cast<long>(at_), '\n'));
-        counted_ = at_;
-        return line_;
+    CountingLines(const char* at, LineCount* count) : at_(at), count_(count) {}
+    reference operator*() const { return *at_; }
+    CountingLines& operator++() {
+        count_->line += count_->newline;
+        count_->newline = *at_++ == '\n';
+        return *this;
     }
-
-    bool Next(char c) {
-        Blanks();
-        if (at_ < text_.size() && text_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-
-    bool String(std::string& out) {
-        if (!Next('"'))
-            return false;
-        out.clear();
-        while (at_ < text_.size()) {
-            const char c = text_[at_++];
-            if (c == '"')
-                return true;
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (at_ >= text_.size())
-                return false;
-            const char e = text_[at_++];
-            switch (e) {
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'u': {
-                const int code = at_ + 4 <= text_.size() ? HexValue(text_.substr(at_, 4)) : -1;
-                if (code < 0)
-                    return false;
-                at_ += 4;
-                Utf8(code, out);
-                break;
-            }
-            default:
-                out += e;
-                break;
-            }
-        }
-        return false;
-    }
-
-    bool AtEnd() {
-        Blanks();
-        return at_ >= text_.size();
-    }
+    bool operator==(const CountingLines& other) const { return at_ == other.at_; }
 
 private:
-    void Blanks() {
-        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_])))
-            ++at_;
-    }
-    static void Utf8(int code, std::string& out) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
-    const std::string& text_;
-    std::size_t at_ = 0;
-    std::size_t counted_ = 0; // where line_ was counted up to; the reader never goes back
-    int line_ = 1;
+    const char* at_;
+    LineCount* count_;
 };
 
 std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRefusal>& refusals) {
+    using Json = nlohmann::json;
+    LineCount count;
+    const int& line = count.line;
+    std::vector<int> starts; // the line of each entry of the array
+    Json array;
+    try {
+        array = Json::parse(
+            CountingLines(text.data(), &count), CountingLines(text.data() + text.size(), &count),
+            [&](int depth, Json::parse_event_t event, Json&) {
+                if (depth == 1 && event != Json::parse_event_t::key &&
+                    event != Json::parse_event_t::object_end && event != Json::parse_event_t::array_end)
+                    starts.push_back(line);
+                return true;
+            });
+    } catch (const Json::parse_error& e) {
+        // What the parser met, without its numbering, position and echo: the line is given apart.
+        const std::string what = e.what();
+        const std::size_t met = what.find(" - ");
+        const std::string fault = met == std::string::npos ? what : what.substr(met + 3);
+        refusals.push_back(
+            {line, "", "",
+             "Error! Not the JSON of a listing: " + Clipped(fault.substr(0, fault.find("; last read")))});
+        return {};
+    }
     std::vector<ImportLine> lines;
-    JsonReader json(text);
-    auto broken = [&](const char* what) {
-        refusals.push_back({json.Line(), "", "", std::string("Error! Not the JSON of a listing: ") + what});
-        return lines;
-    };
-    if (!json.Next('['))
-        return broken("no array");
-    if (json.Next(']'))
-        return json.AtEnd() ? lines : broken("text after the array");
-    do {
-        if (!json.Next('{'))
-            return broken("an object expected");
-        ImportLine line;
-        line.line = json.Line();
-        std::map<std::string, std::string> fields;
-        do {
-            std::string key, value;
-            if (!json.String(key) || !json.Next(':') || !json.String(value))
-                return broken("\"name\": \"text\" expected");
-            fields[key] = value;
-        } while (json.Next(','));
-        if (!json.Next('}'))
-            return broken("\"}\" expected");
-        if (fields.size() != 3 || !fields.count("area") || !fields.count("item") || !fields.count("value")) {
-            refusals.push_back({line.line, fields["area"], fields["item"],
-                                "Error! A setting is an area, an item and a value"});
+    for (std::size_t i = 0; i < array.size(); ++i) {
+        const Json& entry = array[i];
+        int given = 0; // of the three, as text
+        auto field = [&](const char* key) {
+            const bool text = entry.is_object() && entry.contains(key) && entry[key].is_string();
+            given += text;
+            return text ? entry[key].get<std::string>() : std::string();
+        };
+        ImportLine parsed{starts[i], field("area"), field("item"), field("value")};
+        if (given != 3 || entry.size() != 3) {
+            refusals.push_back(
+                {parsed.line, parsed.area, parsed.item, "Error! A setting is an area, an item and a value"});
             continue;
         }
-        line.area = fields["area"];
-        line.item = fields["item"];
-        line.value = fields["value"] == kNone ? "" : fields["value"];
-        lines.push_back(line);
-    } while (json.Next(','));
-    if (!json.Next(']'))
-        return broken("\"]\" expected");
-    if (!json.AtEnd())
-        return broken("text after the array");
+        parsed.value = parsed.value == kNone ? "" : parsed.value;
+        lines.push_back(parsed);
+    }
     return lines;
 }
 
@@ -760,13 +709,14 @@ std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<I
     ImageBytes working = image;
     std::vector<ImportRefusal> refusals;
     std::map<std::pair<std::string, std::string>, int> given;
+    ShownArea shown;
     for (const ImportLine& line : lines) {
         const auto [first, isNew] = given.emplace(std::pair{line.area, line.item}, line.line);
         if (!isNew)
             refusals.push_back({line.line, line.area, line.item,
                                 "Error! This setting is given twice, on lines " +
                                     std::to_string(first->second) + " and " + std::to_string(line.line)});
-        else if (auto refusal = ApplyLine(working, line))
+        else if (auto refusal = ApplyLine(working, line, shown))
             refusals.push_back({line.line, line.area, line.item, *refusal});
     }
     if (refusals.empty())

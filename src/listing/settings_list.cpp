@@ -20,6 +20,8 @@
 #include "image/statistics.h"
 #include "listing/settings_import.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -316,17 +318,20 @@ std::string Shown(const std::string& value) {
     return quoted ? "\"" + value + "\"" : value;
 }
 
-std::string Json(const std::string& s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        if (c == '"' || c == '\\')
-            out += std::string("\\") + c;
-        else if (static_cast<unsigned char>(c) < 0x20)
-            out += "\\u00" + Hex(static_cast<unsigned char>(c), 2);
-        else
-            out += c;
+// One object to a line, its keys in the listing's order, so that the JSON reads and compares line by
+// line like the text form. Bytes that are not UTF-8 are written as U+FFFD rather than refused.
+std::string JsonArray(const std::vector<nlohmann::ordered_json>& objects) {
+    auto dump = [](const nlohmann::ordered_json& j) {
+        return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    };
+    std::string text = "[";
+    for (const nlohmann::ordered_json& object : objects) {
+        std::string fields;
+        for (const auto& [key, value] : object.items())
+            fields += (fields.empty() ? "" : ", ") + dump(key) + ": " + dump(value);
+        text += (text.size() > 1 ? ",\n {" : "\n {") + fields + "}";
     }
-    return out + "\"";
+    return text + "\n]\n";
 }
 
 // Bytes of an area that its settings do not carry: the area's lines are entered on a copy whose
@@ -364,6 +369,7 @@ std::vector<SettingLine> HiddenLines(const ImageBytes& image, const ListedArea& 
 
 std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area) {
     std::vector<SettingLine> lines;
+    lines.reserve(64);
     area.list(image, area.copy, lines);
     for (SettingLine& l : lines)
         l.area = area.area;
@@ -445,21 +451,17 @@ std::string ChangesText(const std::vector<SettingChange>& changes) {
 }
 
 std::string ListingJson(const std::vector<SettingLine>& lines, const std::string& valueKey) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(lines[i].area) +
-                ", \"item\": " + Json(lines[i].item) + ", " + Json(valueKey) + ": " + Json(lines[i].value) +
-                "}";
-    return text + "\n]\n";
+    std::vector<nlohmann::ordered_json> objects;
+    for (const SettingLine& l : lines)
+        objects.push_back({{"area", l.area}, {"item", l.item}, {valueKey, l.value}});
+    return JsonArray(objects);
 }
 
 std::string ChangesJson(const std::vector<SettingChange>& changes) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < changes.size(); ++i)
-        text += std::string(i ? ",\n " : "\n ") + "{\"area\": " + Json(changes[i].area) +
-                ", \"item\": " + Json(changes[i].item) + ", \"old\": " + Json(changes[i].oldValue) +
-                ", \"new\": " + Json(changes[i].newValue) + "}";
-    return text + "\n]\n";
+    std::vector<nlohmann::ordered_json> objects;
+    for (const SettingChange& c : changes)
+        objects.push_back({{"area", c.area}, {"item", c.item}, {"old", c.oldValue}, {"new", c.newValue}});
+    return JsonArray(objects);
 }
 
 std::string ChangeName(const ImageBytes& before, const ImageBytes& after) {

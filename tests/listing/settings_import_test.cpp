@@ -295,6 +295,14 @@ TEST(SettingsTable, ReadingsAgree) {
         {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", true},
         {"a line too long to read", [](ImageBytes&) {}, std::string(70000, 'x'),
          "1: Error! A line longer than 64 KiB is no setting line", true},
+        {"escapes are read", [](ImageBytes&) {},
+         "[{\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"\\u00343\\u0032\"}]",
+         "", true},
+        {"a JSON entry is refused by the line it starts on", [](ImageBytes&) {},
+         "[\n {\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"432\"},\n\n  5\n]",
+         "4: Error! A setting is an area, an item and a value", true},
+        {"broken JSON by the line it breaks on", [](ImageBytes&) {}, "[\n {\"area\": \"x\",\n\n }]",
+         "4: Error! Not the JSON of a listing: unexpected '}'; expected string literal", true},
     };
     for (const Case& c : cases) {
         ImageBytes image = SampleImage();
