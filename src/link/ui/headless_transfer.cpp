@@ -227,9 +227,11 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
             reporter.Message(QString::fromStdString(" " + said));
     };
 
-    // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
-    // file stays as it was; a call that may be up is hung up all the same.
-    SignalNotifier cancel({SIGINT, SIGTERM}, [&] {
+    // Ctrl-C, a polite kill and a closed terminal or remote session cancel the transfer like the
+    // window's Cancel button, so the user's file stays as it was; a call that may be up is hung up
+    // all the same. A file being written when one comes is finished first: the signal only wakes
+    // the loop, which runs again once the write is over.
+    SignalNotifier cancel({SIGINT, SIGTERM, SIGHUP}, [&] {
         if (driver.Running() || !call)
             driver.Cancel();
         else

@@ -21,11 +21,13 @@
 
 #include "listing/settings_list.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <pty.h>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -635,6 +637,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         const char* says; // on standard error, one text per "|"
         const char* log;  // what the modem heard
         bool callUp;
+        int hupAfterMs = 0; // the terminal closes, waiting for the prompt
     } cases[] = {
         {"download after init and chat",
          {"OK", "CONNECT 9600", true, false, kSend},
@@ -700,6 +703,14 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
          "rclink: call failed: ERROR",
          "ATDT5550100",
          false},
+        {"the terminal closes during the chat",
+         {"OK", "CONNECT 9600", false, false, "sleep 9"},
+         {"--chat", "chat.txt", "--download", "site.HR8"},
+         1,
+         "rclink: cancelled by the user|rclink: hanging up|rclink: line hung up",
+         "ATDT5550100|+++|ATH",
+         false,
+         1500},
         // A pty has no DTR to drop: the call stays up and rclink says so.
         {"a modem that will not hang up",
          {"OK", "CONNECT 9600", false, true, kSendSlowly},
@@ -725,8 +736,12 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
             script.peer = "cd rx; " + kReceiveSlowly;
         HayesModem modem(b, script);
         ASSERT_FALSE(modem.Path().isEmpty());
-        const Outcome o =
-            Collect(b.Rclink(QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options));
+        QProcess* rclink = b.Rclink(QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options);
+        if (c.hupAfterMs > 0) {
+            QTest::qWait(c.hupAfterMs);
+            ::kill(static_cast<pid_t>(rclink->processId()), SIGHUP);
+        }
+        const Outcome o = Collect(rclink);
         EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
         for (const QString& text : QString(c.says).split('|'))
             EXPECT_TRUE(o.errors.contains(text)) << text.toStdString() << " not in\n"
