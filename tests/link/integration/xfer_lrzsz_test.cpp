@@ -775,6 +775,11 @@ TEST(RclinkDialling, ChangesSinceTheLastCopy) {
     ASSERT_EQ(kept.size(), 3) << kept.join(' ').toStdString(); // two copies and the changes beside the second
     const QString folder = b.Path("data/halden-r8-tools/backups/");
     EXPECT_EQ(kept[2], kept[1] + ".changes.txt");
+    for (const QString& name : kept) { // the changes as private as the copies
+        struct stat st {};
+        EXPECT_EQ(::stat((folder + name).toLocal8Bit().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name.toStdString();
+    }
     ImageBytes before, after;
     std::copy(first.begin(), first.end(), before.MutableBytes().begin());
     std::copy(second.begin(), second.end(), after.MutableBytes().begin());
