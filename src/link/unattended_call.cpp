@@ -4,6 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rc::link {
 
@@ -109,6 +112,36 @@ std::optional<std::vector<ChatStep>> ParseChat(std::string_view text, const std:
         steps.push_back(std::move(step));
     }
     return steps;
+}
+
+std::optional<std::vector<ChatStep>> LoadChat(const std::string& path, std::string* error) {
+    // Opened without waiting, so that a FIFO cannot hold the run up before it is turned away.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        *error = path + " could not be read";
+        return std::nullopt;
+    }
+    // Up to one byte past the limit: the size a file says it has may change meanwhile.
+    std::string text;
+    ssize_t n = 0;
+    char buffer[4096];
+    if (S_ISREG(info.st_mode))
+        while (text.size() <= kLongestChat && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
+    ::close(fd);
+    if (!S_ISREG(info.st_mode))
+        *error = path + " is not a plain file; a chat script is one";
+    else if (n < 0)
+        *error = path + " could not be read";
+    else if (text.size() > kLongestChat)
+        *error = path + " is larger than " + std::to_string(kLongestChat / 1024) +
+                 " KiB; a chat script is a few lines";
+    else
+        return ParseChat(text, path, error);
+    return std::nullopt;
 }
 
 CallStep UnattendedCall::Start(std::int64_t now) {

@@ -1,5 +1,6 @@
 #include "link/transfer_cli.h"
 #include "link/unattended_call.h"
+#include "test_files.h"
 
 #include <map>
 
@@ -101,6 +102,21 @@ TEST(ChatFile, StepsAndRefusals) {
              {"wait 1", "c:1: unknown step \"wait\" (expect, send or pause)"},
              {"send a\\", "c:1: a lone \\ at the end of the line"}}) {
         EXPECT_FALSE(ParseChat(text, "c", &error).has_value()) << text;
+        EXPECT_EQ(error, refusal);
+    }
+    // Only a plain file of a few lines is read.
+    const test::TempFolder folder;
+    test::WriteFile(folder.Path("big"), std::string(kLongestChat + 1, '#'));
+    test::WriteFile(folder.Path("c"), "send x");
+    for (const auto& [path, refusal] : std::map<std::string, std::string>{
+             {folder.Path(""), folder.Path("") + " is not a plain file; a chat script is one"},
+             {"/dev/zero", "/dev/zero is not a plain file; a chat script is one"},
+             {folder.Path("big"),
+              folder.Path("big") + " is larger than 64 KiB; a chat script is a few lines"},
+             {folder.Path("none"), folder.Path("none") + " could not be read"},
+             {folder.Path("c"), ""}}) {
+        error.clear();
+        EXPECT_EQ(LoadChat(path, &error).has_value(), refusal.empty()) << path;
         EXPECT_EQ(error, refusal);
     }
 }

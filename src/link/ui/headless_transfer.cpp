@@ -133,14 +133,8 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
     // A dialled run reads its chat and checks its file before the line is busy.
     CallPlan plan{request->init, request->dial, {}, request->chat};
     if (!request->chat.empty()) {
-        std::ifstream in(request->chat, std::ios::binary);
-        const std::string text(std::istreambuf_iterator<char>(in), {});
         std::string why;
-        std::optional<std::vector<ChatStep>> steps;
-        if (in.good() || in.eof())
-            steps = ParseChat(text, request->chat, &why);
-        else
-            why = request->chat + " could not be read";
+        std::optional<std::vector<ChatStep>> steps = LoadChat(request->chat, &why);
         if (!steps) {
             std::fprintf(stderr, "rclink: %s\n", why.c_str());
             return kExitUsage;
