@@ -100,7 +100,12 @@ TEST(ChatFile, StepsAndRefusals) {
              {"pause 61", "c:1: pause takes 0 to 60 seconds, not \"61\""},
              {"pause -1", "c:1: pause takes 0 to 60 seconds, not \"-1\""},
              {"wait 1", "c:1: unknown step \"wait\" (expect, send or pause)"},
-             {"send a\\", "c:1: a lone \\ at the end of the line"}}) {
+             {"send a\\", "c:1: a lone \\ at the end of the line"},
+             // What is quoted is cut short, its control bytes and stray bytes shown as escapes.
+             {"wait\x01" + std::string(200, 'x'),
+              "c:1: unknown step \"wait\\x01" + std::string(69, 'x') + "...\" (expect, send or pause)"},
+             {"pause \x1b[2J\xC2\x9B\xFF \u00e9",
+              "c:1: pause takes 0 to 60 seconds, not \"\\x1B[2J\\xC2\\x9B\\xFF \u00e9\""}}) {
         EXPECT_FALSE(ParseChat(text, "c", &error).has_value()) << text;
         EXPECT_EQ(error, refusal);
     }
