@@ -19,9 +19,9 @@ constexpr std::size_t kHeardLimit = 64 * 1024;
 // A text quoted in a message is cut after this many characters.
 constexpr std::size_t kLongestQuote = 80;
 
-// The modem's words for a call that did not connect.
-constexpr std::array<std::string_view, 5> kCallFailures = {"BUSY", "NO CARRIER", "NO ANSWER", "NO DIALTONE",
-                                                           "ERROR"};
+// The modem's words for a call that did not connect; some modems spell the dial tone apart.
+constexpr std::array<std::string_view, 6> kCallFailures = {"BUSY",        "NO CARRIER",   "NO ANSWER",
+                                                           "NO DIALTONE", "NO DIAL TONE", "ERROR"};
 
 CallStep Sending(std::string text, std::optional<std::int64_t> wake) {
     CallStep step;

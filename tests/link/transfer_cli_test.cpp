@@ -173,6 +173,11 @@ TEST(UnattendedCall, EveryWaitEnds) {
         std::string transcript;
         std::int64_t endsAt;
     } cases[] = {
+        {"no dial tone, as some modems spell it",
+         {"", "1", {}, ""},
+         {{"ATDT1\r", "\r\nNO DIAL TONE\r\n"}},
+         "! dialling 1\n> ATDT1\r\n< \r\nNO DIAL TONE\r\n\n! call failed: NO DIAL TONE\n",
+         10},
         {"a silent modem",
          {"ATZ", "1", {}, ""},
          {},
