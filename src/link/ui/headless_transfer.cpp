@@ -150,6 +150,10 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
     }
     const std::optional<EarlierCopy> previous = download ? NewestCopyOf(request->file) : std::nullopt;
 
+    // Standard error may lose its reader midway (a closed pipe, an ended remote session): the
+    // messages are lost then, but the run goes on to its hang-up instead of ending with the line up.
+    std::signal(SIGPIPE, SIG_IGN);
+
     static char name[] = "rclink";
     static char* argv[] = {name, nullptr};
     int argc = 1;

@@ -87,6 +87,10 @@ public:
     }
 
     QProcess* Rclink(const QStringList& args) { return Start(RCLINK_PROGRAM, args, dir_.path()); }
+    // Its standard error into a pipe whose reader has ended.
+    QProcess* RclinkUnread(const QStringList& args) {
+        return Start("sh", QStringList{"-c", "\"$0\" \"$@\" 2>&1 | :", RCLINK_PROGRAM} + args, dir_.path());
+    }
 
     // Lets the event loop run (the relay works from it) until p has ended.
     static bool Finish(QProcess* p, int ms = kRunLimitMs) {
@@ -638,6 +642,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         const char* log;  // what the modem heard
         bool callUp;
         int hupAfterMs = 0; // the terminal closes, waiting for the prompt
+        bool unread = false; // nobody reads standard error: the exit status is the shell's
     } cases[] = {
         {"download after init and chat",
          {"OK", "CONNECT 9600", true, false, kSend},
@@ -711,6 +716,15 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
          "ATDT5550100|+++|ATH",
          false,
          1500},
+        {"nobody reads the messages",
+         {"OK", "CONNECT 9600", false, false, kSendSlowly},
+         {"--download", "site.HR8"},
+         0,
+         "",
+         "ATDT5550100|+++|ATH",
+         false,
+         0,
+         true},
         // A pty has no DTR to drop: the call stays up and rclink says so.
         {"a modem that will not hang up",
          {"OK", "CONNECT 9600", false, true, kSendSlowly},
@@ -736,7 +750,8 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
             script.peer = "cd rx; " + kReceiveSlowly;
         HayesModem modem(b, script);
         ASSERT_FALSE(modem.Path().isEmpty());
-        QProcess* rclink = b.Rclink(QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options);
+        const QStringList args = QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options;
+        QProcess* rclink = c.unread ? b.RclinkUnread(args) : b.Rclink(args);
         if (c.hupAfterMs > 0) {
             QTest::qWait(c.hupAfterMs);
             ::kill(static_cast<pid_t>(rclink->processId()), SIGHUP);
