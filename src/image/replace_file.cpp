@@ -282,8 +282,8 @@ std::string OutputNamesAnInput(const std::string& output, const std::vector<std:
     return {};
 }
 
-WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes,
-                                InPlace inPlace) {
+WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes, InPlace inPlace,
+                                mode_t newFileMode) {
     const WriteTarget resolved = ResolveWriteTarget(path);
     if (resolved.path.empty())
         return {false, resolved.refusal, {}};
@@ -324,7 +324,7 @@ WriteResult ReplaceFileContents(const std::string& path, std::span<const std::ui
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        mode = 0666 & ~mask;
+        mode = newFileMode & ~mask;
     }
     bool ok = ::fchmod(fd, mode) == 0 && WriteFully(fd, bytes) && ::fsync(fd) == 0;
     int err = errno;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace rc {
@@ -79,8 +80,8 @@ enum class InPlace { WithKeptCopy, Never };
 // permissions, owner and group are kept where the system allows. Only when the target's folder
 // refuses new files (a folder the user may not write) but the target itself is writable is it
 // rewritten in place, and then only after a copy of its old bytes is safe in the backups folder:
-// a crash in between leaves that copy.
+// a crash in between leaves that copy. A new file gets `newFileMode` less the umask.
 WriteResult ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes,
-                                InPlace inPlace = InPlace::WithKeptCopy);
+                                InPlace inPlace = InPlace::WithKeptCopy, mode_t newFileMode = 0666);
 
 } // namespace rc

@@ -57,8 +57,10 @@ std::string DescribeChanges(const std::optional<EarlierCopy>& previous,
     const std::string path = newCopy->path + ".changes.txt";
     const std::string text =
         "# Changes from " + previous->path + " to " + newCopy->path + "\n" + listing::ChangesText(changes);
-    const WriteResult written = ReplaceFileContents(
-        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), InPlace::Never);
+    // As private as the copies it lies beside.
+    const WriteResult written =
+        ReplaceFileContents(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+                            InPlace::Never, 0600);
     if (!written.ok)
         return count + " since " + previous->date + "; " + path + " could not be written: " + written.reason;
     return count + " since " + previous->date + " (see " + path + ")";

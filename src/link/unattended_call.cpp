@@ -4,6 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rc::link {
 
@@ -13,9 +16,67 @@ constexpr int kLongestPauseS = 60;
 // What is kept of the line for a chat's expect: far more than any prompt.
 constexpr std::size_t kHeardLimit = 64 * 1024;
 
-// The modem's words for a call that did not connect.
-constexpr std::array<std::string_view, 5> kCallFailures = {"BUSY", "NO CARRIER", "NO ANSWER", "NO DIALTONE",
-                                                           "ERROR"};
+// A text quoted in a message is cut after this many characters.
+constexpr std::size_t kLongestQuote = 80;
+
+// The modem's words for a call that did not connect; some modems spell the dial tone apart.
+constexpr std::array<std::string_view, 6> kCallFailures = {"BUSY",        "NO CARRIER",   "NO ANSWER",
+                                                           "NO DIALTONE", "NO DIAL TONE", "ERROR"};
+
+CallStep Sending(std::string text, std::optional<std::int64_t> wake) {
+    CallStep step;
+    step.send = std::move(text);
+    step.wake = wake;
+    return step;
+}
+
+// The length of the UTF-8 character at the start of `text` that is safe to show as it is (not a
+// control of its own), or 0.
+std::size_t ShownCharacter(std::string_view text) {
+    if (text.empty())
+        return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead >= 0x20 && lead < 0x7F)
+        return 1;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || text.size() < length || (lead == 0xC2 && byte(1) < 0xA0))
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+// A text of the chat file or of the line as the user may read it: line ends and backslashes in the
+// chat file's own escapes, any other control byte or byte that is no character as \xHH, and at most
+// kLongestQuote characters of it, so that a binary or endless line cannot flood the terminal.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    std::size_t cut = 0;
+    while (!text.empty()) {
+        if (out.size() <= kLongestQuote - 3)
+            cut = out.size();
+        const char c = text.front();
+        std::size_t used = ShownCharacter(text);
+        if (c == '\r' || c == '\n' || c == '\\') {
+            out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\\\";
+        } else if (used > 0) {
+            out += text.substr(0, used);
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            const auto b = static_cast<unsigned char>(c);
+            out += {'\\', 'x', kHex[b >> 4], kHex[b & 15]};
+        }
+        text.remove_prefix(std::max<std::size_t>(used, 1));
+        if (out.size() > kLongestQuote)
+            return out.substr(0, cut) + "...";
+    }
+    return out;
+}
 
 std::optional<std::string> Unescape(std::string_view text, std::string* error) {
     std::string out;
@@ -32,26 +93,16 @@ std::optional<std::string> Unescape(std::string_view text, std::string* error) {
         else if (next == '\\')
             out += '\\';
         else {
-            *error = next ? "unknown escape \\" + std::string(1, next) + " (\\r, \\n and \\\\ are known)"
-                          : "a lone \\ at the end of the line";
+            const std::string_view after = text.substr(i + 1);
+            *error = after.empty()
+                         ? "a lone \\ at the end of the line"
+                         : "unknown escape \\" +
+                               Escaped(after.substr(0, std::max<std::size_t>(ShownCharacter(after), 1))) +
+                               " (\\r, \\n and \\\\ are known)";
             return std::nullopt;
         }
         ++i;
     }
-    return out;
-}
-
-CallStep Sending(std::string text, std::optional<std::int64_t> wake) {
-    CallStep step;
-    step.send = std::move(text);
-    step.wake = wake;
-    return step;
-}
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\\' ? "\\\\" : std::string(1, c);
     return out;
 }
 
@@ -91,7 +142,7 @@ std::optional<std::vector<ChatStep>> ParseChat(std::string_view text, const std:
             if (ec != std::errc() || p != rest.data() + rest.size() || !(seconds >= 0) ||
                 seconds > kLongestPauseS)
                 return fail("pause takes 0 to " + std::to_string(kLongestPauseS) + " seconds, not \"" +
-                            std::string(rest) + "\"");
+                            Escaped(rest) + "\"");
             step.kind = ChatStep::Kind::Pause;
             step.ms = static_cast<int>(std::lround(seconds * 1000));
         } else if (word == "send" || word == "expect") {
@@ -104,11 +155,41 @@ std::optional<std::vector<ChatStep>> ParseChat(std::string_view text, const std:
             step.kind = word == "send" ? ChatStep::Kind::Send : ChatStep::Kind::Expect;
             step.text = *value;
         } else {
-            return fail("unknown step \"" + std::string(word) + "\" (expect, send or pause)");
+            return fail("unknown step \"" + Escaped(word) + "\" (expect, send or pause)");
         }
         steps.push_back(std::move(step));
     }
     return steps;
+}
+
+std::optional<std::vector<ChatStep>> LoadChat(const std::string& path, std::string* error) {
+    // Opened without waiting, so that a FIFO cannot hold the run up before it is turned away.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        if (fd >= 0)
+            ::close(fd);
+        *error = path + " could not be read";
+        return std::nullopt;
+    }
+    // Up to one byte past the limit: the size a file says it has may change meanwhile.
+    std::string text;
+    ssize_t n = 0;
+    char buffer[4096];
+    if (S_ISREG(info.st_mode))
+        while (text.size() <= kLongestChat && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
+    ::close(fd);
+    if (!S_ISREG(info.st_mode))
+        *error = path + " is not a plain file; a chat script is one";
+    else if (n < 0)
+        *error = path + " could not be read";
+    else if (text.size() > kLongestChat)
+        *error = path + " is larger than " + std::to_string(kLongestChat / 1024) +
+                 " KiB; a chat script is a few lines";
+    else
+        return ParseChat(text, path, error);
+    return std::nullopt;
 }
 
 CallStep UnattendedCall::Start(std::int64_t now) {

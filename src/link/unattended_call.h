@@ -35,6 +35,10 @@ struct ChatStep {
 std::optional<std::vector<ChatStep>> ParseChat(std::string_view text, const std::string& fileName,
                                                std::string* error);
 
+// The steps of the chat file at `path`: only a plain file of at most kLongestChat bytes is read.
+inline constexpr std::size_t kLongestChat = 64 * 1024;
+std::optional<std::vector<ChatStep>> LoadChat(const std::string& path, std::string* error);
+
 struct CallPlan {
     std::string init; // sent before the dial when not empty
     std::string number;

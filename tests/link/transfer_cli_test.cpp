@@ -1,5 +1,6 @@
 #include "link/transfer_cli.h"
 #include "link/unattended_call.h"
+#include "test_files.h"
 
 #include <map>
 
@@ -99,8 +100,28 @@ TEST(ChatFile, StepsAndRefusals) {
              {"pause 61", "c:1: pause takes 0 to 60 seconds, not \"61\""},
              {"pause -1", "c:1: pause takes 0 to 60 seconds, not \"-1\""},
              {"wait 1", "c:1: unknown step \"wait\" (expect, send or pause)"},
-             {"send a\\", "c:1: a lone \\ at the end of the line"}}) {
+             {"send a\\", "c:1: a lone \\ at the end of the line"},
+             // What is quoted is cut short, its control bytes and stray bytes shown as escapes.
+             {"wait\x01" + std::string(200, 'x'),
+              "c:1: unknown step \"wait\\x01" + std::string(69, 'x') + "...\" (expect, send or pause)"},
+             {"pause \x1b[2J\xC2\x9B\xFF \u00e9",
+              "c:1: pause takes 0 to 60 seconds, not \"\\x1B[2J\\xC2\\x9B\\xFF \u00e9\""}}) {
         EXPECT_FALSE(ParseChat(text, "c", &error).has_value()) << text;
+        EXPECT_EQ(error, refusal);
+    }
+    // Only a plain file of a few lines is read.
+    const test::TempFolder folder;
+    test::WriteFile(folder.Path("big"), std::string(kLongestChat + 1, '#'));
+    test::WriteFile(folder.Path("c"), "send x");
+    for (const auto& [path, refusal] : std::map<std::string, std::string>{
+             {folder.Path(""), folder.Path("") + " is not a plain file; a chat script is one"},
+             {"/dev/zero", "/dev/zero is not a plain file; a chat script is one"},
+             {folder.Path("big"),
+              folder.Path("big") + " is larger than 64 KiB; a chat script is a few lines"},
+             {folder.Path("none"), folder.Path("none") + " could not be read"},
+             {folder.Path("c"), ""}}) {
+        error.clear();
+        EXPECT_EQ(LoadChat(path, &error).has_value(), refusal.empty()) << path;
         EXPECT_EQ(error, refusal);
     }
 }
@@ -152,6 +173,11 @@ TEST(UnattendedCall, EveryWaitEnds) {
         std::string transcript;
         std::int64_t endsAt;
     } cases[] = {
+        {"no dial tone, as some modems spell it",
+         {"", "1", {}, ""},
+         {{"ATDT1\r", "\r\nNO DIAL TONE\r\n"}},
+         "! dialling 1\n> ATDT1\r\n< \r\nNO DIAL TONE\r\n\n! call failed: NO DIAL TONE\n",
+         10},
         {"a silent modem",
          {"ATZ", "1", {}, ""},
          {},

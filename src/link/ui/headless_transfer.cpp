@@ -133,14 +133,8 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
     // A dialled run reads its chat and checks its file before the line is busy.
     CallPlan plan{request->init, request->dial, {}, request->chat};
     if (!request->chat.empty()) {
-        std::ifstream in(request->chat, std::ios::binary);
-        const std::string text(std::istreambuf_iterator<char>(in), {});
         std::string why;
-        std::optional<std::vector<ChatStep>> steps;
-        if (in.good() || in.eof())
-            steps = ParseChat(text, request->chat, &why);
-        else
-            why = request->chat + " could not be read";
+        std::optional<std::vector<ChatStep>> steps = LoadChat(request->chat, &why);
         if (!steps) {
             std::fprintf(stderr, "rclink: %s\n", why.c_str());
             return kExitUsage;
@@ -155,6 +149,10 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
         }
     }
     const std::optional<EarlierCopy> previous = download ? NewestCopyOf(request->file) : std::nullopt;
+
+    // Standard error may lose its reader midway (a closed pipe, an ended remote session): the
+    // messages are lost then, but the run goes on to its hang-up instead of ending with the line up.
+    std::signal(SIGPIPE, SIG_IGN);
 
     static char name[] = "rclink";
     static char* argv[] = {name, nullptr};
@@ -227,9 +225,11 @@ int RunHeadlessTransfer(const std::vector<std::string>& args) {
             reporter.Message(QString::fromStdString(" " + said));
     };
 
-    // Ctrl-C and a polite kill cancel the transfer like the window's Cancel button, so the user's
-    // file stays as it was; a call that may be up is hung up all the same.
-    SignalNotifier cancel({SIGINT, SIGTERM}, [&] {
+    // Ctrl-C, a polite kill and a closed terminal or remote session cancel the transfer like the
+    // window's Cancel button, so the user's file stays as it was; a call that may be up is hung up
+    // all the same. A file being written when one comes is finished first: the signal only wakes
+    // the loop, which runs again once the write is over.
+    SignalNotifier cancel({SIGINT, SIGTERM, SIGHUP}, [&] {
         if (driver.Running() || !call)
             driver.Cancel();
         else

@@ -65,8 +65,9 @@ int RunEditor(int argc, char** argv) {
         std::cerr << "rcedit: " << options.error << "\n" << EditorUsage();
         return 2;
     }
-    DisplayCheck display("rcedit", "Only the editor window needs one: --report, --export, --diff, --import, "
-                                   "--check, --sound, --help and --version run without (rcedit --help).");
+    DisplayCheck display("rcedit",
+                         "Only the editor window needs one: --report, --export, --diff, --import, "
+                         "--check, --history, --sound, --help and --version run without (rcedit --help).");
     if (!display.DisplayNamed())
         return 2;
     QApplication app(argc, argv);

@@ -21,11 +21,13 @@
 
 #include "listing/settings_list.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <pty.h>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -85,6 +87,10 @@ public:
     }
 
     QProcess* Rclink(const QStringList& args) { return Start(RCLINK_PROGRAM, args, dir_.path()); }
+    // Its standard error into a pipe whose reader has ended.
+    QProcess* RclinkUnread(const QStringList& args) {
+        return Start("sh", QStringList{"-c", "\"$0\" \"$@\" 2>&1 | :", RCLINK_PROGRAM} + args, dir_.path());
+    }
 
     // Lets the event loop run (the relay works from it) until p has ended.
     static bool Finish(QProcess* p, int ms = kRunLimitMs) {
@@ -640,6 +646,8 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         const char* says; // on standard error, one text per "|"
         const char* log;  // what the modem heard
         bool callUp;
+        int hupAfterMs = 0; // the terminal closes, waiting for the prompt
+        bool unread = false; // nobody reads standard error: the exit status is the shell's
     } cases[] = {
         {"download after init and chat",
          {"OK", "CONNECT 9600", true, false, kSend},
@@ -705,6 +713,23 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
          "rclink: call failed: ERROR",
          "ATDT5550100",
          false},
+        {"the terminal closes during the chat",
+         {"OK", "CONNECT 9600", false, false, "sleep 9"},
+         {"--chat", "chat.txt", "--download", "site.HR8"},
+         1,
+         "rclink: cancelled by the user|rclink: hanging up|rclink: line hung up",
+         "ATDT5550100|+++|ATH",
+         false,
+         1500},
+        {"nobody reads the messages",
+         {"OK", "CONNECT 9600", false, false, kSendSlowly},
+         {"--download", "site.HR8"},
+         0,
+         "",
+         "ATDT5550100|+++|ATH",
+         false,
+         0,
+         true},
         // A pty has no DTR to drop: the call stays up and rclink says so.
         {"a modem that will not hang up",
          {"OK", "CONNECT 9600", false, true, kSendSlowly},
@@ -730,8 +755,13 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
             script.peer = "cd rx; " + kReceiveSlowly;
         HayesModem modem(b, script);
         ASSERT_FALSE(modem.Path().isEmpty());
-        const Outcome o =
-            Collect(b.Rclink(QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options));
+        const QStringList args = QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options;
+        QProcess* rclink = c.unread ? b.RclinkUnread(args) : b.Rclink(args);
+        if (c.hupAfterMs > 0) {
+            QTest::qWait(c.hupAfterMs);
+            ::kill(static_cast<pid_t>(rclink->processId()), SIGHUP);
+        }
+        const Outcome o = Collect(rclink);
         EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
         for (const QString& text : QString(c.says).split('|'))
             EXPECT_TRUE(o.errors.contains(text)) << text.toStdString() << " not in\n"
@@ -765,6 +795,11 @@ TEST(RclinkDialling, ChangesSinceTheLastCopy) {
     ASSERT_EQ(kept.size(), 3) << kept.join(' ').toStdString(); // two copies and the changes beside the second
     const QString folder = b.Path("data/halden-r8-tools/backups/");
     EXPECT_EQ(kept[2], kept[1] + ".changes.txt");
+    for (const QString& name : kept) { // the changes as private as the copies
+        struct stat st {};
+        EXPECT_EQ(::stat((folder + name).toLocal8Bit().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name.toStdString();
+    }
     ImageBytes before, after;
     std::copy(first.begin(), first.end(), before.MutableBytes().begin());
     std::copy(second.begin(), second.end(), after.MutableBytes().begin());

@@ -80,7 +80,9 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--export --output - '" + sample.string() + "'", 0, "Base Timers | Repeater Time-Out | 03:00\n"},
         // The window forms say what they lack, and after "--" a word that looks like an option is a file.
         {"--no-splash", 2,
-         "rcedit: no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set).\nOnly the editor"},
+         "rcedit: no display could be opened (neither DISPLAY nor WAYLAND_DISPLAY is set).\nOnly the editor "
+         "window needs one: --report, --export, --diff, --import, --check, --history, --sound, --help and "
+         "--version run without (rcedit --help).\n"},
         {"-- --report", 2, "rcedit: no display could be opened"},
         {"--history --format json '" + sample.string() + "'", 0, "["},
     };
