@@ -22,10 +22,15 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 1000
     clock->start();
     auto acted = std::make_shared<QPointer<QWidget>>();
     auto done = std::make_shared<bool>(false);
+    auto seen = std::make_shared<qint64>(0);
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, acted, done, action, timeoutMs] {
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, acted, done, seen, action, timeoutMs] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!*done && modal) {
+        // A user meets a dialog once it is active (its activation fills some of its lists); one
+        // the platform never activates is taken after a second.
+        if (modal && !*seen)
+            *seen = clock->elapsed();
+        if (!*done && modal && (modal->isActiveWindow() || clock->elapsed() - *seen > 1000)) {
             *done = true;
             *acted = modal;
             action(modal);
