@@ -1,5 +1,5 @@
+#include "files/replace_file.h"
 #include "image/image_file.h"
-#include "image/replace_file.h"
 #include "image/statistics.h"
 #include "test_files.h"
 

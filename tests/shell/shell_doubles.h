@@ -2,7 +2,7 @@
 
 // Scripted stand-ins for the shell's Qt-free collaborators, and a private folder of image files.
 
-#include "image/backups.h"
+#include "files/backups.h"
 #include "image/regions.h"
 #include "image/statistics.h"
 #include "scripted_messages.h"
