@@ -2,7 +2,7 @@
 #include "desktop/qt/display_check.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
-#include "image/backups.h"
+#include "files/backups.h"
 #include "link/help_pages.h"
 #include "link/link_settings.h"
 #include "link/transfer_cli.h"

@@ -1,7 +1,7 @@
 #include "image/image_file.h"
 
+#include "files/replace_file.h"
 #include "image/regions.h"
-#include "image/replace_file.h"
 
 #include <array>
 #include <cctype>

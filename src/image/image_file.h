@@ -1,8 +1,8 @@
 #pragma once
 
+#include "files/replace_file.h"
 #include "image/image_bytes.h"
 #include "image/message.h"
-#include "image/replace_file.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "link/download_changes.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
+#include "files/replace_file.h"
 #include "image/image_bytes.h"
-#include "image/replace_file.h"
 #include "link/transfer_models.h"
 #include "listing/settings_list.h"
 

@@ -1,6 +1,6 @@
 #include "link/link_settings.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "link/transfer_file.h"
 
-#include "image/backups.h"
-#include "image/replace_file.h"
+#include "files/backups.h"
+#include "files/replace_file.h"
 #include "link/link_settings.h"
 #include "link/transfer_models.h"
 

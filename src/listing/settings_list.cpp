@@ -12,12 +12,12 @@
 #include "editors/option_flags.h"
 #include "editors/scheduler.h"
 #include "editors/speed_dial.h"
+#include "editors/statistics.h"
 #include "editors/telephone_codes.h"
 #include "editors/timers.h"
 #include "editors/voice.h"
 #include "editors/zones.h"
 #include "image/image_file.h"
-#include "image/statistics.h"
 #include "listing/settings_import.h"
 
 #include <nlohmann/json.hpp>

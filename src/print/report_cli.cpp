@@ -1,8 +1,8 @@
 #include "print/report_cli.h"
 
 #include "desktop/command_words.h"
+#include "files/replace_file.h"
 #include "image/image_file.h"
-#include "image/replace_file.h"
 #include "print/jobs.h"
 #include "print/listing_cli.h"
 #include "print/text_renderer.h"

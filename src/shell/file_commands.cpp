@@ -1,6 +1,6 @@
 #include "shell/file_commands.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 #include "image/image_file.h"
 
 #include <exception>

@@ -1,6 +1,6 @@
 #include "shell/history.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 #include "image/image_file.h"
 #include "image/regions.h"
 #include "listing/settings_list.h"

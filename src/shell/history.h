@@ -4,8 +4,8 @@
 // changed from one copy to the next and how far each usage counter rose in between. The command
 // line and the History window both show these rows.
 
+#include "editors/statistics.h"
 #include "image/image_bytes.h"
-#include "image/statistics.h"
 
 #include <array>
 #include <ctime>

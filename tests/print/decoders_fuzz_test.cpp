@@ -4,11 +4,11 @@
 
 #include "codecs/voice_message.h"
 #include "editors/codes.h"
+#include "editors/memory_blocks.h"
+#include "editors/statistics.h"
 #include "editors/timers.h"
-#include "image/memory_blocks.h"
-#include "image/statistics.h"
-#include "print/jobs.h"
 #include "listing/settings_list.h"
+#include "print/jobs.h"
 #include "print/text_renderer.h"
 
 #include "test_files.h"

@@ -2,9 +2,9 @@
 
 // Scripted stand-ins for the shell's Qt-free collaborators, and a private folder of image files.
 
-#include "image/backups.h"
+#include "editors/statistics.h"
+#include "files/backups.h"
 #include "image/regions.h"
-#include "image/statistics.h"
 #include "scripted_messages.h"
 #include "shell/editor_settings.h"
 #include "shell/file_commands.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad_logic.h"
+#include "desktop/help.h"
 #include "image/message.h"
 
 #include <QDialog>

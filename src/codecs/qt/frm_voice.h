@@ -2,6 +2,7 @@
 
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/word_dialog.h"
+#include "desktop/help.h"
 #include "image/message.h"
 #include "sound/sound_player.h"
 

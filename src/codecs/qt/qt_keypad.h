@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "desktop/help.h"
 #include "image/message.h"
 
 #include <QPointer>

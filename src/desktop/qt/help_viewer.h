@@ -1,7 +1,7 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "desktop/help_book.h"
-#include "image/message.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/message.h"
+#include "desktop/help.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "editors/cw_ident.h"
 #include "editors/qt/showing_dialog.h"
 #include "image/editor_state.h"

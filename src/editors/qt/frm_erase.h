@@ -1,8 +1,9 @@
 #pragma once
 
+#include "desktop/help.h"
+#include "editors/memory_blocks.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/memory_blocks.h"
 #include "image/message.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "desktop/help.h"
 #include "editors/macros.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "editors/qt/frm_memory.h"
 
-#include "image/memory_blocks.h"
+#include "editors/memory_blocks.h"
 
 #include <QGridLayout>
 #include <QLabel>

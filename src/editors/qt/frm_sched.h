@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "editors/scheduler.h"
 #include "image/editor_state.h"

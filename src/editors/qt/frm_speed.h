@@ -2,10 +2,10 @@
 
 #include "codecs/keypad.h"
 #include "codecs/word_dialog.h"
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "editors/speed_dial.h"
 #include "image/editor_state.h"
-#include "image/message.h"
 
 #include <array>
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
+#include "editors/statistics.h"
 #include "image/editor_state.h"
 #include "image/message.h"
-#include "image/statistics.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "editors/qt/showing_dialog.h"
 #include "editors/telephone_codes.h"

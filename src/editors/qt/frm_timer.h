@@ -1,9 +1,9 @@
 #pragma once
 
 #include "codecs/keypad.h"
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
 
 #include <array>
 

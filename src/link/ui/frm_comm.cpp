@@ -1,6 +1,6 @@
 #include "link/ui/frm_comm.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/window_fit.h"

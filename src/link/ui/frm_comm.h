@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "image/message.h"
 #include "link/link_session.h"
 #include "link/link_settings.h"

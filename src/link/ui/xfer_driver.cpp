@@ -1,6 +1,6 @@
 #include "link/ui/xfer_driver.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 
 #include <QMetaObject>
 

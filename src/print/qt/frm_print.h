@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
 #include "image/message.h"

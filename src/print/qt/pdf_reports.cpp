@@ -1,6 +1,6 @@
 #include "print/qt/pdf_reports.h"
 
-#include "image/replace_file.h"
+#include "files/replace_file.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "shell/qt/frm_history.h"
 
 #include "desktop/qt/centre_on_screen.h"
-#include "image/backups.h"
+#include "files/backups.h"
 #include "image/image_file.h"
 #include "listing/settings_list.h"
 #include "shell/qt/frm_compare.h"

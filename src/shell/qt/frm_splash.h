@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/help.h"
 #include "desktop/qt/title_window.h"
 #include "image/message.h"
 #include "shell/desktop.h"

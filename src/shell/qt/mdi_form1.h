@@ -2,6 +2,7 @@
 
 #include "codecs/keypad.h"
 #include "codecs/word_dialog.h"
+#include "desktop/help.h"
 #include "editors/qt/frm_memory.h"
 #include "image/editor_state.h"
 #include "image/message.h"

@@ -7,7 +7,7 @@
 #include "codecs/qt/qt_keypad.h"
 #include "desktop/qt/help_viewer.h"
 #include "desktop/qt/qt_messages.h"
-#include "image/memory_blocks.h"
+#include "editors/memory_blocks.h"
 #include "link/help_pages.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_xfer.h"

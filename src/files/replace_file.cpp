@@ -1,6 +1,6 @@
-#include "image/replace_file.h"
+#include "files/replace_file.h"
 
-#include "image/backups.h"
+#include "files/backups.h"
 
 #include <atomic>
 #include <cerrno>

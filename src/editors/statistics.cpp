@@ -1,4 +1,4 @@
-#include "image/statistics.h"
+#include "editors/statistics.h"
 
 #include "image/image_file.h"
 #include "image/regions.h"

@@ -1,4 +1,4 @@
-#include "image/memory_blocks.h"
+#include "editors/memory_blocks.h"
 
 namespace rc {
 

@@ -1,4 +1,4 @@
-#include "image/backups.h"
+#include "files/backups.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,11 @@
-#include "image/memory_blocks.h"
-#include "image/statistics.h"
+#include "editors/memory_blocks.h"
+#include "editors/statistics.h"
 #include "scripted_messages.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace rc {
 namespace {
@@ -111,6 +113,10 @@ TEST(Statistics, DialogTextsAndReset) {
     EXPECT_TRUE(facts.exists);
     EXPECT_NE(FileDateText(facts.year, facts.month, facts.day), "");
     EXPECT_FALSE(StatFile(folder.Path("b.HR8")).exists);
+    // The read-only note, even for a superuser whom access() would let write.
+    EXPECT_FALSE(facts.readOnly);
+    std::filesystem::permissions(folder.Path("a.HR8"), std::filesystem::perms::owner_read);
+    EXPECT_TRUE(StatFile(folder.Path("a.HR8")).readOnly);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "image/backups.h"
+#include "files/backups.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
