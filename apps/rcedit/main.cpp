@@ -1,6 +1,6 @@
+#include "print/listing_cli.h"
 #include "print/qt/pdf_reports.h"
 #include "print/report_cli.h"
-#include "print/listing_cli.h"
 #include "shell/command_line.h"
 #include "shell/history.h"
 #include "shell/qt/qt_settings_store.h"

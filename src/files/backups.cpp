@@ -1,5 +1,7 @@
 #include "files/backups.h"
 
+#include "files/replace_file.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -80,24 +82,11 @@ std::string SourceOf(const std::string& path) {
     return (ec ? fs::path(path) : whole).lexically_normal().string();
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t put = 0;
-    while (put < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + put, bytes.size() - put);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        put += static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
 // The list of copies, held for this run alone while the object lives, so that copies are listed in
 // the order they were made and a clean-up never rewrites the list under a run adding to it.
 std::string LineText(const Line& l) {
-    return Escaped(l.name) + '\t' + Escaped(l.direction) + '\t' + std::to_string(static_cast<long long>(l.when)) +
-           '\t' + Escaped(l.source) + '\n';
+    return Escaped(l.name) + '\t' + Escaped(l.direction) + '\t' +
+           std::to_string(static_cast<long long>(l.when)) + '\t' + Escaped(l.source) + '\n';
 }
 
 class CopyList {
@@ -239,7 +228,7 @@ std::optional<std::string> CreateUnder(const fs::path& folder, const std::vector
         err = errno;
         return std::nullopt;
     }
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = WriteFully(fd, bytes) && ::fsync(fd) == 0;
     err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -270,7 +259,7 @@ std::optional<std::string> CreateUnder(const fs::path& folder, const std::vector
                 continue;
             break;
         }
-        const bool written = WriteAll(out, bytes) && ::fsync(out) == 0;
+        const bool written = WriteFully(out, bytes) && ::fsync(out) == 0;
         err = errno;
         if (::close(out) == 0 && written) {
             given = name;

@@ -25,19 +25,6 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxLinks = 40; // as the kernel allows when it follows a path
 
-bool WriteFully(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t put = 0;
-    while (put < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + put, bytes.size() - put);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        put += static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
 WriteResult Failed(int err) {
     return {false, std::strerror(err), {}};
 }
@@ -147,6 +134,19 @@ sigset_t TerminatingSet() {
 }
 
 } // namespace
+
+bool WriteFully(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t put = 0;
+    while (put < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.data() + put, bytes.size() - put);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        put += static_cast<std::size_t>(w);
+    }
+    return true;
+}
 
 ScratchCleanup::ScratchCleanup() {
     const std::lock_guard lock(gScratchMutex);

@@ -17,6 +17,9 @@ struct WriteResult {
     std::string keptCopy; // when the file had to be rewritten in place: where its old bytes are kept
 };
 
+// Writes all of `bytes` to `fd`, again after an interruption; false on the first failure.
+bool WriteFully(int fd, std::span<const std::uint8_t> bytes);
+
 // The file a write to `path` replaces once every symbolic link on the way is followed, so that a
 // save through a link updates the file it points to and the link stays a link. A link in a shared
 // folder (world-writable and sticky, like /tmp), at the end or as a folder on the way, is followed

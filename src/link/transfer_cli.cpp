@@ -22,10 +22,9 @@ struct HeadlessOption {
 
 // Every option of the transfer's command line.
 constexpr HeadlessOption kOptions[] = {
-    {"--port", true},  {"--baud", true},     {"--bits", true},       {"--parity", true},
-    {"--stop", true},  {"--download", true}, {"--upload", true},     {"--force", false},
-    {"--help", false}, {"--version", false}, {"--no-splash", false},
-    {"--dial", true},  {"--init", true},     {"--chat", true},
+    {"--port", true},       {"--baud", true},   {"--bits", true},   {"--parity", true}, {"--stop", true},
+    {"--download", true},   {"--upload", true}, {"--force", false}, {"--help", false},  {"--version", false},
+    {"--no-splash", false}, {"--dial", true},   {"--init", true},   {"--chat", true},
 };
 
 const HeadlessOption* FindOption(const std::string& name) {

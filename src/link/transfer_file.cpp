@@ -65,8 +65,9 @@ std::string DownloadFile::KeepWhole() {
     // chosen file's own newest copy. Of no model's size it is a part of an image, kept under a
     // name of its own that the clean-up never takes for a copy.
     const TransferModel* fits = ModelOfSize(received_.size());
-    const std::string extension =
-        !fits ? ".partial" : fits->index == std::string("4") ? ".HK9" : fits->extension;
+    const std::string extension = !fits                             ? ".partial"
+                                  : fits->index == std::string("4") ? ".HK9"
+                                                                    : fits->extension;
     const rc::KeptCopy copy = KeepCopy(received_, "download", path_ + extension);
     if (!copy.ok)
         return "\n No copy kept in " + BackupFolder() + ": " + copy.reason;

@@ -4,8 +4,8 @@
 #include "editors/courtesy_tones.h"
 #include "image/image_file.h"
 #include "image/regions.h"
-#include "print/report_cli.h"
 #include "print/listing_cli.h"
+#include "print/report_cli.h"
 #include "sound/tones.h"
 
 #include <charconv>

@@ -646,7 +646,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         const char* says; // on standard error, one text per "|"
         const char* log;  // what the modem heard
         bool callUp;
-        int hupAfterMs = 0; // the terminal closes, waiting for the prompt
+        int hupAfterMs = 0;  // the terminal closes, waiting for the prompt
         bool unread = false; // nobody reads standard error: the exit status is the shell's
     } cases[] = {
         {"download after init and chat",
@@ -807,9 +807,9 @@ TEST(RclinkDialling, ChangesSinceTheLastCopy) {
     ASSERT_FALSE(changes.empty());
     QFile listing(folder + kept[2]);
     ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(listing.readAll()), "# Changes from " + folder + kept[0] + " to " + folder +
-                                                        kept[1] + "\n" +
-                                                        QString::fromStdString(listing::ChangesText(changes)));
+    EXPECT_EQ(QString::fromUtf8(listing.readAll()),
+              "# Changes from " + folder + kept[0] + " to " + folder + kept[1] + "\n" +
+                  QString::fromStdString(listing::ChangesText(changes)));
     // "2026-12-07 05:06:07" from "2026-12-07_050607_download_site.HR8"
     auto date = [](const QString& copy) {
         return copy.left(10) + " " + copy.mid(11, 2) + ":" + copy.mid(13, 2) + ":" + copy.mid(15, 2);
