@@ -29,6 +29,7 @@
 #include <fstream>
 #include <map>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 namespace rc::listing {
@@ -206,8 +207,7 @@ int HexValue(const std::string& s) {
 
 // "0x0005" or "0x0005-0x0007" with bytes "1A 2B 3C": bytes a listing shows as they are, either
 // bytes no setting names or bytes of an area that none of its settings shows.
-Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& value,
-                 const ListedArea* area) {
+std::optional<std::pair<int, int>> ByteRange(const std::string& item) {
     const std::vector<std::string> ends = Split(item, "-");
     int from = -1, to = -1;
     if (ends.size() <= 2 && ends.front().rfind("0x", 0) == 0 && ends.back().rfind("0x", 0) == 0 &&
@@ -216,7 +216,16 @@ Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& 
         to = HexValue(ends.back().substr(2));
     }
     if (from < 0 || to < from || to >= kImageSize)
+        return std::nullopt;
+    return std::pair{from, to};
+}
+
+Refusal SetBytes(ImageBytes& image, const std::string& item, const std::string& value,
+                 const ListedArea* area) {
+    const std::optional<std::pair<int, int>> range = ByteRange(item);
+    if (!range)
         return "Error! Not a byte range of the image";
+    const auto [from, to] = *range;
     for (int i = from; i <= to; ++i) {
         const bool inArea = area && std::any_of(area->bytes.begin(), area->bytes.end(), [&](const Region& r) {
                                 return i >= r.offset && i < r.end();
@@ -316,14 +325,23 @@ std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRef
     LineCount count;
     const int& line = count.line;
     std::vector<int> starts; // the line of each entry of the array
+    // The parser keeps the last of two equal keys: an entry that names a field twice is refused
+    // rather than read as one of its values.
+    std::vector<std::set<std::string>> keys;
+    std::set<std::size_t> twice;
     Json array;
     try {
         array = Json::parse(
             CountingLines(text.data(), &count), CountingLines(text.data() + text.size(), &count),
-            [&](int depth, Json::parse_event_t event, Json&) {
+            [&](int depth, Json::parse_event_t event, Json& parsed) {
                 if (depth == 1 && event != Json::parse_event_t::key &&
-                    event != Json::parse_event_t::object_end && event != Json::parse_event_t::array_end)
+                    event != Json::parse_event_t::object_end && event != Json::parse_event_t::array_end) {
                     starts.push_back(line);
+                    keys.emplace_back();
+                } else if (event == Json::parse_event_t::key && !keys.empty() && parsed.is_string() &&
+                           !keys.back().insert(parsed.get<std::string>()).second) {
+                    twice.insert(keys.size() - 1);
+                }
                 return true;
             });
     } catch (const Json::parse_error& e) {
@@ -346,7 +364,7 @@ std::vector<ImportLine> ParseJson(const std::string& text, std::vector<ImportRef
             return text ? entry[key].get<std::string>() : std::string();
         };
         ImportLine parsed{starts[i], field("area"), field("item"), field("value")};
-        if (given != 3 || entry.size() != 3) {
+        if (given != 3 || entry.size() != 3 || twice.count(i)) {
             refusals.push_back(
                 {parsed.line, parsed.area, parsed.item, "Error! A setting is an area, an item and a value"});
             continue;
@@ -709,13 +727,21 @@ std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<I
     ImageBytes working = image;
     std::vector<ImportRefusal> refusals;
     std::map<std::pair<std::string, std::string>, int> given;
+    std::map<int, int> byteGiven; // the line that gave each byte of a byte range
     ShownArea shown;
     for (const ImportLine& line : lines) {
-        const auto [first, isNew] = given.emplace(std::pair{line.area, line.item}, line.line);
-        if (!isNew)
+        auto [first, isNew] = given.emplace(std::pair{line.area, line.item}, line.line);
+        int earlier = isNew ? 0 : first->second;
+        // A byte range names its bytes however it is written ("0x04a9", an overlapping range).
+        if (const auto range = line.item.rfind("0x", 0) == 0 ? ByteRange(line.item) : std::nullopt;
+            range && isNew)
+            for (int b = range->first; b <= range->second; ++b)
+                if (const auto [at, newByte] = byteGiven.emplace(b, line.line); !newByte && !earlier)
+                    earlier = at->second;
+        if (earlier)
             refusals.push_back({line.line, line.area, line.item,
-                                "Error! This setting is given twice, on lines " +
-                                    std::to_string(first->second) + " and " + std::to_string(line.line)});
+                                "Error! This setting is given twice, on lines " + std::to_string(earlier) +
+                                    " and " + std::to_string(line.line)});
         else if (auto refusal = ApplyLine(working, line, shown))
             refusals.push_back({line.line, line.area, line.item, *refusal});
     }

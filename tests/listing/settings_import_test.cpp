@@ -240,7 +240,9 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "User Speed Dial | Entry 0 Number | 555,,0123\n"
         "Unnamed bytes | 0x0020 | 00\n"
         "a line without its parts\n"
-        "Base Codes | Time Request Prefix | *9\n";
+        "Base Codes | Time Request Prefix | *9\n"
+        "Base Voice Messages | 0x00EF-0x00F0 | 00 00\n"
+        "Base Voice Messages | 0x00f0 | 00\n"; // the same byte, written otherwise
     ImageBytes image = SampleImage();
     const std::vector<std::string> expected = {
         "2: Error! Maximum 7 Digit Entry",
@@ -261,6 +263,7 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
         "18: Error, One delay entry only.",
         "19: Error! Byte 0x0020 belongs to a setting",
         "20: Error! A setting line is: area | item | value",
+        "23: Error! This setting is given twice, on lines 22 and 23",
     };
     std::vector<std::string> refusals = Import(image, text);
     std::sort(refusals.begin(), refusals.end(),
@@ -303,6 +306,10 @@ TEST(SettingsTable, ReadingsAgree) {
          "4: Error! A setting is an area, an item and a value", true},
         {"broken JSON by the line it breaks on", [](ImageBytes&) {}, "[\n {\"area\": \"x\",\n\n }]",
          "4: Error! Not the JSON of a listing: unexpected '}'; expected string literal", true},
+        {"a JSON field named twice", [](ImageBytes&) {},
+         "[\n{\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"4\", \"value\": "
+         "\"5\"}]",
+         "2: Error! A setting is an area, an item and a value", true},
     };
     for (const Case& c : cases) {
         ImageBytes image = SampleImage();
