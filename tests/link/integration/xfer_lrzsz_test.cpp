@@ -475,14 +475,9 @@ public:
 
     HayesModem(Bench& bench, Script script) : bench_(bench), script_(std::move(script)) {
         char name[128] = {};
-        if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+        if (!OpenRawPty(master_, slave_, name))
             return;
         path_ = name;
-        termios t{};
-        ::tcgetattr(slave_, &t);
-        ::cfmakeraw(&t);
-        ::tcsetattr(slave_, TCSANOW, &t);
-        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
         clock_.start();
         line_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
         QObject::connect(line_.get(), &QSocketNotifier::activated, [this] { FromRclink(); });

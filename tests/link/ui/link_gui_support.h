@@ -79,6 +79,19 @@ public:
     }
 };
 
+// A pseudo-terminal pair whose far end (`slave`) is raw and whose near end (`master`) never blocks;
+// `name` (128 bytes) receives the far end's path. False when none can be had.
+inline bool OpenRawPty(int& master, int& slave, char* name) {
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
+        return false;
+    termios t{};
+    ::tcgetattr(slave, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(slave, TCSANOW, &t);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
 // The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
 // collected here with the time it arrived, and each command line (ending in CR) can be answered.
 class PtyModem {
@@ -89,13 +102,8 @@ public:
     };
 
     PtyModem() {
-        if (::openpty(&master_, &slave_, name_, nullptr, nullptr) != 0)
+        if (!OpenRawPty(master_, slave_, name_))
             return;
-        termios t{};
-        ::tcgetattr(slave_, &t);
-        ::cfmakeraw(&t);
-        ::tcsetattr(slave_, TCSANOW, &t);
-        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
         clock_.start();
         notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadSome(); });
