@@ -1,5 +1,6 @@
 #include "files/backups.h"
 
+#include "files/read_file.h"
 #include "files/replace_file.h"
 
 #include <algorithm>
@@ -337,16 +338,8 @@ std::vector<CopyRecord> CopiesOf(const std::string& sourcePath) {
 namespace {
 
 bool HoldsBytes(const fs::path& file, std::span<const std::uint8_t> bytes) {
-    std::error_code ec;
-    if (fs::file_size(file, ec) != bytes.size() || ec)
-        return false;
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in)
-        return false;
-    std::vector<std::uint8_t> held(bytes.size());
-    const bool read = std::fread(held.data(), 1, held.size(), in) == held.size();
-    std::fclose(in);
-    return read && std::equal(held.begin(), held.end(), bytes.begin());
+    const FileRead held = ReadRegularFile(file.string(), bytes.size());
+    return held.Read() && std::equal(held.bytes.begin(), held.bytes.end(), bytes.begin(), bytes.end());
 }
 
 } // namespace

@@ -1,42 +1,13 @@
 #include "image/image_file.h"
 
+#include "files/read_file.h"
 #include "files/replace_file.h"
 #include "image/regions.h"
 
-#include <array>
+#include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace rc {
-
-namespace {
-
-std::string SystemReason(int err) {
-    return std::strerror(err);
-}
-
-// Reads until n bytes arrived, the end of the file, or an error.
-ssize_t ReadFully(int fd, std::uint8_t* buf, std::size_t n) {
-    std::size_t got = 0;
-    while (got < n) {
-        ssize_t r = ::read(fd, buf + got, n - got);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            return -1;
-        if (r == 0)
-            break;
-        got += static_cast<std::size_t>(r);
-    }
-    return static_cast<ssize_t>(got);
-}
-
-} // namespace
 
 bool HasImageExtension(const std::string& path) {
     if (path.size() < 4)
@@ -49,39 +20,32 @@ bool HasImageExtension(const std::string& path) {
 
 ReadResult ReadImageFile(const std::string& path, ImageBytes& out) {
     ReadResult result;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
+    const FileRead read = ReadRegularFile(path, kImageSize);
+    if (read.status == FileRead::Status::Missing ||
+        (read.status == FileRead::Status::Failed && read.size < 0)) {
         result.error = OpenError::OpenFailure;
-        result.missing = errno == ENOENT;
-        result.reason = SystemReason(errno);
+        result.missing = read.status == FileRead::Status::Missing;
+        result.reason = read.Reason();
         return result;
     }
-    if (!HasImageExtension(path) || !S_ISREG(st.st_mode) || st.st_size != kImageSize) {
+    // The name and the size decide before whether the bytes could be read: a file that can be seen
+    // to be no image is called so.
+    if (!HasImageExtension(path) || read.status == FileRead::Status::NotPlain ||
+        read.status == FileRead::Status::TooLarge || read.size != kImageSize) {
         result.error = OpenError::FilenameError;
         return result;
     }
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    if (read.status == FileRead::Status::Failed) {
         result.error = OpenError::OpenFailure;
-        result.reason = SystemReason(errno);
+        result.reason = read.Reason();
         return result;
     }
-    // One byte more than an image, so a file that grew since it was measured is caught.
-    std::array<std::uint8_t, kImageSize + 1> buf{};
-    ssize_t got = ReadFully(fd, buf.data(), buf.size());
-    int readErr = errno;
-    ::close(fd);
-    if (got < 0) {
-        result.error = OpenError::OpenFailure;
-        result.reason = SystemReason(readErr);
-        return result;
-    }
-    if (got != kImageSize) {
+    if (read.bytes.size() != static_cast<std::size_t>(kImageSize)) {
         result.error = OpenError::FilenameError;
         return result;
     }
     auto dst = out.MutableBytes();
-    std::copy(buf.begin(), buf.begin() + kImageSize, dst.begin());
+    std::copy(read.bytes.begin(), read.bytes.end(), dst.begin());
     result.readOnly = IsReadOnlyFile(path);
     return result;
 }

@@ -1,6 +1,7 @@
 #include "link/download_changes.h"
 
 #include "files/backups.h"
+#include "files/read_file.h"
 #include "files/replace_file.h"
 #include "image/image_bytes.h"
 #include "link/transfer_models.h"
@@ -9,12 +10,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace rc::link {
 
 namespace fs = std::filesystem;
+
+namespace {
+// A kept copy is at most twice the largest model's image (a longer download is stopped); far
+// larger is no copy of ours.
+constexpr std::size_t kLongestCopy = 1 << 20;
+} // namespace
 
 std::optional<EarlierCopy> NewestCopyOf(const std::string& file) {
     // The backups folder's list knows which copies were made from this very file, in the order
@@ -23,11 +28,10 @@ std::optional<EarlierCopy> NewestCopyOf(const std::string& file) {
     if (copies.empty())
         return std::nullopt;
     const fs::path newest(copies.back().path);
-    std::ifstream in(newest, std::ios::binary);
-    EarlierCopy copy{newest.string(), newest.filename().string().substr(0, 17),
-                     std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {})};
-    if (!in.good() && !in.eof())
+    FileRead read = ReadRegularFile(newest.string(), kLongestCopy);
+    if (!read.Read())
         return std::nullopt;
+    EarlierCopy copy{newest.string(), newest.filename().string().substr(0, 17), std::move(read.bytes)};
     copy.date[10] = ' ';
     copy.date.insert(15, ":");
     copy.date.insert(13, ":");

@@ -1,6 +1,7 @@
 #include "link/transfer_file.h"
 
 #include "files/backups.h"
+#include "files/read_file.h"
 #include "files/replace_file.h"
 #include "link/link_settings.h"
 #include "link/transfer_models.h"
@@ -83,35 +84,19 @@ std::string DownloadFile::FailureMessage() const {
 
 UploadFile LoadUploadFile(const std::string& path) {
     UploadFile result;
-    std::error_code ec;
-    std::FILE* in = fs::is_regular_file(path, ec) ? std::fopen(path.c_str(), "rb") : nullptr;
-    if (in == nullptr) {
-        result.problem = UploadFile::Problem::Unreadable;
-        result.refusal = UnreadableFileMessage(path);
-        return result;
-    }
     const std::size_t expected = static_cast<std::size_t>(ModelForPath(path).transferSize);
     // No need to read a file of the wrong size, however large.
-    if (fs::file_size(path, ec) != expected && !ec) {
-        std::fclose(in);
+    FileRead read = ReadRegularFile(path, expected);
+    const bool wrongSize =
+        read.status == FileRead::Status::TooLarge || (read.Read() && read.bytes.size() != expected);
+    if (wrongSize) {
         result.problem = UploadFile::Problem::WrongSize;
         result.refusal = CorruptedFileMessage(path);
-        return result;
-    }
-    std::uint8_t chunk[4096];
-    std::size_t n;
-    while (result.bytes.size() <= expected && (n = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-        result.bytes.insert(result.bytes.end(), chunk, chunk + n);
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed) {
-        result.bytes.clear();
+    } else if (!read.Read()) {
         result.problem = UploadFile::Problem::Unreadable;
         result.refusal = UnreadableFileMessage(path);
-    } else if (result.bytes.size() != expected) {
-        result.bytes.clear();
-        result.problem = UploadFile::Problem::WrongSize;
-        result.refusal = CorruptedFileMessage(path);
+    } else {
+        result.bytes = std::move(read.bytes);
     }
     return result;
 }

@@ -1,12 +1,11 @@
 #include "link/unattended_call.h"
 
+#include "files/read_file.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace rc::link {
 
@@ -163,32 +162,16 @@ std::optional<std::vector<ChatStep>> ParseChat(std::string_view text, const std:
 }
 
 std::optional<std::vector<ChatStep>> LoadChat(const std::string& path, std::string* error) {
-    // Opened without waiting, so that a FIFO cannot hold the run up before it is turned away.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat info {};
-    if (fd < 0 || ::fstat(fd, &info) != 0) {
-        if (fd >= 0)
-            ::close(fd);
-        *error = path + " could not be read";
-        return std::nullopt;
-    }
-    // Up to one byte past the limit: the size a file says it has may change meanwhile.
-    std::string text;
-    ssize_t n = 0;
-    char buffer[4096];
-    if (S_ISREG(info.st_mode))
-        while (text.size() <= kLongestChat && (n = ::read(fd, buffer, sizeof buffer)) > 0)
-            text.append(buffer, static_cast<std::size_t>(n));
-    ::close(fd);
-    if (!S_ISREG(info.st_mode))
+    const FileRead read = ReadRegularFile(path, kLongestChat);
+    if (read.status == FileRead::Status::NotPlain)
         *error = path + " is not a plain file; a chat script is one";
-    else if (n < 0)
-        *error = path + " could not be read";
-    else if (text.size() > kLongestChat)
+    else if (read.status == FileRead::Status::TooLarge)
         *error = path + " is larger than " + std::to_string(kLongestChat / 1024) +
                  " KiB; a chat script is a few lines";
+    else if (!read.Read())
+        *error = path + " could not be read";
     else
-        return ParseChat(text, path, error);
+        return ParseChat(read.Text(), path, error);
     return std::nullopt;
 }
 

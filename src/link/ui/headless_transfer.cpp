@@ -1,6 +1,7 @@
 #include "link/ui/headless_transfer.h"
 
 #include "desktop/qt/signal_notifier.h"
+#include "files/read_file.h"
 #include "link/download_changes.h"
 #include "link/transfer_cli.h"
 #include "link/transfer_file.h"
@@ -17,9 +18,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <unistd.h>
 
@@ -66,9 +65,9 @@ private:
     std::string lastProgress_;
 };
 
+// The file a download just wrote, no larger than a download may be.
 std::vector<std::uint8_t> WholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    return ReadRegularFile(path, std::size_t{1} << 20).bytes;
 }
 
 constexpr int kDrainLimitMs = 3000;
