@@ -224,7 +224,15 @@ void SyncFolder(const fs::path& dir) {
 std::optional<std::string> CreateUnder(const fs::path& folder, const std::vector<std::string>& names,
                                        std::span<const std::uint8_t> bytes, int& err) {
     std::string temp = (folder / ".rc-copy.XXXXXX").string();
-    const int fd = ::mkstemp(temp.data());
+    // A signal meanwhile must not leave the scratch copy behind in the user's backups folder.
+    ScratchCleanup cleanup;
+    int fd = -1;
+    {
+        const ScratchCleanup::Held held;
+        fd = ::mkstemp(temp.data());
+        if (fd >= 0)
+            cleanup.Add(temp, ScratchCleanup::Kind::File);
+    }
     if (fd < 0) {
         err = errno;
         return std::nullopt;

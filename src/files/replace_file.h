@@ -42,10 +42,11 @@ bool SameFile(const std::string& a, const std::string& b);
 std::string OutputNamesAnInput(const std::string& output, const std::vector<std::string>& inputs);
 
 // Our own scratch files and folders, which exist only while a file is being written (the hidden
-// `.rc-save.*` beside the target, the private folder a PDF is drawn in). Should SIGINT, SIGTERM or
-// SIGHUP end the program meanwhile, they are removed first (files, then folders) and the program
-// then ends as the signal would have ended it. Only a signal whose action is still the default is
-// taken over: a program that handles one itself finishes the write and ends in its own time.
+// `.rc-save.*` beside the target, `.rc-copy.*` in the backups folder, the private folder a PDF is
+// drawn in). Should SIGINT, SIGTERM or SIGHUP end the program meanwhile, they are removed first
+// (files, then folders) and the program then ends as the signal would have ended it. Only a signal
+// whose action is still the default is taken over: a program that handles one itself finishes the
+// write and ends in its own time.
 class ScratchCleanup {
 public:
     enum class Kind { File, Folder };
