@@ -104,7 +104,7 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     QtKeyPad keypad(messages, nullptr, timer);
 
     frmTimer1 timers(state, 3, keypad, nullptr, 301);
-    ModalDriver drive([&](QWidget* modal) {
+    WhenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &timers);
         // The keypad's exec() starts inside the click, so its driver is queued first.
         QTimer::singleShot(0, [&] {

@@ -1,7 +1,6 @@
 #include "shell_fakes.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -9,11 +8,6 @@
 
 namespace rc::shell::testing {
 namespace {
-
-std::string Text(QWidget* parent, const char* name) {
-    auto* label = parent->findChild<QLabel*>(name);
-    return label ? label->text().toStdString() : "<no " + std::string(name) + ">";
-}
 
 void Choose(QWidget* parent, const char* list, int index) {
     auto* combo = parent->findChild<QComboBox*>(list);
@@ -47,7 +41,8 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
         for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
             Click(macros, cell);
         WhenModal([&](QWidget* r) {
-            review = {Text(r, "macCode"), Text(r, "Label2_0"), Text(r, "Label2_1"), Text(r, "Label2_3")};
+            review = {TextOf(*r, "macCode"), TextOf(*r, "Label2_0"), TextOf(*r, "Label2_1"),
+                      TextOf(*r, "Label2_3")};
             Click(r, "cmdOK");
         });
         Click(macros, "Label1_1");
@@ -79,7 +74,7 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
             Click(entry, "cmdOK");
         });
         Click(page, "lblTime_1");
-        EXPECT_EQ(Text(page, "lblTime_1"), "----:15");
+        EXPECT_EQ(TextOf(*page, "lblTime_1"), "----:15");
         Click(page, "cmdOK");
     });
     rig.Command("mnuSched")->trigger();

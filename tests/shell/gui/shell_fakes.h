@@ -11,14 +11,6 @@
 #include "shell/qt/mdi_form1.h"
 #include "when_modal.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -86,14 +78,10 @@ struct ShellRig {
     QAction* Command(const std::string& name) const { return window->Command(name); }
 };
 
-// Clicks the named button, or the named value as a mouse would.
+using rc::test::TextOf;
+// The named button clicked, or the named value as a mouse would.
 inline void Click(QWidget* parent, const char* name) {
-    auto* w = parent->findChild<QWidget*>(name);
-    ASSERT_TRUE(w) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->click();
-    else
-        QTest::mouseClick(w, Qt::LeftButton);
+    rc::test::Click(*parent, name);
 }
 
 // Triggers `menu`; once its dialog is up, F1 asks for its help and `act` works and closes it.
