@@ -4,8 +4,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace rc::shell::testing {
 namespace {
 
@@ -22,11 +20,11 @@ void Choose(QWidget* parent, const char* list, int index) {
 TEST(AutomationMenus, DefineReviewScheduleAndSave) {
     TempFolder folder;
     const std::string path = folder.Path("site.HR8");
-    std::string bytes = WritePatternedImage(path);
-    bytes.replace(4340, 28, std::string(28, '\0')); // macro 12 empty
-    bytes.replace(7888, 14, std::string(14, '\0')); // events 1 and 2 empty
-    bytes[4029] = static_cast<char>(0xF8);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
+    ImageBytes bytes = WritePatternedImage(path);
+    Put(bytes, 4340, std::vector<std::uint8_t>(28)); // macro 12 empty
+    Put(bytes, 7888, std::vector<std::uint8_t>(14)); // events 1 and 2 empty
+    bytes[4029] = 0xF8;
+    ASSERT_TRUE(WriteImageFile(path, bytes).ok);
 
     ShellRig rig;
     rig.Start();
@@ -97,7 +95,7 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
               (std::vector<std::string>{"context 500", "context 501", "context 502", "context 907"}));
     rig.Command("mnuSave")->trigger();
     EXPECT_TRUE(rig.messages.shown.empty());
-    std::string expected = bytes;
+    ImageBytes expected = bytes;
     Put(expected, 4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
     Put(expected, 7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
     Put(expected, 4662, {0x01, 0x25});
