@@ -1,6 +1,7 @@
 // The printed reports on images other than the sample (whose whole report is pinned in
 // tests/snapshot/Default.report.txt): layout at the tab columns, rule edges and invalid records. The
 // timer rows are the editor's texts (the timers dialog's tests) at the snapshot's columns.
+#include "../editors/edit_expect.h"
 #include "codecs/dtmf.h"
 #include "codecs/vocabulary.h"
 #include "image/regions.h"
@@ -16,6 +17,8 @@
 
 namespace rc::print {
 namespace {
+
+using rc::testing::Put;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -225,11 +228,6 @@ std::string RowOf(const Page& page, int n) {
         return row;
     }
     return "";
-}
-
-void Put(ImageBytes& image, int at, std::vector<std::uint8_t> bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        image[at + static_cast<int>(i)] = bytes[i];
 }
 
 // clang-format off

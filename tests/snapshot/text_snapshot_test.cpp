@@ -342,7 +342,10 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
     for (int i = 0; i < 24; ++i)
         at += " 0x0" + std::to_string(123 + 61 * i), was += " 0x00", now += " 0xFF";
     changes.insert(changes.begin() + 3, {"Option Flags", at, was, now});
-    shell::frmCompare compare(QString(path.c_str()), changes, rig.window.get());
+    shell::frmCompare same(path.c_str(), {}, rig.window.get()),
+        compare(path.c_str(), changes, rig.window.get());
+    same.show();
+    ExpectFits(&same);
     compare.show();
     ExpectFits(&compare);
     auto* table = compare.findChild<QTableWidget*>("tblChanges");
