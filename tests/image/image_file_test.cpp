@@ -42,59 +42,49 @@ TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
         EXPECT_EQ(HasImageExtension(c.path), c.ok) << c.path;
 }
 
-TEST(ReadImageFile, AcceptsOnlyExactlyOneImageUnderTheRightName) {
+TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
     test::TempFolder dir;
+    constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read;
     struct Case {
         const char* name;
-        std::size_t size;
+        int size; // -1: no such file
         OpenError expected;
+        fs::perms perms = fs::perms::owner_read | fs::perms::owner_write;
     } cases[] = {
         {"ok.HR8", 8192, OpenError::None},
         {"lower.hr8", 8192, OpenError::None},
+        {"ro.HR8", 8192, OpenError::None, kReadOnly},
         {"short.HR8", 8191, OpenError::FilenameError},
         {"long.HR8", 8193, OpenError::FilenameError},
         {"empty.HR8", 0, OpenError::FilenameError},
         {"twice.HR8.bak", 8192, OpenError::FilenameError},
         {"other.bin", 8192, OpenError::FilenameError},
+        {"gone.HR8", -1, OpenError::OpenFailure},
+        {"gone.txt", -1, OpenError::OpenFailure},
+        {"locked.HR8", 8192, OpenError::OpenFailure, fs::perms::none},
     };
     for (const Case& c : cases) {
-        WriteBytes(dir.Path(c.name), c.size);
+        if (c.perms == fs::perms::none && ::geteuid() == 0)
+            continue; // the superuser reads anything
+        if (c.size >= 0) {
+            WriteBytes(dir.Path(c.name), static_cast<std::size_t>(c.size));
+            fs::permissions(dir.Path(c.name), c.perms);
+        }
         ImageBytes image;
         image[100] = 42;
         ReadResult r = ReadImageFile(dir.Path(c.name), image);
         EXPECT_EQ(r.error, c.expected) << c.name;
+        EXPECT_EQ(r.readOnly, c.perms == kReadOnly) << c.name;
+        EXPECT_EQ(IsReadOnlyFile(dir.Path(c.name)),
+                  c.size >= 0 && (c.perms & fs::perms::owner_write) == fs::perms{})
+            << c.name;
         // A refused file must leave the (otherwise zero) image alone.
         EXPECT_EQ(BufferChecksum(image), c.expected == OpenError::None ? 0xF7 * 8192 : 42) << c.name;
     }
-}
-
-TEST(ReadImageFile, MissingOrUnreadableFileIsAnOpenFailure) {
-    test::TempFolder dir;
-    ImageBytes image;
-    EXPECT_EQ(ReadImageFile(dir.Path("gone.HR8"), image).error, OpenError::OpenFailure);
-    EXPECT_EQ(ReadImageFile(dir.Path("gone.txt"), image).error, OpenError::OpenFailure);
     // The system's reason follows the editor's own words on a line of its own.
-    const std::string text = OpenErrorMessage(ReadImageFile(dir.Path("gone.HR8"), image)).text;
-    EXPECT_EQ(text, OpenFailureMessage().text + "\n" + std::strerror(ENOENT));
-    if (::geteuid() != 0) { // the superuser reads anything
-        WriteBytes(dir.Path("locked.HR8"), 8192);
-        fs::permissions(dir.Path("locked.HR8"), fs::perms::none);
-        EXPECT_EQ(ReadImageFile(dir.Path("locked.HR8"), image).error, OpenError::OpenFailure);
-    }
-}
-
-TEST(ReadImageFile, ReportsAReadOnlyFile) {
-    test::TempFolder dir;
-    std::string path = dir.Path("ro.HR8");
-    WriteBytes(path, 8192);
     ImageBytes image;
-    EXPECT_FALSE(ReadImageFile(path, image).readOnly);
-    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ReadResult r = ReadImageFile(path, image);
-    EXPECT_EQ(r.error, OpenError::None);
-    EXPECT_TRUE(r.readOnly);
-    EXPECT_TRUE(IsReadOnlyFile(path));
-    EXPECT_FALSE(IsReadOnlyFile(dir.Path("absent.HR8")));
+    EXPECT_EQ(OpenErrorMessage(ReadImageFile(dir.Path("gone.HR8"), image)).text,
+              OpenFailureMessage().text + "\n" + std::strerror(ENOENT));
 }
 
 // The temporary file's name must not grow the user's: the longest name the folder allows works.

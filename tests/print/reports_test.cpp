@@ -1,5 +1,7 @@
 // The printed reports on images other than the sample (whose whole report is pinned in
-// tests/snapshot/Default.report.txt): layout at the tab columns, rule edges and invalid records.
+// tests/snapshot/Default.report.txt): layout at the tab columns, rule edges and invalid records. The
+// timer rows are the editor's texts (the timers dialog's tests) at the snapshot's columns.
+#include "../editors/edit_expect.h"
 #include "codecs/dtmf.h"
 #include "codecs/vocabulary.h"
 #include "image/regions.h"
@@ -15,6 +17,8 @@
 
 namespace rc::print {
 namespace {
+
+using rc::testing::Put;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -55,39 +59,6 @@ TEST(TextRenderer, PlacesTextsAtTabColumns) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(RenderLine(c.line), c.text);
-}
-
-TEST(TimerReport, ValuesAndUnitsAtTheirColumns) {
-    struct Case {
-        int timer;
-        int value;
-        const char* label;
-        const char* shown;
-        const char* unit;
-    } cases[] = {
-        {0, 600, "Repeater Time Out", "10:00", "Min"},
-        {2, 5, "Turn On Delay", "0.5", "Sec"},
-        {15, 90, "Ring Detector Time", "01:30", "Min"},
-        {13, 99, "DTMF Window Time", "9.9", "Sec"},
-        // A value with stray high bits reads as its 11 bits, as in the editor.
-        {1, 0x8000 | 1800, "Repeater Sleep Timer", "30:00", "Min"},
-    };
-    for (int copy = 0; copy <= 4; ++copy) {
-        ImageBytes image;
-        for (const Case& c : cases) {
-            image[TimersStart(copy) + 2 * c.timer] = static_cast<std::uint8_t>(c.value & 0xFF);
-            image[TimersStart(copy) + 2 * c.timer + 1] = static_cast<std::uint8_t>(c.value >> 8);
-        }
-        DocumentBuilder b;
-        PTimers(b, image, copy);
-        const std::vector<std::string> lines = Lines(RenderText({b.Finish()}));
-        for (const Case& c : cases) {
-            const std::string& line = lines.at(Find(lines, c.label));
-            EXPECT_EQ(line.find(c.label), 7u);
-            EXPECT_EQ(line.substr(39, 8), (std::string(c.shown) + "        ").substr(0, 8)) << c.label;
-            EXPECT_EQ(line.substr(47), c.unit) << c.label;
-        }
-    }
 }
 
 // The message rows of a rendered document: the lines that start with a number at column 8.
@@ -257,11 +228,6 @@ std::string RowOf(const Page& page, int n) {
         return row;
     }
     return "";
-}
-
-void Put(ImageBytes& image, int at, std::vector<std::uint8_t> bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        image[at + static_cast<int>(i)] = bytes[i];
 }
 
 // clang-format off

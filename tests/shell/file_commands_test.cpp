@@ -115,6 +115,24 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
     EXPECT_FALSE(fs::exists(folder.Path("noext")));
 }
 
+// An edit that keeps the sum of the bytes is still a change, its exact reversal none; a write that
+// fails is reported and leaves the edits unsaved.
+TEST_F(FileCommandsTest, ChangesSeenWhateverTheSumAndAFailedWriteStaysUnsaved) {
+    ASSERT_TRUE(commands.OpenPath(first));
+    std::swap(state.image[100], state.image[101]);
+    EXPECT_EQ(BufferChecksum(state.image), state.SavedChecksum);
+    EXPECT_TRUE(state.IsChanged());
+    std::swap(state.image[100], state.image[101]);
+    EXPECT_FALSE(state.IsChanged());
+    state.image[40] = 3;
+    dialogs.saves = {folder.Path("nowhere/x.HR8")};
+    EXPECT_FALSE(commands.SaveAs());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(state.IsChanged());
+    EXPECT_EQ(state.SavePath, first);
+}
+
 // The dialogs start in the folder of the file in use, else in the folder a file was last chosen from,
 // also when that choice was then refused.
 TEST_F(FileCommandsTest, DialogsStartInTheFolderInUseElseTheLastOne) {

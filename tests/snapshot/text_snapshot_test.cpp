@@ -1,7 +1,8 @@
 // Every text both programs show, pinned in texts.txt beside this file: the editor's main window and
 // menus, every dialog its menu commands open, the keypad in each mode, the word dialog, and the link
 // program's windows. Each widget's text is one line keyed by its object path, so a changed caption
-// shows as a one-line difference in review.
+// shows as a one-line difference in review. On the way every window is checked as the desktop shows
+// it: wide enough for its title, inside a 1024x768 screen, and nothing in it cut off.
 //
 // After a deliberate change of texts or widgets, regenerate the file and review its diff:
 //   RC_UPDATE_TEXT_SNAPSHOT=1 ctest --test-dir build/test -R TextSnapshot
@@ -9,23 +10,33 @@
 
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/qt/frm_voice.h"
+#include "codecs/qt/qt_keypad.h"
+#include "desktop/qt/help_viewer.h"
+#include "desktop/qt/qt_messages.h"
+#include "editors/memory_blocks.h"
+#include "link/help_pages.h"
 #include "link/transfer_models.h"
 #include "link/ui/frm_comm.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/frm_xfer.h"
+#include "link/ui/xfer_file_dialog.h"
 #include "link_fakes.h"
 #include "link_gui_support.h"
+#include "shell/help_topics.h"
 #include "shell/menu_tree.h"
+#include "shell/qt/frm_compare.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/frm_tip.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -45,12 +56,51 @@ const std::set<QString> kVarying = {"Panels_3", "lblFileDate", "lblFileTime", "l
 // Lists the machine fills (its serial ports): left out.
 const std::set<QString> kMachineLists = {"cboDevice"};
 
+// What a window manager adds around a window: a frame and a title bar.
+constexpr int kFrame = 4, kTitleBar = 30;
+
+void ExpectFits(QWidget* w) {
+    const QString title = w->windowTitle();
+    SCOPED_TRACE(w->objectName().toStdString() + " \"" + title.toStdString() + "\"");
+    ASSERT_TRUE(w->isVisible());
+    // The caption in a window manager's bold title font, the icon and three buttons: about 8 px a
+    // character and 70 px at the default font of 14 px lines, growing with the font; openbox was seen
+    // to cut a caption until the window was 107 px wider than the caption in bold.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    const double scale = fm.height() / 14.0;
+    EXPECT_GE(w->width(), (8 * title.size() + 70) * scale);
+    EXPECT_GE(w->width(), fm.horizontalAdvance(title) + 107 * scale);
+    EXPECT_LE(w->width() + 2 * kFrame, 1024);
+    EXPECT_LE(w->height() + kTitleBar + 2 * kFrame, 768);
+    // Nothing cut: the window no smaller than its contents need, every control inside its parent.
+    const QSize least = w->layout() ? w->minimumSizeHint() : QSize();
+    EXPECT_TRUE(w->width() >= least.width() && w->height() >= least.height());
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+        const bool shown = !child->isWindow() && child->isVisibleTo(w) && !child->inherits("QSizeGrip");
+        EXPECT_TRUE(!shown || child->parentWidget()->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
+    }
+}
+
+// Checks the modal window `open` shows, then closes it.
+void ExpectModalFits(const std::function<void()>& open) {
+    test::WhenModal([](QWidget* modal) {
+        ExpectFits(modal);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    open();
+}
+
 class TextSnapshot {
 public:
     explicit TextSnapshot(QString folder) : folder_(std::move(folder)) {}
 
     // Every text of `top` and its children, keyed below `key`.
     void Window(const QString& key, QWidget* top) {
+        if (top->isVisible())
+            ExpectFits(top);
         Put(key + " title", top->windowTitle());
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (w->window() != top && !w->isWindowType())
@@ -243,6 +293,7 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
     ShellRig rig;
     rig.Start();
     ASSERT_TRUE(rig.window->OpenAtStart(path));
+    rig.window->show();
     snap.Window("MDIForm1", rig.window.get());
     rig.dialogs.opens = {folder.Path("other.HR8")};
     for (const shell::MenuItem& item : shell::MenuTree()) {
@@ -265,16 +316,48 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
     shell::frmSplash startUp(shell::SplashMode::StartUp, nullptr, nullptr, nullptr, nullptr);
     snap.Window("frmSplash(start-up)", &startUp);
     int showTips = 1;
-    shell::frmTip tip(showTips);
+    shell::frmTip tip(showTips, rig.window.get());
+    tip.show();
     snap.Window("frmTip", &tip);
 
     frmKeyPad pad(rig.messages, nullptr);
     for (int mode = kKeyPadFirstMode; mode <= kKeyPadLastMode; ++mode) {
         pad.Activate({mode, 4, "<heading>", "", 0});
+        pad.show();
         snap.Window(QString("frmKeyPad(mode %1)").arg(mode), &pad);
     }
     QtWordDialog words(rig.messages, nullptr);
+    words.Dialog()->show();
     snap.Window("frmVoice", words.Dialog());
+
+    // Message boxes whose title is long beside their text.
+    QtMessages messages;
+    for (const char* title : {"HaldenLink (32 Bit)", "File Save Alert"})
+        ExpectModalFits([&] { messages.Show({"Port must be open", title}); });
+    ExpectModalFits([&] { messages.Show(CopyOkMessage()); });
+    // 27 differences, one of them bits no setting shows at a long list of addresses: both values in
+    // view beside the long item, whose whole text is its tooltip.
+    std::vector<listing::SettingChange> changes(26, {"Base Timers", "Repeater Time-Out", "180", "90"});
+    std::string at = "bits no setting shows at", was, now;
+    for (int i = 0; i < 24; ++i)
+        at += " 0x0" + std::to_string(123 + 61 * i), was += " 0x00", now += " 0xFF";
+    changes.insert(changes.begin() + 3, {"Option Flags", at, was, now});
+    shell::frmCompare same(path.c_str(), {}, rig.window.get()),
+        compare(path.c_str(), changes, rig.window.get());
+    same.show();
+    ExpectFits(&same);
+    compare.show();
+    ExpectFits(&compare);
+    auto* table = compare.findChild<QTableWidget*>("tblChanges");
+    QApplication::processEvents();
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(table->columnWidth(3), table->columnWidth(2));
+    EXPECT_EQ(table->item(3, 1)->toolTip().toStdString(), changes[3].item);
+    for (const HelpBook* book : {&shell::EditorHelp(), &link::LinkHelp()}) {
+        HelpViewer help(*book, rig.window.get());
+        help.ShowContents();
+        ExpectFits(help.Window());
+    }
 }
 
 void LinkTexts(TextSnapshot& snap) {
@@ -284,6 +367,7 @@ void LinkTexts(TextSnapshot& snap) {
     frmComm& window = rig.window;
     window.LoadSettings();
     window.OpenPort();
+    window.show();
     snap.Window("frmComm", &window);
     EXPECT_TRUE(SnapModal(snap, "mnuCommSetup", [&] { window.ShowCommSetup(); }));
     EXPECT_TRUE(SnapModal(snap, "mnuProgramSetup", [&] { window.ShowProgramSetup(); }));
@@ -293,13 +377,16 @@ void LinkTexts(TextSnapshot& snap) {
     snap.Window("mnuAbout>frmSplash", about);
     link::frmSplash startUp(link::frmSplash::Mode::StartUp);
     snap.Window("frmSplash(start-up)", &startUp);
+    QtFileDialog files(&window);
+    ExpectModalFits([&] { files.Show(TransferDialogRequest(TransferDirection::Download, "2")); });
     for (auto direction : {TransferDirection::Upload, TransferDirection::Download}) {
         XferJob job;
         job.direction = direction;
         job.path = "/nowhere/site.HR8";
         job.expectedSize = ModelForPath(job.path).transferSize;
         frmXfer xfer(
-            rig.port, job, [](const QString&) {}, [] {});
+            rig.port, job, [](const QString&) {}, [] {}, &window);
+        xfer.show();
         snap.Window(direction == TransferDirection::Upload ? "frmXfer(upload)" : "frmXfer(download)", &xfer);
     }
 }

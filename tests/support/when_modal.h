@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace rc::test {
 
@@ -34,7 +39,10 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 1000
             *done = true;
             *acted = modal;
             action(modal);
-            return;
+            // A dialog the action closed is done with; one shown again later (a kept keypad) is
+            // another showing, not this call's.
+            if (*acted && (*acted)->isVisible())
+                return;
         }
         // Only the dialog this call acted on is closed here, never one opened after it.
         if (*done && *acted && (*acted)->isVisible()) {
@@ -49,6 +57,28 @@ inline void WhenModal(std::function<void(QWidget*)> action, int timeoutMs = 1000
         }
     });
     timer->start();
+}
+
+// A named child of a window; a missing one fails the test.
+template <typename T = QWidget> T* Child(QWidget& window, const QString& name) {
+    auto* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+// What a named label shows.
+inline std::string TextOf(QWidget& window, const QString& name) {
+    auto* label = Child<QLabel>(window, name);
+    return label ? label->text().toStdString() : "<no " + name.toStdString() + ">";
+}
+
+// A click as the user makes it: a button clicks, any other control takes the mouse.
+inline void Click(QWidget& window, const QString& name) {
+    QWidget* widget = Child(window, name);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->click();
+    else if (widget)
+        QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 } // namespace rc::test

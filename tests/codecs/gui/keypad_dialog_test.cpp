@@ -20,7 +20,7 @@ protected:
 };
 
 TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
-    ModalDriver driver([this](QWidget* pad) {
+    WhenModal([this](QWidget* pad) {
         EXPECT_EQ(timer.started, 500);
         EXPECT_EQ(TextOf(*pad, "lblHeading"), "Repeater Time-Out");
         Click(*pad, "cmdSeven"); // too early: ignored
@@ -56,7 +56,7 @@ TEST_F(KeyPadDialog, CancelAndCloseBoxReturnTheOpeningValue) {
         },
     };
     for (auto& ending : endings) {
-        ModalDriver driver(ending);
+        WhenModal(ending);
         EXPECT_EQ(keypad.ShowKeyPad(3, 7, "DTMF Pad Test", "*1A", 0), "*1A");
     }
 }
@@ -76,7 +76,7 @@ TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
     };
     for (const Case& c : cases) {
         messages.shown.clear();
-        ModalDriver driver([&](QWidget* pad) {
+        WhenModal([&](QWidget* pad) {
             if (!c.beforeReady)
                 timer.Fire();
             EXPECT_EQ(pad->focusWidget(), pad->findChild<QPushButton*>("cmdOK"));
@@ -98,10 +98,10 @@ TEST_F(KeyPadDialog, KeyboardPressesTheVisibleKeys) {
 }
 
 TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
-    ModalDriver first([this](QWidget* pad) { timer.Fire(), Click(*pad, "cmdCancel"); });
+    WhenModal([this](QWidget* pad) { timer.Fire(), Click(*pad, "cmdCancel"); });
     keypad.ShowKeyPad(8, 1, "Enter Time Delay 0..9", "3", 7);
     frmKeyPad* dialog = keypad.Dialog();
-    ModalDriver second([this, dialog](QWidget* pad) {
+    WhenModal([this, dialog](QWidget* pad) {
         EXPECT_EQ(pad, dialog);
         EXPECT_EQ(TextOf(*pad, "lblFreq_9"), "9 = 450 mS"); // kept from mode 8
         timer.Fire();

@@ -11,22 +11,16 @@ using namespace rc::testing;
 TEST(KeyPadTimer, ProgramTimerMakesTheKeysLiveAfterHalfASecond) {
     RecordingMessages messages;
     QtKeyPad keypad(messages, nullptr);
-    QTimer poll;
-    ModalDriver driver([&](QWidget* pad) {
+    WhenModal([&](QWidget* pad) {
         auto* dialog = static_cast<frmKeyPad*>(pad);
         if (!dialog->Logic().Ready()) {
             Click(*pad, "cmdOne");
             EXPECT_EQ(TextOf(*pad, "lblDisplay"), "77");
         }
-        // Wait for the delay through the event loop, however slow the machine is today.
-        QObject::connect(&poll, &QTimer::timeout, [&poll, dialog] {
-            if (!dialog->Logic().Ready())
-                return;
-            poll.stop();
-            Click(*dialog, "cmdSix");
-            Click(*dialog, "cmdOK");
-        });
-        poll.start(50);
+        // The delay runs out in the event loop, however slow the machine is today.
+        ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->Logic().Ready(); }, 10000));
+        Click(*pad, "cmdSix");
+        Click(*pad, "cmdOK");
     });
     EXPECT_EQ(keypad.ShowKeyPad(1, 2, "DTMF Window", "77", 0), "6");
 }

@@ -26,7 +26,7 @@ TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
     Click(dialog, "Label3_0");
     EXPECT_EQ(keypad.Texts(), std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
     std::string title;
-    ModalDriver drive([&](QWidget* review) {
+    WhenModal([&](QWidget* review) {
         title = review->windowTitle().toStdString() + " " + TextOf(*review, "Label2_0");
         Click(*review, "cmdOK");
     });
@@ -50,7 +50,7 @@ TEST(AutomationDialogs, SchedulerRefusesClosesAndKeepsItsPage) {
     Click(page, "optGroup_2");
     EXPECT_EQ(TextOf(page, "lblNum_1") + " " + TextOf(page, "lblDOW_1") + " " + TextOf(page, "lblTime_1"),
               "22 Daily 00:00");
-    ModalDriver drive([&](QWidget* entry) {
+    WhenModal([&](QWidget* entry) {
         EXPECT_EQ(entry->windowTitle(), "Schedular Position 22");
         Click(*entry, "lblTime");
         Click(*entry, "chkHour");

@@ -75,6 +75,10 @@ TEST(TimersDialog, ValuesShownPassedAndStored) {
         {9, 25, 0xF8, "2.5", "25", "25", 25, 0xF8, "2.5"}, // Cancel writes nothing
         {12, 7, 0, "0.7", "7", "", 0, 0, "0.0"},
         {13, 0xFF, 0x07, "204.7", "2047", "2047", 0xFF, 0x07, "204.7"}, // too large to store: kept
+        {2, 5, 0, "0.5", "5", "100", 5, 0, "0.5"},                      // more than 9.9: refused
+        {6, 0, 0, "00:00", "0", "2047", 0xFF, 0x07, "34:07"},           // the largest the field holds
+        {6, 5, 0, "00:05", "5", "2048", 5, 0, "00:05"},                 // past 11 bits: refused
+        {1, 5, 0, "00:05", "5", "99999", 5, 0, "00:05"},
     };
     for (const Case& c : cases) {
         EditorState state = PatternedState();
@@ -104,7 +108,7 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
     QtKeyPad keypad(messages, nullptr, timer);
 
     frmTimer1 timers(state, 3, keypad, nullptr, 301);
-    ModalDriver drive([&](QWidget* modal) {
+    WhenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &timers);
         // The keypad's exec() starts inside the click, so its driver is queued first.
         QTimer::singleShot(0, [&] {

@@ -40,6 +40,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         {'T', 4592, {1, 12}, "", "lblTD1_0", "", "8 1 Enter Time Delay 0..9 [] 7", {}, ""},
         {'A', 3712, {0}, "", "lblAC_0", "010", "1 3 Area Code 1 [] 8", {10, 1, 10}, "010"},
         {'A', 3715, {10, 1, 12}, "", "lblAC_1", "010", "1 3 Area Code 2 [010] 8", {}, "010"},
+        {'A', 3724, {10, 1, 10}, "", "lblAC_4", "", "1 3 Area Code 5 [010] 8", {0, 0, 0}, ""},
         {'L', 3896, {0}, "optSel_1", "Label1_0", "55", "5 11 Lock Out Number 11 [] 0", {2, 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "55"},
         {'L', 3800, {2, 0, 11}, "", "Label1_2", "D*", "5 11 Lock Out Number 3 [D*] 0", {}, "D*"},
         {'U', 16, {0}, "", "lblNum", "12AB*#0", "3 7 Unlock Number [] 10", {7, 1, 2, 13, 14, 11, 12, 10}, "12AB*#0"},
@@ -96,6 +97,9 @@ TEST(CwEditDialog, PicksShowCancelKeepsAndTheFieldEndsAtThirtyOne) {
         pick(code);
     EXPECT_EQ(TextOf(dialog, "Label1"), "DE (AR)");
     Click(dialog, "cmdCancel");
+    dialog.show();
+    EXPECT_TRUE(state.image == before);
+    Click(dialog, "cmdOK"); // without Clear: nothing to write
     dialog.show();
     EXPECT_TRUE(state.image == before);
     EXPECT_EQ(TextOf(dialog, "Label1"), "D");

@@ -1,19 +1,11 @@
 #include "shell_fakes.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace rc::shell::testing {
 namespace {
-
-std::string Text(QWidget* parent, const char* name) {
-    auto* label = parent->findChild<QLabel*>(name);
-    return label ? label->text().toStdString() : "<no " + std::string(name) + ">";
-}
 
 void Choose(QWidget* parent, const char* list, int index) {
     auto* combo = parent->findChild<QComboBox*>(list);
@@ -28,11 +20,11 @@ void Choose(QWidget* parent, const char* list, int index) {
 TEST(AutomationMenus, DefineReviewScheduleAndSave) {
     TempFolder folder;
     const std::string path = folder.Path("site.HR8");
-    std::string bytes = WritePatternedImage(path);
-    bytes.replace(4340, 28, std::string(28, '\0')); // macro 12 empty
-    bytes.replace(7888, 14, std::string(14, '\0')); // events 1 and 2 empty
-    bytes[4029] = static_cast<char>(0xF8);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
+    ImageBytes bytes = WritePatternedImage(path);
+    Put(bytes, 4340, std::vector<std::uint8_t>(28)); // macro 12 empty
+    Put(bytes, 7888, std::vector<std::uint8_t>(14)); // events 1 and 2 empty
+    bytes[4029] = 0xF8;
+    ASSERT_TRUE(WriteImageFile(path, bytes).ok);
 
     ShellRig rig;
     rig.Start();
@@ -47,7 +39,8 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
         for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
             Click(macros, cell);
         WhenModal([&](QWidget* r) {
-            review = {Text(r, "macCode"), Text(r, "Label2_0"), Text(r, "Label2_1"), Text(r, "Label2_3")};
+            review = {TextOf(*r, "macCode"), TextOf(*r, "Label2_0"), TextOf(*r, "Label2_1"),
+                      TextOf(*r, "Label2_3")};
             Click(r, "cmdOK");
         });
         Click(macros, "Label1_1");
@@ -79,7 +72,7 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
             Click(entry, "cmdOK");
         });
         Click(page, "lblTime_1");
-        EXPECT_EQ(Text(page, "lblTime_1"), "----:15");
+        EXPECT_EQ(TextOf(*page, "lblTime_1"), "----:15");
         Click(page, "cmdOK");
     });
     rig.Command("mnuSched")->trigger();
@@ -102,7 +95,7 @@ TEST(AutomationMenus, DefineReviewScheduleAndSave) {
               (std::vector<std::string>{"context 500", "context 501", "context 502", "context 907"}));
     rig.Command("mnuSave")->trigger();
     EXPECT_TRUE(rig.messages.shown.empty());
-    std::string expected = bytes;
+    ImageBytes expected = bytes;
     Put(expected, 4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
     Put(expected, 7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
     Put(expected, 4662, {0x01, 0x25});

@@ -3,6 +3,7 @@
 // Scripted stand-ins for everything the main window works with, and a way to act on a modal
 // dialog once its exec() is running.
 
+#include "../../editors/edit_expect.h"
 #include "../shell_doubles.h"
 #include "codecs/keypad.h"
 #include "scripted_keypad.h"
@@ -11,16 +12,7 @@
 #include "shell/qt/mdi_form1.h"
 #include "when_modal.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <gtest/gtest.h>
-
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -86,14 +78,10 @@ struct ShellRig {
     QAction* Command(const std::string& name) const { return window->Command(name); }
 };
 
-// Clicks the named button, or the named value as a mouse would.
+using rc::test::TextOf;
+// The named button clicked, or the named value as a mouse would.
 inline void Click(QWidget* parent, const char* name) {
-    auto* w = parent->findChild<QWidget*>(name);
-    ASSERT_TRUE(w) << name;
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->click();
-    else
-        QTest::mouseClick(w, Qt::LeftButton);
+    rc::test::Click(*parent, name);
 }
 
 // Triggers `menu`; once its dialog is up, F1 asks for its help and `act` works and closes it.
@@ -111,28 +99,21 @@ inline std::string RunDialog(const ShellRig& rig, const std::string& menu,
     return shown;
 }
 
-// Bytes unlike their neighbours, so a byte written to the wrong place shows; the transmitter is on,
-// so saving raises no alert. Written to `path`.
-inline std::string WritePatternedImage(const std::string& path) {
-    std::string bytes(8192, '\0');
-    for (int i = 0; i < 8192; ++i)
-        bytes[static_cast<std::size_t>(i)] = static_cast<char>(i * 37 + 11);
-    bytes[24] = 1;
-    std::ofstream(path, std::ios::binary).write(bytes.data(), 8192);
-    return bytes;
+using rc::testing::Put;
+// The patterned image (a byte written to the wrong place shows) with the transmitter on, so saving
+// raises no alert, written to `path`.
+inline ImageBytes WritePatternedImage(const std::string& path) {
+    ImageBytes image = rc::testing::Patterned();
+    image[kSaveAlertZoneByte] = 1;
+    EXPECT_TRUE(WriteImageFile(path, image).ok);
+    return image;
 }
 
-inline void Put(std::string& bytes, int at, const std::vector<int>& values) {
-    for (int v : values)
-        bytes[static_cast<std::size_t>(at++)] = static_cast<char>(v);
-}
-
-// The file holds exactly `expected`; the first byte that differs is named.
-inline void ExpectFileHolds(const std::string& path, const std::string& expected) {
-    const std::string saved = TempFolder::Read(path);
-    ASSERT_EQ(saved.size(), expected.size());
-    for (std::size_t i = 0; i < saved.size(); ++i)
-        ASSERT_EQ(saved[i], expected[i]) << "byte " << i;
+// The file holds exactly `expected`; the bytes that differ are named.
+inline void ExpectFileHolds(const std::string& path, const ImageBytes& expected) {
+    ImageBytes saved;
+    ASSERT_EQ(ReadImageFile(path, saved).error, OpenError::None);
+    EXPECT_EQ(rc::testing::Changed(expected, saved), "");
 }
 
 } // namespace rc::shell::testing

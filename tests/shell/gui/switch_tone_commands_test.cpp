@@ -35,7 +35,7 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
     ShellRig rig;
     rig.Start();
     const std::string path = folder.Path("site.HR8");
-    const std::string original = WritePatternedImage(path);
+    const ImageBytes original = WritePatternedImage(path);
     ASSERT_TRUE(rig.window->OpenAtStart(path));
 
     struct Step {
@@ -67,12 +67,12 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
     }
     rig.Command("mnuSave")->trigger();
 
-    std::string expected = original;
+    ImageBytes expected = original;
     Put(expected, 4592, {3, 2, 1, 5, 2, 1, 8, 4});
     Put(expected, 4648, {0, 0, 0, 0, 0, 0, 0, 0});
     Put(expected, 1184, {7, 13, 14, 38, 32, 1, 10, 32}); // "DE W1AW"
     for (auto [at, bit] : {std::pair{25, 0x04}, {2407, 0x80}, {4672, 0x01}, {4679, 0x80}})
-        expected[at] = static_cast<char>(original[at] ^ bit);
+        expected[at] = static_cast<std::uint8_t>(original[at] ^ bit);
     Put(expected, 3712, {2, 1, 2});
     Put(expected, 3776, {7, 5, 5, 5, 1, 2, 1, 2, 0, 0, 0, 0});
     Put(expected, 16, {7, 1, 2, 3, 4, 5, 6, 7});
