@@ -8,8 +8,15 @@
 
 namespace rc::listing {
 
-std::string CopyArea(int copy, const std::string& what) {
-    return copy == kBaseCopy ? "Base " + what : "Memory Save #" + std::to_string(copy) + " " + what;
+std::vector<ListedArea> EveryCopy(const std::string& what,
+                                  const std::function<std::vector<Region>(int copy)>& bytes,
+                                  decltype(ListedArea::list) list, AreaSetter set) {
+    std::vector<ListedArea> areas;
+    for (int copy = kBaseCopy; copy <= kMemorySaveCount; ++copy)
+        areas.push_back(
+            {copy == kBaseCopy ? "Base " + what : "Memory Save #" + std::to_string(copy) + " " + what,
+             bytes(copy), list, set, copy});
+    return areas;
 }
 
 std::string Numbered(const std::string& what, int n) {

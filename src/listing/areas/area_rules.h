@@ -8,6 +8,7 @@
 #include "codecs/word_dialog.h"
 #include "listing/settings_list.h"
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -18,8 +19,11 @@ namespace rc::listing {
 // A refusal in the dialog's own words, or nothing.
 using Refusal = std::optional<std::string>;
 
-// "Base Codes", "Memory Save #2 Codes".
-std::string CopyArea(int copy, const std::string& what);
+// One area for the base settings and one for each memory save ("Base Codes", "Memory Save #2
+// Codes"), each opened on its own copy and made of that copy's bytes.
+std::vector<ListedArea> EveryCopy(const std::string& what,
+                                  const std::function<std::vector<Region>(int copy)>& bytes,
+                                  decltype(ListedArea::list) list, AreaSetter set);
 // "Message 07": numbered as the dialog numbers it, two digits at least.
 std::string Numbered(const std::string& what, int n);
 

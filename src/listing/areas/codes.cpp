@@ -24,10 +24,8 @@ Refusal Enter(ImageBytes& image, int copy, int index, const std::string& value) 
 } // namespace
 
 std::vector<ListedArea> CodesAreas() {
-    std::vector<ListedArea> areas;
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, List, Enter, copy});
-    return areas;
+    return EveryCopy(
+        "Codes", [](int copy) { return std::vector{Codes(copy).region()}; }, List, Enter);
 }
 
 } // namespace rc::listing

@@ -28,10 +28,8 @@ Refusal Enter(ImageBytes& image, int copy, int index, const std::string& value) 
 } // namespace
 
 std::vector<ListedArea> TimersAreas() {
-    std::vector<ListedArea> areas;
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, List, Enter, copy});
-    return areas;
+    return EveryCopy(
+        "Timers", [](int copy) { return std::vector{Timers(copy).region()}; }, List, Enter);
 }
 
 } // namespace rc::listing

@@ -35,11 +35,9 @@ std::vector<Region> RecordHeads(const RecordTable& table, int used) {
 } // namespace
 
 std::vector<ListedArea> VoiceMessageAreas() {
-    std::vector<ListedArea> areas;
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Voice Messages"),
-                         RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), List, Enter, copy});
-    return areas;
+    return EveryCopy(
+        "Voice Messages", [](int copy) { return RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords); },
+        List, Enter);
 }
 
 } // namespace rc::listing

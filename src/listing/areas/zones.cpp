@@ -31,10 +31,12 @@ Refusal Enter(ImageBytes& image, int copy, int index, const std::string& value) 
 } // namespace
 
 std::vector<ListedArea> ZonesAreas() {
-    std::vector<ListedArea> areas;
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Zones"), {{ZonesStart(copy), kZoneCount}}, List, Enter, copy});
-    return areas;
+    return EveryCopy(
+        "Zones",
+        [](int copy) {
+            return std::vector{Region{ZonesStart(copy), kZoneCount}};
+        },
+        List, Enter);
 }
 
 } // namespace rc::listing
