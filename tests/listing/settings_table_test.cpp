@@ -4,24 +4,15 @@
 #include "editors/scheduler.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
-#include "print/listing_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 
 namespace rc::listing {
 namespace {
-
-namespace fs = std::filesystem;
 
 using test::RandomImage;
 using test::SampleImage;
@@ -330,63 +321,6 @@ TEST(SettingsTable, ReadingsAgree) {
             EXPECT_TRUE(rebuilt == image) << c.what;
         }
     }
-}
-
-// The listing's commands: their exit status, and a file written only where it may be, never over an
-// input.
-TEST(SettingsCommands, ExitStatusAndNeverOverAnInput) {
-    test::TempFolder folder;
-    const fs::path& dir = folder.path();
-    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
-                      good = (dir / "good.txt").string(), bad = (dir / "bad.txt").string(),
-                      link = (dir / "link.HR8").string(), none = (dir / "none.HR8").string();
-    ASSERT_TRUE(WriteImageFile(a, SampleImage()).ok);
-    fs::create_symlink(a, link);
-    fs::permissions(a, fs::perms::owner_read); // read, and never written in place
-    std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
-    std::ofstream(bad) << "Base Codes | Control Operator Code | 43210000\n";
-    const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct Case {
-        std::vector<std::string> args;
-        int status;
-        bool newFile;         // b.HR8 exists afterwards
-        const char* said{""}; // on the error stream
-    } cases[] = {
-        {{"--diff", a, link}, 0, false},
-        {{"--diff", a, good}, 2, false},
-        {{"--diff", a}, 2, false},
-        {{"--export", a}, 0, false},
-        {{"--export", "--format", "xml", a}, 2, false},
-        {{"--export", none}, 2, false},
-        {{"--import", good, "--output", link, a}, 2, false},
-        {{"--import", good, "--output", good, a}, 2, false},
-        {{"--import", good, "--output", b, none}, 2, false},
-        {{"--import", good, a, b}, 2, false},
-        {{"--import", fifo, "--output", b, a}, 2, false},
-        {{"--import", good, a}, 2, false},
-        {{"--import", bad, "--output", b, a},
-         2,
-         false,
-         "bad.txt:1: Base Codes | Control Operator Code: Error! Maximum 7 Digit Entry\n"},
-        {{"--import", good, "--output", b, a}, 0, true},
-        {{"--diff", a, b}, 1, true},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args{"rcedit"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status)
-            << c.args[0] << " " << c.args.back() << err.str();
-        EXPECT_EQ(fs::exists(b), c.newFile) << c.args[1];
-        EXPECT_NE(err.str().find(c.said), std::string::npos) << err.str();
-    }
-    ImageBytes original, changed;
-    ASSERT_EQ(ReadImageFile(a, original).error, OpenError::None);
-    ASSERT_EQ(ReadImageFile(b, changed).error, OpenError::None);
-    EXPECT_TRUE(original == SampleImage());
-    EXPECT_EQ(ChangesText(DiffSettings(original, changed)),
-              "Base Codes | Control Operator Code | 123 -> 4321\n");
 }
 
 } // namespace
