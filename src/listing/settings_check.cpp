@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ostream>
 
 namespace rc::listing {
 

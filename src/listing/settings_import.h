@@ -46,24 +46,4 @@ std::string UnquotedValue(const std::string& value);
 // refusal is returned and the image is left exactly as it was.
 std::vector<ImportRefusal> ImportSettings(ImageBytes& image, const std::vector<ImportLine>& lines);
 
-// The setters of the listed areas, in the order of the listing.
-std::optional<std::string> ImportStats(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportCodes(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportTimers(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportUnlock(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportMessages(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportCw(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportMacros(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportScheduler(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportHardwareInputs(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportZones(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportSpeedDial(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportEmergency(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportPreDial(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportAreaCodes(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportLockout(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportCourtesyTones(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportExpandedSwitches(ImageBytes&, int copy, int index, const std::string& value);
-std::optional<std::string> ImportOptionFlags(ImageBytes&, int copy, int index, const std::string& value);
-
 } // namespace rc::listing

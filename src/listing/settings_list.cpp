@@ -1,270 +1,34 @@
 #include "listing/settings_list.h"
 
-#include "codecs/commands.h"
-#include "codecs/vocabulary.h"
-#include "codecs/voice_message.h"
-#include "editors/codes.h"
-#include "editors/courtesy_tones.h"
-#include "editors/cw_ident.h"
-#include "editors/expanded_switches.h"
-#include "editors/hardware_inputs.h"
-#include "editors/macros.h"
-#include "editors/option_flags.h"
-#include "editors/scheduler.h"
-#include "editors/speed_dial.h"
-#include "editors/statistics.h"
-#include "editors/telephone_codes.h"
-#include "editors/timers.h"
-#include "editors/voice.h"
-#include "editors/zones.h"
-#include "image/image_file.h"
+#include "listing/areas/areas.h"
 #include "listing/settings_import.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <map>
-#include <ostream>
 
 namespace rc::listing {
 
 namespace {
 
-std::string CopyArea(int copy, const std::string& what) {
-    return copy == kBaseCopy ? "Base " + what : "Memory Save #" + std::to_string(copy) + " " + what;
-}
-
-std::string Numbered(const std::string& what, int n) {
-    return what + " " + (n < 10 ? "0" : "") + std::to_string(n);
-}
-
-std::string OnOff(bool on) {
-    return on ? "On" : "Off";
-}
-
-void ListCodes(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
-    const auto codes = DisplayCodes(image, copy);
-    for (int i = 0; i < kCodeCount; ++i)
-        out.push_back({"", CodeRowLabel(i), codes[static_cast<std::size_t>(i)]});
-}
-
-void ListTimers(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
-    const auto timers = DisplayTimers(image, copy);
-    for (int i = 0; i < kTimerCount; ++i)
-        out.push_back({"", TimerRowLabel(i), timers[static_cast<std::size_t>(i)]});
-}
-
-void ListMessages(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
-    for (int group = 0; group < (copy == kBaseCopy ? 2 : 1); ++group)
-        for (const VoiceRow& row : DisVoice(image, copy, group))
-            out.push_back({"", Numbered("Message", row.number), row.text});
-}
-
-// Entries by the number their dialog shows beside them. The identification is listed as stored: the
-// dialog hides it while the number is empty, yet clearing the number keeps it.
-template <std::size_t N, typename RecordAt>
-void ListTelephoneRows(const ImageBytes& image, const std::array<SpeedDialRow, N>& rows, RecordAt at,
-                       std::vector<SettingLine>& out) {
-    for (std::size_t i = 0; i < N; ++i) {
-        out.push_back({"", "Entry " + rows[i].pos + " Number", rows[i].number});
-        out.push_back({"", "Entry " + rows[i].pos + " Identification",
-                       TrimBlanks(TelIdText(image, at(static_cast<int>(i))))});
-    }
-}
-
-void ListSpeedDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    for (int group = 0; group < kSpeedDialGroups; ++group) {
-        SpeedDialGroup page{group};
-        ListTelephoneRows(
-            image, DisplaySD(image, page), [&](int row) { return page.GetPT(row); }, out);
-    }
-}
-
-void ListEmergency(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    ListTelephoneRows(
-        image, DisplayEMSD(image), [](int row) { return kEmergencySpeedDial.at(row); }, out);
-}
-
-void ListPreDial(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    out.push_back({"", "Pre-Dial Number", PreDialText(image)});
-}
-
-// A command as the controller will read it: its digits, then what it does.
-std::string CommandWords(const std::string& digits, const std::string& words) {
-    return digits.empty() ? words : digits + " " + words;
-}
-
-std::string Joined(std::initializer_list<std::string> parts) {
-    std::string text;
-    for (const std::string& p : parts)
-        if (!p.empty())
-            text += (text.empty() ? "" : ", ") + p;
-    return text;
-}
-
-void ListMacros(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    for (int group = 0; group < 2; ++group) {
-        const auto rows = DisplayMacros(image, group);
-        for (int row = 0; row < kMacroGroupSize; ++row) {
-            const MacroReview review = ReviewMacro(image, group, row);
-            const std::string macro = Numbered("Macro", MacroNumber(group, row));
-            out.push_back({"", macro + " Code", rows[static_cast<std::size_t>(row)].code});
-            // The grid hides the commands of a macro without a code, yet they stay stored and a
-            // code given later shows them again: they are listed with their digits all the same.
-            const int at = MacroOffset(group, row);
-            for (int k = 0; k < kMacroCommands; ++k)
-                out.push_back({"", macro + " Command " + std::to_string(k + 1),
-                               CommandWords(CommandCellText(image[at + CommandByte(k + 1)],
-                                                            image[at + CommandByte(k + 1) + 1]),
-                                            review.commands[static_cast<std::size_t>(k)])});
-        }
-    }
-}
-
-void ListScheduler(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    for (int page = 0; page < kSchedPages; ++page) {
-        const auto rows = DisplaySched(image, page);
-        for (int row = 0; row < kSchedPageSize; ++row) {
-            const SchedRowText& r = rows[static_cast<std::size_t>(row)];
-            const SchedEntry e = ReadSchedEntry(image, SchedRecordOffset(page, row));
-            const std::string command =
-                r.command.empty() ? "" : CommandWords(r.command, CommandText(e.Function, e.Argument));
-            out.push_back({"", Numbered("Event", SchedEntryNumber(page, row)),
-                           Joined({r.time, r.dayOfWeek, r.month, r.dayOfMonth, command})});
-        }
-    }
-}
-
-void ListHardwareInputs(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    const auto rows = DisHardware(image);
-    for (int j = 0; j < kHardwareEntries; ++j)
-        out.push_back({"", InputName(j / 2) + " " + EdgeText(j),
-                       CommandWords(rows[static_cast<std::size_t>(j)].command,
-                                    rows[static_cast<std::size_t>(j)].description)});
-}
-
-void ListOptionFlags(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    const OptionFlags flags = ReadOptionFlags(image);
-    out.push_back({"", "Voice clock as 24 Hour Time", OnOff(flags.clock24)});
-    out.push_back(
-        {"", "Setup external DVR Board User Function Switches at power up.", OnOff(flags.dvrSetup)});
-    out.push_back(
-        {"", "Inhibit Forced D Key from processing entered DTMF commands.", OnOff(flags.inhibitForcedD)});
-}
-
-void ListStats(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    // The counters as the dialog shows them for an open file; the file's own name and date are not
-    // settings of the image.
-    const StatsView view = DisplayStats(image, "image", FileFacts{true, false, 2000, 1, 1});
-    for (int i = 0; i < kStatCount; ++i)
-        out.push_back({"", StatLabel(i), view.data[static_cast<std::size_t>(i)]});
-}
-
-void ListUnlock(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    out.push_back({"", "Unlock Number", DisplayUnlock(image)});
-}
-
-void ListCw(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    out.push_back({"", "CW Message", CwMessageText(image)});
-}
-
-// The switches that are on, by their numbers counted from 1; empty when none is.
-std::string OnSwitches(const std::array<bool, 8>& bits) {
-    std::string on;
-    for (std::size_t b = 0; b < bits.size(); ++b)
-        if (bits[b])
-            on += (on.empty() ? "" : ", ") + std::to_string(b + 1);
-    return on.empty() ? on : "On: " + on;
-}
-
-void ListZones(const ImageBytes& image, int copy, std::vector<SettingLine>& out) {
-    const ZoneChecks checks = DisplayGroup1(image, ZonesStart(copy));
-    for (int zone = 1; zone <= kZoneCount; ++zone)
-        for (int bit = 0; bit < kZoneSwitches; ++bit)
-            out.push_back({"", "Zone " + std::to_string(zone) + " " + TrimBlanks(ZoneCaption(zone, bit)),
-                           OnOff(checks[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(bit)])});
-}
-
-void ListAreaCodes(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    const auto codes = DisplayAreaCodes(image);
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        out.push_back({"", AreaCodeHeading(static_cast<int>(i)), codes[i]});
-}
-
-void ListLockout(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    for (int group = 0; group < 2; ++group)
-        for (const LockoutRow& row : DisplayLockout(image, group))
-            out.push_back({"", Numbered("Lockout Number", std::stoi(row.lblNum)), row.text});
-}
-
-void ListCourtesyTones(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    const auto tones = DisplayCTones(image);
-    for (std::size_t n = 0; n < tones.size(); ++n) {
-        const ToneRow& t = tones[n];
-        auto tone = [&](int k) {
-            const std::string& hz = t[static_cast<std::size_t>(3 * k)];
-            const std::string& ms = t[static_cast<std::size_t>(3 * k + 1)];
-            return hz.empty() && ms.empty()
-                       ? ""
-                       : "Tone #" + std::to_string(k + 1) + " " + hz + " Hz-" + ms + " Ms";
-        };
-        auto delay = [&](int k) {
-            const std::string& ms = t[static_cast<std::size_t>(3 * k + 2)];
-            return ms.empty() ? "" : "Delay " + ms + " Ms";
-        };
-        out.push_back({"", "Courtesy Tone " + std::to_string(n + 1),
-                       Joined({tone(0), delay(0), tone(1), delay(1), tone(2)})});
-    }
-}
-
-void ListExpandedSwitches(const ImageBytes& image, int, std::vector<SettingLine>& out) {
-    for (int group = 0; group < 2; ++group) {
-        const ExpGroup g = DisplayExp(image, group);
-        for (int row = 0; row < kExpGroupSize; ++row)
-            out.push_back({"", "Switch " + std::to_string(g.firstNumber + row),
-                           OnSwitches(DisExpLine(g.bytes[static_cast<std::size_t>(row)]))});
-    }
-}
-
-std::vector<Region> RecordHeads(const RecordTable& table, int used) {
-    std::vector<Region> regions;
-    for (int n = 0; n < table.count; ++n)
-        regions.push_back({table.at(n), used});
-    return regions;
-}
-
 // In the order of the menus: File (statistics), Codes/Timers, Messages, Macro Op's, Zones, Autopatch,
 // Misc.
 std::vector<ListedArea> BuildAreas() {
-    std::vector<ListedArea> areas;
-    areas.push_back({"Repeater Stats", {kStatistics}, ListStats, ImportStats});
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Codes"), {Codes(copy).region()}, ListCodes, ImportCodes, copy});
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Timers"), {Timers(copy).region()}, ListTimers, ImportTimers, copy});
-    areas.push_back({"Unlock Number", {kUnlockCode}, ListUnlock, ImportUnlock});
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back({CopyArea(copy, "Voice Messages"),
-                         RecordHeads(Messages(copy), 1 + 2 * kMaxMessageWords), ListMessages, ImportMessages,
-                         copy});
-    areas.push_back({"CW Message", {kCwMessage}, ListCw, ImportCw});
-    areas.push_back({"Macros", {kMacros.region()}, ListMacros, ImportMacros});
-    areas.push_back({"Scheduler", {kScheduler.region()}, ListScheduler, ImportScheduler});
-    areas.push_back({"User Inputs", {kHardwareInputs.region()}, ListHardwareInputs, ImportHardwareInputs});
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy)
-        areas.push_back(
-            {CopyArea(copy, "Zones"), {{ZonesStart(copy), kZoneCount}}, ListZones, ImportZones, copy});
-    areas.push_back({"User Speed Dial", {kUserSpeedDial.region()}, ListSpeedDial, ImportSpeedDial});
-    areas.push_back({"Emergency Speed Dial", {kEmergencySpeedDial.region()}, ListEmergency, ImportEmergency});
-    areas.push_back({"Pre-Dial Number", {kPreDialNumber}, ListPreDial, ImportPreDial});
-    areas.push_back({"Area Code Numbers", {kAreaCodes.region()}, ListAreaCodes, ImportAreaCodes});
-    areas.push_back({"Telephone Lockout Numbers", {kLockoutNumbers.region()}, ListLockout, ImportLockout});
-    areas.push_back({"Courtesy Tones", {kCourtesyTones.region()}, ListCourtesyTones, ImportCourtesyTones});
-    areas.push_back(
-        {"Expanded Switches", {kExpandedSwitches.region()}, ListExpandedSwitches, ImportExpandedSwitches});
-    areas.push_back({"Repeater Configuration", {{kOptionFlags, 1}}, ListOptionFlags, ImportOptionFlags});
+    std::vector<ListedArea> areas{StatisticsArea()};
+    auto add = [&](const std::vector<ListedArea>& more) {
+        areas.insert(areas.end(), more.begin(), more.end());
+    };
+    add(CodesAreas());
+    add(TimersAreas());
+    areas.push_back(UnlockArea());
+    add(VoiceMessageAreas());
+    for (ListedArea (*area)() : {CwArea, MacrosArea, SchedulerArea, HardwareInputsArea})
+        areas.push_back(area());
+    add(ZonesAreas());
+    for (ListedArea (*area)() : {UserSpeedDialArea, EmergencySpeedDialArea, PreDialArea, AreaCodesArea,
+                                 LockoutArea, CourtesyTonesArea, ExpandedSwitchesArea, OptionFlagsArea})
+        areas.push_back(area());
     return areas;
 }
 

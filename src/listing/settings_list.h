@@ -33,16 +33,19 @@ inline constexpr const char* kUnnamedArea = "Unnamed bytes";
 using AreaSetter = std::optional<std::string> (*)(ImageBytes& image, int copy, int index,
                                                   const std::string& value);
 
-// One area of the listing: its lines, the bytes they are made of and the way back from a line.
+// One area of the settings table: its lines, the bytes they are made of and the way back from a
+// line. Each area's rows are written in one file of listing/areas, beside each other.
 struct ListedArea {
     std::string area;
     std::vector<Region> bytes;
     void (*list)(const ImageBytes& image, int copy, std::vector<SettingLine>& out);
     AreaSetter set;
     int copy = 0; // the copy selector the area's dialog is opened with
+    // Values end in a command whose description follows its four digits; the digits decide.
+    bool commandDescriptions = false;
 };
 
-// The areas in the order of the editor's menus.
+// The areas in the order of the editor's menus: the settings table.
 const std::vector<ListedArea>& ListedAreas();
 
 // The lines of one area, named with it.

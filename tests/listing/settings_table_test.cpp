@@ -1,31 +1,21 @@
 #include "listing/settings_check.h"
 #include "listing/settings_import.h"
 
-#include "codecs/commands.h"
+#include "editors/scheduler.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
-#include "print/listing_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 
 namespace rc::listing {
 namespace {
 
-namespace fs = std::filesystem;
-
-using test::SampleImage;
-
 using test::RandomImage;
+using test::SampleImage;
 
 // The refusals of importing `text` into `image`, as "line: message".
 std::vector<std::string> Import(ImageBytes& image, const std::string& text) {
@@ -122,13 +112,23 @@ TEST(SettingsTable, TheImportAppliesOrRefuses) {
     for (int n = 0; n < kCases; ++n) {
         const ListedArea& area = AnyArea(rng);
         ImageBytes image = rng() % 2 ? SampleImage() : Walk(rng, area);
+        const ImageBytes was = image;
         const std::vector<SettingLine> before = ListArea(image, area);
         const std::size_t index = rng() % before.size();
         const std::string value = AnyValue(rng, area, index);
         const SettingLine line{area.area, before[index].item, value};
         if (!Import(image, ListingText({line})).empty())
             continue;
-        const std::string now = ListArea(image, area)[index].value;
+        // The one setting changes and nothing else: no other line of the area, no byte outside it.
+        const std::vector<SettingLine> after = ListArea(image, area);
+        for (std::size_t i = 0; i < after.size(); ++i)
+            ASSERT_TRUE(i == index || after[i].value == before[i].value) << n << " " << after[i].item;
+        ImageBytes outside = was;
+        for (const Region& r : area.bytes)
+            for (int i = r.offset; i < r.end(); ++i)
+                outside[i] = image[i];
+        ASSERT_TRUE(outside == image) << n << " " << area.area << " | " << line.item;
+        const std::string& now = after[index].value;
         // A command is read by its four digits; the words after them are the listing's own.
         const std::size_t digits = value.find_first_of("0123456789ABCDEF");
         const bool command = digits != std::string::npos && value.size() >= digits + 4 &&
@@ -166,54 +166,6 @@ TEST(SettingsTable, OneJudge) {
         if (findings.empty()) {
             ASSERT_TRUE(SameBytes(onto, image, area)) << n << " " << area.area;
         }
-    }
-}
-
-TEST(SettingsImport, OneEditedLineIsTheOneDifference) {
-    const std::string tone1 =
-        "Tone #1 800 Hz-100 Ms, Delay 50 Ms, Tone #2 0 Hz-0 Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms";
-    const struct Case {
-        std::string line;     // as a user types it
-        std::string newValue; // as the listing then shows it
-    } cases[] = {
-        {"Memory Save #3 Codes | Autopatch Access Number | *6", "*6"},
-        {"Base Timers|Repeater Time-Out|04:30", "04:30"},
-        {"Base Timers | Turn On Delay | 2.5", "2.5"},
-        {"Base Voice Messages | Message 01 | Power Failure", "Power Failure"},
-        {"CW Message | CW Message | DE N0SMP(AR)", "DE N0SMP(AR)"},
-        {"Macros | Macro 02 Command 1 | 5001 a stale description", "5001 Load Repeater Courtesy Tone 1"},
-        {"Scheduler | Event 02 | ----:15, Weekdays, Skip, 2600",
-         "----:15, Weekdays, Skip, 2600 " + CommandText(0x26, 0x00)},
-        {"Scheduler | Event 03 | 12:00, ----, March, 7, 3009",
-         "12:00, ----, March, 7, 3009 " + CommandText(0x30, 0x09)},
-        {"Scheduler | Event 04 | (none)", ""},
-        {"Base Zones | Zone 1 2.  CTCSS Enable | On", "On"},
-        {"User Speed Dial | Entry 1 Identification | Police Department", "Police Department"},
-        {"User Speed Dial | Entry 0 Number | 555,0123", "555,0123"},
-        {"Courtesy Tones | Courtesy Tone 1 | " + tone1, tone1},
-        {"Expanded Switches | Switch 2 | On: 1, 4", "On: 1, 4"},
-        {"Repeater Configuration | Voice clock as 24 Hour Time | Off", "Off"},
-        {"Unnamed bytes | 0x0003 | 5A", "5A"},
-        {"Unlock Number | Unlock Number | 1357913", "1357913"},
-        {"Emergency Speed Dial | Entry 3 Number | 911", "911"},
-        {"Telephone Lockout Numbers | Lockout Number 11 | 1900", "1900"},
-        {"Repeater Stats | Telephone Ring Detects | 7", "7"},
-        {"Memory Save #3 Zones | Zone 8 8.  Expanded DVR User Function Switch 8 | On", "On"},
-        {"Area Code Numbers | Area Code 5 | 010", "010"},
-        {"Pre-Dial Number | Pre-Dial Number | 9#", "9#"},
-        {"User Inputs | Input #2 Falling Edge | 0125", "0125 " + CommandText(0x01, 0x25)},
-        {"Expanded Switches | Switch 10 | On: 3", "On: 3"},
-    };
-    for (const Case& c : cases) {
-        const ImageBytes sample = SampleImage();
-        ImageBytes image = sample;
-        EXPECT_EQ(Import(image, "# one edit\n\n" + c.line + "\n"), std::vector<std::string>{}) << c.line;
-        const std::vector<SettingChange> changes = DiffSettings(sample, image);
-        ASSERT_EQ(changes.size(), 1u) << c.line << "\n" << ChangesText(changes);
-        // The one line names the setting the edit wrote, through the editors' own save routines.
-        EXPECT_EQ(c.line.rfind(changes[0].area, 0), 0u) << c.line;
-        EXPECT_NE(c.line.find(changes[0].item), std::string::npos) << c.line;
-        EXPECT_EQ(changes[0].newValue, c.newValue) << c.line;
     }
 }
 
@@ -272,44 +224,83 @@ TEST(SettingsImport, BadValuesAreRefusedByLineWithTheDialogsWordsAndNothingChang
     EXPECT_TRUE(image == SampleImage());
 }
 
-// Images and lines the listing, the import and the check once disagreed on.
+// Images and lines the listing, the import and the check once disagreed on, and the edges of what
+// each reads.
 TEST(SettingsTable, ReadingsAgree) {
     const std::string tone = ", Delay 0 Ms, Tone #2 0 Hz-0 Ms, Delay 0 Ms, Tone #3 0 Hz-0 Ms";
+    const int timeOut = Timers(kBaseCopy).at(0);
+    auto fill = [](std::uint8_t byte) {
+        return [byte](ImageBytes& i) { std::fill(i.MutableBytes().begin(), i.MutableBytes().end(), byte); };
+    };
+    auto eventAt = [](std::uint8_t hour, std::uint8_t minute) {
+        return [hour, minute](ImageBytes& i) {
+            SchedEntry e = ReadSchedEntry(i, SchedRecordOffset(0, 0));
+            e.Hour = hour, e.Minute = minute;
+            WriteSchedEntry(i, SchedRecordOffset(0, 0), e);
+        };
+    };
+    const auto none = [](ImageBytes&) {};
     const struct Case {
         const char* what;
         std::function<void(ImageBytes&)> edit;
-        std::string lines;   // imported onto the edited sample
-        std::string refusal; // the first refusal, or none
-        bool sound;          // the check passes the result
+        std::string lines;             // imported onto the edited sample
+        std::string refusal;           // the first refusal, or none
+        std::string found;             // the first finding of the check on the result, or none
+        const char* changes = nullptr; // the differences from the sample, where they are the point
     } cases[] = {
-        {"a speed dial number cleared keeps its identification", [](ImageBytes&) {},
-         "User Speed Dial | Entry 1 Number | (none)\nEmergency Speed Dial | Entry 0 Number | (none)", "",
-         true},
-        {"a blank frequency", [](ImageBytes& i) { i[4600] = 0x2D; }, "", "", false},
-        {"a blank frequency is read", [](ImageBytes&) {},
-         "Courtesy Tones | Courtesy Tone 6 | Tone #1  Hz-0 Ms" + tone, "1: Error! A frequency", true},
-        {"a pause alone is no number", [](ImageBytes&) {}, "User Speed Dial | Entry 91 Number | ,",
-         "1: Error! This value cannot be stored", true},
+        {"a speed dial number cleared keeps its identification", none,
+         "User Speed Dial | Entry 1 Number | (none)\nEmergency Speed Dial | Entry 0 Number | (none)", "", ""},
+        {"a blank frequency", [](ImageBytes& i) { i[4600] = 0x2D; }, "", "",
+         "Courtesy Tones | Courtesy Tone 2"},
+        {"a blank frequency is read", none, "Courtesy Tones | Courtesy Tone 6 | Tone #1  Hz-0 Ms" + tone,
+         "1: Error! A frequency", ""},
+        {"a pause alone is no number", none, "User Speed Dial | Entry 91 Number | ,",
+         "1: Error! This value cannot be stored", ""},
         {"a value is read whole", [](ImageBytes& i) { SaveTimer(i, kBaseCopy, 0, "180"); },
          "Base Timers | Repeater Time-Out | 03:00 and some words", "1: Error! This value cannot be stored",
-         true},
-        {"a word space ends a CW message", [](ImageBytes&) {}, "CW Message | CW Message | \"DE N0SMP \"", "",
-         true},
-        {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", true},
-        {"a line too long to read", [](ImageBytes&) {}, std::string(70000, 'x'),
-         "1: Error! A line longer than 64 KiB is no setting line", true},
-        {"escapes are read", [](ImageBytes&) {},
+         ""},
+        {"a word space ends a CW message", none, "CW Message | CW Message | \"DE N0SMP \"", "", ""},
+        {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", "",
+         "Base Codes | bits no setting shows at 0x0027 | 00 -> 5A\n"},
+        {"a timer bit the dialog ignores", [&](ImageBytes& i) { i[timeOut + 1] |= 0x80; }, "", "", "",
+         "Base Timers | bits no setting shows at 0x00B9 | 00 -> 80\n"},
+        {"bytes no setting names", none, "Unnamed bytes | 0x0005 | 7F", "", "",
+         "Unnamed bytes | 0x0005 | 00 -> 7F\n"},
+        {"blanks around the bars, comments and blank lines", none,
+         "# one edit\n\n  Base Timers|Repeater Time-Out|04:30  \n", "", "",
+         "Base Timers | Repeater Time-Out | 03:00 -> 04:30\n"},
+        {"a command's own description, not the line's", none,
+         "Macros | Macro 02 Command 1 | 5001 a stale description", "", "",
+         "Macros | Macro 02 Command 1 | 1111 Repeater Transmitter ON -> 5001 Load Repeater Courtesy Tone "
+         "1\n"},
+        {"a line too long to read", none, std::string(70000, 'x'),
+         "1: Error! A line longer than 64 KiB is no setting line", ""},
+        {"escapes are read", none,
          "[{\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"\\u00343\\u0032\"}]",
-         "", true},
-        {"a JSON entry is refused by the line it starts on", [](ImageBytes&) {},
+         "", "", "Base Codes | Control Operator Code | 123 -> 432\n"},
+        {"a JSON entry is refused by the line it starts on", none,
          "[\n {\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"432\"},\n\n  5\n]",
-         "4: Error! A setting is an area, an item and a value", true},
-        {"broken JSON by the line it breaks on", [](ImageBytes&) {}, "[\n {\"area\": \"x\",\n\n }]",
-         "4: Error! Not the JSON of a listing: unexpected '}'; expected string literal", true},
-        {"a JSON field named twice", [](ImageBytes&) {},
+         "4: Error! A setting is an area, an item and a value", ""},
+        {"broken JSON by the line it breaks on", none, "[\n {\"area\": \"x\",\n\n }]",
+         "4: Error! Not the JSON of a listing: unexpected '}'; expected string literal", ""},
+        {"a JSON field named twice", none,
          "[\n{\"area\": \"Base Codes\", \"item\": \"Control Operator Code\", \"value\": \"4\", \"value\": "
          "\"5\"}]",
-         "2: Error! A setting is an area, an item and a value", true},
+         "2: Error! A setting is an area, an item and a value", ""},
+        // A value at its limit is what a dialog can write; one step past it is not.
+        {"time-out at 30:00", [&](ImageBytes& i) { i[timeOut] = 0x08, i[timeOut + 1] = 0x07; }, "", "", ""},
+        {"time-out at 30:01", [&](ImageBytes& i) { i[timeOut] = 0x09, i[timeOut + 1] = 0x07; }, "", "",
+         "Base Timers | Repeater Time-Out"},
+        {"event at 23:59", eventAt(0x23, 0x59), "", "", ""},
+        {"event at hour 24", eventAt(0x24, 0x00), "", "", "Scheduler | Event 01"},
+        {"event at minute 60", eventAt(0x12, 0x60), "", "", "Scheduler | Event 01"},
+        {"event hour not BCD", eventAt(0x1A, 0x00), "", "", "Scheduler | Event 01"},
+        {"message of 24 words", [](ImageBytes& i) { i[Messages(kBaseCopy).at(0)] = 24; }, "", "",
+         "Base Voice Messages | Message 01"},
+        {"code digit that is no digit", [](ImageBytes& i) { i[Codes(kBaseCopy).at(0) + 1] = 0x75; }, "", "",
+         "Base Codes | Control Operator Code"},
+        {"an image of zeros is blank", fill(0x00), "", "", "Image | All Bytes"},
+        {"an image of FF bytes is blank", fill(0xFF), "", "", "Image | All Bytes"},
     };
     for (const Case& c : cases) {
         ImageBytes image = SampleImage();
@@ -317,55 +308,19 @@ TEST(SettingsTable, ReadingsAgree) {
         const std::vector<std::string> refusals = Import(image, c.lines);
         EXPECT_EQ(refusals.empty() ? "" : refusals[0].substr(0, c.refusal.size()), c.refusal) << c.what;
         ASSERT_LT(refusals.empty() ? 0 : refusals[0].size(), 100u) << c.what;
-        EXPECT_EQ(CheckSettings(image).empty(), c.sound) << c.what;
-        // Whatever the image holds, its listing rebuilds it on a zero image.
-        if (c.sound) {
+        const std::vector<SettingLine> findings = CheckSettings(image);
+        EXPECT_EQ(findings.empty() ? "" : findings[0].area + " | " + findings[0].item, c.found) << c.what;
+        if (c.changes) {
+            EXPECT_EQ(ChangesText(DiffSettings(SampleImage(), image)), c.changes) << c.what;
+        }
+        // Whatever a sound image holds, its listing rebuilds it on a zero image.
+        if (findings.empty()) {
             ImageBytes rebuilt;
             EXPECT_EQ(Import(rebuilt, ListingText(ListSettings(image))), std::vector<std::string>{})
                 << c.what;
             EXPECT_TRUE(rebuilt == image) << c.what;
         }
     }
-}
-
-TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
-    test::TempFolder folder;
-    const fs::path& dir = folder.path();
-    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
-                      good = (dir / "good.txt").string(), link = (dir / "link.HR8").string();
-    ASSERT_TRUE(WriteImageFile(a, SampleImage()).ok);
-    fs::create_symlink(a, link);
-    fs::permissions(a, fs::perms::owner_read); // read, and never written in place
-    std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
-    const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct Case {
-        std::vector<std::string> args;
-        int status;
-        bool newFile; // b.HR8 exists afterwards
-    } cases[] = {
-        {{"--import", good, "--output", link, a}, 2, false},
-        {{"--import", good, "--output", good, a}, 2, false},
-        {{"--import", good, "--output", b, (dir / "none.HR8").string()}, 2, false},
-        {{"--import", good, a, b}, 2, false},
-        {{"--import", fifo, "--output", b, a}, 2, false},
-        {{"--import", good, a}, 2, false},
-        {{"--import", good, "--output", b, a}, 0, true},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args{"rcedit"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status)
-            << c.args[1] << " " << c.args.back() << err.str();
-        EXPECT_EQ(fs::exists(b), c.newFile) << c.args[1];
-    }
-    ImageBytes original, changed;
-    ASSERT_EQ(ReadImageFile(a, original).error, OpenError::None);
-    ASSERT_EQ(ReadImageFile(b, changed).error, OpenError::None);
-    EXPECT_TRUE(original == SampleImage());
-    EXPECT_EQ(ChangesText(DiffSettings(original, changed)),
-              "Base Codes | Control Operator Code | 123 -> 4321\n");
 }
 
 } // namespace
