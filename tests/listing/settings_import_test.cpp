@@ -4,7 +4,6 @@
 #include "codecs/commands.h"
 #include "editors/timers.h"
 #include "image/image_file.h"
-#include "print/listing_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -326,46 +325,6 @@ TEST(SettingsTable, ReadingsAgree) {
             EXPECT_TRUE(rebuilt == image) << c.what;
         }
     }
-}
-
-TEST(SettingsImport, CommandWritesOnlyWhatItMayAndNeverOverAnInput) {
-    test::TempFolder folder;
-    const fs::path& dir = folder.path();
-    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
-                      good = (dir / "good.txt").string(), link = (dir / "link.HR8").string();
-    ASSERT_TRUE(WriteImageFile(a, SampleImage()).ok);
-    fs::create_symlink(a, link);
-    fs::permissions(a, fs::perms::owner_read); // read, and never written in place
-    std::ofstream(good) << "Base Codes | Control Operator Code | 4321\n";
-    const std::string fifo = (dir / "fifo.txt").string(); // would keep a reader waiting for ever
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct Case {
-        std::vector<std::string> args;
-        int status;
-        bool newFile; // b.HR8 exists afterwards
-    } cases[] = {
-        {{"--import", good, "--output", link, a}, 2, false},
-        {{"--import", good, "--output", good, a}, 2, false},
-        {{"--import", good, "--output", b, (dir / "none.HR8").string()}, 2, false},
-        {{"--import", good, a, b}, 2, false},
-        {{"--import", fifo, "--output", b, a}, 2, false},
-        {{"--import", good, a}, 2, false},
-        {{"--import", good, "--output", b, a}, 0, true},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args{"rcedit"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status)
-            << c.args[1] << " " << c.args.back() << err.str();
-        EXPECT_EQ(fs::exists(b), c.newFile) << c.args[1];
-    }
-    ImageBytes original, changed;
-    ASSERT_EQ(ReadImageFile(a, original).error, OpenError::None);
-    ASSERT_EQ(ReadImageFile(b, changed).error, OpenError::None);
-    EXPECT_TRUE(original == SampleImage());
-    EXPECT_EQ(ChangesText(DiffSettings(original, changed)),
-              "Base Codes | Control Operator Code | 123 -> 4321\n");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "image/image_file.h"
 #include "image/regions.h"
-#include "print/listing_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -48,36 +47,6 @@ TEST(SettingsList, EveryAreaListsItsItemsWhateverTheBytes) {
     ASSERT_EQ(zero.size(), full.size());
     for (std::size_t i = 0; i < zero.size(); ++i)
         EXPECT_EQ(zero[i].area + zero[i].item, full[i].area + full[i].item) << i;
-}
-
-TEST(SettingsListCommand, ExitStatusAndRefusedFiles) {
-    test::TempFolder folder;
-    const std::filesystem::path& dir = folder.path();
-    ImageBytes image = SampleImage();
-    const std::string a = (dir / "a.HR8").string(), b = (dir / "b.HR8").string(),
-                      bad = (dir / "c.txt").string();
-    ASSERT_TRUE(WriteImageFile(a, image).ok);
-    image.MutableBytes()[3] ^= 0x10; // unnamed: no setting differs, the files still do
-    ASSERT_TRUE(WriteImageFile(b, image).ok);
-    ASSERT_TRUE(WriteImageFile(bad, image).ok);
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-    } cases[] = {
-        {{"--diff", a, a}, 0},
-        {{"--diff", a, b}, 1},
-        {{"--diff", a, bad}, 2},
-        {{"--diff", a}, 2},
-        {{"--export", a}, 0},
-        {{"--export", "--format", "xml", a}, 2},
-        {{"--export", (dir / "none.HR8").string()}, 2},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args{"rcedit"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        std::ostringstream out, err;
-        EXPECT_EQ(print::RunListingCommand(args, out, err), c.status) << c.args[0] << " " << c.args.back();
-    }
 }
 
 } // namespace
