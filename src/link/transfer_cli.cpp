@@ -120,6 +120,11 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             *error = why;
         return std::nullopt;
     };
+    if (std::all_of(args.begin(), args.end(), [](const std::string& a) { return a == "--no-splash"; })) {
+        r.window = true;
+        r.splash = args.empty();
+        return r;
+    }
     const cli::Words read = cli::ReadWords(args, kOptions, kSyntax);
     for (const cli::Word& w : read.words) {
         // A plain word is only ever an option's value.

@@ -330,7 +330,10 @@ TEST(LinkCommandLine, LineAndFileOrTheRefusal) {
         {{"--port", "p", "--dial=9,5550100", "--init", "AT&F E1", "--chat", "c", "--download", "a.HR8"},
          "9600-8-N-1 down a.HR8 dial 9,5550100 init AT&F E1 chat c"},
         {{"--version", "--help"}, "help version"},
-        {{}, "--port DEVICE is missing"},
+        {{}, "window splash"},
+        {{"--no-splash", "--no-splash"}, "window"},
+        {{"--"}, "--port DEVICE is missing"},
+        {{"--download", "f"}, "--port DEVICE is missing"},
         {{"--port", "p"}, "--download FILE or --upload FILE is missing"},
         {{"--port", "", "--download", "f"}, "--port needs a device"},
         {{"--port", "p", "--download", ""}, "--download needs a file"},
@@ -361,6 +364,10 @@ TEST(LinkCommandLine, LineAndFileOrTheRefusal) {
         const auto r = link::ParseHeadlessArgs(c.args, &error);
         if (!r) {
             EXPECT_EQ(error, c.request);
+            continue;
+        }
+        if (r->window) {
+            EXPECT_EQ(r->splash ? "window splash" : "window", c.request);
             continue;
         }
         const link::LineSettings& l = r->line;
