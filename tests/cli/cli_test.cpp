@@ -24,16 +24,19 @@ namespace fs = std::filesystem;
 
 template <typename... F> struct Visit : F... { using F::operator()...; };
 
-std::string Joined(const std::vector<std::string>& files) {
+// The parts that are not empty, joined by blanks.
+std::string Line(std::initializer_list<std::string> parts) {
     std::string text;
-    for (const std::string& f : files)
-        text += " " + f;
+    for (const std::string& p : parts)
+        text += p.empty() || text.empty() ? p : " " + p;
     return text;
 }
 
 std::string Listed(const char* name, const ListingCommand& c) {
-    return name + std::string(c.json ? " json" : "") + (c.output.empty() ? "" : " >" + c.output) +
-           Joined(c.files);
+    std::string files;
+    for (const std::string& f : c.files)
+        files = Line({files, f});
+    return Line({name, c.json ? "json" : "", c.output.empty() ? "" : ">" + c.output, files});
 }
 
 // A command as one line, a refusal as its first line and the usage that follows it.
@@ -41,32 +44,32 @@ std::string Described(const EditorCommand& command) {
     return std::visit(
         Visit{
             [](const WindowCommand& c) {
-                return "window" + std::string(c.splash ? "" : " no-splash") +
-                       (c.file.empty() ? "" : " " + c.file);
+                return Line({"window", c.splash ? "" : "no-splash", c.file});
             },
             [](const ReportCommand& c) {
                 std::string jobs;
                 for (int j : c.jobs)
-                    jobs += (jobs.empty() ? " " : ",") + std::to_string(j);
-                return "report" + jobs + (c.pdf ? " pdf" : "") + (c.output.empty() ? "" : " >" + c.output) +
-                       " " + c.file;
+                    jobs += (jobs.empty() ? "" : ",") + std::to_string(j);
+                return Line(
+                    {"report", jobs, c.pdf ? "pdf" : "", c.output.empty() ? "" : ">" + c.output, c.file});
             },
             [](const ExportCommand& c) { return Listed("export", c); },
             [](const DiffCommand& c) { return Listed("diff", c); },
             [](const CheckCommand& c) { return Listed("check", c); },
             [](const HistoryCommand& c) { return Listed("history", c); },
             [](const ImportCommand& c) {
-                return "import " + c.settings + (c.output.empty() ? "" : " >" + c.output) + " " + c.image;
+                return Line({"import", c.settings, c.output.empty() ? "" : ">" + c.output, c.image});
             },
             [](const SoundCommand& c) {
-                return "sound " + std::to_string(static_cast<int>(c.kind)) + " " + std::to_string(c.number) +
-                       ":" + std::to_string(c.message) + " " + std::to_string(c.keying.wpm) + "/" +
-                       std::to_string(c.keying.pitchHz) + " >" + c.output + " " + c.file;
+                return Line({"sound", std::to_string(static_cast<int>(c.kind)),
+                             std::to_string(c.number) + ":" + std::to_string(c.message),
+                             std::to_string(c.keying.wpm) + "/" + std::to_string(c.keying.pitchHz),
+                             ">" + c.output, c.file});
             },
             [](const Answer& a) { return "out " + a.text.substr(0, a.text.find('\n')); },
             [](const Refused& r) {
-                const std::size_t usage = r.text.find("\nUsage: rcedit ");
                 const std::string first = r.text.substr(0, r.text.find('\n'));
+                const std::size_t usage = r.text.find("\nUsage: rcedit ");
                 if (usage == std::string::npos)
                     return r.text.size() == first.size() + 1 ? first : first + " [+]";
                 return first + " / " + r.text.substr(usage + 15, r.text.find(' ', usage + 15) - usage - 15);
@@ -152,7 +155,7 @@ TEST(EditorCommandLine, EachLineIsOneCommandOrOneRefusal) {
         {{"--sound", "voice:4:8", "--output", "v.wav", "a"}, "sound 3 4:8 20/800 >v.wav a"},
         {{"--sound", "tone:9", "--output", "x.wav", "a"}, "rcedit: unknown sound 'tone:9' / --sound"},
         {{"--sound", "voice:5:1", "--output", "x.wav", "a"}, "rcedit: unknown sound 'voice:5:1' / --sound"},
-        {{"--sound", "voice:1:", "--output", "x.wav", "a"}, "rcedit: unknown sound 'voice:1:' / --sound"},
+        {{"--sound", "voice:1:0", "--output", "x.wav", "a"}, "rcedit: unknown sound 'voice:1:0' / --sound"},
         {{"--sound", "tone:1", "--wpm", "20", "--output", "x.wav", "a"},
          "rcedit: --wpm and --pitch are for --sound cw"},
         {{"--sound", "cw", "--wpm", "61", "--output", "x.wav", "a"}, "rcedit: --wpm takes 5 to 60, not '61'"},
@@ -209,7 +212,8 @@ Ran Command(const std::vector<std::string>& args, FakePdf* pdf = nullptr) {
                        [&](const SoundCommand& c) {
                            return RunSoundCommand(c, out, err, {14, 5, 1, 7});
                        },
-                       [&](const auto&) {
+                       [&](const Refused& r) { return (err << r.text, r.status); },
+            [&](const auto&) {
                            ADD_FAILURE() << Described(Parse(args));
                            return -1;
                        },
@@ -236,9 +240,13 @@ protected:
 
 TEST_F(Commands, StatusAndWhatIsSaidForEachFile) {
     const std::string good = folder.Path("good.txt"), link = folder.Path("link.HR8"),
-                      n = folder.Path("n.HR8");
+                      n = folder.Path("n.HR8"), hard = folder.Path("hard.HR8");
     fs::create_symlink(a, link);
+    fs::create_hard_link(a, hard);
     test::WriteFile(good, "Base Codes | Control Operator Code | 4321\n");
+    const std::string bad = folder.Path("bad.txt");
+    test::WriteFile(
+        bad, "Base Codes | Control Operator Code | 4321\nBase Codes | Control Operator Code | 43210000\n");
     const std::string fifo = folder.Path("fifo.txt"); // would keep a reader waiting for ever
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const struct {
@@ -252,8 +260,22 @@ TEST_F(Commands, StatusAndWhatIsSaidForEachFile) {
         {{"--diff", a, txt}, 2, txt + ": Error, Incorrect Halden R8 Filename"},
         {{"--export", a}, 0, "Repeater Stats | "},
         {{"--export", gone}, 2, gone + ": Halden R8 File Open Error!\nFile May Be Missing"},
+        // No command writes over one of its inputs, under whatever name.
         {{"--check", "--output", a, a}, 2, "rcedit: --output " + a + " is the input file " + a},
         {{"--report", "codes", shortFile}, 2, "Error, Incorrect Halden R8 Filename or File is Corrupted"},
+        {{"--report", "all", "--output", a, a}, 2, "rcedit: --output " + a + " is the input file " + a},
+        {{"--report", "all", "--format", "pdf", "--output", link, a},
+         2,
+         "rcedit: --output " + link + " is the input"},
+        {{"--export", "--output", hard, a}, 2, "rcedit: --output " + hard + " is the input file " + a},
+        {{"--export", "--format", "json", "--output", a, link}, 2, "rcedit: --output " + a + " is the input"},
+        {{"--diff", "--output", a, b, a}, 2, "rcedit: --output " + a + " is the input file " + a},
+        {{"--sound", "tone:1", "--output", link, a},
+         2,
+         "rcedit: --output " + link + ": a sound is written only"},
+        {{"--import", "/dev/null", "--output", folder.Path("c.bin"), b},
+         2,
+         "rcedit: --output " + folder.Path("c.bin") + ": an image is"},
         {{"--report", "codes", "--output", shortFile, a},
          2,
          "rcedit: cannot write " + shortFile + ": refused: " + shortFile + " is"},
@@ -266,6 +288,7 @@ TEST_F(Commands, StatusAndWhatIsSaidForEachFile) {
         {{"--import", good, "--output", n, gone}, 2, gone + ": Halden R8 File Open Error!"},
         {{"--import", fifo, "--output", n, a}, 2, "rcedit: cannot read " + fifo + " (a plain file"},
         {{"--import", good, a}, 2, "rcedit: cannot write " + a + ": "}, // read-only, never written in place
+        {{"--import", bad, "--output", n, a}, 2, bad + ":2: Base Codes | Control Operator Code: Error! "},
         {{"--import", good, "--output", n, a}, 0, "", true},
     };
     fs::permissions(a, fs::perms::owner_read);
