@@ -8,6 +8,7 @@
 #include "print/jobs.h"
 #include "rc_version.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -388,6 +389,7 @@ EditorCommand ParseEditorCommand(const std::vector<std::string>& args, bool stdo
         if (Names(w, "--export") || Names(w, "--diff")) {
             std::optional<ListingCommand> c = Listing<ListingCommand>(words, kExport | kDiff, kExportUsage, 1,
                                                                       "--export lists one image file", err);
+            // Two files only when --diff was the last of the two named.
             if (c && c->files.size() == 2)
                 return DiffCommand{*c};
             return Made(c ? std::optional<ExportCommand>{ExportCommand{*c}} : std::nullopt, err);

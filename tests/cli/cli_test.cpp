@@ -213,7 +213,7 @@ Ran Command(const std::vector<std::string>& args, FakePdf* pdf = nullptr) {
                            return RunSoundCommand(c, out, err, {14, 5, 1, 7});
                        },
                        [&](const Refused& r) { return (err << r.text, r.status); },
-            [&](const auto&) {
+                       [&](const auto&) {
                            ADD_FAILURE() << Described(Parse(args));
                            return -1;
                        },
