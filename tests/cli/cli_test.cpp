@@ -188,8 +188,7 @@ struct FakePdf : print::IPdfReports {
     bool DrawPdf(const std::vector<print::Document>& docs, std::string& pdf, std::string& error) override {
         written = docs;
         pdf = "%PDF-1.4\n";
-        if (!works)
-            error = "no font";
+        error = works ? "" : "no font";
         return works;
     }
 };
@@ -389,21 +388,18 @@ TEST(LinkCommandLine, LineAndFileOrTheRefusal) {
             EXPECT_EQ(error, c.request);
             continue;
         }
-        if (r->window) {
-            EXPECT_EQ(r->splash ? "window splash" : "window", c.request);
-            continue;
-        }
         const link::LineSettings& l = r->line;
         const char parity = l.parity == link::Parity::None ? 'N' : l.parity == link::Parity::Even ? 'E' : 'O';
-        EXPECT_EQ(
-            r->help || r->version
-                ? std::string(r->help ? "help" : "") + (r->version ? " version" : "")
-                : std::to_string(l.baud) + "-" + std::to_string(l.dataBits) + "-" + parity + "-" +
-                      std::to_string(l.stopBits) +
-                      (r->direction == link::TransferDirection::Download ? " down " : " up ") + r->file +
-                      (r->force ? " force" : "") +
-                      (r->dial.empty() ? "" : " dial " + r->dial + " init " + r->init + " chat " + r->chat),
-            c.request);
+        const std::string transfer =
+            Line({std::to_string(l.baud) + "-" + std::to_string(l.dataBits) + "-" + parity + "-" +
+                      std::to_string(l.stopBits),
+                  r->direction == link::TransferDirection::Download ? "down" : "up", r->file,
+                  r->force ? "force" : "",
+                  r->dial.empty() ? "" : "dial " + r->dial + " init " + r->init + " chat " + r->chat});
+        EXPECT_EQ(r->window               ? Line({"window", r->splash ? "splash" : ""})
+                  : r->help || r->version ? Line({r->help ? "help" : "", r->version ? "version" : ""})
+                                          : transfer,
+                  c.request);
     }
 }
 
