@@ -1,14 +1,13 @@
-#include "print/listing_cli.h"
+#include "cli/editor_command.h"
+#include "cli/run_commands.h"
 #include "print/qt/pdf_reports.h"
-#include "print/report_cli.h"
-#include "shell/command_line.h"
 #include "shell/history.h"
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/rcedit_app.h"
-#include "sound/sound_cli.h"
+
+#include <unistd.h>
 
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,24 +20,32 @@ rc::print::PrinterFont SettingsPrinterFont() {
     return {QString::fromStdString(settings.PrintFontName), rc::shell::FontSizeValue(settings.PrintFontSize)};
 }
 
+template <typename... Run> struct Dispatch : Run... { using Run::operator()...; };
+
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv, argv + argc);
-    // Every option is checked, and --help and --version answered, before any window: a mistyped
-    // option is refused even where no display can be opened.
-    if (const std::optional<int> status = rc::shell::AnswerEditorCommandLine(args, std::cout, std::cerr))
-        return *status;
-    // The command line reports run anywhere, with no display, so they come before any window.
-    if (rc::sound::IsSoundInvocation(args))
-        return rc::sound::RunSoundCommand(args, std::cout, std::cerr);
-    if (rc::print::IsListingInvocation(args))
-        return rc::print::RunListingCommand(args, std::cout, std::cerr);
-    if (rc::shell::IsHistoryInvocation(args))
-        return rc::shell::RunHistoryCommand(args, std::cout, std::cerr);
-    if (rc::print::IsHeadlessInvocation(args)) {
-        rc::print::PdfReports pdf(SettingsPrinterFont);
-        return rc::print::RunReportCommand(args, std::cout, std::cerr, &pdf);
-    }
-    return rc::shell::RunEditor(argc, argv);
+    using namespace rc::cli;
+    // The command line is read once, before any window: a mistyped option is refused, and every
+    // command but the window runs, where no display can be opened.
+    const EditorCommand command =
+        ParseEditorCommand(std::vector<std::string>(argv, argv + argc), ::isatty(STDOUT_FILENO) == 1);
+    std::ostream& out = std::cout;
+    std::ostream& err = std::cerr;
+    return std::visit(Dispatch{
+                          [&](const Answer& a) { return (out << a.text).flush() ? 0 : 1; },
+                          [&](const Refused& r) { return (err << r.text, r.status); },
+                          [&](const WindowCommand& c) { return rc::shell::RunEditor(argc, argv, c); },
+                          [&](const ReportCommand& c) {
+                              rc::print::PdfReports pdf(SettingsPrinterFont);
+                              return RunReportCommand(c, out, err, &pdf);
+                          },
+                          [&](const ExportCommand& c) { return RunExportCommand(c, out, err); },
+                          [&](const DiffCommand& c) { return RunDiffCommand(c, out, err); },
+                          [&](const ImportCommand& c) { return RunImportCommand(c, err); },
+                          [&](const CheckCommand& c) { return RunCheckCommand(c, out, err); },
+                          [&](const HistoryCommand& c) { return rc::shell::RunHistoryCommand(c, out, err); },
+                          [&](const SoundCommand& c) { return RunSoundCommand(c, out, err); },
+                      },
+                      command);
 }

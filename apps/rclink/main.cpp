@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,14 @@ constexpr int kSplashMs = 4000;
 }
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    // Scripted transfers, --help, --version and refused arguments run without windows, and so
-    // without a display.
-    if (rc::link::IsHeadlessTransfer(args))
-        return rc::link::RunHeadlessTransfer(args);
-    const bool splash = args.empty();
+    // The command line is read once. Scripted transfers, --help, --version and refused arguments run
+    // without windows, and so without a display.
+    std::string error;
+    const std::optional<rc::link::HeadlessRequest> request =
+        rc::link::ParseHeadlessArgs(std::vector<std::string>(argv + 1, argv + argc), &error);
+    if (!request || !request->window)
+        return rc::link::RunHeadlessTransfer(request, error);
+    const bool splash = request->splash;
 
     rc::DisplayCheck display("rclink",
                              "Only the terminal window needs one: the transfers (rclink --port DEVICE "

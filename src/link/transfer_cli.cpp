@@ -1,6 +1,7 @@
 #include "link/transfer_cli.h"
 
-#include "desktop/command_words.h"
+#include "cli/command_words.h"
+#include "cli/option_parser.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,24 +16,43 @@ bool ToInt(const std::string& text, int* value) {
     return ec == std::errc() && p == end && !text.empty();
 }
 
-struct HeadlessOption {
-    const char* name;
-    bool takesValue;
+// Every option of the transfer's command line, in the order of the help; the line's settings go in
+// the usage lines only.
+const std::vector<cli::Option> kOptions = {
+    {"--port", "DEVICE", nullptr},
+    {"--baud", "N", nullptr},
+    {"--bits", "7|8", nullptr},
+    {"--parity", "N|O|E", nullptr},
+    {"--stop", "1|2", nullptr},
+    {"--download", "FILE",
+     "receive from the controller into FILE; an existing FILE is replaced\n"
+     "only when the transfer succeeds; what changed since the last copy\n"
+     "of FILE in the backups folder is said, and listed beside the new copy"},
+    {"--upload", "FILE",
+     "send FILE to the controller; it must hold the transfer size of its\n"
+     "model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096;\n"
+     "an .HR8 image with settings no editor dialog could have written\n"
+     "(as the editor's check reports them) is refused, exit status 2"},
+    {"--force", nullptr, "send such an image all the same"},
+    {"--dial", "NUMBER",
+     "call the controller first: ATDT NUMBER, then wait up to 60 s for\n"
+     "CONNECT; a call that connected is always hung up at the end (\"+++\",\n"
+     "ATH, else DTR dropped), and a line that may still be up is said"},
+    {"--init", "STRING", "send STRING to the modem before the dial and wait 5 s for OK"},
+    {"--chat", "FILE",
+     "after CONNECT, run FILE, one step a line: \"expect TEXT\" (up to\n"
+     "30 s), \"send TEXT\" (\\r, \\n and \\\\ escapes), \"pause SECONDS\";\n"
+     "# comments and blank lines"},
+    {"--no-splash", nullptr, "open the terminal window without its title window"},
+    {"--help", nullptr, "show this help and exit"},
+    {"--version", nullptr, "show the version and exit"},
 };
 
-// Every option of the transfer's command line.
-constexpr HeadlessOption kOptions[] = {
-    {"--port", true},       {"--baud", true},   {"--bits", true},   {"--parity", true}, {"--stop", true},
-    {"--download", true},   {"--upload", true}, {"--force", false}, {"--help", false},  {"--version", false},
-    {"--no-splash", false}, {"--dial", true},   {"--init", true},   {"--chat", true},
-};
+// Only options without a value may stand between an option and its value, and the words after "--"
+// are values, so a file may be named "--Site.HR8".
+const cli::Syntax kSyntax{false, true, "unknown argument \"", "\""};
 
-const HeadlessOption* FindOption(const std::string& name) {
-    for (const HeadlessOption& o : kOptions)
-        if (name == o.name)
-            return &o;
-    return nullptr;
-}
+constexpr std::size_t kHelpColumn = 19;
 
 // Sets the option `name` from `v`; a refusal, or empty.
 std::string Apply(HeadlessRequest& r, bool& haveFile, const std::string& name, const std::string& v) {
@@ -100,47 +120,21 @@ std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>&
             *error = why;
         return std::nullopt;
     };
-    // An option whose value has not come yet. A word that starts with "--" is never a value: only
-    // options complete in themselves may stand between an option and its value ("--upload --force
-    // FILE"), and after "--" every word is a value, so a file may be named "--Site.HR8".
-    std::string pending;
-    bool optionsEnded = false;
-    for (const std::string& word : args) {
-        if (!optionsEnded && IsOptionWord(word)) {
-            if (word == "--") {
-                optionsEnded = true;
-                continue;
-            }
-            std::string name = word;
-            std::optional<std::string> value;
-            if (const std::size_t eq = name.find('='); eq != std::string::npos) {
-                value = name.substr(eq + 1);
-                name.resize(eq);
-            }
-            const HeadlessOption* option = FindOption(name);
-            if (!option)
-                return fail("unknown argument \"" + word + "\"");
-            if (!option->takesValue && value)
-                return fail(name + " takes no value");
-            if (option->takesValue && !value) {
-                if (!pending.empty())
-                    return fail(pending + " needs a value (\"" + name + "\" is an option, not a value)");
-                pending = name;
-                continue;
-            }
-            if (const std::string refusal = Apply(r, haveFile, name, value.value_or("")); !refusal.empty())
-                return fail(refusal);
-            continue;
-        }
-        // Not an option: the value of the option before it, the only place a plain word may stand.
-        if (pending.empty())
-            return fail("unknown argument \"" + word + "\"");
-        if (const std::string refusal = Apply(r, haveFile, pending, word); !refusal.empty())
-            return fail(refusal);
-        pending.clear();
+    if (std::all_of(args.begin(), args.end(), [](const std::string& a) { return a == "--no-splash"; })) {
+        r.window = true;
+        r.splash = args.empty();
+        return r;
     }
-    if (!pending.empty())
-        return fail(pending + " needs a value");
+    const cli::Words read = cli::ReadWords(args, kOptions, kSyntax);
+    for (const cli::Word& w : read.words) {
+        // A plain word is only ever an option's value.
+        if (!w.option)
+            return fail("unknown argument \"" + w.text + "\"");
+        if (const std::string refusal = Apply(r, haveFile, w.option->name, w.value); !refusal.empty())
+            return fail(refusal);
+    }
+    if (!read.refusal.empty())
+        return fail(read.refusal);
     if (r.help || r.version)
         return r;
     if (r.line.device.empty())
@@ -170,25 +164,8 @@ std::string HeadlessUsage() {
            "the words after it are values, so --upload -- --Site.HR8 sends the file \"--Site.HR8\".\n"
            "FILE is a file: \"-\" (standard input or output) is refused, as the extension of FILE\n"
            "says the size of the image.\n"
-           "\n"
-           "  --download FILE  receive from the controller into FILE; an existing FILE is replaced\n"
-           "                   only when the transfer succeeds; what changed since the last copy\n"
-           "                   of FILE in the backups folder is said, and listed beside the new copy\n"
-           "  --upload FILE    send FILE to the controller; it must hold the transfer size of its\n"
-           "                   model: .HR6 and .HR8 8192 bytes, .HM4 7936, any other name 4096;\n"
-           "                   an .HR8 image with settings no editor dialog could have written\n"
-           "                   (as the editor's check reports them) is refused, exit status 2\n"
-           "  --force          send such an image all the same\n"
-           "  --dial NUMBER    call the controller first: ATDT NUMBER, then wait up to 60 s for\n"
-           "                   CONNECT; a call that connected is always hung up at the end (\"+++\",\n"
-           "                   ATH, else DTR dropped), and a line that may still be up is said\n"
-           "  --init STRING    send STRING to the modem before the dial and wait 5 s for OK\n"
-           "  --chat FILE      after CONNECT, run FILE, one step a line: \"expect TEXT\" (up to\n"
-           "                   30 s), \"send TEXT\" (\\r, \\n and \\\\ escapes), \"pause SECONDS\";\n"
-           "                   # comments and blank lines\n"
-           "  --no-splash      open the terminal window without its title window\n"
-           "  --help           show this help and exit\n"
-           "  --version        show the version and exit\n"
+           "\n" +
+           cli::OptionsHelp(kOptions, kHelpColumn) +
            "\n"
            "Messages and progress go to standard error. Exit status: 0 the transfer succeeded,\n"
            "1 it failed or was refused, or the call, its init or its chat failed, 2 bad arguments,\n"

@@ -19,6 +19,8 @@ inline constexpr int kExitTransferFailed = 1;
 inline constexpr int kExitUsage = 2; // bad arguments, an unreadable upload file, a port that will not open
 
 struct HeadlessRequest {
+    bool window = false; // no arguments but --no-splash: the terminal window
+    bool splash = false; // the window's title window first: no arguments at all
     bool help = false;
     bool version = false;
     LineSettings line; // 9600 baud, 8 data bits, no parity, 1 stop bit unless told
@@ -30,8 +32,9 @@ struct HeadlessRequest {
     std::string chat;   // the chat file run once the call is connected
 };
 
-// The request, or nothing with `error` saying what is wrong. Options take their value after "=" or
-// as the next word that does not start with "--" (options without a value may stand between);
+// The request (`args` without the program's name), or nothing with `error` saying what is wrong. Options take
+// their value after "=" or as the next word that does not start with "--" (options without a value may stand
+// between);
 // "--" ends the options, and the words after it are values.
 std::optional<HeadlessRequest> ParseHeadlessArgs(const std::vector<std::string>& args, std::string* error);
 

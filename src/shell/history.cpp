@@ -4,7 +4,6 @@
 #include "image/image_file.h"
 #include "image/regions.h"
 #include "listing/settings_list.h"
-#include "print/listing_cli.h"
 
 #include <nlohmann/json.hpp>
 
@@ -133,25 +132,8 @@ std::string HistoryJson(const std::vector<HistoryRow>& rows) {
     return text + (text.size() > 1 ? "\n]\n" : "]\n");
 }
 
-bool IsHistoryInvocation(const std::vector<std::string>& args) {
-    return std::find(args.begin() + std::min<std::size_t>(1, args.size()), args.end(), "--history") !=
-           args.end();
-}
-
-int RunHistoryCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    static constexpr const char* kUsage = "Usage: rcedit --history [--format text|json] FILE\n";
-    const std::optional<print::CommandArgs> parsed =
-        print::ParseCommandArgs(args, {"--format"}, {"--history"}, kUsage, err);
-    if (!parsed)
-        return 2;
-    const std::string format = parsed->TextOrJson(err);
-    if (format.empty())
-        return 2;
-    if (parsed->files.size() != 1) {
-        err << "rcedit: --history shows the copies kept of one image file\n" << kUsage;
-        return 2;
-    }
-    const std::string& file = parsed->files.front();
+int RunHistoryCommand(const cli::HistoryCommand& command, std::ostream& out, std::ostream& err) {
+    const std::string& file = command.files.front();
     // A file that is gone is when its copies are wanted most; one that is there must be an image.
     std::error_code ec;
     std::string extension = fs::path(file).extension().string();
@@ -164,7 +146,7 @@ int RunHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
         return 2;
     }
     const std::vector<HistoryRow> rows = ReadHistory(HistoryCopies(file));
-    if (format == "json")
+    if (command.json)
         out << HistoryJson(rows);
     else if (rows.empty())
         out << "No copies of " << fs::path(file).filename().string() << " are kept in " << BackupFolder()

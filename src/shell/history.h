@@ -4,6 +4,7 @@
 // changed from one copy to the next and how far each usage counter rose in between. The command
 // line and the History window both show these rows.
 
+#include "cli/editor_command.h"
 #include "editors/statistics.h"
 #include "image/image_bytes.h"
 
@@ -54,9 +55,7 @@ std::string HistoryText(const std::vector<HistoryRow>& rows);
 // "counters" (name -> rise, or "reset")}, and "unreadable" for a copy that is not an image.
 std::string HistoryJson(const std::vector<HistoryRow>& rows);
 
-// rcedit --history [--format text|json] FILE: exit 0 (also without copies), 2 for bad arguments or a
-// refused FILE.
-bool IsHistoryInvocation(const std::vector<std::string>& args);
-int RunHistoryCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// rcedit --history [--format text|json] FILE: exit 0 (also without copies), 2 for a refused FILE.
+int RunHistoryCommand(const cli::HistoryCommand& command, std::ostream& out, std::ostream& err);
 
 } // namespace rc::shell

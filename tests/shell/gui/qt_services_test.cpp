@@ -54,27 +54,5 @@ TEST(QtFileDialogs, SaveAsAddsTheExtensionAndStartsInTheFolder) {
               (folder + "/site.HR8").toStdString());
 }
 
-TEST(ParseEditorOptions, SplashSwitchAndOneFile) {
-    struct Case {
-        std::vector<std::string> args;
-        bool splash;
-        std::string file;
-        bool error;
-    } cases[] = {
-        {{"rcedit"}, true, "", false},
-        {{"rcedit", "--no-splash"}, false, "", false},
-        {{"rcedit", "site.HR8", "--no-splash"}, false, "site.HR8", false},
-        {{"rcedit", "a.HR8", "b.HR8"}, true, "a.HR8", true},
-        {{"rcedit", "--bogus"}, true, "", true},
-        {{"rcedit", "--no-splash", "--", "--no-splash"}, false, "--no-splash", false},
-    };
-    for (const Case& c : cases) {
-        EditorOptions o = ParseEditorOptions(c.args);
-        EXPECT_EQ(o.splash, c.splash);
-        EXPECT_EQ(o.file, c.file);
-        EXPECT_EQ(!o.error.empty(), c.error);
-    }
-}
-
 } // namespace
 } // namespace rc::shell

@@ -1,8 +1,8 @@
 #include "shell_fakes.h"
 
+#include "cli/run_commands.h"
 #include "codecs/vocabulary.h"
 #include "image/regions.h"
-#include "print/report_cli.h"
 
 #include <QAction>
 #include <QLabel>
@@ -122,10 +122,9 @@ TEST_F(VoiceAutopatchTest, EntriesReachTheFileAndItsReports) {
     rig.Command("mnuSave")->trigger();
     EXPECT_FALSE(rig.state.IsChanged());
     std::ostringstream out, err;
-    ASSERT_EQ(print::RunReportCommand({"rcedit", "--report", "speed-dial,emergency,voice,mem-voice", path},
-                                      out, err),
-              0)
-        << err.str();
+    const cli::EditorCommand command =
+        cli::ParseEditorCommand({"rcedit", "--report", "speed-dial,emergency,voice,mem-voice", path});
+    ASSERT_EQ(cli::RunReportCommand(std::get<cli::ReportCommand>(command), out, err), 0) << err.str();
     const std::string report = out.str();
     // Rows as printed: the number at column 8, a message at 14; a telephone number at 15 and its
     // words, each after a blank, at 32.

@@ -73,8 +73,6 @@ TEST_F(RceditProcess, CommandLineModesNeedNoDisplay) {
         {"--report all --output '" + (dir / "all.txt").string() + "' '" + sample.string() + "'", 0, ""},
         // The heading names the file by its full path, however it was typed.
         {"--report=codes '" + typed + "'", 0, "File:  " + sample.lexically_normal().string() + "\n"},
-        {"--no-such-option", 2, "rcedit: unknown option --no-such-option\nUsage: rcedit"},
-        {"--report", 2, "--report needs a value\nUsage: rcedit"},
         {"--format pdf x.HR8", 2, "--format does not apply to the editor window\nUsage: rcedit"},
         {"--sound voice:1 --output '" + (dir / "v.wav").string() + "' '" + sample.string() + "'", 0, ""},
         {"--export --output - '" + sample.string() + "'", 0, "Base Timers | Repeater Time-Out | 03:00\n"},
@@ -135,27 +133,6 @@ TEST_F(RceditProcess, ImportInPlaceSaysWhereTheKeptCopyIs) {
     EXPECT_NE(rc::test::ReadFile(locked / "site.HR8"),
               rc::test::ReadFile(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8"));
     fs::permissions(locked, fs::perms::owner_all, fs::perm_options::add);
-}
-
-TEST_F(RceditProcess, NoCommandWritesItsOutputOverAnInput) {
-    const fs::path image = dir / "a.HR8";
-    fs::copy_file(fs::path(RC_SOURCE_DIR) / "samples/Default.HR8", image);
-    fs::copy_file(image, dir / "b.HR8");
-    fs::create_symlink(image, dir / "link.HR8");
-    fs::create_hard_link(image, dir / "hard.HR8");
-    const std::string sample = rc::test::ReadFile(image);
-    const std::string a = "'" + image.string() + "'", b = "'" + (dir / "b.HR8").string() + "'";
-    const std::string link = "'" + (dir / "link.HR8").string() + "'",
-                      hard = "'" + (dir / "hard.HR8").string() + "'";
-    for (const std::string& args :
-         {"--report all --output " + a + " " + a, "--report all --format pdf --output " + link + " " + a,
-          "--export --output " + hard + " " + a, "--export --format json --output " + a + " " + link,
-          "--diff --output " + a + " " + b + " " + a, "--sound tone:1 --output " + link + " " + a,
-          "--import /dev/null --output '" + (dir / "c.bin").string() + "' " + b}) {
-        EXPECT_EQ(Run(Env(false) + "timeout 60 '" + rcedit + "' " + args + " >/dev/null 2>&1"), 2) << args;
-        EXPECT_EQ(rc::test::ReadFile(image), sample) << args;
-    }
-    EXPECT_FALSE(fs::exists(dir / "c.bin")) << "an image only under a name the editor opens";
 }
 
 TEST_F(RceditProcess, ASecondStartHandsItsFileToTheRunningCopyAndEnds) {

@@ -1,4 +1,4 @@
-#include "desktop/command_words.h"
+#include "cli/command_words.h"
 
 namespace rc {
 
