@@ -1,16 +1,13 @@
 #include "cli/output_rules.h"
 #include "cli/run_commands.h"
+#include "files/read_file.h"
 #include "image/image_file.h"
 #include "listing/settings_check.h"
 #include "listing/settings_import.h"
 #include "listing/settings_list.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 
 namespace rc::cli {
 
@@ -19,25 +16,7 @@ using namespace rc::listing;
 namespace {
 
 // A listing of every setting is well under a megabyte; anything far larger is no listing.
-constexpr off_t kLongestSettings = 64 * 1024 * 1024;
-
-// Only a plain file is read: a FIFO or a device would keep the command waiting for ever.
-bool ReadWhole(const std::string& path, std::string& text) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kLongestSettings)
-        return false;
-    std::ifstream f(path, std::ios::binary);
-    if (!f)
-        return false;
-    std::ostringstream s;
-    s << f.rdbuf();
-    text = s.str();
-    return !f.bad();
-}
-
-} // namespace
-
-namespace {
+constexpr std::size_t kLongestSettings = 64 * 1024 * 1024;
 
 // The images `files` names; false, with the refusal said on `err`, when one is not an image.
 bool ReadImages(const std::vector<std::string>& files, std::vector<ImageBytes>& images, std::ostream& err) {
@@ -90,8 +69,9 @@ int RunImportCommand(const ImportCommand& command, std::ostream& err) {
     if (!output.empty() && (RefusesOutputName(output, ".HR8", "an image", err) ||
                             RefusesOutput(output, {settings, imagePath}, err)))
         return 2;
-    std::string text;
-    if (!ReadWhole(settings, text)) {
+    const FileRead settingsFile = ReadRegularFile(settings, kLongestSettings);
+    const std::string text = settingsFile.Text();
+    if (!settingsFile.Read()) {
         err << "rcedit: cannot read " << settings << " (a plain file of settings text is needed)\n";
         return 2;
     }

@@ -1,6 +1,7 @@
 #include "files/replace_file.h"
 
 #include "files/backups.h"
+#include "files/read_file.h"
 
 #include <atomic>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <deque>
 #include <fcntl.h>
 #include <filesystem>
+#include <limits>
 #include <linux/magic.h>
 #include <mutex>
 #include <pthread.h>
@@ -37,31 +39,14 @@ void SyncFolder(const fs::path& dir) {
     }
 }
 
-bool ReadWhole(const std::string& path, std::vector<std::uint8_t>& out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    std::uint8_t buf[65536];
-    ssize_t r = 0;
-    while ((r = ::read(fd, buf, sizeof buf)) != 0) {
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            break;
-        out.insert(out.end(), buf, buf + r);
-    }
-    ::close(fd);
-    return r == 0;
-}
-
 // Without a place for a new file the old one must take the bytes itself: not atomic, but the only
 // way a user can still save a file he may write in a folder he may not. Its old bytes are put in
 // safety first, so a crash halfway loses nothing.
 WriteResult RewriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
-    std::vector<std::uint8_t> before;
-    if (!ReadWhole(target, before))
-        return Failed(errno);
-    const KeptCopy copy = KeepCopy(before, "overwritten", target);
+    const FileRead before = ReadRegularFile(target, std::numeric_limits<std::size_t>::max());
+    if (!before.Read())
+        return Failed(before.error != 0 ? before.error : EINVAL);
+    const KeptCopy copy = KeepCopy(before.bytes, "overwritten", target);
     if (!copy.ok)
         return {false,
                 "the folder takes no new files, and no copy of the old contents could be kept in " +
