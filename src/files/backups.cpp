@@ -226,13 +226,7 @@ std::optional<std::string> CreateUnder(const fs::path& folder, const std::vector
     std::string temp = (folder / ".rc-copy.XXXXXX").string();
     // A signal meanwhile must not leave the scratch copy behind in the user's backups folder.
     ScratchCleanup cleanup;
-    int fd = -1;
-    {
-        const ScratchCleanup::Held held;
-        fd = ::mkstemp(temp.data());
-        if (fd >= 0)
-            cleanup.Add(temp, ScratchCleanup::Kind::File);
-    }
+    const int fd = cleanup.MakeFile(temp);
     if (fd < 0) {
         err = errno;
         return std::nullopt;

@@ -180,6 +180,14 @@ bool ScratchCleanup::Add(const std::string& path, Kind kind) {
     return false;
 }
 
+int ScratchCleanup::MakeFile(std::string& pattern) {
+    const Held held;
+    const int fd = ::mkstemp(pattern.data());
+    if (fd >= 0)
+        Add(pattern, Kind::File);
+    return fd;
+}
+
 ScratchCleanup::Held::Held() {
     const sigset_t set = TerminatingSet();
     ::pthread_sigmask(SIG_BLOCK, &set, &previous_);
@@ -281,13 +289,7 @@ WriteResult ReplaceFileContents(const std::string& path, std::span<const std::ui
     // A short name of our own: one derived from the target's could pass the length a folder allows.
     std::string temp = (dir / ".rc-save.XXXXXX").string();
     ScratchCleanup cleanup;
-    int fd = -1;
-    {
-        const ScratchCleanup::Held held;
-        fd = ::mkstemp(temp.data());
-        if (fd >= 0)
-            cleanup.Add(temp, ScratchCleanup::Kind::File);
-    }
+    const int fd = cleanup.MakeFile(temp);
     if (fd < 0) {
         const int err = errno;
         const bool folderRefuses = err == EACCES || err == EPERM;

@@ -71,6 +71,9 @@ public:
     // Records `path` for removal; false when no room is left (a few at a time) or the path is too
     // long, and then it is not removed.
     bool Add(const std::string& path, Kind kind);
+    // Makes a scratch file from a mkstemp() pattern ("...XXXXXX", completed in place) and records it,
+    // with no moment in between for a signal; its descriptor, or -1 with errno set.
+    int MakeFile(std::string& pattern);
 
 private:
     std::vector<int> slots_;
