@@ -55,6 +55,10 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline std::vector<std::uint8_t> ToBytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
 inline auto Line(const LineSettings& l) {
     return std::tuple(l.device, l.baud, l.dataBits, l.parity, l.stopBits);
 }

@@ -215,54 +215,6 @@ TEST_F(Download, WholeImageThenEot) {
     EXPECT_FALSE(rx.Deadline().has_value());
 }
 
-TEST_F(Download, Endings) {
-    // Every way a download ends against the model's size, with what the panel shows at the end. Only
-    // the model's size becomes the file; an EOT short of it is refused once, as a lone EOT may be a
-    // stray byte.
-    struct Case {
-        const char* what;
-        int expected;
-        const char* script;
-        const char* message;
-        bool failStore = false, failCommit = false;
-    } cases[] = {
-        {"no sender: thirteen NAKs", 256, "W70000", text::kRemoteTimeOut},
-        {"silence between packets: ten NAKs, then the eleventh wait", 256, "P1 W55000", text::kRemoteTimeOut},
-        {"a packet broken off, then silence", 256, "H60 W60000", text::kRemoteTimeOut},
-        {"CAN before the start, then silence", 256, "xX W100", text::kCancelledByRemote},
-        {"CAN CAN between packets", 256, "P1 XX", text::kCancelledByRemote},
-        {"more than twice the model's size", 256, "P1 P2 P3 P4 P5", " Download Too Long: 640 of 256 Bytes"},
-        // An image the sender ended is kept, whatever its size.
-        {"one block over the model's size", 256, "P1 P2 P3 E W200",
-         " Download Too Long: 384 of 256 Bytes\n kept 384"},
-        {"EOT short of the size, twice", 8192, "P1 P2 E W200 E W200",
-         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
-        {"EOT short of the size, then silence", 8192, "P1 P2 E W200 W5000",
-         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
-        {"Cancel pressed", 256, "P1 !", text::kCancelledByUser},
-        {"the block cannot be stored", 256, "P1", "disk full", true},
-        {"the file cannot be completed", 256, "P1 P2 E W1000", "disk full", false, true},
-        {"the model's size", 256, "P1 P2 E W200", text::kDownloadSuccessful},
-        {"no size for the model", 0, "P1 E W200", text::kDownloadSuccessful},
-    };
-    for (const Case& c : cases) {
-        auto&& [store, rx, peer] = Receiving(c.expected);
-        store.failStore = c.failStore;
-        store.failCommit = c.failCommit;
-        peer.Run(c.script);
-        const bool ok = c.message == std::string(text::kDownloadSuccessful);
-        EXPECT_TRUE(rx.Finished()) << c.what;
-        EXPECT_EQ(rx.Succeeded(), ok) << c.what;
-        EXPECT_EQ(peer.LastMessage(), c.message) << c.what;
-        EXPECT_EQ(peer.beeps, ok ? 1 : 0) << c.what;
-        EXPECT_EQ(store.committed, ok) << c.what;
-        // Nothing more happens once it has ended.
-        peer.TakeSent();
-        peer.Run("P2 W100000");
-        EXPECT_TRUE(peer.TakeSent().empty()) << c.what;
-    }
-}
-
 TEST_F(Download, StartEndsAfterThirteenReadWaitsWhateverArrives) {
     std::string steady; // a byte every 50 ms for the whole wait
     while (steady.size() < 1290 * 6)
@@ -397,22 +349,6 @@ protected:
     Upload() : Sending(8192) {}
 };
 
-// Its panel messages and the beep are in the transfer window's counters test, the end in the answers
-// to EOT below.
-TEST_F(Upload, WholeImage) {
-    EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
-    peer.Run("N");
-    for (int block = 1; block <= 64; ++block) {
-        ASSERT_EQ(peer.TakeSent(), PacketBytes(Pattern(8192), block)) << block;
-        EXPECT_EQ(tx.Counters().numPackets, std::to_string(block));
-        EXPECT_EQ(tx.Counters().progress, (block - 1) * 128);
-        peer.Run("A");
-        EXPECT_EQ(tx.Counters().numBytes, std::to_string(block * 128));
-    }
-    EXPECT_EQ(peer.TakeSent(), kEot);
-    EXPECT_EQ(tx.Counters().progress, 8192);
-}
-
 TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
     // The EOT goes out at 0 ms; `endsAt` is when the upload is over.
     struct Case {
@@ -439,35 +375,72 @@ TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
     }
 }
 
-TEST_F(Upload, Endings) {
+// Every way a transfer ends short of an upload's success, with what the panel shows at the end. Only
+// the model's size becomes the file; an EOT short of it is refused once, as a lone EOT may be a stray
+// byte. An upload's packets, counters and beep are in the transfer window's counters test.
+TEST(XmodemEndings, EveryWayATransferEnds) {
     struct Case {
         const char* what;
+        int expected; // the model's size of a download, -1 for an upload of 8192 bytes
         const char* script;
         const char* message;
+        bool failStore = false, failCommit = false;
     } cases[] = {
-        {"no NAK in 30 s; anything else is ignored before the start", "cAXcX W30000", text::kNakTimedOut},
-        {"CAN CAN before the first NAK", "cXX", text::kCancelledByRemote},
-        {"no reply in 10 s, nor to the copy sent then", "N W20000", text::kReplyTimeout},
-        {"no reply to the last block", "N A63 W20000", text::kReplyTimeout},
-        {"CAN", "N X", text::kCancelledByRemote},
-        {"Cancel before the start", "!", text::kCancelledByUser},
-        {"Cancel during the blocks", "N !", text::kCancelledByUser},
+        {"no sender: thirteen NAKs", 256, "W70000", text::kRemoteTimeOut},
+        {"silence between packets: ten NAKs, then the eleventh wait", 256, "P1 W55000", text::kRemoteTimeOut},
+        {"a packet broken off, then silence", 256, "H60 W60000", text::kRemoteTimeOut},
+        {"CAN before the start, then silence", 256, "xX W100", text::kCancelledByRemote},
+        {"CAN CAN between packets", 256, "P1 XX", text::kCancelledByRemote},
+        {"more than twice the model's size", 256, "P1 P2 P3 P4 P5", " Download Too Long: 640 of 256 Bytes"},
+        // An image the sender ended is kept, whatever its size.
+        {"one block over the model's size", 256, "P1 P2 P3 E W200",
+         " Download Too Long: 384 of 256 Bytes\n kept 384"},
+        {"EOT short of the size, twice", 8192, "P1 P2 E W200 E W200",
+         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
+        {"EOT short of the size, then silence", 8192, "P1 P2 E W200 W5000",
+         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
+        {"Cancel pressed", 256, "P1 !", text::kCancelledByUser},
+        {"the block cannot be stored", 256, "P1", "disk full", true},
+        {"the file cannot be completed", 256, "P1 P2 E W1000", "disk full", false, true},
+        {"the model's size", 256, "P1 P2 E W200", text::kDownloadSuccessful},
+        {"no size for the model", 0, "P1 E W200", text::kDownloadSuccessful},
+        {"upload: no NAK in 30 s; anything else is ignored before the start", -1, "cAXcX W30000",
+         text::kNakTimedOut},
+        {"upload: CAN CAN before the first NAK", -1, "cXX", text::kCancelledByRemote},
+        {"upload: no reply in 10 s, nor to the copy sent then", -1, "N W20000", text::kReplyTimeout},
+        {"upload: no reply to the last block", -1, "N A63 W20000", text::kReplyTimeout},
+        {"upload: CAN", -1, "N X", text::kCancelledByRemote},
+        {"upload: Cancel before the start", -1, "!", text::kCancelledByUser},
+        {"upload: Cancel during the blocks", -1, "N !", text::kCancelledByUser},
     };
     for (const Case& c : cases) {
-        auto&& [tx, peer] = Sending(8192);
+        SCOPED_TRACE(c.what);
+        const bool upload = c.expected < 0;
+        Receiving down(std::max(c.expected, 0));
+        Sending up(8192);
+        XmodemEngine& engine = upload ? static_cast<XmodemEngine&>(up.tx) : down.rx;
+        Peer& peer = upload ? up.peer : down.peer;
+        down.store.failStore = c.failStore;
+        down.store.failCommit = c.failCommit;
         peer.Run(c.script);
-        EXPECT_TRUE(tx.Finished()) << c.what;
-        EXPECT_FALSE(tx.Succeeded()) << c.what;
-        EXPECT_EQ(peer.LastMessage(), c.message) << c.what;
-        EXPECT_EQ(peer.beeps, 0) << c.what;
-        EXPECT_EQ(peer.finishedAt, peer.now) << c.what; // at the end of the script's wait, not before
+        const bool ok = c.message == std::string(text::kDownloadSuccessful);
+        EXPECT_TRUE(engine.Finished());
+        EXPECT_EQ(engine.Succeeded(), ok);
+        EXPECT_EQ(peer.LastMessage(), c.message);
+        EXPECT_EQ(peer.beeps, ok ? 1 : 0);
+        EXPECT_EQ(down.store.committed, ok);
+        if (upload) {
+            EXPECT_EQ(peer.finishedAt, peer.now); // at the end of the script's wait, not before
+        }
+        // Nothing more happens once it has ended.
         peer.TakeSent();
-        peer.Run("N W100000");
-        EXPECT_TRUE(peer.TakeSent().empty()) << c.what;
+        peer.Run("P2 N W100000");
+        EXPECT_TRUE(peer.TakeSent().empty());
     }
 }
 
 TEST_F(Upload, RefusalLimitEndsAReceiverThatNeverTakesTheBlock) {
+    EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
     // NAK and EOT both refuse the block; an ACK starts the count again.
     for (const char* script : {"N N9 A N9", "N E9 A E4 N5"}) {
         auto&& [limited, p] = Sending(1024, {}, kMaxRefusals);

@@ -1,35 +1,12 @@
 // Transfers against lrzsz in checksum mode over socat pseudo-terminals: rclink without windows, the
 // transfer commands of the main window, and a relay between the two ends that adds noise. Single
 // faults of each kind, and what each costs, are tested on the engines' fake clock.
-#include "link/ui/frm_comm.h"
-#include "link/ui/qt_serial_port.h"
-#include "link/ui/xfer_file_dialog.h"
-#include "link/xmodem.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
-
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QProcess>
-#include <QSocketNotifier>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "listing/settings_list.h"
 
 #include <csignal>
-#include <fcntl.h>
-#include <functional>
-#include <pty.h>
-#include <random>
 #include <set>
 #include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace rc::link {
 namespace {
@@ -474,45 +451,27 @@ public:
     };
 
     HayesModem(Bench& bench, Script script) : bench_(bench), script_(std::move(script)) {
-        char name[128] = {};
-        if (!OpenRawPty(master_, slave_, name))
-            return;
-        path_ = name;
-        clock_.start();
-        line_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
-        QObject::connect(line_.get(), &QSocketNotifier::activated, [this] { FromRclink(); });
+        line_.onBytes = [this](const QByteArray& bytes) {
+            for (char c : bytes)
+                online_ ? OnlineByte(c) : CommandByte(c);
+        };
         escape_.setSingleShot(true);
         QObject::connect(&escape_, &QTimer::timeout, [this] { Escaped(); });
     }
-    ~HayesModem() {
-        line_.reset();
-        HangUp();
-        for (int fd : {master_, slave_})
-            if (fd >= 0)
-                ::close(fd);
-    }
-    QString Path() const { return path_; }
+    ~HayesModem() { HangUp(); }
+    QString Path() const { return line_.Ok() ? QString::fromStdString(line_.SlavePath()) : QString(); }
     // The command lines and confirmed escapes, in order: "ATZ|ATDT5550100|+++|ATH".
     QString Log() const { return log_.join('|'); }
     bool CallUp() const { return callUp_; }
 
 private:
-    void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
     void Reply(const char* text) {
         if (*text)
-            Send(QByteArray("\r\n") + text + "\r\n");
-    }
-
-    void FromRclink() {
-        char buf[512];
-        ssize_t n;
-        while ((n = ::read(master_, buf, sizeof buf)) > 0)
-            for (char c : QByteArray(buf, static_cast<int>(n)))
-                online_ ? OnlineByte(c) : CommandByte(c);
+            line_.Send(QByteArray("\r\n") + text + "\r\n");
     }
 
     void CommandByte(char c) {
-        Send(QByteArray(1, c));
+        line_.Send(QByteArray(1, c));
         if (c != '\r') {
             command_ += c;
             return;
@@ -537,15 +496,15 @@ private:
         if (!QByteArray(script_.dialResult).startsWith("CONNECT"))
             return;
         online_ = callUp_ = true;
-        lastByte_ = clock_.elapsed();
+        lastByte_ = line_.Now();
         if (script_.prompt)
-            Send("\r\nPassword: ");
+            line_.Send("\r\nPassword: ");
         else
             StartPeer();
     }
 
     void OnlineByte(char c) {
-        const qint64 now = clock_.elapsed();
+        const qint64 now = line_.Now();
         const qint64 quiet = now - lastByte_;
         lastByte_ = now;
         if (!script_.deaf && c == '+' && (pluses_ > 0 || quiet >= kGuardMs - 50) && pluses_ < 3) {
@@ -588,7 +547,7 @@ private:
                 ssize_t n;
                 while ((n = ::read(peer_, buf, sizeof buf)) > 0)
                     if (online_)
-                        Send(QByteArray(buf, static_cast<int>(n)));
+                        line_.Send(QByteArray(buf, static_cast<int>(n)));
                 if (n == 0 || (n < 0 && errno != EAGAIN))
                     peerNotifier_->setEnabled(false);
             });
@@ -615,10 +574,9 @@ private:
     static constexpr qint64 kGuardMs = 1000;
     Bench& bench_;
     Script script_;
-    int master_ = -1, slave_ = -1, peer_ = -1;
-    QString path_;
-    QElapsedTimer clock_;
-    std::unique_ptr<QSocketNotifier> line_, peerNotifier_;
+    int peer_ = -1;
+    PtyModem line_;
+    std::unique_ptr<QSocketNotifier> peerNotifier_;
     QTimer escape_;
     QByteArray command_, toPeer_;
     QStringList log_;
@@ -634,123 +592,55 @@ const QString kReceiveSlowly = "sleep 1; " + kReceive;
 // what went over the line and whether the call is down at the end.
 TEST(RclinkDialling, CallsAndTheirHangUp) {
     struct Case {
-        const char* name;
-        HayesModem::Script modem;
-        QStringList options; // besides --port and --dial
+        QString name;
+        QString options; // besides --port and --dial, split at blanks
         int exitCode;
-        const char* says; // on standard error, one text per "|"
-        const char* log;  // what the modem heard
-        bool callUp;
+        QString says;      // on standard error, one text per "|"
+        QString log;       // what the modem heard
+        QString peer = {}; // the controller's program
+        bool callUp = false;
         int hupAfterMs = 0;  // the terminal closes, waiting for the prompt
         bool unread = false; // nobody reads standard error: the exit status is the shell's
-    } cases[] = {
-        {"download after init and chat",
-         {"OK", "CONNECT 9600", true, false, kSend},
-         {"--init", "ATZ", "--chat", "chat.txt", "--download", "site.HR8"},
-         0,
-         "rclink: dialling 5550100|rclink: CONNECT 9600|Download Successful|rclink: hanging up|rclink: line "
-         "hung up",
-         "ATZ|ATDT5550100|+++|ATH",
-         false},
-        {"upload",
-         {"OK", "CONNECT 9600", false, false, kReceiveSlowly},
-         {"--force", "--upload", "img.HR8"},
-         0,
-         "rclink: line hung up",
-         "ATDT5550100|+++|ATH",
-         false},
-        {"the controller cancels",
-         {"OK", "CONNECT 9600", false, false, "sleep 1; cat can; sleep 2; cat can; sleep 9"},
-         {"--download", "site.HR8"},
-         1,
-         "Cancelled By Remote|rclink: line hung up",
-         "ATDT5550100|+++|ATH",
-         false},
-        {"init refused",
-         {"ERROR", "CONNECT 9600", false, false, ""},
-         {"--init", "AT&F", "--download", "site.HR8"},
-         1,
-         "rclink: the modem answered ERROR to \"AT&F\"",
-         "AT&F",
-         false},
-        {"busy",
-         {"OK", "BUSY", false, false, ""},
-         {"--download", "site.HR8"},
-         1,
-         "rclink: call failed: BUSY",
-         "ATDT5550100",
-         false},
-        {"no carrier",
-         {"OK", "NO CARRIER", false, false, ""},
-         {"--download", "site.HR8"},
-         1,
-         "rclink: call failed: NO CARRIER",
-         "ATDT5550100",
-         false},
-        {"no answer",
-         {"OK", "NO ANSWER", false, false, ""},
-         {"--download", "site.HR8"},
-         1,
-         "rclink: call failed: NO ANSWER",
-         "ATDT5550100",
-         false},
-        {"no dial tone",
-         {"OK", "NO DIALTONE", false, false, ""},
-         {"--download", "site.HR8"},
-         1,
-         "rclink: call failed: NO DIALTONE",
-         "ATDT5550100",
-         false},
-        {"dial refused",
-         {"OK", "ERROR", false, false, ""},
-         {"--download", "site.HR8"},
-         1,
-         "rclink: call failed: ERROR",
-         "ATDT5550100",
-         false},
-        {"the terminal closes during the chat",
-         {"OK", "CONNECT 9600", false, false, "sleep 9"},
-         {"--chat", "chat.txt", "--download", "site.HR8"},
-         1,
-         "rclink: cancelled by the user|rclink: hanging up|rclink: line hung up",
-         "ATDT5550100|+++|ATH",
-         false,
-         1500},
-        {"nobody reads the messages",
-         {"OK", "CONNECT 9600", false, false, kSendSlowly},
-         {"--download", "site.HR8"},
-         0,
-         "",
-         "ATDT5550100|+++|ATH",
-         false,
-         0,
-         true},
-        // A pty has no DTR to drop: the call stays up and rclink says so.
-        {"a modem that will not hang up",
-         {"OK", "CONNECT 9600", false, true, kSendSlowly},
-         {"--download", "site.HR8"},
-         0,
-         "Download Successful|the device cannot drop DTR: the line may still be up",
-         "ATDT5550100",
-         true},
+        bool prompt = false, deaf = false;
+        const char *initReply = "OK", *dialResult = "CONNECT 9600";
     };
+    const QString kCall = "ATDT5550100", kDown = "--download site.HR8", kHungUp = "ATDT5550100|+++|ATH";
+    std::vector<Case> cases = {
+        {"download after init and chat", "--init ATZ --chat chat.txt " + kDown, 0,
+         "rclink: dialling 5550100|rclink: CONNECT 9600|Download Successful|rclink: hanging up|line hung up",
+         "ATZ|" + kHungUp, kSend, false, 0, false, true},
+        {"upload", "--force --upload img.HR8", 0, "rclink: line hung up", kHungUp,
+         "cd rx; " + kReceiveSlowly},
+        {"the controller cancels", kDown, 1, "Cancelled By Remote|rclink: line hung up", kHungUp,
+         "sleep 1; cat can; sleep 2; cat can; sleep 9"},
+        {"init refused", "--init AT&F " + kDown, 1, "rclink: the modem answered ERROR to \"AT&F\"", "AT&F",
+         "", false, 0, false, false, false, "ERROR"},
+        {"the terminal closes during the chat", "--chat chat.txt " + kDown, 1,
+         "rclink: cancelled by the user|rclink: hanging up|rclink: line hung up", kHungUp, "sleep 9", false,
+         1500},
+        {"nobody reads the messages", kDown, 0, "", kHungUp, kSendSlowly, false, 0, true},
+        // A pty has no DTR to drop: the call stays up and rclink says so.
+        {"a modem that will not hang up", kDown, 0,
+         "Download Successful|the device cannot drop DTR: the line may still be up", kCall, kSendSlowly, true,
+         0, false, false, true},
+    };
+    for (const char* result : {"BUSY", "NO CARRIER", "NO ANSWER", "NO DIALTONE", "ERROR"}) {
+        cases.push_back({result, kDown, 1, QString("rclink: call failed: ") + result, kCall});
+        cases.back().dialResult = result;
+    }
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.name.toStdString());
         Bench b;
         const auto image = Image(8192, 21);
         WriteBytes(b.File("img.HR8"), image);
         QDir(b.Path("")).mkdir("rx");
         WriteBytes(b.File("can"), {CAN, CAN}); // socat takes backslashes in a command as its own
-        QFile chat(b.Path("chat.txt"));
-        ASSERT_TRUE(chat.open(QIODevice::WriteOnly));
-        chat.write("# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n");
-        chat.close();
-        HayesModem::Script script = c.modem;
-        if (script.peer == kReceiveSlowly)
-            script.peer = "cd rx; " + kReceiveSlowly;
-        HayesModem modem(b, script);
+        WriteBytes(b.File("chat.txt"),
+                   ToBytes("# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n"));
+        HayesModem modem(b, {c.initReply, c.dialResult, c.prompt, c.deaf, c.peer});
         ASSERT_FALSE(modem.Path().isEmpty());
-        const QStringList args = QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options;
+        const QStringList args =
+            QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options.split(' ');
         QProcess* rclink = c.unread ? b.RclinkUnread(args) : b.Rclink(args);
         if (c.hupAfterMs > 0) {
             QTest::qWait(c.hupAfterMs);
@@ -758,7 +648,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         }
         const Outcome o = Collect(rclink);
         EXPECT_EQ(o.exitCode, c.exitCode) << o.errors.toStdString();
-        for (const QString& text : QString(c.says).split('|'))
+        for (const QString& text : c.says.split('|'))
             EXPECT_TRUE(o.errors.contains(text)) << text.toStdString() << " not in\n"
                                                  << o.errors.toStdString();
         EXPECT_EQ(modem.Log(), c.log);
@@ -779,7 +669,7 @@ TEST(RclinkDialling, ChangesSinceTheLastCopy) {
     QStringList said;
     for (int run = 0; run < 3; ++run) {
         WriteBytes(b.File("img.HR8"), run == 0 ? first : second);
-        HayesModem modem(b, {"OK", "CONNECT 9600", false, false, kSendSlowly});
+        HayesModem modem(b, {.peer = kSendSlowly});
         const Outcome o =
             Collect(b.Rclink({"--port", modem.Path(), "--dial", "5550100", "--download", "site.HR8"}));
         ASSERT_EQ(o.exitCode, 0) << o.errors.toStdString();

@@ -1,25 +1,10 @@
 // The main window, its dialogs, the terminal view and the help, on a scripted port.
 #include "link/ui/comm_setup.h"
-#include "link/ui/frm_comm.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/terminal_view.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
 #include "rc_version.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace rc::link {
 namespace {
@@ -41,7 +26,7 @@ struct Window : WindowOn<FakePort> {
 
 // The captions and the panels at start are pinned with every other text; what the clock tick shows and
 // the order of the menus are not.
-TEST(frmComm, ClockTickAndMenuOrder) {
+TEST(frmComm, ClockMenusAndCommandsThatReachTheLineAndTheHelp) {
     Window w;
     w.Start();
     w.clock.now = {7, 0, 1};
@@ -51,11 +36,6 @@ TEST(frmComm, ClockTickAndMenuOrder) {
     for (QAction* menu : w.window.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Configuration", "&Dialing", "&Transfers", "&Help"}));
-}
-
-TEST(frmComm, CommandsReachTheLineAndTheHelp) {
-    Window w;
-    w.Start();
     w.window.findChild<QAction*>("mnuModemInit")->trigger();
     EXPECT_EQ(w.port.sent, "ATZ0\r\n");
     w.window.findChild<QAction*>("mnuHelpContents")->trigger();

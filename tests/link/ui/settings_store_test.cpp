@@ -1,17 +1,6 @@
 // The settings file itself: what the program writes, read back as text, and hand-written files.
-#include "link/link_settings.h"
-#include "link/ui/frm_comm.h"
 #include "link/ui/qt_settings_store.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
-
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace rc::link {
 namespace {
