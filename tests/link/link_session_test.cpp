@@ -120,26 +120,6 @@ TEST(LinkSession, PortOutsideTheFourFailsToOpenWithAReason) {
     EXPECT_NE(r.messages.shown[0].text.find("Comm7"), std::string::npos);
 }
 
-TEST(LinkSession, CommSetupClosesAppliesAndReopens) {
-    Rig r;
-    r.Start();
-    CommSetupChoice c = CommSetupChoice::FromSettings(r.session.Settings());
-    EXPECT_TRUE(c.port == 0 && c.baud == 0 && c.dtr);
-    c.port = 1;
-    c.baud = 4;
-    c.bits = 0;
-    c.parity = 2;
-    c.stop = 1;
-    c.dtr = false;
-    c.devices[1] = "/dev/pts/7";
-    r.session.ApplyCommSetup(c);
-    EXPECT_EQ(r.port.log, (std::vector<std::string>{"close", "open /dev/pts/7", "dtr 0", "rts 1"}));
-    EXPECT_EQ(Line(r.port.opened), Line({"/dev/pts/7", 9600, 7, Parity::Even, 2}));
-    EXPECT_EQ(r.session.Settings().dtr, "0");
-    EXPECT_EQ(r.session.Settings().devices[1], "/dev/pts/7");
-    EXPECT_TRUE(r.store.writes.empty()) << "the dialog stores nothing";
-}
-
 TEST(LinkSession, CommSetupWithNothingSelectedKeepsTheValues) {
     Rig r;
     r.store.Modem({"3", "19200", "8", "M", "1"});

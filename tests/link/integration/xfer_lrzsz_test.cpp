@@ -47,10 +47,10 @@ public:
     std::string File(const QString& name) const { return Path(name).toStdString(); }
 
     // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
-    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command, bool wait = true) {
+    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
         QProcess* p =
             Start("socat", {"pty,raw,echo=0,link=" + Path(link), "SYSTEM:" + command + ",pipes"}, folder);
-        EXPECT_TRUE(!wait || WaitForPath(Path(link))) << link.toStdString();
+        EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
         return p;
     }
 
@@ -438,7 +438,7 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
 
 // A Hayes modem at the end of rclink's line: it echoes and answers commands, gives the dial the
 // result the test chose and, after CONNECT, puts the controller's side through: an optional
-// password prompt, then a real sx or rx behind a socat pty. Online, "+++" between a second of quiet
+// password prompt, then a real sx or rx. Online, "+++" between a second of quiet
 // on either side takes it back to commands; ATH ends the call.
 class HayesModem {
 public:
@@ -516,7 +516,7 @@ private:
         toPeer_ += QByteArray(pluses_, '+') + c;
         pluses_ = 0;
         escape_.stop();
-        if (script_.prompt && peer_ < 0 && toPeer_.contains("secret\r")) {
+        if (script_.prompt && !peer_ && toPeer_.contains("secret\r")) {
             toPeer_.clear();
             StartPeer();
         }
@@ -530,58 +530,46 @@ private:
         Reply("OK");
     }
 
+    // The controller's program on pipes, as socat runs the other ends.
     void StartPeer() {
-        const QString link = "ttyC" + QString::number(++calls_);
-        bench_.PeerOn(link, bench_.Path(""), script_.peer, false);
-        // Connects once socat has made its end, without holding up the line meanwhile.
-        auto* poll = new QTimer(&escape_);
-        QObject::connect(poll, &QTimer::timeout, [this, poll, link] {
-            if (!QFileInfo::exists(bench_.Path(link)) || !callUp_)
-                return;
-            poll->deleteLater();
-            poll->stop();
-            peer_ = Relay::OpenRaw(bench_.Path(link));
-            peerNotifier_ = std::make_unique<QSocketNotifier>(peer_, QSocketNotifier::Read);
-            QObject::connect(peerNotifier_.get(), &QSocketNotifier::activated, [this] {
-                char buf[512];
-                ssize_t n;
-                while ((n = ::read(peer_, buf, sizeof buf)) > 0)
-                    if (online_)
-                        line_.Send(QByteArray(buf, static_cast<int>(n)));
-                if (n == 0 || (n < 0 && errno != EAGAIN))
-                    peerNotifier_->setEnabled(false);
-            });
-            Flush();
+        peer_ = std::make_unique<QProcess>();
+        peer_->setWorkingDirectory(bench_.Path(""));
+        QObject::connect(peer_.get(), &QProcess::readyReadStandardOutput, [this] {
+            const QByteArray bytes = peer_->readAllStandardOutput();
+            if (online_)
+                line_.Send(bytes);
         });
-        poll->start(20);
+        peer_->start("sh", {"-c", script_.peer});
+        Flush();
     }
 
     void Flush() {
-        if (peer_ < 0)
-            return;
-        (void)!::write(peer_, toPeer_.constData(), static_cast<size_t>(toPeer_.size()));
-        toPeer_.clear();
+        if (peer_)
+            peer_->write(std::exchange(toPeer_, {}));
     }
 
     void HangUp() {
         callUp_ = online_ = false;
-        peerNotifier_.reset();
-        if (peer_ >= 0)
-            ::close(peer_);
-        peer_ = -1;
+        if (!peer_)
+            return;
+        peer_->disconnect();
+        peer_->terminate();
+        if (!peer_->waitForFinished(2000))
+            peer_->kill();
+        peer_->waitForFinished(2000);
+        peer_.reset();
     }
 
     static constexpr qint64 kGuardMs = 1000;
     Bench& bench_;
     Script script_;
-    int peer_ = -1;
     PtyModem line_;
-    std::unique_ptr<QSocketNotifier> peerNotifier_;
+    std::unique_ptr<QProcess> peer_;
     QTimer escape_;
     QByteArray command_, toPeer_;
     QStringList log_;
     bool online_ = false, callUp_ = false;
-    int pluses_ = 0, calls_ = 0;
+    int pluses_ = 0;
     qint64 lastByte_ = 0;
 };
 
