@@ -14,6 +14,7 @@ namespace {
 using namespace xmodem;
 namespace text = xfer_text;
 using Bytes = std::vector<std::uint8_t>;
+using test::Pattern;
 
 struct MemoryStore : IBlockStore {
     Bytes data;
@@ -31,13 +32,6 @@ struct MemoryStore : IBlockStore {
     std::string FailureMessage() const override { return "disk full"; }
     std::string KeepWhole() override { return "\n kept " + std::to_string(data.size()); }
 };
-
-Bytes Pattern(std::size_t n, unsigned seed = 7) {
-    Bytes v(n);
-    for (std::size_t i = 0; i < n; ++i)
-        v[i] = static_cast<std::uint8_t>((i * 31 + seed * (i / 128 + 1)) & 0xFF);
-    return v;
-}
 
 Bytes PacketBytes(const Bytes& data, int block) {
     const Packet p = BuildPacket(data, block);

@@ -16,14 +16,6 @@ using namespace xmodem;
 
 constexpr int kRunLimitMs = 60000;
 
-std::vector<std::uint8_t> Image(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::vector<std::uint8_t> bytes(size);
-    for (std::uint8_t& b : bytes)
-        b = static_cast<std::uint8_t>(random() & 0xFF);
-    return bytes;
-}
-
 bool WaitForPath(const QString& path, int ms = 10000) {
     return QTest::qWaitFor([&] { return QFileInfo::exists(path); }, ms);
 }
@@ -207,7 +199,7 @@ TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.direction) + ", " + c.says);
         Bench b;
-        const auto old = Image(8192, 11);
+        const auto old = Pattern(8192, 11);
         WriteBytes(b.File("site.HR8"), old);
         QProcess* line = b.Pair("ttyA", "ttyB"); // nobody answers
         // The image is a pattern the editor's check would stop: --force sends it all the same.
@@ -248,9 +240,9 @@ struct Noise {
 void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
     SCOPED_TRACE((upload ? "upload, seed " : "download, seed ") + std::to_string(seed));
     Bench b;
-    const auto image = Image(8192, seed);
+    const auto image = Pattern(8192, seed);
     WriteBytes(b.File("img.HR8"), image);
-    WriteBytes(b.File("site.HR8"), Image(8192, 100));
+    WriteBytes(b.File("site.HR8"), Pattern(8192, 100));
     QDir(b.Path("")).mkdir("rx");
     b.Pair("ttyA", "ttyB");
     QProcess* rclink = nullptr;
@@ -306,7 +298,7 @@ struct LinkWindow : WindowOn<QtSerialPort> {
 
 TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     Bench b;
-    const auto image = Image(8192, 8);
+    const auto image = Pattern(8192, 8);
     WriteBytes(b.File("img.HR8"), image);
     b.Pair("ttyA", "ttyB");
     b.PeerOn("ttyL", b.Path(""), kSend);
@@ -355,9 +347,9 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheKeptCopies) {
     EXPECT_EQ(ReadBytes(b.File("rx/got.bin")), std::vector<std::uint8_t>(8192, 0));
 
     // A download from sx replaces an older, longer file.
-    const auto image = Image(8192, 5);
+    const auto image = Pattern(8192, 5);
     WriteBytes(b.File("img.HR8"), image);
-    WriteBytes(b.File("site.HR8"), Image(9000, 2));
+    WriteBytes(b.File("site.HR8"), Pattern(9000, 2));
     b.PeerOn("ttyL", b.Path(""), "printf x; " + kSend); // a stray byte before the transfer
     o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", "site.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
@@ -394,7 +386,7 @@ TEST(RclinkWithLrzsz, WholeDownloadOfAnotherModelIsKept) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         Bench b;
-        const auto image = Image(c.sent, 21), old = Image(7936, 22);
+        const auto image = Pattern(c.sent, 21), old = Pattern(7936, 22);
         WriteBytes(b.File("img.HR8"), image);
         WriteBytes(b.File(c.file), old);
         b.PeerOn("ttyL", b.Path(""), kSend);
@@ -419,8 +411,8 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
     for (unsigned i = 1; i <= 3; ++i) {
         const QString folder = "r" + QString::number(i);
         QDir(b.Path("")).mkdir(folder);
-        images.insert(Image(8192, 30 + i));
-        WriteBytes(b.File(folder + "/img.HR8"), Image(8192, 30 + i));
+        images.insert(Pattern(8192, 30 + i));
+        WriteBytes(b.File(folder + "/img.HR8"), Pattern(8192, 30 + i));
         b.PeerOn("tty" + folder, b.Path(folder), kSend);
     }
     for (unsigned i = 1; i <= 3; ++i)
@@ -619,7 +611,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         Bench b;
-        const auto image = Image(8192, 21);
+        const auto image = Pattern(8192, 21);
         WriteBytes(b.File("img.HR8"), image);
         QDir(b.Path("")).mkdir("rx");
         WriteBytes(b.File("can"), {CAN, CAN}); // socat takes backslashes in a command as its own
@@ -650,7 +642,7 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
 // The nightly download says what changed since the night before, beside the copy it keeps.
 TEST(RclinkDialling, ChangesSinceTheLastCopy) {
     Bench b;
-    const auto first = Image(8192, 31);
+    const auto first = Pattern(8192, 31);
     auto second = first;
     for (int at : {0x100, 0x101, 0x1234})
         second[at] ^= 0x5A;

@@ -12,13 +12,6 @@ using namespace test;
 using namespace xmodem;
 namespace fs = std::filesystem;
 
-std::vector<std::uint8_t> Pattern(std::size_t n) {
-    std::vector<std::uint8_t> v(n);
-    for (std::size_t i = 0; i < n; ++i)
-        v[i] = static_cast<std::uint8_t>((i * 7 + i / 128) & 0xFF);
-    return v;
-}
-
 // A line whose far end is played by the test. What arrives is delivered from the event loop, as a
 // real port does, to the terminal or, during a transfer, to the transfer.
 class ScriptedLine : public FakePort {
