@@ -163,20 +163,25 @@ TEST(XmodemPacket, Verdicts) {
     }
 }
 
-TEST(XmodemTiming, CharacterTimeFollowsFraming) {
+// Only 8 data bits without parity carry Xmodem; a character's time counts every bit of its framing.
+TEST(XmodemLine, CharacterTimeAndTheFramingsXmodemTakes) {
     struct Case {
         int baud, bits;
         Parity parity;
         int stop;
         std::int64_t micros;
+        bool refused;
     } cases[] = {
-        {9600, 8, Parity::None, 1, 1042},                                   // 10 bits
-        {300, 8, Parity::None, 1, 33334}, {300, 7, Parity::Even, 2, 36667}, // 11 bits
-        {1200, 8, Parity::Odd, 2, 10000},                                   // 12 bits
-        {0, 8, Parity::None, 1, 0},
+        {9600, 8, Parity::None, 1, 1042, false},                                          // 10 bits
+        {300, 8, Parity::None, 1, 33334, false}, {300, 7, Parity::Even, 2, 36667, true},  // 11 bits
+        {1200, 8, Parity::Odd, 2, 10000, true},  {9600, 8, Parity::None, 2, 1146, false}, // 12, 11 bits
+        {9600, 7, Parity::None, 1, 938, true},   {0, 8, Parity::None, 1, 0, false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(MicrosPerByte({"", c.baud, c.bits, c.parity, c.stop}), c.micros) << c.baud;
+    for (const Case& c : cases) {
+        const LineSettings line{"", c.baud, c.bits, c.parity, c.stop};
+        EXPECT_EQ(MicrosPerByte(line), c.micros) << c.baud << " " << c.bits;
+        EXPECT_EQ(LineRefusal(line).empty(), !c.refused) << c.baud << " " << c.bits;
+    }
 }
 
 // ---- download ----
@@ -394,6 +399,8 @@ TEST(XmodemEndings, EveryWayATransferEnds) {
         {"EOT short of the size, then silence", 8192, "P1 P2 E W200 W5000",
          " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
         {"Cancel pressed", 256, "P1 !", text::kCancelledByUser},
+        {"a sender that repeats its block for ever", 256, "P1 P1 P1 P1 P1 P1 P1 P1 P1 P1 P1 P1",
+         text::kExcessiveErrors},
         {"the block cannot be stored", 256, "P1", "disk full", true},
         {"the file cannot be completed", 256, "P1 P2 E W1000", "disk full", false, true},
         {"the model's size", 256, "P1 P2 E W200", text::kDownloadSuccessful},
@@ -480,12 +487,6 @@ TEST_F(Upload, LostOrDamagedAnswers) {
         EXPECT_EQ(tx.Counters().errPackets, c.errors) << c.what;
         EXPECT_FALSE(tx.Finished()) << c.what;
     }
-}
-
-TEST(XmodemLine, OnlyEightBitsWithoutParity) {
-    EXPECT_EQ(LineRefusal({"", 9600, 8, Parity::None, 2}), "");
-    EXPECT_NE(LineRefusal({"", 9600, 7, Parity::None, 1}), "");
-    EXPECT_NE(LineRefusal({"", 9600, 8, Parity::Even, 1}), "");
 }
 
 TEST_F(Upload, SlowLineGetsItsSendingTimeOnTopOfTheReplyWait) {

@@ -15,14 +15,7 @@ void Put(TerminalView& t, std::string_view bytes) {
     t.PutData(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-struct Window : WindowOn<FakePort> {
-    void Start() {
-        window.LoadSettings();
-        window.OpenPort();
-        window.move(40, 30);
-        window.show();
-    }
-};
+using Window = WindowOn<FakePort>;
 
 // The captions and the panels at start are pinned with every other text; what the clock tick shows and
 // the order of the menus are not.

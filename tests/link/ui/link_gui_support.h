@@ -50,6 +50,14 @@ template <typename Port, typename Timers = FakeTimers> struct WindowOn {
     Timers timers;
     FakeClock clock;
     frmComm window{port, store, messages, help, timers, clock};
+
+    // As the program starts: the settings read, the port opened, the window shown.
+    void Start() {
+        window.LoadSettings();
+        window.OpenPort();
+        window.move(40, 30);
+        window.show();
+    }
 };
 
 // The transfer commands' file dialog while it lives: records each request and answers `answer`.

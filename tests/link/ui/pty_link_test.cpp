@@ -20,11 +20,6 @@ struct Line : WindowOn<QtSerialPort, QtTimerFactory> {
         store.values[{"TEL_NUMBERS", "NUMBER1"}] = "5550100";
         store.values[{"FILE_TYPE", "FILETYPE"}] = "R8";
     }
-    void Start() {
-        window.LoadSettings();
-        window.OpenPort();
-        window.show();
-    }
     bool WaitForBytes(int n, int ms = kGenerousMs) {
         return QTest::qWaitFor([&] { return modem.Received().size() >= n; }, ms);
     }
