@@ -280,22 +280,6 @@ TEST(RclinkThroughARelay, NoisyLineUploadsToRx) {
 
 // ---- the main window ----
 
-struct LinkWindow : WindowOn<QtSerialPort> {
-    int terminalBytes = 0;
-
-    bool Open(const QString& device) {
-        LineSettings line;
-        line.device = device.toStdString();
-        std::string reason;
-        const bool ok = port.Open(line, &reason);
-        EXPECT_TRUE(ok) << reason;
-        port.SetTerminalReceiver(
-            [this](std::span<const std::uint8_t> b) { terminalBytes += static_cast<int>(b.size()); });
-        window.show();
-        return ok;
-    }
-};
-
 TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     Bench b;
     const auto image = Pattern(8192, 8);
@@ -304,22 +288,26 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     b.PeerOn("ttyL", b.Path(""), kSend);
     Relay relay(b.Path("ttyB"), b.Path("ttyL"), [](Relay::To, const QByteArray& unit) { return unit; });
     ASSERT_TRUE(relay.Ok());
-    LinkWindow w;
-    ASSERT_TRUE(w.Open(b.Path("ttyA")));
+    WindowOn<QtSerialPort> w;
+    std::string reason;
+    ASSERT_TRUE(w.port.Open({.device = b.File("ttyA")}, &reason)) << reason;
+    int terminalBytes = 0;
+    w.port.SetTerminalReceiver([&](std::span<const std::uint8_t> bytes) { terminalBytes += bytes.size(); });
+    w.window.show();
     // A stale first block on the line before the transfer: taken for the sender's, it would put
     // the wrong bytes at the start of the file.
     const Packet p = BuildPacket(std::vector<std::uint8_t>(128, 'S'), 1);
     relay.Inject(Relay::To::Rclink, QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
     // It must be here before the command: one still on its way when the transfer starts cannot be told
     // from the sender's first packet.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.terminalBytes >= kPacketSize; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return terminalBytes >= kPacketSize; }, 10000));
     ScriptedDialog dialog;
     dialog.answer = b.File("site.hr8");
     Guard(kRunLimitMs);
     w.window.PDownLoad();
     EXPECT_EQ(w.window.messagePanel(), " Download Successful");
     EXPECT_EQ(ReadBytes(b.File("site.hr8")), image);
-    EXPECT_EQ(w.terminalBytes, kPacketSize); // the stale packet, nothing of the transfer
+    EXPECT_EQ(terminalBytes, kPacketSize); // the stale packet, nothing of the transfer
 }
 
 // What went to the controller is kept in the user's data folder; an image the editor's check finds

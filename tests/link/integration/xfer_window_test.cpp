@@ -100,7 +100,7 @@ struct Window : WindowOn<ScriptedLine> {
     QString Panel() const { return window.messagePanel(); }
 };
 
-TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
+TEST(TransferCommands, DownloadAndUploadTakeTheFilesModel) {
     Window w;
     const std::string path = w.Path("site.hr8");
     WriteBytes(path, std::vector<std::uint8_t>(9000, 0xEE)); // longer than what comes
@@ -141,23 +141,19 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     w.window.PDownLoad();
     EXPECT_EQ(w.dialog.requests.back().filterIndex, 2);
     EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
-}
 
-TEST(TransferCommands, UploadSendsTheCheckedFile) {
-    Window w;
+    // An upload sends the file it checked, and takes its model too.
     w.window.linkSettings().modelType = "1";
-    const std::string path = w.Path("club.HK9");
-    const auto image = Pattern(4096);
-    WriteBytes(path, image);
+    const auto club = Pattern(4096);
+    WriteBytes(w.Path("club.HK9"), club);
     std::vector<std::uint8_t> received;
     PlayReceiver(w.port, &received);
-    w.dialog.answer = path;
+    w.dialog.answer = w.Path("club.HK9");
     Find<QPushButton>(&w.window, "cmdDial")->setFocus();
-    Guard();
     w.window.PUpLoad();
-    EXPECT_EQ(w.dialog.requests.at(0),
-              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, ""}));
-    EXPECT_EQ(received, image);
+    EXPECT_EQ(w.dialog.requests.back(),
+              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, w.dir.path().toStdString()}));
+    EXPECT_EQ(received, club);
     EXPECT_EQ(w.Panel(), " Upload Successful");
     EXPECT_EQ(w.window.linkSettings().modelType, "4");
     EXPECT_FALSE(w.window.isTransferBusy());
