@@ -55,6 +55,17 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Test data: n bytes that differ from block to block and from seed to seed.
+inline std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7) {
+    std::vector<std::uint8_t> v(n);
+    for (std::size_t i = 0; i < n; ++i)
+        v[i] = static_cast<std::uint8_t>((i * 31 + seed * (i / 128 + 1)) & 0xFF);
+    return v;
+}
+inline std::vector<std::uint8_t> ToBytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
 inline auto Line(const LineSettings& l) {
     return std::tuple(l.device, l.baud, l.dataBits, l.parity, l.stopBits);
 }

@@ -14,6 +14,7 @@ namespace {
 using namespace xmodem;
 namespace text = xfer_text;
 using Bytes = std::vector<std::uint8_t>;
+using test::Pattern;
 
 struct MemoryStore : IBlockStore {
     Bytes data;
@@ -31,13 +32,6 @@ struct MemoryStore : IBlockStore {
     std::string FailureMessage() const override { return "disk full"; }
     std::string KeepWhole() override { return "\n kept " + std::to_string(data.size()); }
 };
-
-Bytes Pattern(std::size_t n, unsigned seed = 7) {
-    Bytes v(n);
-    for (std::size_t i = 0; i < n; ++i)
-        v[i] = static_cast<std::uint8_t>((i * 31 + seed * (i / 128 + 1)) & 0xFF);
-    return v;
-}
 
 Bytes PacketBytes(const Bytes& data, int block) {
     const Packet p = BuildPacket(data, block);
@@ -169,20 +163,25 @@ TEST(XmodemPacket, Verdicts) {
     }
 }
 
-TEST(XmodemTiming, CharacterTimeFollowsFraming) {
+// Only 8 data bits without parity carry Xmodem; a character's time counts every bit of its framing.
+TEST(XmodemLine, CharacterTimeAndTheFramingsXmodemTakes) {
     struct Case {
         int baud, bits;
         Parity parity;
         int stop;
         std::int64_t micros;
+        bool refused;
     } cases[] = {
-        {9600, 8, Parity::None, 1, 1042},                                   // 10 bits
-        {300, 8, Parity::None, 1, 33334}, {300, 7, Parity::Even, 2, 36667}, // 11 bits
-        {1200, 8, Parity::Odd, 2, 10000},                                   // 12 bits
-        {0, 8, Parity::None, 1, 0},
+        {9600, 8, Parity::None, 1, 1042, false},                                          // 10 bits
+        {300, 8, Parity::None, 1, 33334, false}, {300, 7, Parity::Even, 2, 36667, true},  // 11 bits
+        {1200, 8, Parity::Odd, 2, 10000, true},  {9600, 8, Parity::None, 2, 1146, false}, // 12, 11 bits
+        {9600, 7, Parity::None, 1, 938, true},   {0, 8, Parity::None, 1, 0, false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(MicrosPerByte({"", c.baud, c.bits, c.parity, c.stop}), c.micros) << c.baud;
+    for (const Case& c : cases) {
+        const LineSettings line{"", c.baud, c.bits, c.parity, c.stop};
+        EXPECT_EQ(MicrosPerByte(line), c.micros) << c.baud << " " << c.bits;
+        EXPECT_EQ(LineRefusal(line).empty(), !c.refused) << c.baud << " " << c.bits;
+    }
 }
 
 // ---- download ----
@@ -213,54 +212,6 @@ TEST_F(Download, WholeImageThenEot) {
     EXPECT_EQ(peer.TakeSent(), kAck);
     EXPECT_EQ(rx.Counters().numPackets, "65"); // shows one more than it received
     EXPECT_FALSE(rx.Deadline().has_value());
-}
-
-TEST_F(Download, Endings) {
-    // Every way a download ends against the model's size, with what the panel shows at the end. Only
-    // the model's size becomes the file; an EOT short of it is refused once, as a lone EOT may be a
-    // stray byte.
-    struct Case {
-        const char* what;
-        int expected;
-        const char* script;
-        const char* message;
-        bool failStore = false, failCommit = false;
-    } cases[] = {
-        {"no sender: thirteen NAKs", 256, "W70000", text::kRemoteTimeOut},
-        {"silence between packets: ten NAKs, then the eleventh wait", 256, "P1 W55000", text::kRemoteTimeOut},
-        {"a packet broken off, then silence", 256, "H60 W60000", text::kRemoteTimeOut},
-        {"CAN before the start, then silence", 256, "xX W100", text::kCancelledByRemote},
-        {"CAN CAN between packets", 256, "P1 XX", text::kCancelledByRemote},
-        {"more than twice the model's size", 256, "P1 P2 P3 P4 P5", " Download Too Long: 640 of 256 Bytes"},
-        // An image the sender ended is kept, whatever its size.
-        {"one block over the model's size", 256, "P1 P2 P3 E W200",
-         " Download Too Long: 384 of 256 Bytes\n kept 384"},
-        {"EOT short of the size, twice", 8192, "P1 P2 E W200 E W200",
-         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
-        {"EOT short of the size, then silence", 8192, "P1 P2 E W200 W5000",
-         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
-        {"Cancel pressed", 256, "P1 !", text::kCancelledByUser},
-        {"the block cannot be stored", 256, "P1", "disk full", true},
-        {"the file cannot be completed", 256, "P1 P2 E W1000", "disk full", false, true},
-        {"the model's size", 256, "P1 P2 E W200", text::kDownloadSuccessful},
-        {"no size for the model", 0, "P1 E W200", text::kDownloadSuccessful},
-    };
-    for (const Case& c : cases) {
-        auto&& [store, rx, peer] = Receiving(c.expected);
-        store.failStore = c.failStore;
-        store.failCommit = c.failCommit;
-        peer.Run(c.script);
-        const bool ok = c.message == std::string(text::kDownloadSuccessful);
-        EXPECT_TRUE(rx.Finished()) << c.what;
-        EXPECT_EQ(rx.Succeeded(), ok) << c.what;
-        EXPECT_EQ(peer.LastMessage(), c.message) << c.what;
-        EXPECT_EQ(peer.beeps, ok ? 1 : 0) << c.what;
-        EXPECT_EQ(store.committed, ok) << c.what;
-        // Nothing more happens once it has ended.
-        peer.TakeSent();
-        peer.Run("P2 W100000");
-        EXPECT_TRUE(peer.TakeSent().empty()) << c.what;
-    }
 }
 
 TEST_F(Download, StartEndsAfterThirteenReadWaitsWhateverArrives) {
@@ -397,22 +348,6 @@ protected:
     Upload() : Sending(8192) {}
 };
 
-// Its panel messages and the beep are in the transfer window's counters test, the end in the answers
-// to EOT below.
-TEST_F(Upload, WholeImage) {
-    EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
-    peer.Run("N");
-    for (int block = 1; block <= 64; ++block) {
-        ASSERT_EQ(peer.TakeSent(), PacketBytes(Pattern(8192), block)) << block;
-        EXPECT_EQ(tx.Counters().numPackets, std::to_string(block));
-        EXPECT_EQ(tx.Counters().progress, (block - 1) * 128);
-        peer.Run("A");
-        EXPECT_EQ(tx.Counters().numBytes, std::to_string(block * 128));
-    }
-    EXPECT_EQ(peer.TakeSent(), kEot);
-    EXPECT_EQ(tx.Counters().progress, 8192);
-}
-
 TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
     // The EOT goes out at 0 ms; `endsAt` is when the upload is over.
     struct Case {
@@ -439,35 +374,74 @@ TEST_F(Upload, SuccessWhateverTheAnswerToEot) {
     }
 }
 
-TEST_F(Upload, Endings) {
+// Every way a transfer ends short of an upload's success, with what the panel shows at the end. Only
+// the model's size becomes the file; an EOT short of it is refused once, as a lone EOT may be a stray
+// byte. An upload's packets, counters and beep are in the transfer window's counters test.
+TEST(XmodemEndings, EveryWayATransferEnds) {
     struct Case {
         const char* what;
+        int expected; // the model's size of a download, -1 for an upload of 8192 bytes
         const char* script;
         const char* message;
+        bool failStore = false, failCommit = false;
     } cases[] = {
-        {"no NAK in 30 s; anything else is ignored before the start", "cAXcX W30000", text::kNakTimedOut},
-        {"CAN CAN before the first NAK", "cXX", text::kCancelledByRemote},
-        {"no reply in 10 s, nor to the copy sent then", "N W20000", text::kReplyTimeout},
-        {"no reply to the last block", "N A63 W20000", text::kReplyTimeout},
-        {"CAN", "N X", text::kCancelledByRemote},
-        {"Cancel before the start", "!", text::kCancelledByUser},
-        {"Cancel during the blocks", "N !", text::kCancelledByUser},
+        {"no sender: thirteen NAKs", 256, "W70000", text::kRemoteTimeOut},
+        {"silence between packets: ten NAKs, then the eleventh wait", 256, "P1 W55000", text::kRemoteTimeOut},
+        {"a packet broken off, then silence", 256, "H60 W60000", text::kRemoteTimeOut},
+        {"CAN before the start, then silence", 256, "xX W100", text::kCancelledByRemote},
+        {"CAN CAN between packets", 256, "P1 XX", text::kCancelledByRemote},
+        {"more than twice the model's size", 256, "P1 P2 P3 P4 P5", " Download Too Long: 640 of 256 Bytes"},
+        // An image the sender ended is kept, whatever its size.
+        {"one block over the model's size", 256, "P1 P2 P3 E W200",
+         " Download Too Long: 384 of 256 Bytes\n kept 384"},
+        {"EOT short of the size, twice", 8192, "P1 P2 E W200 E W200",
+         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
+        {"EOT short of the size, then silence", 8192, "P1 P2 E W200 W5000",
+         " Download Incomplete: 256 of 8192 Bytes\n kept 256"},
+        {"Cancel pressed", 256, "P1 !", text::kCancelledByUser},
+        {"a sender that repeats its block for ever", 256, "P1 P1 P1 P1 P1 P1 P1 P1 P1 P1 P1 P1",
+         text::kExcessiveErrors},
+        {"the block cannot be stored", 256, "P1", "disk full", true},
+        {"the file cannot be completed", 256, "P1 P2 E W1000", "disk full", false, true},
+        {"the model's size", 256, "P1 P2 E W200", text::kDownloadSuccessful},
+        {"no size for the model", 0, "P1 E W200", text::kDownloadSuccessful},
+        {"upload: no NAK in 30 s; anything else is ignored before the start", -1, "cAXcX W30000",
+         text::kNakTimedOut},
+        {"upload: CAN CAN before the first NAK", -1, "cXX", text::kCancelledByRemote},
+        {"upload: no reply in 10 s, nor to the copy sent then", -1, "N W20000", text::kReplyTimeout},
+        {"upload: no reply to the last block", -1, "N A63 W20000", text::kReplyTimeout},
+        {"upload: CAN", -1, "N X", text::kCancelledByRemote},
+        {"upload: Cancel before the start", -1, "!", text::kCancelledByUser},
+        {"upload: Cancel during the blocks", -1, "N !", text::kCancelledByUser},
     };
     for (const Case& c : cases) {
-        auto&& [tx, peer] = Sending(8192);
+        SCOPED_TRACE(c.what);
+        const bool upload = c.expected < 0;
+        Receiving down(std::max(c.expected, 0));
+        Sending up(8192);
+        XmodemEngine& engine = upload ? static_cast<XmodemEngine&>(up.tx) : down.rx;
+        Peer& peer = upload ? up.peer : down.peer;
+        down.store.failStore = c.failStore;
+        down.store.failCommit = c.failCommit;
         peer.Run(c.script);
-        EXPECT_TRUE(tx.Finished()) << c.what;
-        EXPECT_FALSE(tx.Succeeded()) << c.what;
-        EXPECT_EQ(peer.LastMessage(), c.message) << c.what;
-        EXPECT_EQ(peer.beeps, 0) << c.what;
-        EXPECT_EQ(peer.finishedAt, peer.now) << c.what; // at the end of the script's wait, not before
+        const bool ok = c.message == std::string(text::kDownloadSuccessful);
+        EXPECT_TRUE(engine.Finished());
+        EXPECT_EQ(engine.Succeeded(), ok);
+        EXPECT_EQ(peer.LastMessage(), c.message);
+        EXPECT_EQ(peer.beeps, ok ? 1 : 0);
+        EXPECT_EQ(down.store.committed, ok);
+        if (upload) {
+            EXPECT_EQ(peer.finishedAt, peer.now); // at the end of the script's wait, not before
+        }
+        // Nothing more happens once it has ended.
         peer.TakeSent();
-        peer.Run("N W100000");
-        EXPECT_TRUE(peer.TakeSent().empty()) << c.what;
+        peer.Run("P2 N W100000");
+        EXPECT_TRUE(peer.TakeSent().empty());
     }
 }
 
 TEST_F(Upload, RefusalLimitEndsAReceiverThatNeverTakesTheBlock) {
+    EXPECT_EQ(tx.Counters(), (XferCounters{"Sending Packet", "", "0", "", 0}));
     // NAK and EOT both refuse the block; an ACK starts the count again.
     for (const char* script : {"N N9 A N9", "N E9 A E4 N5"}) {
         auto&& [limited, p] = Sending(1024, {}, kMaxRefusals);
@@ -513,12 +487,6 @@ TEST_F(Upload, LostOrDamagedAnswers) {
         EXPECT_EQ(tx.Counters().errPackets, c.errors) << c.what;
         EXPECT_FALSE(tx.Finished()) << c.what;
     }
-}
-
-TEST(XmodemLine, OnlyEightBitsWithoutParity) {
-    EXPECT_EQ(LineRefusal({"", 9600, 8, Parity::None, 2}), "");
-    EXPECT_NE(LineRefusal({"", 9600, 7, Parity::None, 1}), "");
-    EXPECT_NE(LineRefusal({"", 9600, 8, Parity::Even, 1}), "");
 }
 
 TEST_F(Upload, SlowLineGetsItsSendingTimeOnTopOfTheReplyWait) {

@@ -1,25 +1,9 @@
 // The transfer commands and the transfer window on a line whose far end is scripted.
-#include "link/ui/frm_comm.h"
 #include "link/ui/frm_xfer.h"
 #include "link/ui/terminal_view.h"
-#include "link/ui/xfer_file_dialog.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
 
-#include <QComboBox>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <iterator>
 
 namespace rc::link {
 namespace {
@@ -27,13 +11,6 @@ namespace {
 using namespace test;
 using namespace xmodem;
 namespace fs = std::filesystem;
-
-std::vector<std::uint8_t> Pattern(std::size_t n) {
-    std::vector<std::uint8_t> v(n);
-    for (std::size_t i = 0; i < n; ++i)
-        v[i] = static_cast<std::uint8_t>((i * 7 + i / 128) & 0xFF);
-    return v;
-}
 
 // A line whose far end is played by the test. What arrives is delivered from the event loop, as a
 // real port does, to the terminal or, during a transfer, to the transfer.
@@ -123,7 +100,7 @@ struct Window : WindowOn<ScriptedLine> {
     QString Panel() const { return window.messagePanel(); }
 };
 
-TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
+TEST(TransferCommands, DownloadAndUploadTakeTheFilesModel) {
     Window w;
     const std::string path = w.Path("site.hr8");
     WriteBytes(path, std::vector<std::uint8_t>(9000, 0xEE)); // longer than what comes
@@ -164,31 +141,57 @@ TEST(TransferCommands, DownloadReplacesTheChosenFileAndTakesItsModel) {
     w.window.PDownLoad();
     EXPECT_EQ(w.dialog.requests.back().filterIndex, 2);
     EXPECT_EQ(w.dialog.requests.back().folder, w.dir.path().toStdString());
+
+    // An upload sends the file it checked, and takes its model too.
+    w.window.linkSettings().modelType = "1";
+    const auto club = Pattern(4096);
+    WriteBytes(w.Path("club.HK9"), club);
+    std::vector<std::uint8_t> received;
+    PlayReceiver(w.port, &received);
+    w.dialog.answer = w.Path("club.HK9");
+    Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+    w.window.PUpLoad();
+    EXPECT_EQ(w.dialog.requests.back(),
+              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, w.dir.path().toStdString()}));
+    EXPECT_EQ(received, club);
+    EXPECT_EQ(w.Panel(), " Upload Successful");
+    EXPECT_EQ(w.window.linkSettings().modelType, "4");
+    EXPECT_FALSE(w.window.isTransferBusy());
+    EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
 }
 
-// Nothing moves; an upload declined at its check no longer shows how the last transfer ended.
-TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) {
+// Nothing moves and the model is that of the file chosen; an upload declined at its check no longer
+// shows how the last transfer ended.
+TEST(TransferCommands, TransfersRefusedBeforeTheLineIsTouched) {
+    const char* const k7Bits = " Transfer Refused: Xmodem needs 8 data bits and no parity";
     struct Case {
-        const char* name;
-        bool sevenBits, upload, declined;
+        const char* name; // the file chosen, "" for Cancel in the dialog
+        bool upload;
+        int size; // -1: no such file, 0: a blank image
         const char* panel;
+        const char* model = "4";
+        bool sevenBits = false;
     } cases[] = {
-        {"cancelled, download", false, false, false, "before"},
-        {"cancelled, upload", false, true, false, "before"},
-        {"7 bits, download", true, false, false, " Transfer Refused: Xmodem needs 8 data bits and no parity"},
-        {"7 bits, upload", true, true, false, " Transfer Refused: Xmodem needs 8 data bits and no parity"},
-        {"a blank image declined", false, true, true, " Transfer Cancelled By User."},
+        {"", false, -1, "before"},
+        {"", true, -1, "before"},
+        {"", false, -1, k7Bits, "4", true},
+        {"", true, -1, k7Bits, "4", true},
+        {"blank.HR8", true, 0, " Transfer Cancelled By User.", "2"},
+        {"a.HR8", true, 7936, "File %1 is Corrupted. Transfer Aborted", "2"},
+        {"d.HR8", true, -1, "File %1 could not be read. Transfer Aborted", "2"},
+        {"gone/e.HR8", false, -1, "File %1 could not be written. Transfer Aborted", "2"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(c.name) + (c.upload ? " upload " : " download ") + c.panel);
         Window w;
         w.window.setMessagePanel("before");
         w.window.linkSettings().bits = c.sevenBits ? "7" : "8";
-        if (c.declined) {
-            w.dialog.answer = w.Path("blank.HR8");
-            WriteBytes(*w.dialog.answer, std::vector<std::uint8_t>(8192, 0));
-            w.messages.answers = {Answer::No};
-        }
+        w.window.linkSettings().modelType = "4";
+        if (*c.name)
+            w.dialog.answer = w.Path(c.name);
+        if (c.size >= 0)
+            WriteBytes(*w.dialog.answer, c.size ? Pattern(c.size) : std::vector<std::uint8_t>(8192, 0));
+        w.messages.answers = {Answer::No}; // to the blank image's question
         Find<QPushButton>(&w.window, "cmdDial")->setFocus();
         ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
         c.upload ? w.window.PUpLoad() : w.window.PDownLoad();
@@ -196,63 +199,12 @@ TEST(TransferCommands, CancelInTheDialogOrALineXmodemCannotUseTransfersNothing) 
         EXPECT_EQ(w.dialog.requests.size(), c.sevenBits ? 0u : 1u);
         EXPECT_EQ(w.port.begins, 0);
         EXPECT_FALSE(w.window.isTransferBusy());
-        EXPECT_EQ(w.Panel(), c.panel);
-        EXPECT_EQ(w.messages.shown.size(), c.declined ? 1u : 0u);
-        if (!c.sevenBits) {
+        EXPECT_EQ(w.Panel(), QString(c.panel).arg(QString::fromStdString(w.dialog.answer.value_or(""))));
+        EXPECT_EQ(w.messages.shown.size(), c.size == 0 ? 1u : 0u);
+        EXPECT_EQ(w.window.linkSettings().modelType, c.model);
+        if (!c.sevenBits && (c.upload || !*c.name)) {
             EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
         }
-    }
-}
-
-TEST(TransferCommands, UploadSendsTheCheckedFile) {
-    Window w;
-    w.window.linkSettings().modelType = "1";
-    const std::string path = w.Path("club.HK9");
-    const auto image = Pattern(4096);
-    WriteBytes(path, image);
-    std::vector<std::uint8_t> received;
-    PlayReceiver(w.port, &received);
-    w.dialog.answer = path;
-    Find<QPushButton>(&w.window, "cmdDial")->setFocus();
-    Guard();
-    w.window.PUpLoad();
-    EXPECT_EQ(w.dialog.requests.at(0),
-              (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, ""}));
-    EXPECT_EQ(received, image);
-    EXPECT_EQ(w.Panel(), " Upload Successful");
-    EXPECT_EQ(w.window.linkSettings().modelType, "4");
-    EXPECT_FALSE(w.window.isTransferBusy());
-    EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
-}
-
-TEST(TransferCommands, TransfersThatAreRefusedBeforeTheLineIsTouched) {
-    struct Case {
-        const char* name;
-        int size; // -1: no such file
-        const char* model;
-        const char* tail;
-    } cases[] = {
-        {"a.HR8", 7936, "2", " is Corrupted. Transfer Aborted"},
-        {"d.HR8", -1, "2", " could not be read. Transfer Aborted"},
-        {"gone/e.HR8", -2, "", " could not be written. Transfer Aborted"}, // a download
-    };
-    for (const Case& c : cases) {
-        Window w;
-        w.window.linkSettings().modelType = "4";
-        const std::string path = w.Path(c.name);
-        if (c.size >= 0)
-            WriteBytes(path, Pattern(static_cast<std::size_t>(c.size)));
-        w.dialog.answer = path;
-        if (c.size == -2)
-            w.window.PDownLoad();
-        else
-            w.window.PUpLoad();
-        EXPECT_EQ(w.Panel().toStdString(), "File " + path + c.tail) << c.name;
-        EXPECT_EQ(w.port.begins, 0) << c.name;
-        if (*c.model) {
-            EXPECT_EQ(w.window.linkSettings().modelType, c.model) << c.name;
-        }
-        EXPECT_FALSE(w.window.isTransferBusy()) << c.name;
     }
 }
 
@@ -277,53 +229,49 @@ struct XferRig {
     }
 };
 
-TEST(frmXfer, CancelEscapeAndCloseAllCancel) {
-    struct Case {
-        const char* what;
-        void (*act)(frmXfer*);
-    } cases[] = {
-        {"Cancel button",
-         [](frmXfer* x) { QTest::mouseClick(Find<QPushButton>(x, "cmdCancel"), Qt::LeftButton); }},
-        {"Escape", [](frmXfer* x) { QTest::keyClick(x, Qt::Key_Escape); }},
-        {"window closed", [](frmXfer* x) { x->close(); }},
-    };
-    for (const Case& c : cases) {
-        XferRig rig;
-        const std::string existing = (rig.dir.path() + "/keep.HR8").toStdString();
-        WriteBytes(existing, Pattern(8192));
-        auto xfer = rig.Make(TransferDirection::Download, "keep.HR8");
-        frmXfer* x = xfer.get();
-        rig.line.onBegin = [&] { QTimer::singleShot(50, [&, x] { c.act(x); }); };
-        Guard(5000);
-        EXPECT_EQ(xfer->exec(), QDialog::Rejected) << c.what;
-        EXPECT_EQ(rig.panel.back(), " Transfer Cancelled By User.") << c.what;
-        EXPECT_FALSE(xfer->Succeeded()) << c.what;
-        EXPECT_TRUE(rig.line.ends == 1 && rig.beeps == 0) << c.what;
-        EXPECT_EQ(ReadBytes(existing), Pattern(8192)) << c.what;
-        EXPECT_EQ(std::distance(fs::directory_iterator(rig.dir.path().toStdString()), {}), 1) << c.what;
-    }
-}
-
-TEST(frmXfer, TimeOutsRunFromTheEventLoop) {
+// Cancel, Escape and closing the window all cancel; the time-outs run from the event loop. The file
+// stays as it was, or is not made, with nothing beside it.
+TEST(frmXfer, TransfersEndedBeforeTheirEnd) {
     XmodemTiming quick;
     quick.readMs = 10;
     quick.startNakMs = 30;
     struct Case {
+        const char* what;
+        void (*act)(frmXfer*); // nullptr: nobody answers
         TransferDirection direction;
         const char* message;
-        std::size_t lineBytes;
+        std::size_t naks = 0; // on the line
     } cases[] = {
-        {TransferDirection::Download, " Remote Time Out", 13}, // thirteen NAKs
-        {TransferDirection::Upload, " Remote NAK receptor has timed out", 0},
+        {"Cancel button",
+         [](frmXfer* x) { QTest::mouseClick(Find<QPushButton>(x, "cmdCancel"), Qt::LeftButton); },
+         TransferDirection::Download, " Transfer Cancelled By User."},
+        {"Escape", [](frmXfer* x) { QTest::keyClick(x, Qt::Key_Escape); }, TransferDirection::Download,
+         " Transfer Cancelled By User."},
+        {"window closed", [](frmXfer* x) { x->close(); }, TransferDirection::Download,
+         " Transfer Cancelled By User."},
+        {"download time-out", nullptr, TransferDirection::Download, " Remote Time Out", 13}, // thirteen NAKs
+        {"upload time-out", nullptr, TransferDirection::Upload, " Remote NAK receptor has timed out"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         XferRig rig;
-        auto xfer = rig.Make(c.direction, "t.HR8", quick);
+        const std::string existing = (rig.dir.path() + "/keep.HR8").toStdString();
+        if (c.act)
+            WriteBytes(existing, Pattern(8192));
+        auto xfer = rig.Make(c.direction, "keep.HR8", c.act ? XmodemTiming{} : quick);
+        frmXfer* x = xfer.get();
+        if (c.act)
+            rig.line.onBegin = [&] { QTimer::singleShot(50, [&, x] { c.act(x); }); };
         Guard(5000);
         EXPECT_EQ(xfer->exec(), QDialog::Rejected);
         EXPECT_EQ(rig.panel.back(), c.message);
-        EXPECT_EQ(rig.line.bytes, std::vector<std::uint8_t>(c.lineBytes, NAK));
-        EXPECT_FALSE(fs::exists(rig.dir.path().toStdString() + "/t.HR8"));
+        EXPECT_FALSE(xfer->Succeeded());
+        EXPECT_TRUE(rig.line.ends == 1 && rig.beeps == 0);
+        if (!c.act) {
+            EXPECT_EQ(rig.line.bytes, std::vector<std::uint8_t>(c.naks, NAK));
+        }
+        EXPECT_EQ(ReadBytes(existing), c.act ? Pattern(8192) : std::vector<std::uint8_t>());
+        EXPECT_EQ(std::distance(fs::directory_iterator(rig.dir.path().toStdString()), {}), c.act ? 1 : 0);
     }
 }
 

@@ -1,25 +1,10 @@
 // The main window, its dialogs, the terminal view and the help, on a scripted port.
 #include "link/ui/comm_setup.h"
-#include "link/ui/frm_comm.h"
 #include "link/ui/frm_modem_init.h"
 #include "link/ui/frm_splash.h"
 #include "link/ui/terminal_view.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
 #include "rc_version.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace rc::link {
 namespace {
@@ -30,18 +15,11 @@ void Put(TerminalView& t, std::string_view bytes) {
     t.PutData(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-struct Window : WindowOn<FakePort> {
-    void Start() {
-        window.LoadSettings();
-        window.OpenPort();
-        window.move(40, 30);
-        window.show();
-    }
-};
+using Window = WindowOn<FakePort>;
 
 // The captions and the panels at start are pinned with every other text; what the clock tick shows and
 // the order of the menus are not.
-TEST(frmComm, ClockTickAndMenuOrder) {
+TEST(frmComm, ClockMenusAndCommandsThatReachTheLineAndTheHelp) {
     Window w;
     w.Start();
     w.clock.now = {7, 0, 1};
@@ -51,11 +29,6 @@ TEST(frmComm, ClockTickAndMenuOrder) {
     for (QAction* menu : w.window.menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&File", "&Configuration", "&Dialing", "&Transfers", "&Help"}));
-}
-
-TEST(frmComm, CommandsReachTheLineAndTheHelp) {
-    Window w;
-    w.Start();
     w.window.findChild<QAction*>("mnuModemInit")->trigger();
     EXPECT_EQ(w.port.sent, "ATZ0\r\n");
     w.window.findChild<QAction*>("mnuHelpContents")->trigger();
@@ -107,11 +80,14 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
         QTest::mouseClick(Find<QCheckBox>(d, "Check1"), Qt::LeftButton);
         QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
     });
+    w.port.log.clear();
     w.window.ShowCommSetup();
     EXPECT_EQ(w.window.panelText(Panel::Port), "Comm Port: 2");
     EXPECT_EQ(w.window.panelText(Panel::Settings), "Settings: 4800-8-O-2");
-    EXPECT_EQ(w.port.opened.device, "/tmp/modem-link");
-    EXPECT_TRUE(w.port.dtr);
+    EXPECT_EQ(w.port.log, (std::vector<std::string>{"close", "open /tmp/modem-link", "dtr 1", "rts 1"}));
+    EXPECT_EQ(Line(w.port.opened), Line({"/tmp/modem-link", 4800, 8, Parity::Odd, 2}));
+    EXPECT_EQ(w.window.linkSettings().dtr, "1");
+    EXPECT_TRUE(w.store.writes.empty()) << "the dialog stores nothing";
 
     // Cancel changes nothing.
     const LinkSettings before = w.window.linkSettings();

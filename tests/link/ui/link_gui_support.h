@@ -1,33 +1,23 @@
 #pragma once
 
-#include "scripted_messages.h"
-#include "when_modal.h"
-
 // Helpers of the link program's window tests: driving modal dialogs, a scripted help and file dialog,
-// and a modem at the far end of a real pseudo-terminal.
+// and a modem at the far end of a real pseudo-terminal; with them the Qt headers the tests use.
 
 #include "../link_fakes.h"
 #include "link/ui/frm_comm.h"
+#include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_file_dialog.h"
+#include "scripted_messages.h"
+#include "when_modal.h"
 
-#include <QApplication>
-#include <QByteArray>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QSocketNotifier>
-#include <QTimer>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <functional>
-#include <memory>
-#include <optional>
 #include <pty.h>
-#include <string>
 #include <termios.h>
 #include <unistd.h>
-#include <vector>
 
 namespace rc::link::test {
 
@@ -60,6 +50,14 @@ template <typename Port, typename Timers = FakeTimers> struct WindowOn {
     Timers timers;
     FakeClock clock;
     frmComm window{port, store, messages, help, timers, clock};
+
+    // As the program starts: the settings read, the port opened, the window shown.
+    void Start() {
+        window.LoadSettings();
+        window.OpenPort();
+        window.move(40, 30);
+        window.show();
+    }
 };
 
 // The transfer commands' file dialog while it lives: records each request and answers `answer`.
@@ -129,6 +127,8 @@ public:
 
     // Stops reading, as a far end that never takes what is sent.
     void SetReading(bool on) { notifier_->setEnabled(on); }
+    // Takes what arrives instead of the command lines, as a modem of the test's own.
+    std::function<void(const QByteArray&)> onBytes;
     // Answers every CR-terminated command with this text (nothing when empty).
     void AnswerWith(const QByteArray& reply) { reply_ = reply; }
     void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
@@ -160,6 +160,10 @@ private:
                 break;
             QByteArray bytes(buf, static_cast<int>(n));
             chunks_.push_back({clock_.elapsed(), bytes});
+            if (onBytes) {
+                onBytes(bytes);
+                continue;
+            }
             line_ += bytes;
             int cr;
             while ((cr = line_.indexOf('\r')) >= 0) {

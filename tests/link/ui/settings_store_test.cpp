@@ -1,28 +1,11 @@
 // The settings file itself: what the program writes, read back as text, and hand-written files.
-#include "link/link_settings.h"
-#include "link/ui/frm_comm.h"
 #include "link/ui/qt_settings_store.h"
-
-#include "link_fakes.h"
 #include "link_gui_support.h"
-
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace rc::link {
 namespace {
 
 using namespace test;
-
-QString ReadText(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QString::fromUtf8(f.readAll());
-}
 
 // The lines of one [section] of an INI text, up to the next section.
 QStringList Section(const QString& ini, const QString& name) {
@@ -68,7 +51,8 @@ TEST(LinkSettingsFile, FirstRunThenExitWritesEveryKey) {
         timers["DrainCheck"].Fire();
         window.close();
     }
-    const QString ini = ReadText(path);
+    const std::vector<std::uint8_t> bytes = ReadBytes(path.toStdString());
+    const QString ini = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     EXPECT_EQ(ini.count("[MODEM]", Qt::CaseInsensitive), 1) << ini.toStdString();
     const QStringList modem = Section(ini, "MODEM");
     for (const char* line : {"PORT=1", "BAUD=300", "BITS=8", "PARITY=N", "STOP=1", "DTR=1", "RTS=1",
