@@ -79,6 +79,8 @@ void frmComm::PDownLoad() {
         return;
     }
     RunTransfer(*this, JobFor(*this, TransferDirection::Download, *path));
+    // However the transfer ended, the keyboard is the terminal's again, as after an upload.
+    focusTerminal();
 }
 
 void frmComm::PUpLoad() {

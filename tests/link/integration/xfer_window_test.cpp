@@ -202,7 +202,7 @@ TEST(TransferCommands, TransfersRefusedBeforeTheLineIsTouched) {
         EXPECT_EQ(w.Panel(), QString(c.panel).arg(QString::fromStdString(w.dialog.answer.value_or(""))));
         EXPECT_EQ(w.messages.shown.size(), c.size == 0 ? 1u : 0u);
         EXPECT_EQ(w.window.linkSettings().modelType, c.model);
-        if (!c.sevenBits && (c.upload || !*c.name)) {
+        if (!c.sevenBits) {
             EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
         }
     }
