@@ -4,10 +4,9 @@
 #include "editors/timers.h"
 #include "image/image_file.h"
 #include "image/regions.h"
+#include "listing/settings_list.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace rc {
 namespace {
@@ -28,32 +27,14 @@ TEST_F(SampleImage, SavingRaisesNoAlert) {
         EXPECT_EQ(image[ZonesStart(copy)] & 0x07, 0x01) << "memory save " << copy;
 }
 
+// Every byte outside the settings is zero (the sample's listing holds no unnamed bytes), and so is
+// the last byte of each speed dial entry.
 TEST_F(SampleImage, BytesNoDialogOwnsStayZero) {
-    std::vector<bool> owned(kImageSize, false);
-    auto own = [&](int offset, int length) {
-        for (int k = offset; k < offset + length; ++k)
-            owned[static_cast<std::size_t>(k)] = true;
-    };
-    own(kUnlockCode.offset, kUnlockCode.length);
-    for (int copy = 0; copy <= kMemorySaveCount; ++copy) {
-        own(ZonesStart(copy), kZoneCount);
-        own(CodesStart(copy), kCodeCount * kCodeRecordSize);
-        own(TimersStart(copy), kTimerCount * kTimerSize);
-        for (int m = 0; m < MessageCount(copy); ++m)
-            own(Messages(copy).at(m), kMessageRecordSize - 1);
-    }
-    for (const Region& r :
-         {kCwMessage, kAreaCodes.region(), kLockoutNumbers.region(), kStatistics, Region{kOptionFlags, 1},
-          kMacros.region(), kCourtesyTones.region(), kHardwareInputs.region(), kExpandedSwitches.region(),
-          kPreDialNumber, kScheduler.region()})
-        own(r.offset, r.length);
+    for (const listing::SettingLine& line : listing::ListSettings(image))
+        EXPECT_NE(line.area, listing::kUnnamedArea) << line.item << " = " << line.value;
     for (const RecordTable& t : {kEmergencySpeedDial, kUserSpeedDial})
         for (int n = 0; n < t.count; ++n)
-            own(t.at(n), t.recordSize - 1);
-
-    for (int k = 0; k < kImageSize; ++k)
-        EXPECT_TRUE(owned[static_cast<std::size_t>(k)] || image[k] == 0)
-            << "byte " << k << " is " << int(image[k]);
+            EXPECT_EQ(image[t.at(n) + t.recordSize - 1], 0) << t.at(n);
 }
 
 } // namespace
