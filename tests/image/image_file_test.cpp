@@ -1,4 +1,5 @@
 #include "files/replace_file.h"
+#include "image/image_bytes.h"
 #include "image/image_file.h"
 #include "test_files.h"
 
@@ -20,7 +21,6 @@ namespace rc {
 namespace {
 
 namespace fs = std::filesystem;
-
 using test::ReadFile;
 
 // 0xF7: a byte with its top bit set, so a sum over signed bytes shows.
@@ -337,6 +337,13 @@ TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
         EXPECT_EQ(alert ? alert->text : "", c.text ? c.text : "") << int(c.byte);
         EXPECT_EQ(alert ? alert->title : "File Save Alert", "File Save Alert");
     }
+}
+
+TEST(ImageBytesDeathTest, IndexOutsideTheImageAborts) {
+    ImageBytes image;
+    EXPECT_DEATH(image[kImageSize] = 1, "internal error");
+    EXPECT_DEATH((void)image[-1], "internal error");
+    EXPECT_DEATH((void)image.Slice(8190, 3), "internal error");
 }
 
 } // namespace
