@@ -391,14 +391,26 @@ void Act(QWidget* dialog, const std::vector<std::string>& actions) {
     }
 }
 
-// From the menu to the saved file: each command opens its dialog with its help topic, the entries
-// land in their own bytes, and every other byte of the file comes back as it was read.
-TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
+void Choose(QWidget* parent, const char* list, int index) {
+    auto* combo = parent->findChild<QComboBox*>(list);
+    ASSERT_TRUE(combo) << list;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// A user's evening: courtesy tones, the CW message, zones, switches and telephone codes; macro 12
+// with a code and three commands and its review, an event on December 25 at 08:30 and one every hour
+// at :15, a hardware input command and the 24-hour clock; saved.
+TEST(MenuWalk, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
     TempFolder folder;
+    const std::string path = folder.Path("site.HR8");
+    ImageBytes original = WritePatternedImage(path);
+    Put(original, 4340, std::vector<std::uint8_t>(28)); // macro 12 empty
+    Put(original, 7888, std::vector<std::uint8_t>(14)); // events 1 and 2 empty
+    original[4029] = 0xF8;
+    ASSERT_TRUE(WriteImageFile(path, original).ok);
     ShellRig rig;
     rig.Start();
-    const std::string path = folder.Path("site.HR8");
-    const ImageBytes original = WritePatternedImage(path);
     ASSERT_TRUE(rig.window->OpenAtStart(path));
 
     struct Step {
@@ -418,6 +430,8 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
         {"mnuACode", "frmAreaCodes", 804, {"212"}, {"lblAC_0", "cmdOK"}},
         {"mnuLockout", "frmLockout", 802, {"5551212"}, {"Label1_0", "cmdOK"}},
         {"mnuUnlock", "frmUnlock", 302, {"1234567"}, {"lblNum", "cmdOK"}},
+        {"mnuUsers", "frmUser", 502, {"0125"}, {"Label1_3", "cmdOK"}},
+        {"mnuConfig", "frmConfig", 907, {}, {"optClock_1", "cmdOK"}},
     };
     // clang-format on
     for (const Step& s : steps) {
@@ -428,8 +442,49 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(s.helpContext)});
         EXPECT_TRUE(rig.keypad.entries.empty());
     }
-    rig.Command("mnuSave")->trigger();
 
+    std::string review;
+    const std::size_t calls = rig.keypad.calls.size();
+    rig.help.calls.clear();
+    rig.keypad.entries = {"123", "1110", "1111", "2000"};
+    EXPECT_EQ(RunDialog(rig, "mnuMacros",
+                        [&](QWidget* macros) {
+                            Click(macros, "optGroup_1");
+                            for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
+                                Click(macros, cell);
+                            WhenModal([&](QWidget* r) {
+                                review = TextOf(*r, "macCode") + "|" + TextOf(*r, "Label2_1");
+                                Click(r, "cmdOK");
+                            });
+                            Click(macros, "Label1_1");
+                            Click(macros, "cmdOK");
+                        }),
+              "frmMacro");
+    EXPECT_EQ(review, "123|Repeater Transmitter ON");
+    EXPECT_EQ(rig.keypad.calls.at(calls).heading, "Macro Command #12");
+
+    rig.keypad.entries = {"0830", "1110", "15"};
+    EXPECT_EQ(RunDialog(rig, "mnuSched",
+                        [&](QWidget* page) {
+                            WhenModal([&](QWidget* entry) {
+                                Act(entry, {"chkErase", "optWk_4"});
+                                Choose(entry, "cmbMonth", 11);
+                                Choose(entry, "cmbMoDay", 24);
+                                Act(entry, {"lblTime", "lblCmd", "cmdOK"});
+                            });
+                            Click(page, "lblTime_0");
+                            WhenModal([&](QWidget* entry) {
+                                Act(entry, {"chkErase", "chkHour", "lblTime", "cmdOK"});
+                            });
+                            Click(page, "lblTime_1");
+                            EXPECT_EQ(TextOf(*page, "lblTime_1"), "----:15");
+                            Click(page, "cmdOK");
+                        }),
+              "frmsched");
+    EXPECT_EQ(rig.help.calls, (std::vector<std::string>{"context 500", "context 501"}));
+
+    rig.Command("mnuSave")->trigger();
+    EXPECT_TRUE(rig.messages.shown.empty());
     ImageBytes expected = original;
     Put(expected, 4592, {3, 2, 1, 5, 2, 1, 8, 4});
     Put(expected, 4648, {0, 0, 0, 0, 0, 0, 0, 0});
@@ -439,98 +494,6 @@ TEST(SwitchToneCommands, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
     Put(expected, 3712, {2, 1, 2});
     Put(expected, 3776, {7, 5, 5, 5, 1, 2, 1, 2, 0, 0, 0, 0});
     Put(expected, 16, {7, 1, 2, 3, 4, 5, 6, 7});
-    ExpectFileHolds(path, expected);
-}
-
-void Choose(QWidget* parent, const char* list, int index) {
-    auto* combo = parent->findChild<QComboBox*>(list);
-    ASSERT_TRUE(combo) << list;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-// A user's evening: macro 12 with a code and three commands and its review, an event on December 25
-// at 08:30 and one every hour at :15, a hardware input command and the 24-hour clock; saved. Nothing
-// else in the file changes.
-TEST(AutomationMenus, DefineReviewScheduleAndSave) {
-    TempFolder folder;
-    const std::string path = folder.Path("site.HR8");
-    ImageBytes bytes = WritePatternedImage(path);
-    Put(bytes, 4340, std::vector<std::uint8_t>(28)); // macro 12 empty
-    Put(bytes, 7888, std::vector<std::uint8_t>(14)); // events 1 and 2 empty
-    bytes[4029] = 0xF8;
-    ASSERT_TRUE(WriteImageFile(path, bytes).ok);
-
-    ShellRig rig;
-    rig.Start();
-    ASSERT_TRUE(rig.window->OpenAtStart(path));
-
-    std::vector<std::string> review;
-    rig.keypad.entries = {"123", "1110", "1111", "2000"};
-    WhenModal([&](QWidget* macros) {
-        ASSERT_EQ(macros->objectName(), "frmMacro");
-        QTest::keyClick(macros, Qt::Key_F1);
-        Click(macros, "optGroup_1");
-        for (const char* cell : {"Label2_1", "Label3_1", "Label4_1", "Label5_1"})
-            Click(macros, cell);
-        WhenModal([&](QWidget* r) {
-            review = {TextOf(*r, "macCode"), TextOf(*r, "Label2_0"), TextOf(*r, "Label2_1"),
-                      TextOf(*r, "Label2_3")};
-            Click(r, "cmdOK");
-        });
-        Click(macros, "Label1_1");
-        Click(macros, "cmdOK");
-    });
-    rig.Command("mnuMacros")->trigger();
-    EXPECT_EQ(review, (std::vector<std::string>{"123", "Repeater Transmitter OFF", "Repeater Transmitter ON",
-                                                "No Command"}));
-    EXPECT_EQ(rig.keypad.calls[0].heading, "Macro Command #12");
-
-    rig.keypad.entries = {"0830", "1110", "15"};
-    WhenModal([&](QWidget* page) {
-        ASSERT_EQ(page->objectName(), "frmsched");
-        QTest::keyClick(page, Qt::Key_F1);
-        WhenModal([&](QWidget* entry) {
-            Click(entry, "chkErase");
-            Click(entry, "optWk_4");
-            Choose(entry, "cmbMonth", 11);
-            Choose(entry, "cmbMoDay", 24);
-            Click(entry, "lblTime");
-            Click(entry, "lblCmd");
-            Click(entry, "cmdOK");
-        });
-        Click(page, "lblTime_0");
-        WhenModal([&](QWidget* entry) {
-            Click(entry, "chkErase");
-            Click(entry, "chkHour");
-            Click(entry, "lblTime");
-            Click(entry, "cmdOK");
-        });
-        Click(page, "lblTime_1");
-        EXPECT_EQ(TextOf(*page, "lblTime_1"), "----:15");
-        Click(page, "cmdOK");
-    });
-    rig.Command("mnuSched")->trigger();
-
-    rig.keypad.entries = {"0125"};
-    WhenModal([&](QWidget* inputs) {
-        QTest::keyClick(inputs, Qt::Key_F1);
-        Click(inputs, "Label1_3");
-        Click(inputs, "cmdOK");
-    });
-    rig.Command("mnuUsers")->trigger();
-    WhenModal([&](QWidget* config) {
-        QTest::keyClick(config, Qt::Key_F1);
-        Click(config, "optClock_1");
-        Click(config, "cmdOK");
-    });
-    rig.Command("mnuConfig")->trigger();
-
-    EXPECT_EQ(rig.help.calls,
-              (std::vector<std::string>{"context 500", "context 501", "context 502", "context 907"}));
-    rig.Command("mnuSave")->trigger();
-    EXPECT_TRUE(rig.messages.shown.empty());
-    ImageBytes expected = bytes;
     Put(expected, 4340, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x11, 0x11, 0x20, 0x00});
     Put(expected, 7888, {0x12, 0x25, 0, 0x08, 0x30, 0x11, 0x10, 0xFF, 0, 0, 0xFF, 0x15, 0, 0});
     Put(expected, 4662, {0x01, 0x25});
