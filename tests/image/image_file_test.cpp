@@ -28,20 +28,7 @@ void WriteBytes(const std::string& path, std::size_t n, std::uint8_t value = 0xF
     test::WriteFile(path, std::string(n, static_cast<char>(value)));
 }
 
-TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
-    struct Case {
-        const char* path;
-        bool ok;
-    } cases[] = {
-        {"a.HR8", true}, {"a.hr8", true},      {"/x/y/Default.Hr8", true},
-        {".HR8", true},  {"a.HR8.bak", false}, {"a.HR", false},
-        {"HR8", false},  {"a_HR8", false},     {"dir.hr8/file", false},
-        {"", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(HasImageExtension(c.path), c.ok) << c.path;
-}
-
+// Only a name ending in ".HR8" in any case, of exactly one image, that the user may read.
 TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
     test::TempFolder dir;
     constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read;
@@ -53,6 +40,9 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
     } cases[] = {
         {"ok.HR8", 8192, OpenError::None},
         {"lower.hr8", 8192, OpenError::None},
+        {".Hr8", 8192, OpenError::None}, // the name's last four characters, in any case
+        {"HR8", 8192, OpenError::FilenameError},
+        {"a_HR8", 8192, OpenError::FilenameError},
         {"ro.HR8", 8192, OpenError::None, kReadOnly},
         {"short.HR8", 8191, OpenError::FilenameError},
         {"long.HR8", 8193, OpenError::FilenameError},
