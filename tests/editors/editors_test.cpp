@@ -26,6 +26,7 @@ namespace {
 using testing::Changed;
 using testing::Patterned;
 using testing::Put;
+using testing::PutWords;
 
 // The rows these values make are heard and measured by the sound tests.
 TEST(CourtesyTones, ValueTables) {
@@ -387,14 +388,6 @@ std::string Range(int from, int to) {
     for (int i = from; i <= to; ++i)
         out += " " + std::to_string(i);
     return out;
-}
-
-void PutWords(ImageBytes& image, int countAt, int count, const std::vector<int>& codes) {
-    image[countAt] = static_cast<std::uint8_t>(count);
-    for (std::size_t j = 0; j < codes.size(); ++j) {
-        image[countAt + 1 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] / 100);
-        image[countAt + 2 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] % 100);
-    }
 }
 
 // What the dialog holds after a script: open or closed, Text1, the count and last code picked, and

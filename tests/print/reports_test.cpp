@@ -3,7 +3,6 @@
 // makes of rule edges and invalid records. Then the sample's own rules, and every decoder over random
 // images.
 #include "../editors/edit_expect.h"
-#include "codecs/vocabulary.h"
 #include "codecs/voice_message.h"
 #include "editors/codes.h"
 #include "editors/memory_blocks.h"
@@ -27,6 +26,7 @@ namespace rc::print {
 namespace {
 
 using rc::testing::Put;
+using rc::testing::PutWords;
 using Texts = std::vector<std::string>;
 
 std::vector<Document> Build(const ImageBytes& image, std::string_view job) {
@@ -52,12 +52,6 @@ TEST(TextRenderer, PlacesTextsAtTabColumns) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(RenderLine(c.line), c.text);
-}
-
-void WriteMessage(ImageBytes& image, int record, int count, const std::vector<int>& codes) {
-    image[record] = static_cast<std::uint8_t>(count);
-    for (std::size_t j = 0; j < codes.size(); ++j)
-        WritePackedWord(image, record + 1 + 2 * static_cast<int>(j), PackWordCode(codes[j]));
 }
 
 // Every row of a job's pages, its cells "column:text" joined by "|".
@@ -90,10 +84,10 @@ TEST(Reports, RowsOfFullEmptyAndInvalidRecords) {
         {0, {210, 250}},      {23, full},      {24, full}, {255, full},
         {3, {210, 983, 250}}, {2, {983, 250}}, {1, {950}}};
     for (int k = 0; k < 7; ++k)
-        WriteMessage(image, Messages(0).at(k), messages[k].first, messages[k].second);
+        PutWords(image, Messages(0).at(k), messages[k].first, messages[k].second);
     // Speed dial 44: an identification without a number (numbers and identifications themselves are
     // the editor's texts, in its tests).
-    WriteMessage(image, kUserSpeedDial.at(44) + 12, 1, {250});
+    PutWords(image, kUserSpeedDial.at(44) + 12, 1, {250});
     // Tone 2 off (the tones themselves are the editor's texts at the snapshot's columns); the CW message.
     Put(image, 1184, {7, 13, 14, 38, 32, 1, 10, 32});
     Put(image, 4032, {3, 1, 2, 3, 0, 0, 0, 0, 0x11, 0x10, 0x1A, 0x05}); // macro 1: commands and a 1A
