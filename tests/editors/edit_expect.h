@@ -24,6 +24,15 @@ inline void Put(ImageBytes& image, int at, const std::vector<std::uint8_t>& byte
         image[at + static_cast<int>(i)] = bytes[i];
 }
 
+// A word count at `countAt`, then each word code as its two stored bytes: hundreds, then the rest.
+inline void PutWords(ImageBytes& image, int countAt, int count, const std::vector<int>& codes) {
+    image[countAt] = static_cast<std::uint8_t>(count);
+    for (std::size_t j = 0; j < codes.size(); ++j) {
+        image[countAt + 1 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] / 100);
+        image[countAt + 2 + 2 * static_cast<int>(j)] = static_cast<std::uint8_t>(codes[j] % 100);
+    }
+}
+
 // The offsets, counted from `base`, where two images differ: " 0 1 2".
 inline std::string Changed(const ImageBytes& before, const ImageBytes& after, int base = 0) {
     std::string out;

@@ -1,4 +1,5 @@
 #include "files/replace_file.h"
+#include "image/image_bytes.h"
 #include "image/image_file.h"
 #include "test_files.h"
 
@@ -20,7 +21,6 @@ namespace rc {
 namespace {
 
 namespace fs = std::filesystem;
-
 using test::ReadFile;
 
 // 0xF7: a byte with its top bit set, so a sum over signed bytes shows.
@@ -28,20 +28,7 @@ void WriteBytes(const std::string& path, std::size_t n, std::uint8_t value = 0xF
     test::WriteFile(path, std::string(n, static_cast<char>(value)));
 }
 
-TEST(ImageExtension, ComparesTheLastFourCharactersWithoutCase) {
-    struct Case {
-        const char* path;
-        bool ok;
-    } cases[] = {
-        {"a.HR8", true}, {"a.hr8", true},      {"/x/y/Default.Hr8", true},
-        {".HR8", true},  {"a.HR8.bak", false}, {"a.HR", false},
-        {"HR8", false},  {"a_HR8", false},     {"dir.hr8/file", false},
-        {"", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(HasImageExtension(c.path), c.ok) << c.path;
-}
-
+// Only a name ending in ".HR8" in any case, of exactly one image, that the user may read.
 TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
     test::TempFolder dir;
     constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read;
@@ -53,6 +40,8 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
     } cases[] = {
         {"ok.HR8", 8192, OpenError::None},
         {"lower.hr8", 8192, OpenError::None},
+        {".Hr8", 8192, OpenError::None}, // the name's last four characters, in any case
+        {"a_HR8", 8192, OpenError::FilenameError},
         {"ro.HR8", 8192, OpenError::None, kReadOnly},
         {"short.HR8", 8191, OpenError::FilenameError},
         {"long.HR8", 8193, OpenError::FilenameError},
@@ -81,6 +70,7 @@ TEST(ReadImageFile, AcceptsOnlyExactlyOneReadableImageUnderTheRightName) {
         // A refused file must leave the (otherwise zero) image alone.
         EXPECT_EQ(BufferChecksum(image), c.expected == OpenError::None ? 0xF7 * 8192 : 42) << c.name;
     }
+    EXPECT_FALSE(HasImageExtension("HR8") || HasImageExtension("")); // names shorter than the extension
     // The system's reason follows the editor's own words on a line of its own.
     ImageBytes image;
     EXPECT_EQ(OpenErrorMessage(ReadImageFile(dir.Path("gone.HR8"), image)).text,
@@ -337,6 +327,13 @@ TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
         EXPECT_EQ(alert ? alert->text : "", c.text ? c.text : "") << int(c.byte);
         EXPECT_EQ(alert ? alert->title : "File Save Alert", "File Save Alert");
     }
+}
+
+TEST(ImageBytesDeathTest, IndexOutsideTheImageAborts) {
+    ImageBytes image;
+    EXPECT_DEATH(image[kImageSize] = 1, "internal error");
+    EXPECT_DEATH((void)image[-1], "internal error");
+    EXPECT_DEATH((void)image.Slice(8190, 3), "internal error");
 }
 
 } // namespace

@@ -205,7 +205,8 @@ private:
         QString name = a->objectName();
         if (name.isEmpty())
             name = a->text();
-        Put(key + "/" + name, a->text());
+        const QString keys = a->shortcut().toString();
+        Put(key + "/" + name, a->text() + (keys.isEmpty() ? "" : "  [" + keys + "]"));
         if (QMenu* menu = a->menu()) {
             // The items' order, separators as "-": a moved item shows here.
             QStringList order;

@@ -1,8 +1,12 @@
+// The keypad and the word dialog as the user meets them: offscreen, their ready delay run out by hand.
 #include "codecs/keypad.h"
 #include "codecs/qt/frm_keypad.h"
+#include "codecs/qt/frm_voice.h"
 #include "codecs/qt/qt_keypad.h"
 #include "dialog_fakes.h"
 
+#include <QAbstractItemView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,7 +23,7 @@ protected:
     QtKeyPad keypad{messages, &help, timer};
 };
 
-TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
+TEST_F(KeyPadDialog, ClicksOnceReadyAndARefusedEntryStaysOpen) {
     WhenModal([this](QWidget* pad) {
         EXPECT_EQ(timer.started, 500);
         EXPECT_EQ(TextOf(*pad, "lblHeading"), "Repeater Time-Out");
@@ -32,10 +36,8 @@ TEST_F(KeyPadDialog, ClicksOnceReadyAndTheCheckMessage) {
             Click(*pad, key);
         EXPECT_EQ(TextOf(*pad, "lblDisplay"), "1801");
         EXPECT_EQ(messages.beeps, 1);
-        Click(*pad, "cmdOK");
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0], (MessageSpec{"Error! Entry must be between 1 and 1800", "Macro Command",
-                                                  MessageIcon::Exclamation}));
+        Click(*pad, "cmdOK"); // refused: its message is the check's (the keypad logic's tests)
+        EXPECT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(pad->isVisible()) << "a refused entry stays open to be corrected";
         Click(*pad, "cmdClear");
         Click(*pad, "cmdOne");
@@ -110,6 +112,65 @@ TEST_F(KeyPadDialog, OneDialogHiddenBetweenUses) {
     });
     EXPECT_EQ(keypad.ShowKeyPad(7, 1, "Enter Frequency 1..8", "2", 6), "8");
     EXPECT_EQ(keypad.Dialog(), dialog);
+}
+
+// The real word dialog: filled once, a ready delay, one list at a time, words found by typing in
+// the open list, Back Space by whole words.
+TEST(WordDialogWindow, BuildsAListWordByWord) {
+    RecordingMessages messages;
+    ManualTimer timer;
+    QtWordDialog service(messages, nullptr, &timer);
+    frmVoice& dialog = *service.Dialog();
+    auto* cboVoice = Child<PickListBox>(dialog, "cboVoice");
+
+    VoiceContract voice;
+    voice.VoiceMaxWords = 23;
+    voice.VoiceMessageNumber = 13;
+    voice.VoiceOldText = "A Call";
+    dialog.Activate(voice);
+    dialog.show();
+    EXPECT_EQ(timer.started, 500);
+    auto* text1 = Child<QLineEdit>(dialog, "Text1");
+    EXPECT_TRUE(text1->isReadOnly());
+    EXPECT_FALSE(cboVoice->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(dialog, "cmdBackSpace")->isEnabled());
+    Click(dialog, "cmdClear");
+    Click(dialog, "cmdExit");
+    EXPECT_TRUE(dialog.isVisible()) << "nothing works before the ready delay";
+    EXPECT_EQ(text1->text(), "A Call");
+
+    timer.Fire();
+    Click(dialog, "cmdClear");
+    EXPECT_TRUE(cboVoice->isEnabled());
+    const char* boxes[] = {"cboVoice", "cbocall", "cboSpecial"};
+    const char* options[] = {"optAll", "optCall", "optSpecial"};
+    for (int k : {1, 2, 0}) {
+        Click(dialog, options[k]);
+        for (int b = 0; b < 3; ++b)
+            EXPECT_EQ(Child<QComboBox>(dialog, boxes[b])->isVisible(), b == k) << options[k] << boxes[b];
+    }
+
+    // Typing moves through the open list without picking; Enter picks.
+    cboVoice->setFocus();
+    QTest::keyClick(cboVoice, Qt::Key_L);
+    ASSERT_TRUE(cboVoice->view()->isVisible());
+    QTest::keyClicks(cboVoice->view(), "ess");
+    EXPECT_EQ(dialog.Logic().Contract().VoiceWordCount, 0);
+    QTest::keyClick(cboVoice->view(), Qt::Key_Return);
+    EXPECT_EQ(dialog.Logic().Contract().VoiceWords[0], "555");
+    cboVoice->activated(cboVoice->findData(210));
+    EXPECT_EQ(text1->text(), "Less Than A");
+
+    // Back Space takes a name with a blank whole (its rules are the logic's, tested there).
+    Click(dialog, "cmdBackSpace");
+    Click(dialog, "cmdBackSpace");
+    EXPECT_EQ(text1->text(), "");
+    Click(dialog, "cmdBackSpace");
+    EXPECT_EQ(messages.beeps, 1);
+    cboVoice->activated(cboVoice->findData(250));
+    Click(dialog, "cmdExit");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Logic().Contract().VoiceNewText, "B"); // the rest of the result is the logic's
 }
 
 } // namespace
