@@ -82,7 +82,8 @@ for program in rcedit rclink; do
     page=$work/$program.1
     zcat "$stage/share/man/man1/$program.1.gz" >"$page"
     head -n 1 "$page" | grep -q "^\.TH $(echo $program | tr a-z A-Z) 1 " || fail "$page has no title"
-    "$stage/bin/$program" --help >"$work/$program.help" 2>&1 || true
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/bin/$program" --help >"$work/$program.help" 2>&1 ||
+        fail "$program --help without a display"
     options=$(grep -o -- '--[a-z][a-z-]*' "$work/$program.help" | sort -u)
     test -n "$options" || fail "$program --help lists no options"
     for option in $options; do
