@@ -7,6 +7,7 @@
 #include "link/transfer_cli.h"
 #include "listing/settings_list.h"
 #include "rc_version.h"
+#include "shell/history.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +208,7 @@ Ran Command(const std::vector<std::string>& args, FakePdf* pdf = nullptr) {
                        [&](const DiffCommand& c) { return RunDiffCommand(c, out, err); },
                        [&](const ImportCommand& c) { return RunImportCommand(c, err); },
                        [&](const CheckCommand& c) { return RunCheckCommand(c, out, err); },
+                       [&](const HistoryCommand& c) { return shell::RunHistoryCommand(c, out, err); },
                        [&](const SoundCommand& c) {
                            return RunSoundCommand(c, out, err, {14, 5, 1, 7});
                        },
@@ -258,6 +260,11 @@ TEST_F(Commands, StatusAndWhatIsSaidForEachFile) {
         {{"--diff", a, txt}, 2, txt + ": Error, Incorrect Halden R8 Filename"},
         {{"--export", a}, 0, "Repeater Stats | "},
         {{"--export", gone}, 2, gone + ": Halden R8 File Open Error!\nFile May Be Missing"},
+        // The copies of a file that is gone are wanted most.
+        {{"--history", gone}, 0, "No copies of gone.HR8 are kept in "},
+        {{"--history", "--format", "json", a}, 0, "[]\n"},
+        {{"--history", shortFile}, 2, shortFile + ": "},
+        {{"--history", txt}, 2, txt + ": "},
         // No command writes over one of its inputs, under whatever name.
         {{"--check", "--output", a, a}, 2, "rcedit: --output " + a + " is the input file " + a},
         {{"--report", "codes", shortFile}, 2, "Error, Incorrect Halden R8 Filename or File is Corrupted"},

@@ -62,27 +62,5 @@ TEST(History, TextAndJsonListEveryCopyAgainstThePreviousOne) {
     }
 }
 
-TEST(History, RefusalsAndAFileWithoutCopies) {
-    KeptHistory kept;
-    TempFolder folder;
-    const std::string lone = folder.WriteImage("lone.HR8");
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* said; // on standard output for status 0, else on standard error
-    } cases[] = {
-        {{lone}, 0, "No copies of lone.HR8 are kept in "},
-        {{"--format", "json", lone}, 0, "[]\n"},
-        {{folder.WriteImage("short.HR8", 0, 100)}, 2, "short.HR8: "},
-        {{folder.Path("gone.HR8")}, 0, "No copies of gone.HR8 are kept in "}, // its copies are wanted most
-        {{folder.Path("missing.txt")}, 2, "missing.txt: "},
-    };
-    for (const auto& c : cases) {
-        const HistoryRun run = History(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args.back();
-        EXPECT_NE((c.status ? run.err : run.out).find(c.said), std::string::npos) << run.out << run.err;
-    }
-}
-
 } // namespace
 } // namespace rc::shell::testing
