@@ -8,9 +8,11 @@
 #include "listing/settings_list.h"
 #include "rc_version.h"
 #include "shell/history.h"
+#include "shell_doubles.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/stat.h>
 
@@ -22,6 +24,7 @@ namespace rc::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using shell::testing::KeptHistory;
 
 template <typename... F> struct Visit : F... { using F::operator()...; };
 
@@ -334,6 +337,43 @@ TEST_F(Commands, ReportsInTableOrderToAFileOrThePdfSide) {
     const Ran failed = Command({"--report", "codes", "--format", "pdf", "--output", "-", a}, &pdf);
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.err, "rcedit: cannot write -: no font\n");
+}
+
+// Both forms list the copies of the file oldest first (the two kept in one second in the order they
+// were kept), each against the one before it, and nothing of another file.
+TEST_F(Commands, HistoryListsEveryCopyAgainstThePreviousOne) {
+    const std::string& site = b;
+    const KeptHistory kept(site);
+
+    const Ran text = Command({"--history", site});
+    EXPECT_EQ(text.status, 0) << text.err;
+    std::string expected;
+    for (std::size_t i = 0; i < std::size(KeptHistory::kCopies); ++i) {
+        const KeptHistory::Copy& c = KeptHistory::kCopies[i];
+        expected += "2026-03-0" + std::to_string(c.day) + " 02:00:00 | " + c.direction + " | " +
+                    kept.paths[i] + " | " + c.settings + " | " + c.risen + "\n";
+    }
+    EXPECT_EQ(text.out, expected);
+    std::filesystem::remove(site);
+    EXPECT_EQ(Command({"--history", site}).out, expected) << "the copies of a file that is gone";
+
+    const Ran json = Command({"--history", "--format", "json", site});
+    EXPECT_EQ(json.status, 0) << json.err;
+    const auto rows = nlohmann::json::parse(json.out);
+    ASSERT_EQ(rows.size(), std::size(KeptHistory::kCopies));
+    EXPECT_EQ(rows[0]["settingsChanged"], nullptr);
+    EXPECT_EQ(rows[0]["counters"], nlohmann::json::object());
+    EXPECT_EQ(rows[1]["counters"], (nlohmann::json{{"Manual Autopatch", 3}, {"Telephone Ring Detects", 10}}));
+    EXPECT_EQ(rows[3]["counters"],
+              (nlohmann::json{{"Manual Autopatch", "reset"}, {"Off Air Programming", 1}}));
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const KeptHistory::Copy& c = KeptHistory::kCopies[i];
+        EXPECT_EQ(rows[i]["date"], "2026-03-0" + std::to_string(c.day));
+        EXPECT_EQ(rows[i]["time"], "02:00:00");
+        EXPECT_EQ(rows[i]["direction"], c.direction);
+        EXPECT_EQ(rows[i]["copy"], kept.paths[i]);
+        EXPECT_EQ(rows[i]["settingsChanged"], std::string(c.settings).substr(0, 1) == "1" ? 1 : 0);
+    }
 }
 
 // rclink's line: the words, read by the same reader with rclink's table, and the transfer they ask for.
