@@ -97,7 +97,6 @@ TEST(EditorCommandLine, EachLineIsOneCommandOrOneRefusal) {
     } cases[] = {
         // The window: --no-splash and one file, "--" before a file that looks like an option.
         {{}, "window"},
-        {{"site.HR8", "--no-splash"}, "window no-splash site.HR8"},
         {{"--no-splash", "--", "--no-splash"}, "window no-splash --no-splash"},
         {{"-"}, "window -"},
         {{"--", "--history"}, "window --history"},
@@ -119,7 +118,6 @@ TEST(EditorCommandLine, EachLineIsOneCommandOrOneRefusal) {
         // An option of another command, and an empty value, are refused with the command's usage.
         {{"--export", "--check", "a"}, "rcedit: unknown option --check / --export"},
         {{"--export", "--output=", "--format=", "a"}, "rcedit: --format needs a value / --export"},
-        {{"--report", "codes", "--output=", "a"}, "rcedit: --output needs a value / --report"},
         // The listings: a value may start with "-" or be given after "="; "-" is standard output.
         {{"--export", "--no-splash", "--output", "-", "--", "-a"}, "export >- -a"},
         {{"--export", "--output=--x", "a"}, "export >--x a"},
@@ -130,7 +128,6 @@ TEST(EditorCommandLine, EachLineIsOneCommandOrOneRefusal) {
         {{"--check", "--format", "json", "a"}, "check json a"},
         {{"--check", "a", "b"}, "rcedit: --check looks at one image file / --check"},
         {{"--history", "a"}, "history a"},
-        {{"--history", "--format", "pdf", "a"}, "rcedit: unknown format 'pdf'; the formats are: text, json"},
         {{"--history", "--output", "x", "a"}, "rcedit: unknown option --output / --history"},
         {{"--history", "a", "a"}, "rcedit: --history shows the copies kept of one image file / --history"},
         {{"--import", "s.txt", "--output", "n.HR8", "a"}, "import s.txt >n.HR8 a"},
@@ -141,7 +138,6 @@ TEST(EditorCommandLine, EachLineIsOneCommandOrOneRefusal) {
         {{"--report=timers,codes,codes", "a"}, "report 0,2 a"},
         {{"--report", "all", "--format", "pdf", "--output", "r.pdf", "a"},
          "report 0,1,2,3,4,5,6,7,8,9,10,11,12 pdf >r.pdf a"},
-        {{"--report", "bogus", "a"}, "rcedit: unknown report job 'bogus'; " + jobNames},
         {{"--report", ",", "a"}, "rcedit: unknown report job ''; " + jobNames},
         {{"--report", "codes"}, "rcedit: no image file named / --report"},
         {{"--report", "codes", "--", "--output", "x.txt", "a"},
@@ -271,19 +267,12 @@ TEST_F(Commands, StatusAndWhatIsSaidForEachFile) {
         // No command writes over one of its inputs, under whatever name.
         {{"--check", "--output", a, a}, 2, "rcedit: --output " + a + " is the input file " + a},
         {{"--report", "codes", shortFile}, 2, "Error, Incorrect Halden R8 Filename or File is Corrupted"},
-        {{"--report", "all", "--output", a, a}, 2, "rcedit: --output " + a + " is the input file " + a},
         {{"--report", "all", "--format", "pdf", "--output", link, a},
          2,
          "rcedit: --output " + link + " is the input"},
         {{"--export", "--output", hard, a}, 2, "rcedit: --output " + hard + " is the input file " + a},
         {{"--export", "--format", "json", "--output", a, link}, 2, "rcedit: --output " + a + " is the input"},
         {{"--diff", "--output", a, b, a}, 2, "rcedit: --output " + a + " is the input file " + a},
-        {{"--sound", "tone:1", "--output", link, a},
-         2,
-         "rcedit: --output " + link + ": a sound is written only"},
-        {{"--import", "/dev/null", "--output", folder.Path("c.bin"), b},
-         2,
-         "rcedit: --output " + folder.Path("c.bin") + ": an image is"},
         {{"--report", "codes", "--output", shortFile, a},
          2,
          "rcedit: cannot write " + shortFile + ": refused: " + shortFile + " is"},
