@@ -255,8 +255,6 @@ TEST(SettingsTable, ReadingsAgree) {
          "1: Error! A frequency", ""},
         {"a pause alone is no number", none, "User Speed Dial | Entry 91 Number | ,",
          "1: Error! This value cannot be stored", ""},
-        {"a value is read whole", none, "Base Timers | Repeater Time-Out | 03:00 and some words",
-         "1: Error! This value cannot be stored", ""},
         {"a word space ends a CW message", none, "CW Message | CW Message | \"DE N0SMP \"", "", ""},
         {"an unused digit slot", [](ImageBytes& i) { i[0x27] = 0x5A; }, "", "", "",
          "Base Codes | bits no setting shows at 0x0027 | 00 -> 5A\n"},
