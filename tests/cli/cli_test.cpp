@@ -405,7 +405,6 @@ TEST(LinkCommandLine, LineAndFileOrTheRefusal) {
         {{"--port", "p", "--download", "f", "--", "g"}, "unknown argument \"g\""},
         {{"--port", "p", "--download", "-"},
          "--download needs a file name; \"-\" (a standard stream) is not one"},
-        {{"--version=2"}, "--version takes no value"},
         {{"--port", "p", "--download", "f", "--chat", "c"}, "--init and --chat go with --dial"},
         {{"--port", "p", "--download", "f", "--dial", "555\r+++"}, "--dial takes no control characters"},
         {{"--port", "p", "--download", "f", "--dial="}, "--dial needs a value"},
