@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,12 +50,6 @@ class Backups : public ::testing::Test {
 protected:
     void SetUp() override { ::setenv("XDG_DATA_HOME", dir.c_str(), 1); }
     void TearDown() override { ::unsetenv("XDG_DATA_HOME"); }
-    static std::size_t Count() {
-        std::size_t n = 0;
-        for (const fs::directory_entry& e : fs::directory_iterator(BackupFolder()))
-            n += e.path().filename().string()[0] != '.';
-        return n;
-    }
     test::TempFolder folder;
     const fs::path dir = folder.path();
 };
@@ -77,7 +72,10 @@ TEST_F(Backups, ACopyPerNewContentNamedByTimeDirectionAndFile) {
     EXPECT_FALSE(KeepNewCopy(b, "upload", "/far/away/site.HR8", t).already);
     EXPECT_FALSE(KeepNewCopy(a, "upload", "/near/site.HR8", t).already);
     EXPECT_FALSE(KeepNewCopy(a, "download", "/far/away/site.HR8", t).already) << "the newest copy holds b";
-    EXPECT_EQ(Count(), 4u);
+    EXPECT_EQ(
+        std::count_if(fs::directory_iterator(BackupFolder()), {},
+                      [](const fs::directory_entry& e) { return e.path().filename().string()[0] != '.'; }),
+        4);
 }
 
 // Copies are grouped by the whole path they were made from and ordered as they were made; only
