@@ -3,7 +3,7 @@
 // The rules of the on-screen keypad, without widgets: which keys and selection list each mode
 // shows, the checks applied on OK, and what every key does to the display.
 
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 #include <optional>

@@ -4,7 +4,7 @@
 // flush blocks that empty a large area at once.
 
 #include "image/image_bytes.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "image/regions.h"
 
 #include <array>

@@ -5,7 +5,7 @@
 
 #include "codecs/keypad_logic.h"
 #include "image/image_bytes.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // The repeater's ten usage counters and what the statistics dialog shows beside them.
 
 #include "image/image_bytes.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 #include <string>

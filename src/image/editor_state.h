@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/image_bytes.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "image/regions.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "files/replace_file.h"
 #include "image/image_bytes.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <optional>
 #include <string>

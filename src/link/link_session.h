@@ -4,7 +4,7 @@
 // opening and closing the port, the numbered errors, dialing, hang-up, the clock and the wait for
 // the line to drain at exit. The window only shows what this tells it.
 
-#include "image/message.h"
+#include "image/messages.h"
 #include "link/link_settings.h"
 #include "link/link_timer.h"
 #include "link/serial_port.h"

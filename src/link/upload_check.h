@@ -4,7 +4,7 @@
 // setting, so that a blank file, one damaged by another program or a half-edited copy is not sent
 // without the user knowing.
 
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <cstdint>
 #include <span>

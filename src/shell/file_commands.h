@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "shell/recent_files.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // The play buttons of the dialogs: a sound output that never makes the window wait, and what a press
 // of a play button does with it.
 
-#include "image/message.h"
+#include "image/messages.h"
 #include "sound/pcm.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 
 // Scripted collaborators of the link program's procedures.
 
-#include "image/message.h"
+#include "image/messages.h"
 #include "link/link_session.h"
 #include "link/link_settings.h"
 #include "link/link_timer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktop/help.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <deque>
 #include <string>

@@ -3,7 +3,7 @@
 #include "codecs/qt/frm_keypad.h"
 #include "codecs/word_dialog.h"
 #include "desktop/help.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "sound/sound_player.h"
 
 #include <QComboBox>

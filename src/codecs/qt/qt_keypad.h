@@ -2,7 +2,7 @@
 
 #include "codecs/keypad.h"
 #include "desktop/help.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <QPointer>
 

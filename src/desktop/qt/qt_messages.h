@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <QMessageBox>
 

@@ -4,7 +4,7 @@
 #include "editors/cw_ident.h"
 #include "editors/qt/showing_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "sound/cw_keying.h"
 #include "sound/sound_player.h"
 

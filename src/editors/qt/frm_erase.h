@@ -4,7 +4,7 @@
 #include "editors/memory_blocks.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 class QPushButton;
 

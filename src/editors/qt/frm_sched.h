@@ -5,7 +5,7 @@
 #include "editors/qt/editor_dialog.h"
 #include "editors/scheduler.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 

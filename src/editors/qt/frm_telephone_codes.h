@@ -6,7 +6,7 @@
 #include "editors/qt/showing_dialog.h"
 #include "editors/telephone_codes.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 
 #include <array>
 

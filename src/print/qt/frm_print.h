@@ -3,7 +3,7 @@
 #include "desktop/help.h"
 #include "editors/qt/editor_dialog.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "print/document.h"
 #include "print/qt/print_renderer.h"
 

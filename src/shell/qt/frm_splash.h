@@ -2,7 +2,7 @@
 
 #include "desktop/help.h"
 #include "desktop/qt/title_window.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "shell/desktop.h"
 
 class QCheckBox;

@@ -5,7 +5,7 @@
 #include "desktop/help.h"
 #include "editors/qt/frm_memory.h"
 #include "image/editor_state.h"
-#include "image/message.h"
+#include "image/messages.h"
 #include "print/qt/frm_print.h"
 #include "shell/desktop.h"
 #include "shell/editor_settings.h"

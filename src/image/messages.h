@@ -1,5 +1,7 @@
 #pragma once
 
+// The messages interface every dialog and command shows its modal messages through.
+
 #include <string>
 
 namespace rc {
