@@ -151,7 +151,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
             Click(*dialog, c.group);
         const ImageBytes before = state.image;
         Click(*dialog, c.label);
-        EXPECT_EQ(keypad.Texts(), std::vector<std::string>{c.call});
+        EXPECT_EQ(keypad.calls, std::vector<std::string>{c.call});
         ExpectBytes(before, state.image, c.at, c.after);
         EXPECT_EQ(TextOf(*dialog, c.label), c.shownAfter);
     }
@@ -282,7 +282,7 @@ TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
     dialog.show();
     EXPECT_EQ(TextOf(dialog, "Label3_0") + "|" + TextOf(dialog, "Label3_1"), "1A10|");
     Click(dialog, "Label3_0");
-    EXPECT_EQ(keypad.Texts(), std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
+    EXPECT_EQ(keypad.calls, std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
     std::string title;
     WhenModal([&](QWidget* review) {
         title = review->windowTitle().toStdString() + " " + TextOf(*review, "Label2_0");

@@ -455,7 +455,7 @@ TEST(MenuWalk, EditsFromTheMenuReachTheSavedFileAndNothingElse) {
                         }),
               "frmMacro");
     EXPECT_EQ(review, "123|Repeater Transmitter ON");
-    EXPECT_EQ(rig.keypad.calls.at(calls).heading, "Macro Command #12");
+    EXPECT_EQ(rig.keypad.calls.at(calls), "3 7 Macro Command #12 [] 4");
 
     rig.keypad.entries = {"0830", "1110", "15"};
     EXPECT_EQ(RunDialog(rig, "mnuSched",

@@ -113,7 +113,7 @@ TEST_F(VoiceAutopatchTest, EntriesReachTheFileAndItsReports) {
         opened += std::to_string(v.VoiceMaxWords) + " " + std::to_string(v.VoiceMessageNumber) + " [" +
                   v.VoiceOldText + "]\n";
     for (const auto& c : rig.keypad.calls)
-        opened += c.Text() + "\n";
+        opened += c + "\n";
     EXPECT_EQ(opened, "23 13 [" + Name(210) +
                           "]\n23 8 []\n8 -1 []\n8 -1 []\n"
                           "6 11 Telephone Number 42 [,955] 9\n6 11 Emergency Number 3 [] 9\n"
