@@ -44,79 +44,6 @@ EditorState PatternedState() {
     return state;
 }
 
-TEST(CodesDialog, AnEntryWritesItsOwnFieldOnly) {
-    // Code 9 holds a count beyond its seven places, D first and stray high bits.
-    const std::vector<std::uint8_t> malformed = {12, 0, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7};
-    struct Case {
-        const char* what;
-        int code;
-        std::string reply;
-        std::vector<std::uint8_t> stored; // count byte and seven digit codes of the code clicked
-    } cases[] = {
-        {"too long is cut to the field", 5, "123456789", {7, 1, 2, 3, 4, 5, 6, 7}},
-        {"cancel on a malformed code keeps it", 9, "D234567", malformed},
-        {"a new entry normalises it", 9, "D2", {2, 0, 2, 0, 0, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        EditorState state = PatternedState();
-        const int bad = Codes(2).at(9), at = Codes(2).at(c.code);
-        Put(state.image, bad, malformed);
-        ImageBytes expected = state.image;
-        Put(expected, at, c.stored);
-        ScriptedKeyPad keypad;
-        keypad.entries = {c.reply};
-        frmCodes_1 dialog(state, 2, keypad, nullptr, 201);
-        dialog.show();
-        EXPECT_EQ(TextOf(dialog, "lblCode_9"), "D234567");
-        Click(dialog, QString("lblCode_%1").arg(c.code));
-        EXPECT_TRUE(state.image == expected) << c.what << ": bytes" << Changed(state.image, expected);
-        EXPECT_EQ(TextOf(dialog, QString("lblCode_%1").arg(c.code)), c.reply.substr(0, 7)) << c.what;
-    }
-}
-
-TEST(TimersDialog, ValuesShownPassedAndStored) {
-    struct Case {
-        int timer;
-        std::uint8_t lo, hi;
-        const char *shown, *passed, *reply;
-        std::uint8_t loAfter, hiAfter;
-        const char* shownAfter;
-    } cases[] = {
-        {0, 0x08, 0x07, "30:00", "1800", "1800", 0x08, 0x07, "30:00"},
-        {0, 0x08, 0xFF, "30:00", "1800", "1800", 0x08, 0xFF, "30:00"}, // unchanged: upper bits kept
-        {0, 0x08, 0xFF, "30:00", "1800", "900", 0x84, 0x03, "15:00"},  // a new value clears them
-        {6, 0xFF, 0x07, "34:07", "2047", "2047", 0xFF, 0x07, "34:07"}, // Cancel on a value past 1800
-        {1, 90, 0, "01:30", "90", "", 0, 0, "00:00"},
-        {7, 0, 0, "00:00", "0", "256", 0, 1, "04:16"},
-        {2, 0, 0, "0.0", "0", "5", 5, 0, "0.5"},
-        {9, 25, 0xF8, "2.5", "25", "99", 99, 0, "9.9"},
-        {9, 25, 0xF8, "2.5", "25", "25", 25, 0xF8, "2.5"}, // Cancel writes nothing
-        {12, 7, 0, "0.7", "7", "", 0, 0, "0.0"},
-        {13, 0xFF, 0x07, "204.7", "2047", "2047", 0xFF, 0x07, "204.7"}, // too large to store: kept
-        {2, 5, 0, "0.5", "5", "100", 5, 0, "0.5"},                      // more than 9.9: refused
-        {6, 0, 0, "00:00", "0", "2047", 0xFF, 0x07, "34:07"},           // the largest the field holds
-        {6, 5, 0, "00:05", "5", "2048", 5, 0, "00:05"},                 // past 11 bits: refused
-        {1, 5, 0, "00:05", "5", "99999", 5, 0, "00:05"},
-    };
-    for (const Case& c : cases) {
-        EditorState state = PatternedState();
-        const int pt = 184 + 2 * c.timer;
-        Put(state.image, pt, {c.lo, c.hi});
-        ImageBytes expected = state.image;
-        Put(expected, pt, {c.loAfter, c.hiAfter});
-        ScriptedKeyPad keypad;
-        keypad.entries = {c.reply};
-        frmTimer1 dialog(state, kBaseCopy, keypad, nullptr, 300);
-        dialog.show();
-        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shown) << c.timer;
-        Click(dialog, QString("lblTime_%1").arg(c.timer));
-        ASSERT_EQ(keypad.calls.size(), 1u);
-        EXPECT_EQ(keypad.calls[0].value, c.passed) << c.timer;
-        EXPECT_TRUE(state.image == expected) << c.timer << " bytes" << Changed(state.image, expected);
-        EXPECT_EQ(TextOf(dialog, QString("lblTime_%1").arg(c.timer)), c.shownAfter) << c.timer;
-    }
-}
-
 // The menu command's road: the dialog shown modally, a value clicked, the real keypad typed on and
 // its check refusing the first entry.
 TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
@@ -154,15 +81,36 @@ TEST(EditorDialogs, ModalDialogsWithTheRealKeyPad) {
 // entry equal to the value the keypad was opened with writes nothing.
 TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
     struct Case {
-        char dialog; // Tones, Area codes, Lockout, Unlock
+        char dialog; // Codes, tiMers, Tones, Area codes, Lockout, Unlock
         int at;
         std::vector<std::uint8_t> stored; // bytes from `at` before the dialog opens
         const char *group, *label, *reply, *call;
         std::vector<int> after; // bytes from `at` afterwards; empty: nothing written
         const char* shownAfter;
     };
+    // Code 9 holds a count beyond its seven places, D first and stray high bits.
+    const std::vector<std::uint8_t> malformed = {12, 0, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7};
+    const int code5 = Codes(2).at(5), code9 = Codes(2).at(9);
     // clang-format off
     const Case cases[] = {
+        {'C', code5, {}, "", "lblCode_5", "123456789", "3 7 User Function Switch [D50C49B] 0", {7, 1, 2, 3, 4, 5, 6, 7}, "1234567"}, // cut to the field
+        {'C', code9, malformed, "", "lblCode_9", "D234567", "3 7 Emergency Speed Dial [D234567] 0", {}, "D234567"},
+        {'C', code9, malformed, "", "lblCode_9", "D2", "3 7 Emergency Speed Dial [D234567] 0", {2, 0, 2, 0, 0, 0, 0, 0}, "D2"}, // normalised
+        {'M', 184, {0x08, 0x07}, "", "lblTime_0", "1800", "1 4 Repeater Time-Out [1800] 2", {}, "30:00"},
+        {'M', 184, {0x08, 0xFF}, "", "lblTime_0", "1800", "1 4 Repeater Time-Out [1800] 2", {}, "30:00"}, // unchanged: upper bits kept
+        {'M', 184, {0x08, 0xFF}, "", "lblTime_0", "900", "1 4 Repeater Time-Out [1800] 2", {0x84, 0x03}, "15:00"}, // a new value clears them
+        {'M', 196, {0xFF, 0x07}, "", "lblTime_6", "2047", "1 4 Repeater ID [2047] 2", {}, "34:07"}, // Cancel on a value past 1800
+        {'M', 186, {90, 0}, "", "lblTime_1", "", "1 4 Repeater Sleep [90] 2", {0, 0}, "00:00"},
+        {'M', 198, {0, 0}, "", "lblTime_7", "256", "1 4 Squelch Tail Message [0] 2", {0, 1}, "04:16"},
+        {'M', 188, {0, 0}, "", "lblTime_2", "5", "1 2 Turn-On Delay [0] 0", {5, 0}, "0.5"},
+        {'M', 202, {25, 0xF8}, "", "lblTime_9", "99", "1 2 Voice Delay. [25] 0", {99, 0}, "9.9"},
+        {'M', 202, {25, 0xF8}, "", "lblTime_9", "25", "1 2 Voice Delay. [25] 0", {}, "2.5"},
+        {'M', 208, {7, 0}, "", "lblTime_12", "", "1 2 DTMF Pre-window [7] 0", {0, 0}, "0.0"},
+        {'M', 210, {0xFF, 0x07}, "", "lblTime_13", "2047", "1 2 DTMF Window [2047] 0", {}, "204.7"}, // too large to store: kept
+        {'M', 188, {5, 0}, "", "lblTime_2", "100", "1 2 Turn-On Delay [5] 0", {}, "0.5"}, // more than 9.9: refused
+        {'M', 196, {0, 0}, "", "lblTime_6", "2047", "1 4 Repeater ID [0] 2", {0xFF, 0x07}, "34:07"}, // the largest the field holds
+        {'M', 196, {5, 0}, "", "lblTime_6", "2048", "1 4 Repeater ID [5] 2", {}, "00:05"}, // past 11 bits: refused
+        {'M', 186, {5, 0}, "", "lblTime_1", "99999", "1 4 Repeater Sleep [5] 2", {}, "00:05"},
         {'T', 4608, {1, 2}, "", "lblT1_2", "5", "7 1 Enter Frequency 1..8 [1] 6", {5}, "700"},
         {'T', 4611, {8}, "", "lblT2_2", "3", "7 1 Enter Frequency [8] 6", {3}, "500"},
         {'T', 4608, {1, 2, 0}, "", "lblD1_2", "9", "8 1 Enter Time Delay 0..9 [0] 7", {-1, -1, 9}, "450"},
@@ -186,7 +134,11 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
         RecordingMessages messages;
         messages.fallback = Answer::Cancel;
         std::unique_ptr<QDialog> dialog;
-        if (c.dialog == 'T')
+        if (c.dialog == 'C')
+            dialog = std::make_unique<frmCodes_1>(state, 2, keypad, nullptr, 201);
+        else if (c.dialog == 'M')
+            dialog = std::make_unique<frmTimer1>(state, kBaseCopy, keypad, nullptr, 300);
+        else if (c.dialog == 'T')
             dialog = std::make_unique<frmCTones>(state, keypad, nullptr, 900);
         else if (c.dialog == 'A')
             dialog = std::make_unique<frmAreaCodes>(state, keypad, nullptr, 804);
@@ -199,7 +151,7 @@ TEST(KeyPadDialogs, ClickPassesShowsAndWritesOnlyItsField) {
             Click(*dialog, c.group);
         const ImageBytes before = state.image;
         Click(*dialog, c.label);
-        EXPECT_EQ(keypad.Texts(), std::vector<std::string>{c.call});
+        EXPECT_EQ(keypad.calls, std::vector<std::string>{c.call});
         ExpectBytes(before, state.image, c.at, c.after);
         EXPECT_EQ(TextOf(*dialog, c.label), c.shownAfter);
     }
@@ -330,7 +282,7 @@ TEST(AutomationDialogs, MacroGridKeepsWhatItCannotShow) {
     dialog.show();
     EXPECT_EQ(TextOf(dialog, "Label3_0") + "|" + TextOf(dialog, "Label3_1"), "1A10|");
     Click(dialog, "Label3_0");
-    EXPECT_EQ(keypad.Texts(), std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
+    EXPECT_EQ(keypad.calls, std::vector<std::string>{"1 4 Macro Command [1A10] 1"});
     std::string title;
     WhenModal([&](QWidget* review) {
         title = review->windowTitle().toStdString() + " " + TextOf(*review, "Label2_0");

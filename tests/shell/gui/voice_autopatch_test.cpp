@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace rc::shell::testing {
@@ -48,18 +47,12 @@ protected:
         image[kSaveAlertZoneByte] = 1;
         // What a cancelled entry must not rewrite: two pauses before a digit, a word count past
         // the identification's eight, words with high bits the controller ignores.
-        const int PT = kUserSpeedDial.at(42);
-        const std::uint8_t entry[] = {3, 0x29, 0x05, 0x05, 0, 0, 0, 0, 0, 0, 0, 0, 9};
-        for (int k = 0; k < 13; ++k)
-            image[PT + k] = entry[k];
-        image[Messages(0).at(12)] = 1;
-        image[Messages(0).at(12) + 1] = 0x32;
-        image[Messages(0).at(12) + 2] = 10;
+        Put(image, kUserSpeedDial.at(42), {3, 0x29, 0x05, 0x05, 0, 0, 0, 0, 0, 0, 0, 0, 9});
+        Put(image, Messages(0).at(12), {1, 0x32, 10});
         image[kEmergencySpeedDial.at(3)] = 12;
         image[kPreDialNumber.offset] = 9;
         path = folder.Path("site.HR8");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(image.Bytes().data()), kImageSize);
+        ASSERT_TRUE(WriteImageFile(path, image).ok);
         rig.window->show();
         ASSERT_TRUE(rig.window->OpenAtStart(path));
     }
@@ -113,7 +106,7 @@ TEST_F(VoiceAutopatchTest, EntriesReachTheFileAndItsReports) {
         opened += std::to_string(v.VoiceMaxWords) + " " + std::to_string(v.VoiceMessageNumber) + " [" +
                   v.VoiceOldText + "]\n";
     for (const auto& c : rig.keypad.calls)
-        opened += c.Text() + "\n";
+        opened += c + "\n";
     EXPECT_EQ(opened, "23 13 [" + Name(210) +
                           "]\n23 8 []\n8 -1 []\n8 -1 []\n"
                           "6 11 Telephone Number 42 [,955] 9\n6 11 Emergency Number 3 [] 9\n"
