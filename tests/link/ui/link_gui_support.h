@@ -77,31 +77,21 @@ public:
     }
 };
 
-// A pseudo-terminal pair whose far end (`slave`) is raw and whose near end (`master`) never blocks;
-// `name` (128 bytes) receives the far end's path. False when none can be had.
-inline bool OpenRawPty(int& master, int& slave, char* name) {
-    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-        return false;
-    termios t{};
-    ::tcgetattr(slave, &t);
-    ::cfmakeraw(&t);
-    ::tcsetattr(slave, TCSANOW, &t);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    return true;
-}
-
-// The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
-// collected here with the time it arrived, and each command line (ending in CR) can be answered.
+// The modem end of a pseudo-terminal pair, whose far end is raw. The program opens SlavePath();
+// everything it sends is collected here with the time it arrived, and each command line (ending in
+// CR) can be answered.
 class PtyModem {
 public:
-    struct Chunk {
-        qint64 atMs;
-        QByteArray bytes;
-    };
-
     PtyModem() {
-        if (!OpenRawPty(master_, slave_, name_))
+        if (::openpty(&master_, &slave_, name_, nullptr, nullptr) != 0)
             return;
+        termios t{};
+        ::tcgetattr(slave_, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave_, TCSANOW, &t);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+        for (int fd : {master_, slave_}) // a program started here must not keep the line up
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
         clock_.start();
         notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadSome(); });
@@ -133,22 +123,9 @@ public:
     void AnswerWith(const QByteArray& reply) { reply_ = reply; }
     void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
 
-    QByteArray Received() const {
-        QByteArray all;
-        for (const Chunk& c : chunks_)
-            all += c.bytes;
-        return all;
-    }
-    // When the n-th received byte arrived (ms since the modem was made), -1 before it came.
-    qint64 ArrivalOf(int n) const {
-        int seen = 0;
-        for (const Chunk& c : chunks_) {
-            if (n < seen + c.bytes.size())
-                return c.atMs;
-            seen += c.bytes.size();
-        }
-        return -1;
-    }
+    QByteArray Received() const { return received_; }
+    // When the n-th received byte arrived (ms since the modem was made).
+    qint64 ArrivalOf(int n) const { return arrivals_.at(n); }
     qint64 Now() const { return clock_.elapsed(); }
 
 private:
@@ -159,7 +136,8 @@ private:
             if (n <= 0)
                 break;
             QByteArray bytes(buf, static_cast<int>(n));
-            chunks_.push_back({clock_.elapsed(), bytes});
+            received_ += bytes;
+            arrivals_.insert(arrivals_.end(), n, clock_.elapsed());
             if (onBytes) {
                 onBytes(bytes);
                 continue;
@@ -179,7 +157,8 @@ private:
     char name_[128] = {};
     QElapsedTimer clock_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    std::vector<Chunk> chunks_;
+    QByteArray received_;
+    std::vector<qint64> arrivals_;
     QByteArray line_;
     QByteArray reply_;
 };
