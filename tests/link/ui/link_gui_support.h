@@ -7,7 +7,6 @@
 #include "link/ui/frm_comm.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_file_dialog.h"
-#include "scripted_messages.h"
 #include "when_modal.h"
 
 #include <QtTest>
@@ -78,8 +77,7 @@ public:
 };
 
 // The modem end of a pseudo-terminal pair, whose far end is raw. The program opens SlavePath();
-// everything it sends is collected here with the time it arrived, and each command line (ending in
-// CR) can be answered.
+// everything it sends is collected here with the time it arrived.
 class PtyModem {
 public:
     PtyModem() {
@@ -117,10 +115,8 @@ public:
 
     // Stops reading, as a far end that never takes what is sent.
     void SetReading(bool on) { notifier_->setEnabled(on); }
-    // Takes what arrives instead of the command lines, as a modem of the test's own.
+    // Takes what arrives, as a modem of the test's own.
     std::function<void(const QByteArray&)> onBytes;
-    // Answers every CR-terminated command with this text (nothing when empty).
-    void AnswerWith(const QByteArray& reply) { reply_ = reply; }
     void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
 
     QByteArray Received() const { return received_; }
@@ -138,17 +134,8 @@ private:
             QByteArray bytes(buf, static_cast<int>(n));
             received_ += bytes;
             arrivals_.insert(arrivals_.end(), n, clock_.elapsed());
-            if (onBytes) {
+            if (onBytes)
                 onBytes(bytes);
-                continue;
-            }
-            line_ += bytes;
-            int cr;
-            while ((cr = line_.indexOf('\r')) >= 0) {
-                line_.remove(0, cr + 1);
-                if (!reply_.isEmpty())
-                    Send(reply_);
-            }
         }
     }
 
@@ -159,8 +146,6 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     QByteArray received_;
     std::vector<qint64> arrivals_;
-    QByteArray line_;
-    QByteArray reply_;
 };
 
 } // namespace rc::link::test
