@@ -179,18 +179,17 @@ public:
     void EndProgram() override { ++ended; }
 };
 
-// One direction of a noisy line: from a seeded source about one byte in `rate` has a bit flipped, is
-// lost, or gets a stray byte after it. Faults are at least a packet apart: two in one packet can cancel
-// out in an 8-bit sum, which no receiver of this protocol can see.
+// One direction of a noisy line: from a seeded source about one byte in `rate` (0: none) has a bit
+// flipped, is lost, or gets a stray byte after it. Faults are at least a packet apart: two in one packet can
+// cancel out in an 8-bit sum, which no receiver of this protocol can see.
 class LineNoise {
 public:
     LineNoise(unsigned seed, unsigned rate) : random_(seed), rate_(rate) {}
     // What arrives of the byte b.
     std::vector<std::uint8_t> Pass(std::uint8_t b) {
-        if (++since_ <= xmodem::kPacketSize || random_() % rate_ != 0)
+        if (rate_ == 0 || ++since_ <= xmodem::kPacketSize || random_() % rate_ != 0)
             return {b};
         since_ = 0;
-        ++faults;
         switch (random_() % 3) {
         case 0:
             return {static_cast<std::uint8_t>(b ^ (1u << (random_() % 8)))};
@@ -200,7 +199,6 @@ public:
             return {b, static_cast<std::uint8_t>(random_())};
         }
     }
-    int faults = 0;
 
 private:
     std::mt19937 random_;

@@ -34,15 +34,12 @@ TEST(LinkSession, FirstRunStartUp) {
     Rig r;
     r.session.LoadSettings(r.store);
     EXPECT_EQ(Line(r.port.applied), Line({"/dev/ttyS0", 300, 8, Parity::None, 1}));
-    EXPECT_TRUE(r.port.dtr && r.port.rts);
     EXPECT_EQ(r.session.PortHandle(), 0);
 
     r.session.OpenPort();
     EXPECT_EQ(r.session.PortHandle(), 1);
-    EXPECT_EQ(r.port.opened.device, "/dev/ttyS0");
     EXPECT_EQ(r.window.attached, 1);
     EXPECT_EQ(r.window.cleared, 1);
-    EXPECT_TRUE(r.messages.shown.empty());
 }
 
 TEST(LinkSession, StoredSettingsAtStartUp) {

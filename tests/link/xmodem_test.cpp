@@ -385,7 +385,6 @@ TEST(XmodemEndings, EveryWayATransferEnds) {
         const char* message;
         bool failStore = false, failCommit = false;
     } cases[] = {
-        {"no sender: thirteen NAKs", 256, "W70000", text::kRemoteTimeOut},
         {"silence between packets: ten NAKs, then the eleventh wait", 256, "P1 W55000", text::kRemoteTimeOut},
         {"a packet broken off, then silence", 256, "H60 W60000", text::kRemoteTimeOut},
         {"CAN before the start, then silence", 256, "xX W100", text::kCancelledByRemote},

@@ -1,10 +1,11 @@
-// Transfers against lrzsz in checksum mode over socat pseudo-terminals: rclink without windows, the
-// transfer commands of the main window, and a relay between the two ends that adds noise. Single
-// faults of each kind, and what each costs, are tested on the engines' fake clock.
+// Transfers against lrzsz in checksum mode over pseudo-terminals: rclink without windows, the
+// transfer commands of the main window, and a line that adds noise. Single faults of each kind, what
+// each costs, and uploads on a noisy line are tested on the engines' fake clock.
 #include "link_gui_support.h"
 #include "listing/settings_list.h"
 
 #include <csignal>
+#include <list>
 #include <set>
 #include <sys/stat.h>
 
@@ -16,11 +17,7 @@ using namespace xmodem;
 
 constexpr int kRunLimitMs = 60000;
 
-bool WaitForPath(const QString& path, int ms = 10000) {
-    return QTest::qWaitFor([&] { return QFileInfo::exists(path); }, ms);
-}
-
-// One test's folder, its socat processes and the far ends they run.
+// One test's folder and the processes it runs.
 class Bench {
 public:
     Bench() { EXPECT_TRUE(dir_.isValid()); }
@@ -38,21 +35,9 @@ public:
     QString Path(const QString& name) const { return dir_.path() + "/" + name; }
     std::string File(const QString& name) const { return Path(name).toStdString(); }
 
-    // A pty at `link` whose other side runs `command` (a shell line) in `folder`.
-    QProcess* PeerOn(const QString& link, const QString& folder, const QString& command) {
-        QProcess* p =
-            Start("socat", {"pty,raw,echo=0,link=" + Path(link), "SYSTEM:" + command + ",pipes"}, folder);
-        EXPECT_TRUE(WaitForPath(Path(link))) << link.toStdString();
-        return p;
-    }
-
-    // Two ptys joined to each other.
-    QProcess* Pair(const QString& a, const QString& b) {
-        QProcess* p =
-            Start("socat", {"pty,raw,echo=0,link=" + Path(a), "pty,raw,echo=0,link=" + Path(b)}, dir_.path());
-        EXPECT_TRUE(WaitForPath(Path(a)));
-        EXPECT_TRUE(WaitForPath(Path(b)));
-        return p;
+    // A shell line on pipes, in `folder` of the test's own.
+    QProcess* Shell(const QString& command, const QString& folder = "") {
+        return Start("sh", {"-c", command}, Path(folder));
     }
 
     QProcess* Rclink(const QStringList& args) { return Start(RCLINK_PROGRAM, args, dir_.path()); }
@@ -77,15 +62,6 @@ public:
         return QDir(Path("data/halden-r8-tools/backups")).entryList(QDir::Files, QDir::Name);
     }
 
-    // Names in the folder that are not ours: a download must leave no temporary file behind.
-    QStringList Strays(const QStringList& expected) const {
-        QStringList strays;
-        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            if (!expected.contains(name) && !name.startsWith("tty"))
-                strays << name;
-        return strays;
-    }
-
 private:
     QProcess* Start(const QString& program, const QStringList& args, const QString& folder) {
         auto p = std::make_unique<QProcess>();
@@ -103,62 +79,6 @@ private:
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
-// Sits between rclink's line (near) and the lrzsz end (far), passing what arrives through a hook
-// that may change, drop or add bytes.
-class Relay {
-public:
-    enum class To { Rclink, Peer };
-    // Returns what goes on.
-    using Hook = std::function<QByteArray(To, const QByteArray&)>;
-
-    Relay(const QString& near, const QString& far, Hook hook) : hook_(std::move(hook)) {
-        fds_[0] = OpenRaw(near);
-        fds_[1] = OpenRaw(far);
-        for (int i = 0; i < 2; ++i) {
-            notifiers_[i] = std::make_unique<QSocketNotifier>(fds_[i], QSocketNotifier::Read);
-            QObject::connect(notifiers_[i].get(), &QSocketNotifier::activated, [this, i] { Read(i); });
-        }
-    }
-    ~Relay() {
-        for (int i = 0; i < 2; ++i) {
-            notifiers_[i].reset();
-            if (fds_[i] >= 0)
-                ::close(fds_[i]);
-        }
-    }
-    bool Ok() const { return fds_[0] >= 0 && fds_[1] >= 0; }
-    void Inject(To to, const QByteArray& bytes) {
-        const int fd = fds_[to == To::Rclink ? 0 : 1];
-        (void)!::write(fd, bytes.constData(), static_cast<size_t>(bytes.size()));
-    }
-
-    static int OpenRaw(const QString& path) {
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd >= 0) {
-            termios t{};
-            ::tcgetattr(fd, &t);
-            ::cfmakeraw(&t);
-            ::tcsetattr(fd, TCSANOW, &t);
-        }
-        return fd;
-    }
-
-private:
-    void Read(int from) {
-        const To to = from == 0 ? To::Peer : To::Rclink;
-        char buf[1024];
-        ssize_t n;
-        while ((n = ::read(fds_[from], buf, sizeof buf)) > 0)
-            Inject(to, hook_(to, QByteArray(buf, static_cast<int>(n))));
-        if (n == 0 || (n < 0 && errno != EAGAIN))
-            notifiers_[from]->setEnabled(false); // that end has gone
-    }
-
-    Hook hook_;
-    int fds_[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> notifiers_[2];
-};
-
 struct Outcome {
     int exitCode = -1;
     QString errors;
@@ -169,19 +89,35 @@ Outcome Collect(QProcess* p) {
     return {p->exitCode(), QString::fromLocal8Bit(p->readAllStandardError())};
 }
 
-// The last progress line rclink printed.
-QString LastProgress(const QString& errors) {
-    QString last;
-    for (const QString& line : errors.split('\n'))
-        if (line.startsWith("packet "))
-            last = line;
-    return last;
-}
-
 const QString kSend = "exec timeout 60 sx -X img.HR8";
 // rx NAKs at once, often before rclink has the line: that NAK goes in the discard at the start of
 // the transfer, and the upload answers the next.
 const QString kReceive = "exec timeout 60 rx -X -t 30 got.bin";
+
+// The controller's program (sx unless said) on pipes behind a pseudo-terminal rclink opens. With a
+// seed the line is a telephone line with noise: about one byte in 400 each way is damaged, lost or
+// followed by a stray one.
+struct PeerLine {
+    explicit PeerLine(Bench& b, const QString& command = kSend, const QString& folder = "", unsigned seed = 0)
+        : toPeer(seed * 2, seed ? 400 : 0), toRclink(seed * 2 + 1, seed ? 400 : 0) {
+        peer = b.Shell(command, folder);
+        line.onBytes = [this](const QByteArray& bytes) { peer->write(Pass(toPeer, bytes)); };
+        QObject::connect(peer, &QProcess::readyReadStandardOutput,
+                         [this] { line.Send(Pass(toRclink, peer->readAllStandardOutput())); });
+    }
+    ~PeerLine() { peer->disconnect(); }
+    static QByteArray Pass(LineNoise& noise, const QByteArray& bytes) {
+        QByteArray out;
+        for (char b : bytes)
+            for (std::uint8_t o : noise.Pass(static_cast<std::uint8_t>(b)))
+                out.append(static_cast<char>(o));
+        return out;
+    }
+    QString Path() const { return QString::fromStdString(line.SlavePath()); }
+    PtyModem line;
+    QProcess* peer;
+    LineNoise toPeer, toRclink;
+};
 
 // A transfer that ends early, stopped by the user (SIGTERM, as Ctrl-C) or because the far end of the pty
 // went away: it ends at once, not after the read waits, and the old file stays as it was.
@@ -201,81 +137,42 @@ TEST(RclinkWithLrzsz, TransferEndedEarlyLeavesTheFileAsItWas) {
         Bench b;
         const auto old = Pattern(8192, 11);
         WriteBytes(b.File("site.HR8"), old);
-        QProcess* line = b.Pair("ttyA", "ttyB"); // nobody answers
+        auto line = std::make_unique<PtyModem>(); // nobody answers
         // The image is a pattern the editor's check would stop: --force sends it all the same.
-        QProcess* rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", c.direction, "site.HR8"});
+        QProcess* rclink = b.Rclink(
+            {"--port", QString::fromStdString(line->SlavePath()), "--force", c.direction, "site.HR8"});
         QTest::qWait(1500);
         QElapsedTimer sinceEnd;
         sinceEnd.start();
-        (c.lineCloses ? line : rclink)->terminate();
+        if (c.lineCloses)
+            line.reset();
+        else
+            rclink->terminate();
         const Outcome o = Collect(rclink);
         EXPECT_LT(sinceEnd.elapsed(), 3000);
         EXPECT_EQ(o.exitCode, 1) << o.errors.toStdString();
         EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
         EXPECT_EQ(ReadBytes(b.File("site.HR8")), old);
-        EXPECT_EQ(b.Strays({"site.HR8"}), QStringList());
         EXPECT_EQ(b.Kept().size(), c.copiesKept) << "no copy kept of a download that failed";
     }
 }
 
-// ---- through the relay ----
-
-// A telephone line with noise: about one byte in 400 each way is damaged, lost or followed by a
-// stray one.
-struct Noise {
-    explicit Noise(unsigned seed) : toPeer(seed * 2, 400), toRclink(seed * 2 + 1, 400) {}
-    QByteArray operator()(Relay::To to, const QByteArray& unit) {
-        LineNoise& line = to == Relay::To::Peer ? toPeer : toRclink;
-        QByteArray out;
-        for (char b : unit)
-            for (std::uint8_t o : line.Pass(static_cast<std::uint8_t>(b)))
-                out.append(static_cast<char>(o));
-        return out;
+// Single faults, what each costs and uploads on a noisy line are the engines' (XmodemNoisyLine); here
+// rclink's own timers and reads against sx's.
+TEST(RclinkWithLrzsz, NoisyLineDownloadsFromSx) {
+    for (unsigned seed : {1u, 2u}) {
+        SCOPED_TRACE(seed);
+        Bench b;
+        const auto image = Pattern(8192, seed);
+        WriteBytes(b.File("img.HR8"), image);
+        PeerLine line(b, kSend, "", seed);
+        QElapsedTimer took;
+        took.start();
+        const Outcome o = Collect(b.Rclink({"--port", line.Path(), "--download", "site.HR8"}));
+        EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
+        EXPECT_LT(took.elapsed(), 20000);
+        EXPECT_EQ(ReadBytes(b.File("site.HR8")), image);
     }
-    int Faults() const { return toPeer.faults + toRclink.faults; }
-    LineNoise toPeer, toRclink;
-};
-
-// rx answers a bad packet only after a second or two of its own, so uploads take longest.
-void NoisyTransfer(unsigned seed, bool upload, qint64 limitMs) {
-    SCOPED_TRACE((upload ? "upload, seed " : "download, seed ") + std::to_string(seed));
-    Bench b;
-    const auto image = Pattern(8192, seed);
-    WriteBytes(b.File("img.HR8"), image);
-    WriteBytes(b.File("site.HR8"), Pattern(8192, 100));
-    QDir(b.Path("")).mkdir("rx");
-    b.Pair("ttyA", "ttyB");
-    QProcess* rclink = nullptr;
-    QProcess* peer = nullptr;
-    if (upload) {
-        rclink = b.Rclink({"--port", b.Path("ttyA"), "--force", "--upload", "img.HR8"});
-        peer = b.PeerOn("ttyL", b.Path("rx"), "sleep 2; " + kReceive); // its first NAK on time
-    } else {
-        peer = b.PeerOn("ttyL", b.Path(""), kSend);
-    }
-    Noise noise(seed);
-    Relay relay(b.Path("ttyB"), b.Path("ttyL"), std::ref(noise));
-    ASSERT_TRUE(relay.Ok());
-    if (!upload)
-        rclink = b.Rclink({"--port", b.Path("ttyA"), "--download", "site.HR8"});
-    QElapsedTimer took;
-    took.start();
-    const Outcome o = Collect(rclink);
-    EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
-    EXPECT_LT(took.elapsed(), limitMs) << noise.Faults() << " faults";
-    if (upload) {
-        EXPECT_TRUE(Bench::Finish(peer, 15000));
-    }
-    EXPECT_EQ(ReadBytes(b.File(upload ? "rx/got.bin" : "site.HR8")), image) << noise.Faults() << " faults";
-}
-
-TEST(RclinkThroughARelay, NoisyLineDownloadsFromSx) {
-    for (unsigned seed : {1u, 2u, 3u, 4u})
-        NoisyTransfer(seed, false, 20000);
-}
-
-TEST(RclinkThroughARelay, NoisyLineUploadsToRx) {
-    NoisyTransfer(2, true, 40000);
 }
 
 // ---- the main window ----
@@ -284,20 +181,17 @@ TEST(TransferWindowWithLrzsz, DownloadTakesNothingFromBeforeItsStart) {
     Bench b;
     const auto image = Pattern(8192, 8);
     WriteBytes(b.File("img.HR8"), image);
-    b.Pair("ttyA", "ttyB");
-    b.PeerOn("ttyL", b.Path(""), kSend);
-    Relay relay(b.Path("ttyB"), b.Path("ttyL"), [](Relay::To, const QByteArray& unit) { return unit; });
-    ASSERT_TRUE(relay.Ok());
+    PeerLine line(b);
     WindowOn<QtSerialPort> w;
     std::string reason;
-    ASSERT_TRUE(w.port.Open({.device = b.File("ttyA")}, &reason)) << reason;
+    ASSERT_TRUE(w.port.Open({.device = line.line.SlavePath()}, &reason)) << reason;
     int terminalBytes = 0;
     w.port.SetTerminalReceiver([&](std::span<const std::uint8_t> bytes) { terminalBytes += bytes.size(); });
     w.window.show();
     // A stale first block on the line before the transfer: taken for the sender's, it would put
     // the wrong bytes at the start of the file.
     const Packet p = BuildPacket(std::vector<std::uint8_t>(128, 'S'), 1);
-    relay.Inject(Relay::To::Rclink, QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
+    line.line.Send(QByteArray(reinterpret_cast<const char*>(p.data()), kPacketSize));
     // It must be here before the command: one still on its way when the transfer starts cannot be told
     // from the sender's first packet.
     ASSERT_TRUE(QTest::qWaitFor([&] { return terminalBytes >= kPacketSize; }, 10000));
@@ -324,23 +218,22 @@ TEST(RclinkWithLrzsz, UploadCheckAndTheCopyKept) {
 
     // rx asks at once and then only every ten seconds: its first NAK, waiting on the line when the
     // upload starts, is the one answered.
-    QProcess* peer = b.PeerOn("ttyR", b.Path("rx"), "exec timeout 60 rx -X got.bin");
+    PeerLine line(b, "exec timeout 60 rx -X got.bin", "rx");
     QTest::qWait(1000);
     QElapsedTimer took;
     took.start();
-    o = Collect(b.Rclink({"--port", b.Path("ttyR"), "--force", "--upload", "blank.HR8"}));
+    o = Collect(b.Rclink({"--port", line.Path(), "--force", "--upload", "blank.HR8"}));
     EXPECT_EQ(o.exitCode, 0) << o.errors.toStdString();
     EXPECT_LT(took.elapsed(), 5000);
-    EXPECT_TRUE(Bench::Finish(peer, 10000));
+    EXPECT_TRUE(Bench::Finish(line.peer, 10000));
     EXPECT_EQ(ReadBytes(b.File("rx/got.bin")), std::vector<std::uint8_t>(8192, 0));
 
     EXPECT_EQ(b.Kept().size(), 1);
     EXPECT_TRUE(b.Kept().value(0).endsWith("_upload_blank.HR8")) << b.Kept().join(' ').toStdString();
 }
 
-// A download from sx replaces an older, longer file, with nothing left beside it, and keeps a copy. A
-// whole image the chosen file's model does not take is kept, named for the model whose size it has;
-// the file stays as it was.
+// A download from sx replaces an older, longer file and keeps a copy. A whole image the chosen file's
+// model does not take is kept, named for the model whose size it has; the file stays as it was.
 TEST(RclinkWithLrzsz, DownloadsAndTheCopiesKept) {
     struct Case {
         const char* file;
@@ -351,8 +244,6 @@ TEST(RclinkWithLrzsz, DownloadsAndTheCopiesKept) {
     } cases[] = {
         {"site.HR8", 8192, "rclink: Download Successful", "_download_site.HR8", nullptr},
         {"mybackup.HM4", 8192, "rclink: Download Too Long: 8192 of 7936 Bytes", "_download_mybackup.HM4.HR8",
-         "The image received is the size of a Halden R8 file and is kept in "},
-        {"noext", 8192, "rclink: Download Too Long: 8192 of 4096 Bytes", "_download_noext.HR8",
          "The image received is the size of a Halden R8 file and is kept in "},
         // Of no model's size: kept apart, never taken for the file's newest copy.
         {"x.HR8", 5120, "rclink: Download Incomplete: 5120 of 8192 Bytes", "_download_x.HR8.partial",
@@ -365,11 +256,12 @@ TEST(RclinkWithLrzsz, DownloadsAndTheCopiesKept) {
         const auto image = Pattern(c.sent, 21), old = Pattern(ok ? 9000 : 7936, 22);
         WriteBytes(b.File("img.HR8"), image);
         WriteBytes(b.File(c.file), old);
-        b.PeerOn("ttyL", b.Path(""), "printf x; " + kSend); // a stray byte before the transfer
-        const Outcome o = Collect(b.Rclink({"--port", b.Path("ttyL"), "--download", c.file}));
+        PeerLine line(b, "printf x; " + kSend); // a stray byte before the transfer
+        const Outcome o = Collect(b.Rclink({"--port", line.Path(), "--download", c.file}));
         EXPECT_EQ(o.exitCode, ok ? 0 : 1) << o.errors.toStdString();
         EXPECT_TRUE(o.errors.contains(c.says)) << o.errors.toStdString();
-        EXPECT_TRUE(!ok || LastProgress(o.errors) == "packet 65  errors 0  bytes 8192 of 8192")
+        const QStringList progress = o.errors.split('\n').filter(QRegularExpression("^packet "));
+        EXPECT_TRUE(!ok || progress.value(progress.size() - 1) == "packet 65  errors 0  bytes 8192 of 8192")
             << o.errors.toStdString();
         const QStringList copies = b.Kept();
         ASSERT_EQ(copies.size(), 1) << o.errors.toStdString();
@@ -378,13 +270,13 @@ TEST(RclinkWithLrzsz, DownloadsAndTheCopiesKept) {
         EXPECT_TRUE(ok || o.errors.contains(c.keptAs + kept)) << o.errors.toStdString();
         EXPECT_EQ(ReadBytes(kept.toStdString()), image);
         EXPECT_EQ(ReadBytes(b.File(c.file)), ok ? image : old);
-        EXPECT_EQ(b.Strays({"img.HR8", c.file}), QStringList());
     }
 }
 
 // Downloads that end in the same second each keep their own copy.
 TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
     Bench b;
+    std::list<PeerLine> lines;
     std::vector<QProcess*> runs;
     std::set<std::vector<std::uint8_t>> images;
     for (unsigned i = 1; i <= 3; ++i) {
@@ -392,11 +284,11 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
         QDir(b.Path("")).mkdir(folder);
         images.insert(Pattern(8192, 30 + i));
         WriteBytes(b.File(folder + "/img.HR8"), Pattern(8192, 30 + i));
-        b.PeerOn("tty" + folder, b.Path(folder), kSend);
+        lines.emplace_back(b, kSend, folder);
     }
-    for (unsigned i = 1; i <= 3; ++i)
-        runs.push_back(b.Rclink({"--port", b.Path("ttyr" + QString::number(i)), "--download",
-                                 "r" + QString::number(i) + "/site.HR8"}));
+    for (unsigned i = 1; PeerLine & line : lines)
+        runs.push_back(
+            b.Rclink({"--port", line.Path(), "--download", "r" + QString::number(i++) + "/site.HR8"}));
     for (QProcess* run : runs)
         EXPECT_EQ(Collect(run).exitCode, 0);
     std::set<std::vector<std::uint8_t>> kept;
@@ -405,16 +297,63 @@ TEST(RclinkWithLrzsz, DownloadsAtOnceKeepEveryCopy) {
     EXPECT_TRUE(kept == images) << b.Kept().join(' ').toStdString();
 }
 
+// The nightly download says what changed since the night before, beside the copy it keeps.
+TEST(RclinkWithLrzsz, ChangesSinceTheLastCopy) {
+    Bench b;
+    const auto first = Pattern(8192, 31);
+    auto second = first;
+    for (int at : {0x100, 0x101, 0x1234})
+        second[at] ^= 0x5A;
+    QStringList said;
+    for (int run = 0; run < 3; ++run) {
+        WriteBytes(b.File("img.HR8"), run == 0 ? first : second);
+        PeerLine line(b);
+        const Outcome o = Collect(b.Rclink({"--port", line.Path(), "--download", "site.HR8"}));
+        ASSERT_EQ(o.exitCode, 0) << o.errors.toStdString();
+        said << o.errors;
+        QTest::qWait(1000); // each copy in a second of its own
+    }
+    const QStringList kept = b.Kept();
+    ASSERT_EQ(kept.size(), 3) << kept.join(' ').toStdString(); // two copies and the changes beside the second
+    const QString folder = b.Path("data/halden-r8-tools/backups/");
+    EXPECT_EQ(kept[2], kept[1] + ".changes.txt");
+    for (const QString& name : kept) { // the changes as private as the copies
+        struct stat st {};
+        EXPECT_EQ(::stat((folder + name).toLocal8Bit().constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name.toStdString();
+    }
+    ImageBytes before, after;
+    std::copy(first.begin(), first.end(), before.MutableBytes().begin());
+    std::copy(second.begin(), second.end(), after.MutableBytes().begin());
+    const auto changes = listing::DiffSettings(before, after);
+    ASSERT_FALSE(changes.empty());
+    QFile listing(folder + kept[2]);
+    ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(listing.readAll()),
+              "# Changes from " + folder + kept[0] + " to " + folder + kept[1] + "\n" +
+                  QString::fromStdString(listing::ChangesText(changes)));
+    // "2026-12-07 05:06:07" from "2026-12-07_050607_download_site.HR8"
+    auto date = [](const QString& copy) {
+        return copy.left(10) + " " + copy.mid(11, 2) + ":" + copy.mid(13, 2) + ":" + copy.mid(15, 2);
+    };
+    EXPECT_FALSE(said[0].contains("changed since")) << said[0].toStdString();
+    EXPECT_TRUE(said[1].contains(QString("rclink: %1 settings changed since %2 (see %3)")
+                                     .arg(changes.size())
+                                     .arg(date(kept[0]), folder + kept[2])))
+        << said[1].toStdString();
+    EXPECT_TRUE(said[2].contains("rclink: no setting changed since " + date(kept[1])))
+        << said[2].toStdString();
+}
 // ---- a dialled call ----
 
 // A Hayes modem at the end of rclink's line: it echoes and answers commands, gives the dial the
 // result the test chose and, after CONNECT, puts the controller's side through: an optional
-// password prompt, then a real sx or rx. Online, "+++" between a second of quiet
-// on either side takes it back to commands; ATH ends the call.
+// password prompt, then a real sx or rx. Online, "+++" takes it back to commands (the guard times
+// around it are the call's own test's); ATH ends the call.
 class HayesModem {
 public:
     struct Script {
-        const char* initReply = "OK"; // "": no answer
+        const char* initReply = "OK";
         const char* dialResult = "CONNECT 9600";
         bool prompt = false; // the controller asks "Password:" and goes on at "secret\r"
         bool deaf = false;   // online to the end: "+++" and ATH go to the controller as data
@@ -426,20 +365,15 @@ public:
             for (char c : bytes)
                 online_ ? OnlineByte(c) : CommandByte(c);
         };
-        escape_.setSingleShot(true);
-        QObject::connect(&escape_, &QTimer::timeout, [this] { Escaped(); });
     }
     ~HayesModem() { HangUp(); }
-    QString Path() const { return line_.Ok() ? QString::fromStdString(line_.SlavePath()) : QString(); }
+    QString Path() const { return QString::fromStdString(line_.SlavePath()); }
     // The command lines and confirmed escapes, in order: "ATZ|ATDT5550100|+++|ATH".
     QString Log() const { return log_.join('|'); }
     bool CallUp() const { return callUp_; }
 
 private:
-    void Reply(const char* text) {
-        if (*text)
-            line_.Send(QByteArray("\r\n") + text + "\r\n");
-    }
+    void Reply(const char* text) { line_.Send(QByteArray("\r\n") + text + "\r\n"); }
 
     void CommandByte(char c) {
         line_.Send(QByteArray(1, c));
@@ -467,7 +401,6 @@ private:
         if (!QByteArray(script_.dialResult).startsWith("CONNECT"))
             return;
         online_ = callUp_ = true;
-        lastByte_ = line_.Now();
         if (script_.prompt)
             line_.Send("\r\nPassword: ");
         else
@@ -475,18 +408,14 @@ private:
     }
 
     void OnlineByte(char c) {
-        const qint64 now = line_.Now();
-        const qint64 quiet = now - lastByte_;
-        lastByte_ = now;
-        if (!script_.deaf && c == '+' && (pluses_ > 0 || quiet >= kGuardMs - 50) && pluses_ < 3) {
-            if (++pluses_ == 3)
-                escape_.start(kGuardMs - 50);
+        heard_ = (heard_ + c).right(3);
+        if (!script_.deaf && heard_ == "+++") {
+            online_ = false;
+            log_ << "+++";
+            Reply("OK");
             return;
         }
-        // Not an escape after all: the pluses were data.
-        toPeer_ += QByteArray(pluses_, '+') + c;
-        pluses_ = 0;
-        escape_.stop();
+        toPeer_ += c;
         if (script_.prompt && !peer_ && toPeer_.contains("secret\r")) {
             toPeer_.clear();
             StartPeer();
@@ -494,23 +423,14 @@ private:
         Flush();
     }
 
-    void Escaped() {
-        pluses_ = 0;
-        online_ = false;
-        log_ << "+++";
-        Reply("OK");
-    }
-
-    // The controller's program on pipes, as socat runs the other ends.
+    // The controller's program on pipes.
     void StartPeer() {
-        peer_ = std::make_unique<QProcess>();
-        peer_->setWorkingDirectory(bench_.Path(""));
-        QObject::connect(peer_.get(), &QProcess::readyReadStandardOutput, [this] {
+        peer_ = bench_.Shell(script_.peer);
+        QObject::connect(peer_, &QProcess::readyReadStandardOutput, [this] {
             const QByteArray bytes = peer_->readAllStandardOutput();
             if (online_)
                 line_.Send(bytes);
         });
-        peer_->start("sh", {"-c", script_.peer});
         Flush();
     }
 
@@ -523,25 +443,17 @@ private:
         callUp_ = online_ = false;
         if (!peer_)
             return;
-        peer_->disconnect();
-        peer_->terminate();
-        if (!peer_->waitForFinished(2000))
-            peer_->kill();
-        peer_->waitForFinished(2000);
-        peer_.reset();
+        peer_->disconnect(); // the bench waits for it at the end
+        std::exchange(peer_, nullptr)->terminate();
     }
 
-    static constexpr qint64 kGuardMs = 1000;
     Bench& bench_;
     Script script_;
     PtyModem line_;
-    std::unique_ptr<QProcess> peer_;
-    QTimer escape_;
-    QByteArray command_, toPeer_;
+    QProcess* peer_ = nullptr;
+    QByteArray command_, toPeer_, heard_;
     QStringList log_;
     bool online_ = false, callUp_ = false;
-    int pluses_ = 0;
-    qint64 lastByte_ = 0;
 };
 
 const QString kSendSlowly = "sleep 1; " + kSend; // its first NAK after the chat, not in the discard
@@ -593,11 +505,10 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         const auto image = Pattern(8192, 21);
         WriteBytes(b.File("img.HR8"), image);
         QDir(b.Path("")).mkdir("rx");
-        WriteBytes(b.File("can"), {CAN, CAN}); // socat takes backslashes in a command as its own
+        WriteBytes(b.File("can"), {CAN, CAN}); // the controller's cancel
         WriteBytes(b.File("chat.txt"),
                    ToBytes("# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n"));
         HayesModem modem(b, {c.initReply, c.dialResult, c.prompt, c.deaf, c.peer});
-        ASSERT_FALSE(modem.Path().isEmpty());
         const QStringList args =
             QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options.split(' ');
         QProcess* rclink = c.unread ? b.RclinkUnread(args) : b.Rclink(args);
@@ -618,53 +529,5 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
     }
 }
 
-// The nightly download says what changed since the night before, beside the copy it keeps.
-TEST(RclinkDialling, ChangesSinceTheLastCopy) {
-    Bench b;
-    const auto first = Pattern(8192, 31);
-    auto second = first;
-    for (int at : {0x100, 0x101, 0x1234})
-        second[at] ^= 0x5A;
-    QStringList said;
-    for (int run = 0; run < 3; ++run) {
-        WriteBytes(b.File("img.HR8"), run == 0 ? first : second);
-        HayesModem modem(b, {.peer = kSendSlowly});
-        const Outcome o =
-            Collect(b.Rclink({"--port", modem.Path(), "--dial", "5550100", "--download", "site.HR8"}));
-        ASSERT_EQ(o.exitCode, 0) << o.errors.toStdString();
-        said << o.errors;
-        QTest::qWait(1000); // each copy in a second of its own
-    }
-    const QStringList kept = b.Kept();
-    ASSERT_EQ(kept.size(), 3) << kept.join(' ').toStdString(); // two copies and the changes beside the second
-    const QString folder = b.Path("data/halden-r8-tools/backups/");
-    EXPECT_EQ(kept[2], kept[1] + ".changes.txt");
-    for (const QString& name : kept) { // the changes as private as the copies
-        struct stat st {};
-        EXPECT_EQ(::stat((folder + name).toLocal8Bit().constData(), &st), 0);
-        EXPECT_EQ(st.st_mode & 0777, 0600u) << name.toStdString();
-    }
-    ImageBytes before, after;
-    std::copy(first.begin(), first.end(), before.MutableBytes().begin());
-    std::copy(second.begin(), second.end(), after.MutableBytes().begin());
-    const auto changes = listing::DiffSettings(before, after);
-    ASSERT_FALSE(changes.empty());
-    QFile listing(folder + kept[2]);
-    ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(listing.readAll()),
-              "# Changes from " + folder + kept[0] + " to " + folder + kept[1] + "\n" +
-                  QString::fromStdString(listing::ChangesText(changes)));
-    // "2026-12-07 05:06:07" from "2026-12-07_050607_download_site.HR8"
-    auto date = [](const QString& copy) {
-        return copy.left(10) + " " + copy.mid(11, 2) + ":" + copy.mid(13, 2) + ":" + copy.mid(15, 2);
-    };
-    EXPECT_FALSE(said[0].contains("changed since")) << said[0].toStdString();
-    EXPECT_TRUE(said[1].contains(QString("rclink: %1 settings changed since %2 (see %3)")
-                                     .arg(changes.size())
-                                     .arg(date(kept[0]), folder + kept[2])))
-        << said[1].toStdString();
-    EXPECT_TRUE(said[2].contains("rclink: no setting changed since " + date(kept[1])))
-        << said[2].toStdString();
-}
 } // namespace
 } // namespace rc::link

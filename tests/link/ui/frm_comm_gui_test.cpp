@@ -78,13 +78,14 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
         EXPECT_EQ(Find<QLabel>(d, "lblDevice_1")->text(), "/dev/ttyS0");
         QTest::mouseClick(Find<QRadioButton>(d, "Opt4800"), Qt::LeftButton);
         QTest::mouseClick(Find<QCheckBox>(d, "Check1"), Qt::LeftButton);
+        QTest::mouseClick(Find<QCheckBox>(d, "Check2"), Qt::LeftButton);
         QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
     });
     w.port.log.clear();
     w.window.ShowCommSetup();
     EXPECT_EQ(w.window.panelText(Panel::Port), "Comm Port: 2");
     EXPECT_EQ(w.window.panelText(Panel::Settings), "Settings: 4800-8-O-2");
-    EXPECT_EQ(w.port.log, (std::vector<std::string>{"close", "open /tmp/modem-link", "dtr 1", "rts 1"}));
+    EXPECT_EQ(w.port.log, (std::vector<std::string>{"close", "open /tmp/modem-link", "dtr 1", "rts 0"}));
     EXPECT_EQ(Line(w.port.opened), Line({"/tmp/modem-link", 4800, 8, Parity::Odd, 2}));
     EXPECT_EQ(w.window.linkSettings().dtr, "1");
     EXPECT_TRUE(w.store.writes.empty()) << "the dialog stores nothing";

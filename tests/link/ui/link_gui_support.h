@@ -7,7 +7,6 @@
 #include "link/ui/frm_comm.h"
 #include "link/ui/qt_serial_port.h"
 #include "link/ui/xfer_file_dialog.h"
-#include "scripted_messages.h"
 #include "when_modal.h"
 
 #include <QtTest>
@@ -77,31 +76,20 @@ public:
     }
 };
 
-// A pseudo-terminal pair whose far end (`slave`) is raw and whose near end (`master`) never blocks;
-// `name` (128 bytes) receives the far end's path. False when none can be had.
-inline bool OpenRawPty(int& master, int& slave, char* name) {
-    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-        return false;
-    termios t{};
-    ::tcgetattr(slave, &t);
-    ::cfmakeraw(&t);
-    ::tcsetattr(slave, TCSANOW, &t);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    return true;
-}
-
-// The modem end of a pseudo-terminal pair. The program opens SlavePath(); everything it sends is
-// collected here with the time it arrived, and each command line (ending in CR) can be answered.
+// The modem end of a pseudo-terminal pair, whose far end is raw. The program opens SlavePath();
+// everything it sends is collected here with the time it arrived.
 class PtyModem {
 public:
-    struct Chunk {
-        qint64 atMs;
-        QByteArray bytes;
-    };
-
     PtyModem() {
-        if (!OpenRawPty(master_, slave_, name_))
+        if (::openpty(&master_, &slave_, name_, nullptr, nullptr) != 0)
             return;
+        termios t{};
+        ::tcgetattr(slave_, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave_, TCSANOW, &t);
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+        for (int fd : {master_, slave_}) // a program started here must not keep the line up
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
         clock_.start();
         notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { ReadSome(); });
@@ -127,28 +115,13 @@ public:
 
     // Stops reading, as a far end that never takes what is sent.
     void SetReading(bool on) { notifier_->setEnabled(on); }
-    // Takes what arrives instead of the command lines, as a modem of the test's own.
+    // Takes what arrives, as a modem of the test's own.
     std::function<void(const QByteArray&)> onBytes;
-    // Answers every CR-terminated command with this text (nothing when empty).
-    void AnswerWith(const QByteArray& reply) { reply_ = reply; }
     void Send(const QByteArray& bytes) { (void)!::write(master_, bytes.constData(), bytes.size()); }
 
-    QByteArray Received() const {
-        QByteArray all;
-        for (const Chunk& c : chunks_)
-            all += c.bytes;
-        return all;
-    }
-    // When the n-th received byte arrived (ms since the modem was made), -1 before it came.
-    qint64 ArrivalOf(int n) const {
-        int seen = 0;
-        for (const Chunk& c : chunks_) {
-            if (n < seen + c.bytes.size())
-                return c.atMs;
-            seen += c.bytes.size();
-        }
-        return -1;
-    }
+    QByteArray Received() const { return received_; }
+    // When the n-th received byte arrived (ms since the modem was made).
+    qint64 ArrivalOf(int n) const { return arrivals_.at(n); }
     qint64 Now() const { return clock_.elapsed(); }
 
 private:
@@ -159,18 +132,10 @@ private:
             if (n <= 0)
                 break;
             QByteArray bytes(buf, static_cast<int>(n));
-            chunks_.push_back({clock_.elapsed(), bytes});
-            if (onBytes) {
+            received_ += bytes;
+            arrivals_.insert(arrivals_.end(), n, clock_.elapsed());
+            if (onBytes)
                 onBytes(bytes);
-                continue;
-            }
-            line_ += bytes;
-            int cr;
-            while ((cr = line_.indexOf('\r')) >= 0) {
-                line_.remove(0, cr + 1);
-                if (!reply_.isEmpty())
-                    Send(reply_);
-            }
         }
     }
 
@@ -179,9 +144,8 @@ private:
     char name_[128] = {};
     QElapsedTimer clock_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    std::vector<Chunk> chunks_;
-    QByteArray line_;
-    QByteArray reply_;
+    QByteArray received_;
+    std::vector<qint64> arrivals_;
 };
 
 } // namespace rc::link::test
