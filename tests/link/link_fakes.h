@@ -9,10 +9,9 @@
 #include "link/serial_port.h"
 #include "link/xmodem.h"
 #include "scripted_messages.h"
+#include "test_files.h"
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -46,15 +45,6 @@ public:
     }
 };
 
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 // Test data: n bytes that differ from block to block and from seed to seed.
 inline std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7) {
     std::vector<std::uint8_t> v(n);
@@ -62,8 +52,12 @@ inline std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7) {
         v[i] = static_cast<std::uint8_t>((i * 31 + seed * (i / 128 + 1)) & 0xFF);
     return v;
 }
-inline std::vector<std::uint8_t> ToBytes(std::string_view text) {
-    return {text.begin(), text.end()};
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    const std::string bytes = rc::test::ReadFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    rc::test::WriteFile(path, {bytes.begin(), bytes.end()});
 }
 
 inline auto Line(const LineSettings& l) {

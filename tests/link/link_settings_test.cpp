@@ -59,8 +59,7 @@ TEST(LinkSettings, WriteUsesTheStoredSpellingsAndModelCode) {
     s.cwString = "70#";
     s.devices[2] = "/dev/ttyACM0";
     WriteLinkSettings(store, s, 1500, 30);
-    using Key = std::pair<std::string, std::string>;
-    const std::map<Key, std::string> want{
+    const std::map<std::pair<std::string, std::string>, std::string> want{
         {{"MODEM", "DEVICE3"}, "/dev/ttyACM0"},
         {{"Modem", "DTR"}, "1"},
         {{"Modem", "RTS"}, "1"},

@@ -2,7 +2,6 @@
 #include "link/transfer_models.h"
 
 #include "link_fakes.h"
-#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +44,9 @@ std::vector<std::uint8_t> Block(std::uint8_t fill) {
 // That nothing is left beside the file is counted in the window's download test.
 TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     const fs::path target = dir / "site.HR8", link = dir / "link.HR8";
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     test::WriteBytes(target, std::vector<std::uint8_t>(8192, 0xEE));
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(target, perms);
     fs::create_symlink(target, link);
     {
         DownloadFile file(link.string());
@@ -58,8 +58,7 @@ TEST_F(TransferFiles, ExistingFileIsReplacedOnlyOnCommit) {
     auto expected = Block(1);
     expected.resize(256, 2);
     EXPECT_EQ(test::ReadBytes(target), expected); // exactly the bytes received: no tail of the old file
-    EXPECT_EQ(fs::status(target).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(), perms);
     EXPECT_TRUE(fs::is_symlink(link));
 }
 
@@ -116,13 +115,9 @@ TEST_F(TransferFiles, UploadFileMustHoldItsModelsSize) {
         const std::vector<std::uint8_t> bytes = test::Pattern(c.size);
         test::WriteBytes(p, bytes);
         const UploadFile f = LoadUploadFile(p.string());
-        if (c.accepted) {
-            EXPECT_EQ(f.refusal, "") << c.name;
-            EXPECT_EQ(f.bytes, bytes) << c.name;
-        } else {
-            EXPECT_EQ(f.refusal, "File " + p.string() + " is Corrupted. Transfer Aborted") << c.name;
-            EXPECT_TRUE(f.bytes.empty()) << c.name;
-        }
+        EXPECT_EQ(f.refusal, c.accepted ? "" : "File " + p.string() + " is Corrupted. Transfer Aborted")
+            << c.name;
+        EXPECT_EQ(f.bytes, c.accepted ? bytes : std::vector<std::uint8_t>()) << c.name;
     }
     EXPECT_EQ(LoadUploadFile(dir.string()).refusal,
               "File " + dir.string() + " could not be read. Transfer Aborted");

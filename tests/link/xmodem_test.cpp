@@ -244,28 +244,17 @@ TEST_F(Download, StartEndsAfterThirteenReadWaitsWhateverArrives) {
 TEST_F(Download, TenBadPacketsInARowForOneBlockAreTheLimit) {
     // A good packet starts the count again; the figure counts every bad packet of the transfer.
     ASSERT_EQ(peer.TakeSent(), kNak);
-    auto bad = PacketBytes(peer.data, 1);
-    bad[2] = 0; // complement wrong
-    const auto badRun = [&](int n) {
-        for (int i = 0; i < n; ++i) {
+    for (int block = 1; block <= 3; ++block) { // the last run has an eleventh
+        auto bad = PacketBytes(peer.data, block);
+        bad[2] = 0; // complement wrong
+        for (int i = 0; i < (block < 3 ? 10 : 11); ++i) {
             peer.Feed(bad);
             peer.Wait(100);
-            ASSERT_EQ(peer.TakeSent(), kNak);
+            ASSERT_EQ(peer.TakeSent(), kNak) << block << " " << i;
         }
-    };
-    badRun(10);
-    peer.Run("P1");
-    peer.TakeSent();
-    bad = PacketBytes(peer.data, 2);
-    bad[2] = 0;
-    badRun(10);
-    EXPECT_FALSE(rx.Finished());
-    EXPECT_EQ(rx.Counters().errPackets, "20");
-    peer.Run("P2");
-    peer.TakeSent();
-    badRun(10);
-    peer.Feed(bad); // the eleventh in a row for block 3
-    EXPECT_EQ(peer.TakeSent(), kNak);
+        peer.Run("P" + std::to_string(block));
+        peer.TakeSent();
+    }
     EXPECT_EQ(rx.Counters().errPackets, "31");
     EXPECT_EQ(peer.LastMessage(), text::kExcessiveErrors);
     EXPECT_FALSE(store.committed);
@@ -429,9 +418,7 @@ TEST(XmodemEndings, EveryWayATransferEnds) {
         EXPECT_EQ(peer.LastMessage(), c.message);
         EXPECT_EQ(peer.beeps, ok ? 1 : 0);
         EXPECT_EQ(down.store.committed, ok);
-        if (upload) {
-            EXPECT_EQ(peer.finishedAt, peer.now); // at the end of the script's wait, not before
-        }
+        EXPECT_TRUE(!upload || peer.finishedAt == peer.now); // at the end of the script's wait, not before
         // Nothing more happens once it has ended.
         peer.TakeSent();
         peer.Run("P2 N W100000");
@@ -504,8 +491,7 @@ TEST(UploadSizes, ShortLastBlockIsPaddedAndEmptyDataSendsOnlyEot) {
     const auto last = peer.TakeSent();
     ASSERT_EQ(last.size(), 264u);
     EXPECT_EQ(last[132 + 3], Pattern(130)[128]);
-    EXPECT_EQ(last[132 + 5], kPad);
-    EXPECT_EQ(last[132 + 130], kPad);
+    EXPECT_EQ(Bytes(last.begin() + 132 + 5, last.begin() + 132 + 131), Bytes(126, kPad));
     peer.Run("A");
     EXPECT_EQ(peer.TakeSent(), kEot);
     EXPECT_EQ(tx.Blocks(), 2);
@@ -546,13 +532,11 @@ struct Wire {
     }
 };
 
-TEST(XmodemNoisyLine, EveryRunDeliversTheImageOrKeepsTheOldFile) {
+TEST(XmodemNoisyLine, EveryRunDeliversTheImage) {
     const XmodemTiming timing{.microsPerByte = Wire::kMicrosPerByte};
     const Bytes image = Pattern(8192, 3);
-    int delivered = 0;
     std::int64_t longest = 0;
-    constexpr unsigned kSeeds = 120;
-    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+    for (unsigned seed = 1; seed <= 120; ++seed) {
         MemoryStore store;
         XmodemReceive rx{store, timing, 8192};
         XmodemSend tx{image, timing};
@@ -573,19 +557,13 @@ TEST(XmodemNoisyLine, EveryRunDeliversTheImageOrKeepsTheOldFile) {
             toTx.Send(rx.OnTime(now).send, now);
             toRx.Send(tx.OnTime(now).send, now);
         }
-        ASSERT_TRUE(rx.Finished() && tx.Finished()) << "seed " << seed;
-        EXPECT_EQ(store.committed, rx.Succeeded()) << "seed " << seed;
-        if (rx.Succeeded()) {
-            EXPECT_EQ(store.data, image) << "seed " << seed;
-        }
-        // The sender may call an upload done only when the receiver has the whole image.
-        EXPECT_TRUE(!tx.Succeeded() || rx.Succeeded()) << "seed " << seed;
-        delivered += rx.Succeeded() ? 1 : 0;
+        // About 35 faults a transfer: the line is worse than a bad telephone line, and still every
+        // run gets through, none much slower than a clean one (9 s of line time).
+        ASSERT_TRUE(rx.Finished() && tx.Finished() && rx.Succeeded()) << "seed " << seed;
+        EXPECT_TRUE(store.committed) << "seed " << seed;
+        EXPECT_EQ(store.data, image) << "seed " << seed;
         longest = std::max(longest, now);
     }
-    // About 35 faults a transfer: the line is worse than a bad telephone line, and still every
-    // run gets through, none much slower than a clean one (9 s of line time).
-    EXPECT_EQ(delivered, static_cast<int>(kSeeds));
     EXPECT_LT(longest, 30000);
 }
 

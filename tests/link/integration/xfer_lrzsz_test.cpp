@@ -327,9 +327,7 @@ TEST(RclinkWithLrzsz, ChangesSinceTheLastCopy) {
     std::copy(second.begin(), second.end(), after.MutableBytes().begin());
     const auto changes = listing::DiffSettings(before, after);
     ASSERT_FALSE(changes.empty());
-    QFile listing(folder + kept[2]);
-    ASSERT_TRUE(listing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(listing.readAll()),
+    EXPECT_EQ(QString::fromStdString(rc::test::ReadFile((folder + kept[2]).toStdString())),
               "# Changes from " + folder + kept[0] + " to " + folder + kept[1] + "\n" +
                   QString::fromStdString(listing::ChangesText(changes)));
     // "2026-12-07 05:06:07" from "2026-12-07_050607_download_site.HR8"
@@ -506,8 +504,8 @@ TEST(RclinkDialling, CallsAndTheirHangUp) {
         WriteBytes(b.File("img.HR8"), image);
         QDir(b.Path("")).mkdir("rx");
         WriteBytes(b.File("can"), {CAN, CAN}); // the controller's cancel
-        WriteBytes(b.File("chat.txt"),
-                   ToBytes("# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n"));
+        rc::test::WriteFile(b.File("chat.txt"),
+                            "# the controller's login\nexpect Password:\npause 0.2\nsend secret\\r\n");
         HayesModem modem(b, {c.initReply, c.dialResult, c.prompt, c.deaf, c.peer});
         const QStringList args =
             QStringList{"--port", modem.Path(), "--dial", "5550100"} + c.options.split(' ');

@@ -111,8 +111,8 @@ TEST(TransferCommands, DownloadAndUploadTakeTheFilesModel) {
         QTimer::singleShot(0, [&] {
             QWidget* xfer = QApplication::activeModalWidget();
             ASSERT_NE(qobject_cast<frmXfer*>(xfer), nullptr);
-            shown << xfer->windowTitle() << Find<QLabel>(xfer, "lblFilename")->text()
-                  << Find<QLabel>(xfer, "lblFileSize")->text()
+            shown << xfer->windowTitle() << Child<QLabel>(*xfer, "lblFilename")->text()
+                  << Child<QLabel>(*xfer, "lblFileSize")->text()
                   << (w.window.isTransferBusy() ? "busy" : "idle");
         });
         sender();
@@ -145,7 +145,7 @@ TEST(TransferCommands, DownloadAndUploadTakeTheFilesModel) {
     std::vector<std::uint8_t> received;
     PlayReceiver(w.port, &received);
     w.dialog.answer = w.Path("club.HK9");
-    Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+    Child<QPushButton>(w.window, "cmdDial")->setFocus();
     w.window.PUpLoad();
     EXPECT_EQ(w.dialog.requests.back(),
               (FileDialogRequest{"Select file to Upload", kFilter, 1, 4, false, w.dir.path().toStdString()}));
@@ -187,7 +187,7 @@ TEST(TransferCommands, TransfersRefusedBeforeTheLineIsTouched) {
         if (c.size >= 0)
             WriteBytes(*w.dialog.answer, c.size ? Pattern(c.size) : std::vector<std::uint8_t>(8192, 0));
         w.messages.answers = {Answer::No}; // to the blank image's question
-        Find<QPushButton>(&w.window, "cmdDial")->setFocus();
+        Child<QPushButton>(w.window, "cmdDial")->setFocus();
         ASSERT_NE(w.window.focusWidget(), &w.window.terminal());
         c.upload ? w.window.PUpLoad() : w.window.PDownLoad();
         // The line is refused before a file is asked for.
@@ -197,9 +197,7 @@ TEST(TransferCommands, TransfersRefusedBeforeTheLineIsTouched) {
         EXPECT_EQ(w.Panel(), QString(c.panel).arg(QString::fromStdString(w.dialog.answer.value_or(""))));
         EXPECT_EQ(w.messages.shown.size(), c.size == 0 ? 1u : 0u);
         EXPECT_EQ(w.window.linkSettings().modelType, c.model);
-        if (!c.sevenBits) {
-            EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
-        }
+        EXPECT_TRUE(c.sevenBits || w.window.focusWidget() == &w.window.terminal());
     }
 }
 
@@ -236,7 +234,7 @@ TEST(frmXfer, TransfersEndedBeforeTheirEnd) {
         const char* message;
     } cases[] = {
         {"Cancel button",
-         [](frmXfer* x) { QTest::mouseClick(Find<QPushButton>(x, "cmdCancel"), Qt::LeftButton); },
+         [](frmXfer* x) { QTest::mouseClick(Child<QPushButton>(*x, "cmdCancel"), Qt::LeftButton); },
          " Transfer Cancelled By User."},
         {"Escape", [](frmXfer* x) { QTest::keyClick(x, Qt::Key_Escape); }, " Transfer Cancelled By User."},
         {"window closed", [](frmXfer* x) { x->close(); }, " Transfer Cancelled By User."},
@@ -257,9 +255,7 @@ TEST(frmXfer, TransfersEndedBeforeTheirEnd) {
         EXPECT_EQ(rig.panel.back(), c.message);
         EXPECT_FALSE(xfer->Succeeded());
         EXPECT_TRUE(rig.line.ends == 1 && rig.beeps == 0);
-        if (!c.act) {
-            EXPECT_EQ(rig.line.sent, std::string(13, NAK));
-        }
+        EXPECT_TRUE(c.act || rig.line.sent == std::string(13, NAK)) << rig.line.sent.size();
         EXPECT_EQ(ReadBytes(existing), c.act ? Pattern(8192) : std::vector<std::uint8_t>());
         EXPECT_EQ(std::distance(fs::directory_iterator(rig.dir.path().toStdString()), {}), c.act ? 1 : 0);
     }
@@ -273,8 +269,8 @@ TEST(frmXfer, CountersFollowTheTransfer) {
     auto counters = [&] {
         QStringList shown;
         for (const char* name : {"lblNumPackets", "lblNumBytes", "lblErrPackets"})
-            shown << Find<QLabel>(xfer.get(), name)->text();
-        return shown << QString::number(Find<QProgressBar>(xfer.get(), "pnlFill")->value());
+            shown << Child<QLabel>(*xfer.get(), name)->text();
+        return shown << QString::number(Child<QProgressBar>(*xfer.get(), "pnlFill")->value());
     };
     QStringList seen;
     auto onSend = rig.line.onSend;

@@ -24,7 +24,7 @@ TEST(frmComm, ClockMenusAndCommandsThatReachTheLineAndTheHelp) {
     w.Start();
     w.clock.now = {7, 0, 1};
     w.timers["Timer1"].Fire();
-    EXPECT_EQ(Find<QLabel>(&w.window, "sBar1_4")->text(), "07:00:01");
+    EXPECT_EQ(Child<QLabel>(w.window, "sBar1_4")->text(), "07:00:01");
     QStringList menus;
     for (QAction* menu : w.window.menuBar()->actions())
         menus << menu->text();
@@ -47,7 +47,7 @@ TEST(frmComm, ClockMenusAndCommandsThatReachTheLineAndTheHelp) {
               (std::vector<std::string>{"contents", "search", "context 10", "context 20", "context 30"}));
 
     Put(w.window.terminal(), "OK");
-    QTest::mouseClick(Find<QPushButton>(&w.window, "cmdClrScreen"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(w.window, "cmdClrScreen"), Qt::LeftButton);
     EXPECT_EQ(w.window.terminal().toPlainText(), "");
     EXPECT_EQ(w.window.focusWidget(), &w.window.terminal());
 }
@@ -59,27 +59,25 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
     w.Start();
     WhenModal([&](QWidget* d) {
         for (const char* on : {"OptComm1", "Opt8Bits", "OptOdd", "OptStop2", "Check2"})
-            EXPECT_TRUE(Find<QAbstractButton>(d, on)->isChecked()) << on;
+            EXPECT_TRUE(Child<QAbstractButton>(*d, on)->isChecked()) << on;
         // No baud option is 19200.
         for (const char* off : {"Opt300", "Opt1200", "Opt2400", "Opt4800", "Opt9600", "Check1"})
-            EXPECT_FALSE(Find<QAbstractButton>(d, off)->isChecked()) << off;
-        EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/dev/ttyUSB0");
+            EXPECT_FALSE(Child<QAbstractButton>(*d, off)->isChecked()) << off;
+        EXPECT_EQ(Child<QLabel>(*d, "lblDevice_2")->text(), "/dev/ttyUSB0");
         // Placed with its centre 275 x 173 pixels from the main window's corner.
         const QRect main = w.window.frameGeometry();
         EXPECT_EQ(d->x() + d->width() / 2, main.x() + 275) << d->width();
         EXPECT_EQ(d->y() + d->height() / 2, main.y() + 173);
 
         // Comm2 picks up its own device in the box; a typed path replaces it.
-        QTest::mouseClick(Find<QRadioButton>(d, "OptComm2"), Qt::LeftButton);
-        auto* device = Find<QComboBox>(d, "cboDevice");
+        QTest::mouseClick(Child<QRadioButton>(*d, "OptComm2"), Qt::LeftButton);
+        auto* device = Child<QComboBox>(*d, "cboDevice");
         EXPECT_EQ(device->currentText(), "/dev/ttyUSB0");
         device->setCurrentText("/tmp/modem-link");
-        EXPECT_EQ(Find<QLabel>(d, "lblDevice_2")->text(), "/tmp/modem-link");
-        EXPECT_EQ(Find<QLabel>(d, "lblDevice_1")->text(), "/dev/ttyS0");
-        QTest::mouseClick(Find<QRadioButton>(d, "Opt4800"), Qt::LeftButton);
-        QTest::mouseClick(Find<QCheckBox>(d, "Check1"), Qt::LeftButton);
-        QTest::mouseClick(Find<QCheckBox>(d, "Check2"), Qt::LeftButton);
-        QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
+        EXPECT_EQ(Child<QLabel>(*d, "lblDevice_2")->text(), "/tmp/modem-link");
+        EXPECT_EQ(Child<QLabel>(*d, "lblDevice_1")->text(), "/dev/ttyS0");
+        for (const char* name : {"Opt4800", "Check1", "Check2", "cmdOk"})
+            Click(*d, name);
     });
     w.port.log.clear();
     w.window.ShowCommSetup();
@@ -94,8 +92,8 @@ TEST(frmComm, CommSetupShowsTheSettingsAndAppliesOk) {
     const LinkSettings before = w.window.linkSettings();
     const int opens = w.port.opens;
     WhenModal([&](QWidget* d) {
-        QTest::mouseClick(Find<QRadioButton>(d, "Opt300"), Qt::LeftButton);
-        QTest::mouseClick(Find<QPushButton>(d, "cmdCancel"), Qt::LeftButton);
+        QTest::mouseClick(Child<QRadioButton>(*d, "Opt300"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*d, "cmdCancel"), Qt::LeftButton);
     });
     w.window.ShowCommSetup();
     EXPECT_EQ(w.window.linkSettings(), before);
@@ -113,13 +111,13 @@ TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
     w.store.values[{"CALL_WAIT", "CW-STRING"}] = "*70";
     w.Start();
     WhenModal([&](QWidget* d) {
-        EXPECT_EQ(Find<QLineEdit>(d, "txtModemInit")->text(), "ATZ0");
-        EXPECT_EQ(Find<QLineEdit>(d, "txtTelNumber")->text(), "5550100");
+        EXPECT_EQ(Child<QLineEdit>(*d, "txtModemInit")->text(), "ATZ0");
+        EXPECT_EQ(Child<QLineEdit>(*d, "txtTelNumber")->text(), "5550100");
         for (const char* on : {"OptR6", "chkAppend", "chkCallWait"})
-            EXPECT_TRUE(Find<QAbstractButton>(d, on)->isChecked()) << on;
-        auto* cw = Find<QCheckBox>(d, "chkCallWait");
-        auto* list = Find<QComboBox>(d, "cmbCallWait");
-        auto* label = Find<QLabel>(d, "Label3");
+            EXPECT_TRUE(Child<QAbstractButton>(*d, on)->isChecked()) << on;
+        auto* cw = Child<QCheckBox>(*d, "chkCallWait");
+        auto* list = Child<QComboBox>(*d, "cmbCallWait");
+        auto* label = Child<QLabel>(*d, "Label3");
         EXPECT_TRUE(list->isEnabled());
         EXPECT_EQ(list->currentText(), "*70");
         EXPECT_EQ(list->count(), 3); // the entries themselves are in the activation test
@@ -133,10 +131,9 @@ TEST(frmComm, ProgramSetupLoadsPendsAndApplies) {
         cw->click();
         EXPECT_TRUE(list->isEnabled());
         list->setCurrentText("70#");
-        Find<QCheckBox>(d, "chkAppend")->click();
-        Find<QRadioButton>(d, "optM4")->click();
-        Find<QLineEdit>(d, "txtTelNumber")->setText("5559876");
-        QTest::mouseClick(Find<QPushButton>(d, "cmdOk"), Qt::LeftButton);
+        Child<QLineEdit>(*d, "txtTelNumber")->setText("5559876");
+        for (const char* name : {"chkAppend", "optM4", "cmdOk"})
+            Click(*d, name);
     });
     w.window.ShowProgramSetup();
     const LinkSettings& s = w.window.linkSettings();
@@ -171,20 +168,20 @@ TEST(frmModemInit, EachActivationAddsTheCallWaitEntries) {
 TEST(frmSplash, StartUpAndAboutModes) {
     frmSplash splash(frmSplash::Mode::StartUp);
     splash.show();
-    EXPECT_FALSE(Find<QPushButton>(&splash, "cmdOK")->isVisible());
-    EXPECT_FALSE(Find<QPushButton>(&splash, "cmdSysInfo")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>(splash, "cmdOK")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>(splash, "cmdSysInfo")->isVisible());
 
     Window w;
     w.window.findChild<QAction*>("mnuAbout")->trigger();
     auto* about = w.window.findChild<frmSplash*>("frmSplash");
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(Find<QPushButton>(about, "cmdOK")->isVisible());
-    EXPECT_TRUE(Find<QPushButton>(about, "cmdSysInfo")->isVisible());
+    EXPECT_TRUE(Child<QPushButton>(*about, "cmdOK")->isVisible());
+    EXPECT_TRUE(Child<QPushButton>(*about, "cmdSysInfo")->isVisible());
     // The system's version line, and the program's own as --version prints it.
-    EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), "Version 2.10   December 24 , 1999");
-    EXPECT_EQ(Find<QLabel>(about, "lblBuild")->text(), QString("rclink ") + kProgramVersion);
+    EXPECT_EQ(Child<QLabel>(*about, "lblVersion")->text(), "Version 2.10   December 24 , 1999");
+    EXPECT_EQ(Child<QLabel>(*about, "lblBuild")->text(), QString("rclink ") + kProgramVersion);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    QTest::mouseClick(Find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
 }
 
 TEST(TerminalView, ShowsWhatArrivesLikeATerminal) {

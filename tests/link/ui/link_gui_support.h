@@ -20,14 +20,9 @@
 
 namespace rc::link::test {
 
+using rc::test::Child;
+using rc::test::Click;
 using rc::test::WhenModal;
-
-// The child called `name`; a missing one fails the test.
-template <typename T> T* Find(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 // Rejects whatever modal window is still up after `ms`, so a transfer that never ends fails the test.
 inline void Guard(int ms = 20000) {
@@ -101,8 +96,6 @@ public:
         if (slave_ >= 0)
             ::close(slave_);
     }
-    PtyModem(const PtyModem&) = delete;
-    PtyModem& operator=(const PtyModem&) = delete;
 
     bool Ok() const { return master_ >= 0; }
     std::string SlavePath() const { return name_; }

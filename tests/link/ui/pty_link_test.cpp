@@ -14,6 +14,7 @@ constexpr int kGenerousMs = 8000; // a loaded machine may be slow, never this sl
 // The program's window on a real port to a scripted modem, on real timers.
 struct Line : WindowOn<QtSerialPort, QtTimerFactory> {
     Line() {
+        EXPECT_TRUE(modem.Ok());
         store.Modem({"1", "9600", "8", "N", "1", "1", "1"});
         store.values[{"MODEM", "DEVICE1"}] = modem.SlavePath();
         store.values[{"MODEM_INIT", "INIT"}] = "ATZ0";
@@ -29,7 +30,6 @@ struct Line : WindowOn<QtSerialPort, QtTimerFactory> {
 
 TEST(PtyLink, HangUpStepsOnRealTimers) {
     Line l;
-    ASSERT_TRUE(l.modem.Ok());
     l.Start();
     const qint64 pressed = l.modem.Now();
     QTest::mouseClick(l.window.findChild<QPushButton*>("cmdHangUp"), Qt::LeftButton);
@@ -51,7 +51,7 @@ TEST(PtyLink, HangUpStepsOnRealTimers) {
 TEST(PtyLink, OpensThePtyWithoutComplaintAndReopensWithTheNewLine) {
     Line l;
     PtyModem second;
-    ASSERT_TRUE(l.modem.Ok() && second.Ok());
+    ASSERT_TRUE(second.Ok());
     l.modem.onBytes = [&](const QByteArray& bytes) {
         l.modem.Send(bytes.contains('\r') ? "\r\nOK\r\n" : "");
     };
@@ -68,11 +68,8 @@ TEST(PtyLink, OpensThePtyWithoutComplaintAndReopensWithTheNewLine) {
     WhenModal([&](QWidget* d) {
         d->findChild<QRadioButton*>("OptComm2")->click();
         d->findChild<QComboBox*>("cboDevice")->setCurrentText(QString::fromStdString(second.SlavePath()));
-        d->findChild<QRadioButton*>("Opt2400")->click();
-        d->findChild<QRadioButton*>("Opt7Bits")->click();
-        d->findChild<QRadioButton*>("OptEven")->click();
-        d->findChild<QRadioButton*>("OptStop2")->click();
-        d->findChild<QPushButton*>("cmdOk")->click();
+        for (const char* name : {"Opt2400", "Opt7Bits", "OptEven", "OptStop2", "cmdOk"})
+            Click(*d, name);
     });
     l.window.ShowCommSetup();
     EXPECT_TRUE(l.messages.shown.empty()) << l.messages.shown[0].text;
@@ -95,7 +92,6 @@ TEST(PtyLink, OpenFailuresSayWhy) {
     } cases[] = {{true, "/nonexistent/ttyQ"}, {false, "Another program"}};
     for (const Case& c : cases) {
         Line l;
-        ASSERT_TRUE(l.modem.Ok());
         QtSerialPort holder; // the device is already in use
         if (c.missing) {
             l.store.values[{"MODEM", "DEVICE1"}] = "/nonexistent/ttyQ";
@@ -121,7 +117,6 @@ TEST(PtyLink, ExitWaitsForTheLineButNotForever) {
     } cases[] = {{true, 0, 1500}, {false, kDrainLimitMs - 300, kDrainLimitMs + kGenerousMs}};
     for (const Case& c : cases) {
         Line l;
-        ASSERT_TRUE(l.modem.Ok());
         l.Start();
         l.modem.SetReading(c.farEndReads);
         // More than the line's buffers hold, so a far end that never reads keeps some of it back.

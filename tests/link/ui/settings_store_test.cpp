@@ -51,8 +51,7 @@ TEST(LinkSettingsFile, FirstRunThenExitWritesEveryKey) {
         timers["DrainCheck"].Fire();
         window.close();
     }
-    const std::vector<std::uint8_t> bytes = ReadBytes(path.toStdString());
-    const QString ini = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const QString ini = QString::fromStdString(rc::test::ReadFile(path.toStdString()));
     EXPECT_EQ(ini.count("[MODEM]", Qt::CaseInsensitive), 1) << ini.toStdString();
     const QStringList modem = Section(ini, "MODEM");
     for (const char* line : {"PORT=1", "BAUD=300", "BITS=8", "PARITY=N", "STOP=1", "DTR=1", "RTS=1",
