@@ -17,7 +17,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace rc::cli {

@@ -15,15 +15,12 @@ namespace rc {
 namespace {
 
 TEST(DigitCode, MapsEachKeyAndNothingElse) {
-    struct Case {
-        const char* ch;
-        int code;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"1", 1}, {"9", 9}, {"0", 10}, {"*", 11}, {"#", 12}, {"A", 13}, {"B", 14}, {"C", 15},
         {"D", 0}, {"", 0},  {"a", 0},  {",", 0},  {"12", 0}, {" ", 0},  {"d", 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(DigitCode(c.ch), c.code) << '"' << c.ch << '"';
+    for (const auto& [ch, code] : cases)
+        EXPECT_EQ(DigitCode(ch), code) << '"' << ch << '"';
 }
 
 // Every field sits at the very end of the image, so a read past its capacity would leave it.
@@ -52,48 +49,39 @@ TEST(DigitsToText, ReadsCountedFields) {
 }
 
 TEST(WriteCountedDigits, RewritesEveryPosition) {
-    struct Case {
-        std::string text;
-        std::vector<std::uint8_t> bytes;
-    } cases[] = {
+    const std::pair<std::string, std::vector<std::uint8_t>> cases[] = {
         {"12", {2, 1, 2, 0, 0, 0, 0, 0}},        {"D", {1, 0, 0, 0, 0, 0, 0, 0}},
         {"", {0, 0, 0, 0, 0, 0, 0, 0}},          {"*#ABC09", {7, 11, 12, 13, 14, 15, 10, 9}},
         {"123456789", {7, 1, 2, 3, 4, 5, 6, 7}}, // never a count beyond the field
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, bytes] : cases) {
         ImageBytes image;
         for (int i = 0; i < 10; ++i)
             image[200 + i] = 0xEE; // a longer old entry, and a neighbour at 208
-        WriteCountedDigits(image, 200, 7, c.text);
-        for (std::size_t i = 0; i < c.bytes.size(); ++i)
-            EXPECT_EQ(image[200 + static_cast<int>(i)], c.bytes[i]) << c.text << " byte " << i;
+        WriteCountedDigits(image, 200, 7, text);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            EXPECT_EQ(image[200 + static_cast<int>(i)], bytes[i]) << text << " byte " << i;
         EXPECT_EQ(image[208], 0xEE) << "the next field is not touched";
-        if (c.text.size() <= 7) {
-            EXPECT_EQ(CountedDigitsText(image, 200, 7), c.text);
+        if (text.size() <= 7) {
+            EXPECT_EQ(CountedDigitsText(image, 200, 7), text);
         }
     }
 }
 
 TEST(TwoDigitsToByte, FirstAndLastKeyAsBcdDigits) {
-    struct Case {
-        const char* text;
-        int byte;
-    } cases[] = {{"17", 0x17}, {"07", 0x07}, {"99", 0x99}, {"0", 0x00},  {"5", 0x55},
-                 {"*5", 0x05}, {"#A", 0x00}, {"D9", 0x09}, {"9D", 0x90}, {"B3", 0x03},
-                 {"", 0x00},   {"C", 0x00},  {"a1", 0x01}, {"123", 0x13}};
-    for (const Case& c : cases)
-        EXPECT_EQ(TwoDigitsToByte(c.text), c.byte) << '"' << c.text << '"';
+    const std::pair<const char*, int> cases[] = {
+        {"17", 0x17}, {"07", 0x07}, {"99", 0x99}, {"0", 0x00}, {"5", 0x55}, {"*5", 0x05}, {"#A", 0x00},
+        {"D9", 0x09}, {"9D", 0x90}, {"B3", 0x03}, {"", 0x00},  {"C", 0x00}, {"a1", 0x01}, {"123", 0x13}};
+    for (const auto& [text, byte] : cases)
+        EXPECT_EQ(TwoDigitsToByte(text), byte) << '"' << text << '"';
 }
 
 TEST(CommandFromText, FunctionFromTheFirstTwoArgumentFromTheLastTwo) {
-    struct Case {
-        const char* text;
-        CommandCode code;
-    } cases[] = {{"1110", {0x11, 0x10}}, {"9210", {0x92, 0x10}},  {"0000", {0x00, 0x00}},
-                 {"123", {0x12, 0x23}},  {"1", {0x11, 0x11}},     {"", {0x00, 0x00}},
-                 {"*1#2", {0x01, 0x02}}, {"123456", {0x12, 0x56}}};
-    for (const Case& c : cases)
-        EXPECT_EQ(CommandFromText(c.text), c.code) << '"' << c.text << '"';
+    const std::pair<const char*, CommandCode> cases[] = {
+        {"1110", {0x11, 0x10}}, {"9210", {0x92, 0x10}}, {"0000", {0x00, 0x00}}, {"123", {0x12, 0x23}},
+        {"1", {0x11, 0x11}},    {"", {0x00, 0x00}},     {"*1#2", {0x01, 0x02}}, {"123456", {0x12, 0x56}}};
+    for (const auto& [text, code] : cases)
+        EXPECT_EQ(CommandFromText(text), code) << '"' << text << '"';
 }
 
 struct Described {
@@ -427,16 +415,13 @@ TEST(WordTable, PackedBytesToText) {
 
 TEST(WordCodes, TextAndPackedForms) {
     // Malformed texts never give a byte out of range.
-    struct Case {
-        const char* text;
-        PackedWord packed;
-    } cases[] = {
+    const std::pair<const char*, PackedWord> cases[] = {
         {"210", {2, 10}}, {"045", {0, 45}}, {"999", {9, 99}},  {"000", {0, 0}},
         {"100", {1, 0}},  {"", {0, 0}},     {"7", {7, 0}},     {"12", {1, 2}},
         {"A10", {0, 10}}, {"2x5", {2, 0}},  {"9999", {9, 99}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(PackWordCodeText(c.text), c.packed) << '"' << c.text << '"';
+    for (const auto& [text, packed] : cases)
+        EXPECT_EQ(PackWordCodeText(text), packed) << '"' << text << '"';
     EXPECT_EQ(WordCodeText(45), "045");
 
     // Every pickable word survives the trip through its three-digit text into the image and back.

@@ -306,10 +306,8 @@ TEST(WriteImageFile, ALinkAnotherUserPlantedInASharedFolderIsNotFollowed) {
 }
 
 TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
-    struct Case {
-        std::uint8_t byte;
-        const char* text; // nullptr: no alert
-    } cases[] = {
+    // The zone byte and the alert it raises on saving (nullptr: none).
+    const std::pair<std::uint8_t, const char*> cases[] = {
         {1, nullptr},
         {0xF9, nullptr}, // only the low three bits count
         {0, "Repeater Transmitter Disabled\nSave Anyway?"},
@@ -320,11 +318,11 @@ TEST(CheckClosure, NamesEachUnusualSettingOfTheZoneByte) {
         {7, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?"},
     };
     // Its buttons, default and icon are checked with the other messages' boxes.
-    for (const Case& c : cases) {
+    for (const auto& [byte, text] : cases) {
         ImageBytes image;
-        image[24] = c.byte;
+        image[24] = byte;
         auto alert = CheckClosure(image);
-        EXPECT_EQ(alert ? alert->text : "", c.text ? c.text : "") << int(c.byte);
+        EXPECT_EQ(alert ? alert->text : "", text ? text : "") << int(byte);
         EXPECT_EQ(alert ? alert->title : "File Save Alert", "File Save Alert");
     }
 }

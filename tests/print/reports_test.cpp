@@ -38,10 +38,7 @@ std::vector<Document> Build(const ImageBytes& image, std::string_view job) {
 }
 
 TEST(TextRenderer, PlacesTextsAtTabColumns) {
-    struct Case {
-        Line line;
-        std::string text;
-    } cases[] = {
+    const std::pair<Line, std::string> cases[] = {
         {{{{8, "ab"}, {14, "c"}}}, "       ab    c\n"},
         {{{{1, "x"}, {0, "y"}}}, "xy\n"},
         {{{{3, "long text"}, {5, "z"}}}, "  long text\n    z\n"}, // a passed column breaks the line
@@ -50,8 +47,8 @@ TEST(TextRenderer, PlacesTextsAtTabColumns) {
         {{{{8, Number(7)}}}, "        7 \n"},
         {{{{8, Number(-12)}}}, "       -12 \n"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(RenderLine(c.line), c.text);
+    for (const auto& [line, text] : cases)
+        EXPECT_EQ(RenderLine(line), text);
 }
 
 // Every row of a job's pages, its cells "column:text" joined by "|".

@@ -76,7 +76,6 @@ public:
         rc::test::WriteFile(Path(name), bytes);
         return Path(name);
     }
-    static std::string Read(const std::string& path) { return rc::test::ReadFile(path); }
 };
 
 // $XDG_DATA_HOME, where the backups folder is, set to `dir` for the life of the object.

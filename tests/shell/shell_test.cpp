@@ -57,19 +57,16 @@ TEST_F(FileCommandsTest, OpenLoadsTheChosenFileAndEnablesTheImageCommands) {
 TEST_F(FileCommandsTest, CancelledOrRefusedOpensChangeNothing) {
     ASSERT_TRUE(commands.OpenPath(first));
     std::string shortFile = folder.WriteImage("short.HR8", 0, 8191);
-    struct Case {
-        std::optional<std::string> chosen;
-        std::vector<std::string> titles;
-    } cases[] = {
+    const std::pair<std::optional<std::string>, std::vector<std::string>> cases[] = {
         {std::nullopt, {}},
         {shortFile, {"Filename Error"}},
         {folder.Path("gone.HR8"), {"Halden R File Open"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [chosen, titles] : cases) {
         messages.shown.clear();
-        dialogs.opens = {c.chosen};
+        dialogs.opens = {chosen};
         EXPECT_FALSE(commands.Open());
-        EXPECT_EQ(messages.Titles(), c.titles);
+        EXPECT_EQ(messages.Titles(), titles);
         EXPECT_EQ(state.image[100], 1);
         EXPECT_EQ(state.SavePath, first);
         EXPECT_EQ(view.status, " " + first);
@@ -86,12 +83,12 @@ TEST_F(FileCommandsTest, ReadOnlyFileOpensButOnlySaveAsWritesIt) {
     EXPECT_FALSE(commands.Save());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error.. " + first + " .. is Read Only");
-    EXPECT_EQ(TempFolder::Read(first)[200], 0);
+    EXPECT_EQ(rc::test::ReadFile(first)[200], 0);
 
     std::string copy = folder.Path("copy.HR8");
     dialogs.saves = {copy};
     ASSERT_TRUE(commands.SaveAs());
-    EXPECT_EQ(TempFolder::Read(copy)[200], 7);
+    EXPECT_EQ(rc::test::ReadFile(copy)[200], 7);
     EXPECT_EQ(view.status, " " + copy);
     EXPECT_EQ(recent, (RecentFiles{copy, first, "", ""}));
     EXPECT_EQ(state.ImageFileName, first); // Save As keeps the project's file name
@@ -103,25 +100,23 @@ TEST_F(FileCommandsTest, SaveAsRefusals) {
     std::string locked = folder.WriteImage("locked.HR8", 5);
     fs::permissions(locked, fs::perms::owner_read);
     state.image[300] = 3;
-    struct Case {
-        std::string chosen;
-        MessageSpec said; // its title and icon
-    } cases[] = {
+    // The name chosen and what is said about it (its title and icon).
+    const std::pair<std::string, MessageSpec> cases[] = {
         {folder.Path("noext"), {"", "File Save Error", MessageIcon::Critical}},
         {locked, {"", "Halden R8 Editor", MessageIcon::Exclamation}},
         {folder.Path("nowhere/x.HR8"), {"", "Halden R8 Editor", MessageIcon::Critical}}, // the write fails
     };
-    for (const Case& c : cases) {
+    for (const auto& [chosen, said] : cases) {
         messages.shown.clear();
-        dialogs.saves = {c.chosen};
-        EXPECT_FALSE(commands.SaveAs()) << c.chosen;
-        ASSERT_EQ(messages.shown.size(), 1u) << c.chosen;
-        EXPECT_EQ(messages.shown[0].title, c.said.title);
-        EXPECT_EQ(messages.shown[0].icon, c.said.icon);
+        dialogs.saves = {chosen};
+        EXPECT_FALSE(commands.SaveAs()) << chosen;
+        ASSERT_EQ(messages.shown.size(), 1u) << chosen;
+        EXPECT_EQ(messages.shown[0].title, said.title);
+        EXPECT_EQ(messages.shown[0].icon, said.icon);
         EXPECT_TRUE(state.IsChanged());
         EXPECT_EQ(state.SavePath, first);
     }
-    EXPECT_EQ(TempFolder::Read(locked)[100], 5);
+    EXPECT_EQ(rc::test::ReadFile(locked)[100], 5);
     EXPECT_FALSE(fs::exists(folder.Path("noext")));
 }
 
@@ -165,10 +160,10 @@ TEST_F(FileCommandsTest, SaveAlertAnsweredNoWritesNothing) {
     EXPECT_FALSE(commands.Save());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "\nRepeater CTCSS Enabled\nRepeater DTMF Access Enabled\nSave Anyway?");
-    EXPECT_EQ(TempFolder::Read(first)[24], 1);
+    EXPECT_EQ(rc::test::ReadFile(first)[24], 1);
     messages.answers = {Answer::Yes};
     EXPECT_TRUE(commands.Save());
-    EXPECT_EQ(TempFolder::Read(first)[24], 7);
+    EXPECT_EQ(rc::test::ReadFile(first)[24], 7);
     EXPECT_FALSE(state.IsChanged());
 }
 
@@ -195,11 +190,11 @@ TEST_F(FileCommandsTest, AFileChangedOnDiskIsNeitherLostNorOverwrittenUnasked) {
     EXPECT_TRUE(messages.shown.empty());
     messages.answers = {Answer::No};
     EXPECT_FALSE(commands.Save());
-    EXPECT_EQ(TempFolder::Read(first)[100], 6);
+    EXPECT_EQ(rc::test::ReadFile(first)[100], 6);
     EXPECT_TRUE(state.IsChanged());
     messages.answers = {Answer::Yes};
     EXPECT_TRUE(commands.Save());
-    EXPECT_EQ(TempFolder::Read(first)[200], 7);
+    EXPECT_EQ(rc::test::ReadFile(first)[200], 7);
     // Our own save is no change from outside: the next save asks nothing.
     messages.shown.clear();
     state.image[201] = 1;
@@ -247,7 +242,7 @@ TEST_F(FileCommandsTest, ChangeQuestionGuardsEveryWayOfLosingEdits) {
         EXPECT_EQ(messages.shown[0], ChangedQuestion());
         EXPECT_EQ(messages.beeps, 1);
         EXPECT_EQ(wentOn, c.goesOn);
-        EXPECT_EQ(fs::exists(copy) && TempFolder::Read(copy)[400] == 4, c.savedCopy);
+        EXPECT_EQ(fs::exists(copy) && rc::test::ReadFile(copy)[400] == 4, c.savedCopy);
         if (c.way != 0 && c.goesOn) {
             EXPECT_EQ(state.image[100], 2); // the second file replaced the image
         }
@@ -314,19 +309,17 @@ TEST(DisplayFileList, NumbersTheEntriesAndShortensLongPaths) {
     const std::string p45 = "/" + std::string(40, 'x') + ".HR8"; // 45 characters
     const std::string p46 = "/" + std::string(41, 'y') + ".HR8"; // 46 characters
     const std::string accented = "/home/" + std::string(33, 'z') + "/r\xC3\xA9p\xC3\xA9ter.HR8"; // 51 chars
-    struct Case {
-        std::string path;
-        std::string caption; // for entry 2
-    } cases[] = {
+    // A path in entry 2 and the caption it gets there.
+    const std::pair<std::string, std::string> cases[] = {
         {"/r.HR8", "&2 /r.HR8"},
         {p45, "&2 " + p45},
         {p46, "&2 .." + p46.substr(1)},
         // 51 characters in 53 bytes: the tail is 45 characters, and the two-byte letters stay whole.
         {accented, "&2 .." + accented.substr(6)},
     };
-    for (const Case& c : cases) {
-        RecentMenu menu = DisplayFileList({"/first.HR8", c.path, "", ""});
-        EXPECT_EQ(menu.items[1].Caption(), c.caption) << c.path;
+    for (const auto& [path, caption] : cases) {
+        RecentMenu menu = DisplayFileList({"/first.HR8", path, "", ""});
+        EXPECT_EQ(menu.items[1].Caption(), caption) << path;
     }
 }
 
@@ -419,22 +412,18 @@ TEST(CwKeying, KeptWithinTheirRanges) {
 }
 
 TEST(ParseShowTips, ReadsIntegersAndFallsBackOnAnythingElse) {
-    struct Case {
-        const char* text;
-        int value;
-    } cases[] = {{"1", 1},   {"0", 0},    {" 0 ", 0}, {"-1", -1}, {"+2", 2},    {"1.6", 2},
-                 {"yes", 1}, {"0x10", 1}, {"", 1},    {"1e3", 1}, {"99999", 1}, {"32767", 32767}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseShowTips(c.text), c.value) << '"' << c.text << '"';
+    const std::pair<const char*, int> cases[] = {{"1", 1},  {"0", 0},   {" 0 ", 0},   {"-1", -1},
+                                                 {"+2", 2}, {"1.6", 2}, {"yes", 1},   {"0x10", 1},
+                                                 {"", 1},   {"1e3", 1}, {"99999", 1}, {"32767", 32767}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParseShowTips(text), value) << '"' << text << '"';
 }
 
 TEST(FontSize, TextAndNumberBothWays) {
-    struct Case {
-        const char* text;
-        double value;
-    } toNumber[] = {{"10", 10}, {"12", 12}, {"10.5", 10.5}, {"", 10}, {"big", 10}, {"0", 10}, {"-3", 10}};
-    for (const Case& c : toNumber)
-        EXPECT_DOUBLE_EQ(FontSizeValue(c.text), c.value) << c.text;
+    const std::pair<const char*, double> toNumber[] = {{"10", 10},  {"12", 12}, {"10.5", 10.5}, {"", 10},
+                                                       {"big", 10}, {"0", 10},  {"-3", 10}};
+    for (const auto& [text, value] : toNumber)
+        EXPECT_DOUBLE_EQ(FontSizeValue(text), value) << text;
     EXPECT_EQ(FontSizeText(10), "10");
     EXPECT_EQ(FontSizeText(10.5), "10.5");
     EXPECT_EQ(FontSizeText(7.25), "7.25");

@@ -285,7 +285,7 @@ void EditorTexts(TextSnapshot& snap, shell::testing::TempFolder& folder) {
     using namespace shell::testing;
     const std::string path = folder.Path("site.HR8");
     std::filesystem::copy_file(RC_SOURCE_DIR "/samples/Default.HR8", path);
-    std::string other = TempFolder::Read(path);
+    std::string other = rc::test::ReadFile(path);
     other[40] = static_cast<char>(other[40] ^ 1);
     std::ofstream(folder.Path("other.HR8"), std::ios::binary).write(other.data(), 8192);
 

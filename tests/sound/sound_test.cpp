@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 

@@ -9,9 +9,7 @@
 #include "when_modal.h"
 
 #include <functional>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace rc::testing {
 

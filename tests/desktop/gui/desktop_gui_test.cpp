@@ -300,13 +300,10 @@ TEST(SingleInstance, MeetsOnlyInAFolderPrivateToTheUser) {
     QFile::setPermissions(shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
                                       QFile::ExeOther | QFile::WriteOther);
     QFile::link(dir.path(), link);
-    struct Case {
-        QString folder;
-        bool isPrivate;
-    } cases[] = {
+    const std::pair<QString, bool> cases[] = {
         {dir.path(), true}, {shared, false}, {link, false}, {dir.filePath("missing"), false}, {"", false}};
-    for (const Case& c : cases)
-        EXPECT_EQ(SingleInstance::IsPrivateFolder(c.folder), c.isPrivate) << c.folder.toStdString();
+    for (const auto& [folder, isPrivate] : cases)
+        EXPECT_EQ(SingleInstance::IsPrivateFolder(folder), isPrivate) << folder.toStdString();
 
     // Where anyone may enter, every copy runs on its own and hands nothing over.
     SingleInstance first("rcedit", shared), second("rcedit", shared);

@@ -78,11 +78,8 @@ struct ShellRig {
     QAction* Command(const std::string& name) const { return window->Command(name); }
 };
 
+using rc::test::Click;
 using rc::test::TextOf;
-// The named button clicked, or the named value as a mouse would.
-inline void Click(QWidget* parent, const char* name) {
-    rc::test::Click(*parent, name);
-}
 
 // Triggers `menu`; once its dialog is up, F1 asks for its help and `act` works and closes it.
 // Returns the dialog's name.
@@ -100,20 +97,5 @@ inline std::string RunDialog(const ShellRig& rig, const std::string& menu,
 }
 
 using rc::testing::Put;
-// The patterned image (a byte written to the wrong place shows) with the transmitter on, so saving
-// raises no alert, written to `path`.
-inline ImageBytes WritePatternedImage(const std::string& path) {
-    ImageBytes image = rc::testing::Patterned();
-    image[kSaveAlertZoneByte] = 1;
-    EXPECT_TRUE(WriteImageFile(path, image).ok);
-    return image;
-}
-
-// The file holds exactly `expected`; the bytes that differ are named.
-inline void ExpectFileHolds(const std::string& path, const ImageBytes& expected) {
-    ImageBytes saved;
-    ASSERT_EQ(ReadImageFile(path, saved).error, OpenError::None);
-    EXPECT_EQ(rc::testing::Changed(expected, saved), "");
-}
 
 } // namespace rc::shell::testing

@@ -4,8 +4,6 @@
 #include "codecs/vocabulary.h"
 #include "image/regions.h"
 
-#include <QAction>
-#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -62,8 +60,8 @@ protected:
         rig.help.calls.clear();
         auto act = [&](QWidget* modal) {
             for (const char* name : v.clicks)
-                Click(modal, name);
-            Click(modal, "cmdOK");
+                Click(*modal, name);
+            Click(*modal, "cmdOK");
         };
         EXPECT_EQ(RunDialog(rig, v.menu, act), v.dialog);
         EXPECT_EQ(rig.help.calls, std::vector<std::string>{"context " + std::to_string(v.helpContext)});
