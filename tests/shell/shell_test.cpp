@@ -412,9 +412,9 @@ TEST(CwKeying, KeptWithinTheirRanges) {
 }
 
 TEST(ParseShowTips, ReadsIntegersAndFallsBackOnAnythingElse) {
-    const std::pair<const char*, int> cases[] = {{"1", 1},  {"0", 0},   {" 0 ", 0},   {"-1", -1},
-                                                 {"+2", 2}, {"1.6", 2}, {"yes", 1},   {"0x10", 1},
-                                                 {"", 1},   {"1e3", 1}, {"99999", 1}, {"32767", 32767}};
+    const std::pair<const char*, int> cases[] = {
+        {"1", 1},    {"0", 0}, {" 0 ", 0}, {"-1", -1},   {"+2", 2},        {"1.6", 2},   {"yes", 1},
+        {"0x10", 1}, {"", 1},  {"1e3", 1}, {"99999", 1}, {"32767", 32767}, {"32768", 1}, {"-32768", -32768}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ParseShowTips(text), value) << '"' << text << '"';
 }
