@@ -2,6 +2,7 @@
 
 #include "image/image_file.h"
 #include "listing/settings_check.h"
+#include "listing/settings_list.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ std::vector<std::string> UploadFindings(const std::string& path, std::span<const
     std::copy(bytes.begin(), bytes.end(), image.MutableBytes().begin());
     std::vector<std::string> lines;
     for (const listing::SettingLine& f : listing::CheckSettings(image))
-        lines.push_back(f.area + " | " + f.item + " | " + f.value);
+        lines.push_back(f.area + " | " + f.item + " | " + listing::ShownValue(f.value));
     return lines;
 }
 

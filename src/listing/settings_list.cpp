@@ -72,16 +72,6 @@ template <typename Select> std::vector<std::pair<int, int>> UnnamedRuns(Select s
     return runs;
 }
 
-// The text form of a value: "(none)" when empty, and between double quotes when its own blanks at
-// either end would otherwise be lost, or when it would read as quoted or as "(none)".
-std::string Shown(const std::string& value) {
-    if (value.empty())
-        return "(none)";
-    const bool quoted = value.front() == ' ' || value.back() == ' ' || value == "(none)" ||
-                        (value.size() >= 2 && value.front() == '"' && value.back() == '"');
-    return quoted ? "\"" + value + "\"" : value;
-}
-
 // One object to a line, its keys in the listing's order, so that the JSON reads and compares line by
 // line like the text form. Bytes that are not UTF-8 are written as U+FFFD rather than refused.
 std::string JsonArray(const std::vector<nlohmann::ordered_json>& objects) {
@@ -130,6 +120,14 @@ std::vector<SettingLine> HiddenLines(const ImageBytes& image, const ListedArea& 
 }
 
 } // namespace
+
+std::string ShownValue(const std::string& value) {
+    if (value.empty())
+        return "(none)";
+    const bool quoted = value.front() == ' ' || value.back() == ' ' || value == "(none)" ||
+                        (value.size() >= 2 && value.front() == '"' && value.back() == '"');
+    return quoted ? "\"" + value + "\"" : value;
+}
 
 std::vector<SettingLine> ListArea(const ImageBytes& image, const ListedArea& area) {
     std::vector<SettingLine> lines;
@@ -203,14 +201,15 @@ std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageB
 std::string ListingText(const std::vector<SettingLine>& lines) {
     std::string text;
     for (const SettingLine& l : lines)
-        text += l.area + " | " + l.item + " | " + Shown(l.value) + "\n";
+        text += l.area + " | " + l.item + " | " + ShownValue(l.value) + "\n";
     return text;
 }
 
 std::string ChangesText(const std::vector<SettingChange>& changes) {
     std::string text;
     for (const SettingChange& c : changes)
-        text += c.area + " | " + c.item + " | " + Shown(c.oldValue) + " -> " + Shown(c.newValue) + "\n";
+        text +=
+            c.area + " | " + c.item + " | " + ShownValue(c.oldValue) + " -> " + ShownValue(c.newValue) + "\n";
     return text;
 }
 

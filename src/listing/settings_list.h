@@ -68,7 +68,11 @@ std::vector<SettingChange> DiffSettings(const ImageBytes& oldImage, const ImageB
 // that differs as "area: item", with " and N more" when others differ too; empty when none does.
 std::string ChangeName(const ImageBytes& before, const ImageBytes& after);
 
-// "area | item | value" and "area | item | old -> new"; an empty value shows as "(none)".
+// A value as the listing's text form shows it: "(none)" when empty, and between double quotes when
+// its own blanks at either end would otherwise be lost, or when it would read as quoted or as "(none)".
+std::string ShownValue(const std::string& value);
+
+// "area | item | value" and "area | item | old -> new", the values as ShownValue gives them.
 std::string ListingText(const std::vector<SettingLine>& lines);
 std::string ChangesText(const std::vector<SettingChange>& changes);
 // A JSON array with one object per line: {"area", "item", "value"} or {"area", "item", "old", "new"}.

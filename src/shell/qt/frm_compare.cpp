@@ -64,7 +64,7 @@ frmCompare::frmCompare(const QString& otherFile, const std::vector<listing::Sett
         table->verticalHeader()->setVisible(false);
         // A cell too long for its column is cut short; its whole text is its tooltip.
         auto cell = [](const std::string& text) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(text.empty() ? "(none)" : text));
+            auto* item = new QTableWidgetItem(QString::fromStdString(text));
             item->setToolTip(item->text());
             return item;
         };
@@ -74,8 +74,9 @@ frmCompare::frmCompare(const QString& otherFile, const std::vector<listing::Sett
             const listing::SettingChange& c = changes[static_cast<std::size_t>(row)];
             table->setItem(row, 0, cell(c.area));
             table->setItem(row, 1, cell(c.item));
-            table->setItem(row, 2, cell(c.oldValue));
-            table->setItem(row, 3, cell(c.newValue));
+            // The values as the listing shows them, so that "(none)" and a blank at either end show.
+            table->setItem(row, 2, cell(listing::ShownValue(c.oldValue)));
+            table->setItem(row, 3, cell(listing::ShownValue(c.newValue)));
         }
         table->horizontalHeader()->setStretchLastSection(true);
         layout->addWidget(table, 1);
